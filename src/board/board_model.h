@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPointF>
+#include <QString>
+
+#include <array>
+
+// What the board shows, readable by tests without pixels. Index 0 of every array is unused so
+// that cell n, entry i and line k keep the numbering of the game (cells 1..360, entries and
+// lines 1..20).
+
+// Drawing modes of the strike lines, with their classic numbers.
+enum class DrawMode { NotMaskPen = 8, MaskPen = 9, NotXorPen = 10 };
+
+struct BoardCell {
+    QString caption;  // one capital letter, or empty
+    QFont font;
+};
+
+struct BoardEntry {
+    QString caption;
+    QString tag;      // the word itself where the caption does not show it
+    QString toolTip;
+    QFont font;       // font.strikeOut() is the record that the word has been found
+    QColor color = QColor(0, 0, 0);
+    bool struck() const { return font.strikeOut(); }
+};
+
+struct BoardLine {
+    bool visible = false;
+    QPointF p1;  // twips, board client coordinates
+    QPointF p2;
+    DrawMode mode = DrawMode::MaskPen;
+};
+
+struct BoardModel {
+    std::array<BoardCell, 361> cells{};
+    std::array<BoardEntry, 21> entries{};
+    std::array<BoardLine, 21> lines{};
+    QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
+};
+
+// Geometry of the design layout, in twips.
+namespace board_geometry {
+constexpr double kClientWidth = 11730;
+constexpr double kClientHeight = 7575;
+// Cell n (1..360): Left = 720 + 360*c, Top = 840 + 360*r, 375 x 375.
+double cellLeft(int n);
+double cellTop(int n);
+constexpr double kCellSize = 375;
+QPointF cellCentre(int n);  // (Left + 187.5, Top + 187.5)
+}  // namespace board_geometry

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "board/board_model.h"
+
+#include <QWidget>
+
+struct Services;
+class QPainter;
+class QTimer;
+
+// The board window QRW_MF: letter grid, word list, strike lines, the flash and completion
+// timers. Everything is painted by paintBoard(), which also serves printing.
+class BoardWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardWindow(Services& services, QWidget* parent = nullptr);
+    ~BoardWindow() override;
+
+    BoardModel& model() { return model_; }
+    const BoardModel& model() const { return model_; }
+    // Call after changing the model directly, so the window repaints.
+    void modelChanged();
+
+    // Fonts of the grid and the word list; element 1 stands for the whole array.
+    void setCellFont(int n, const QFont& font);
+    void setEntryFont(int i, const QFont& font);
+    void setTitle(const QString& title);  // Label1 and then Label2
+
+    // Play (selection, striking, completion). Mouse handlers are public so tests can drive them.
+    void wsMouseDown(int cell, Qt::MouseButton button);
+    void wsMouseMove(int cell);
+    void wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos);
+    void wcoMouseMove(int entry);
+    void addLine(int slot);
+    void endOfPuzzle();
+    // Lays line `line` from the first to the last letter of word `slot` and shows it.
+    void layLineOverWord(int line, int slot);
+    void clearSurface();  // drops anything drawn directly on the surface
+
+    // Timer handlers, public so tests can step them without waiting.
+    void hlFlashTimer();
+    void hlFlashCheckTimer();
+    void puzzleCompleteTimer();
+    bool hlFlashEnabled() const;
+    bool hlFlashCheckEnabled() const;
+    bool puzzleCompleteEnabled() const;
+    void startFlash();  // enables hl_flash and hl_flash_check
+
+    // The board's client area as it is drawn on screen, for the screen and the printer alike.
+    void paintBoard(QPainter& painter) const;
+    QSize clientSizePixels() const;
+
+    // Cell and entry under a point of the board (pixels), 0 when none.
+    int cellAt(const QPointF& pos) const;
+    int entryAt(const QPointF& pos) const;
+
+signals:
+    void optionsMenuRequested(const QPoint& globalPos);  // right click on the word list
+    void hoverText(const QString& text);                 // for the status strip's show_full
+    void puzzleInformationDisabled();                    // first strike of a game
+    void gameEnded();        // end_of_puzzle: reveal entries off, game clock stopped
+    void completionReady();  // completion sequence done: hide title_img, open end_puzzle
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;  // activation and tool tips
+
+private:
+    Services& services_;
+    BoardModel model_;
+    QTimer* hlFlash_;
+    QTimer* hlFlashCheck_;
+    QTimer* puzzleComplete_;
+};

@@ -1,0 +1,18 @@
+#include "core/game_state.h"
+
+QString GameState::levelName() const {
+    return level >= 1 && level <= 4 ? levelNames[level] : QString();
+}
+
+void applyMainWindowLoadDefaults(GameState& state) {
+    state.loopSound = 0;
+    state.secondsPlayed = 0;
+    state.speedChallenge = false;
+    state.firstRun = false;
+    state.levelNames = {QString(), "Easy", "Medium", "Hard", "Expert"};
+    state.showModeNames = {QString(), "Words", "Questions", "Blanks"};
+    state.level = 2;
+    state.foundCount = 0;
+    state.clockSeconds = 0;
+    state.showMode = 1;
+}

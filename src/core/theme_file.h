@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+// Theme files: title line, "!" + author line, header "#NN" + "W"/"WQ", then the word lines
+// (each followed by its question line when the theme has questions). Lines end in CR LF;
+// readers also accept a lone CR. Text is Windows-1252.
+
+// What the new-game dialog shows: title, author, the two count characters, question flag.
+struct ThemeHeader {
+    QString title;
+    QString author;
+    QString countText;  // characters 2-3 of the header line, as stored
+    bool hasQuestions = false;  // last character of the header line is "Q"
+};
+// Fails on a missing/unreadable file, fewer than three lines or an author line with no character.
+std::optional<ThemeHeader> readThemeHeader(const QString& path);
+
+// The whole theme as the generator reads it: words upper-cased into slots 1..wordCount.
+struct ThemeContents {
+    int wordCount = 0;
+    bool hasQuestions = false;  // last character of the header line is not "W"
+    std::array<QString, 21> words{};
+    std::array<QString, 21> questions{};
+};
+std::optional<ThemeContents> readTheme(const QString& path);
+
+// The theme as the editor loads it: words and questions in the stored case.
+struct EditorTheme {
+    QString title;
+    QString author;
+    int wordCount = 0;
+    bool questionsOn = false;
+    std::array<QString, 21> words{};
+    std::array<QString, 21> questions{};
+};
+std::optional<EditorTheme> loadThemeForEditor(const QString& path);
+
+struct ThemeToWrite {
+    QString title;
+    QString author;  // written after "!"; the caller substitutes "Anonymous" for an empty box
+    bool withQuestions = false;
+    std::vector<QString> words;
+    std::vector<QString> questions;  // used when withQuestions
+};
+// Writes atomically: the old file is replaced only once the new one is complete.
+bool writeTheme(const QString& path, const ThemeToWrite& theme);

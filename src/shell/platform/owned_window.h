@@ -1,0 +1,8 @@
+#pragma once
+
+class QWidget;
+
+// Shows a window opened from the main window: it takes input while the main window (and every
+// window beneath it) takes none, without blocking the caller, and the main window takes input
+// again as soon as it closes by any route. The window is deleted when it closes.
+void showOwnedWindow(QWidget* window);

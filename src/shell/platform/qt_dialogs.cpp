@@ -1,0 +1,83 @@
+#include "shell/platform/qt_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MsgIcon icon) {
+    switch (icon) {
+        case MsgIcon::Information: return QMessageBox::Information;
+        case MsgIcon::Exclamation: return QMessageBox::Warning;
+        case MsgIcon::Critical: return QMessageBox::Critical;
+        case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+const QString kThemeFilter = QStringLiteral("Quarrow puzzles (*.qrw *.QRW *.Qrw);;All files (*)");
+
+}  // namespace
+
+QWidget* QtDialogs::parentWidget() const {
+    return owner() ? owner() : QApplication::activeWindow();
+}
+
+MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgButtons buttons,
+                             MsgIcon icon) {
+    QMessageBox box(toQtIcon(icon), title, text,
+                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                                 : QMessageBox::Ok,
+                    parentWidget());
+    const int result = box.exec();
+    if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+    return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+QString QtDialogs::input(const QString& prompt, const QString& title) {
+    bool ok = false;
+    const QString text = QInputDialog::getText(parentWidget(), title, prompt, QLineEdit::Normal,
+                                               QString(), &ok);
+    return ok ? text : QString();
+}
+
+QString QtDialogs::openFile(const QString& initialDir, const QString& defaultSuffix) {
+    QFileDialog dialog(parentWidget(), QString(), initialDir, kThemeFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtDialogs::saveFile(const QString& initialDir, const QString& defaultSuffix) {
+    QFileDialog dialog(parentWidget(), QString(), initialDir, kThemeFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller asks about overwriting itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+FontChoice QtDialogs::chooseFont(const QFont& initial) {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parentWidget());
+    return ok ? FontChoice{font, true} : FontChoice{initial, false};
+}
+
+void QtDialogs::printerSetup(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parentWidget());
+    dialog.exec();
+}
+
+QString QtDialogs::savePdf(const QString& suggestedPath) {
+    return QFileDialog::getSaveFileName(parentWidget(), QStringLiteral("Print to PDF"),
+                                        suggestedPath, QStringLiteral("PDF files (*.pdf)"));
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+struct GameState;
+class Dialogs;
+class SettingsStore;
+class SoundPlayer;
+class ShellOpener;
+
+// What every window is handed: the shared game state and the platform services.
+struct Services {
+    GameState& state;
+    Dialogs& dialogs;
+    SettingsStore& settings;
+    SoundPlayer& sound;  // the board's media control MM1 with the effect/tune patterns
+    ShellOpener& shell;
+    QString programFolder;  // holds data/, sfx/ and ReadMe.htm
+
+    QString dataFolder() const { return programFolder + QStringLiteral("/data"); }
+    QString sfxPath(const QString& file) const {
+        return programFolder + QStringLiteral("/sfx/") + file;
+    }
+};

@@ -1,0 +1,41 @@
+#include "shell/sound/sound_player.h"
+
+#include "core/game_state.h"
+#include "shell/platform/media_control.h"
+
+SoundPlayer::SoundPlayer(GameState& state, MediaControl& media, QString sfxFolder)
+    : state_(state), media_(media), sfxFolder_(std::move(sfxFolder)) {
+    media_.setOnDone([this] { onDone(); });
+}
+
+QString SoundPlayer::pathOf(const QString& file) const { return sfxFolder_ + '/' + file; }
+
+void SoundPlayer::effect(const QString& file) {
+    if (!state_.soundOn) return;
+    media_.setFileName(pathOf(file));
+    media_.command(QStringLiteral("sound"));
+}
+
+void SoundPlayer::tune(const QString& file, bool loop) {
+    if (!state_.soundOn) return;
+    state_.loopSound = loop ? 1 : 0;
+    media_.command(QStringLiteral("Stop"));
+    media_.command(QStringLiteral("Close"));
+    media_.setFileName(pathOf(file));
+    media_.command(QStringLiteral("Open"));
+    media_.command(QStringLiteral("Play"));
+}
+
+void SoundPlayer::stopTune() {
+    state_.loopSound = 0;
+    media_.command(QStringLiteral("Stop"));
+    media_.command(QStringLiteral("Close"));
+}
+
+void SoundPlayer::onDone() {
+    media_.command(QStringLiteral("Close"));
+    if (state_.loopSound == 1) {
+        media_.command(QStringLiteral("Open"));
+        media_.command(QStringLiteral("Play"));
+    }
+}

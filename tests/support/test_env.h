@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/game_state.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+#include "shell/sound/sound_player.h"
+#include "support/recording_media.h"
+#include "support/recording_shell.h"
+#include "support/scripted_dialogs.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Everything a window needs, with doubles: an empty settings store in a fresh temporary folder,
+// scripted dialogs, a recording media control and shell, and a program folder of its own
+// (empty data/ and sfx/ folders) that tests may fill.
+struct TestEnv {
+    TestEnv();
+
+    QTemporaryDir dir;
+    GameState state;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<IniSettingsStore> settings;
+    RecordingMedia media;
+    SoundPlayer sound;
+    RecordingShell shell;
+    Services services;
+
+    QString programFolder() const { return services.programFolder; }
+    // Writes a file under the program folder (e.g. "data/fruit.qrw") with the given bytes.
+    void writeFile(const QString& relativePath, const QByteArray& bytes) const;
+};
