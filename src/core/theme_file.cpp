@@ -1,0 +1,203 @@
+#include "core/theme_file.h"
+
+#include "core/cp1252.h"
+#include "core/game_state.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxWords = GameState::kMaxWords;
+
+// Reads a theme file line by line through a small buffer, so a huge or hostile file costs no
+// more memory than the lines a reader keeps. A line ends at CR LF or at a lone CR; a lone LF
+// belongs to the line, and the last line may end at the end of the file.
+class LineReader {
+  public:
+    explicit LineReader(const QString& path) : file_(path) {
+        // Only regular files: a folder, a pipe or a device could fail late or block forever.
+        if (QFileInfo(path).isFile())
+            open_ = file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+    bool isOpen() const { return open_; }
+    bool failed() const { return failed_; }
+
+    // The next line without its end, or nothing at the end of the file. With keep false the
+    // line is passed over and an empty array stands for it.
+    std::optional<QByteArray> next(bool keep = true) {
+        if (!hasData()) return std::nullopt;
+        QByteArray line;
+        for (;;) {
+            const char* start = buffer_.constData() + pos_;
+            const auto available = static_cast<std::size_t>(buffer_.size() - pos_);
+            const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
+            const qsizetype length = cr ? cr - start : qsizetype(available);
+            if (keep) line.append(start, length);
+            pos_ += length;
+            if (cr) {
+                ++pos_;
+                if (hasData() && buffer_[pos_] == '\n') ++pos_;
+                return line;
+            }
+            if (!hasData()) return line;
+        }
+    }
+
+  private:
+    static constexpr qsizetype kChunk = 64 * 1024;
+
+    bool hasData() { return pos_ < buffer_.size() || refill(); }
+
+    bool refill() {
+        if (!open_ || failed_) return false;
+        buffer_.resize(kChunk);
+        const qint64 got = file_.read(buffer_.data(), kChunk);
+        failed_ = got < 0;
+        buffer_.resize(failed_ ? 0 : got);
+        pos_ = 0;
+        return !buffer_.isEmpty();
+    }
+
+    QFile file_;
+    bool open_ = false;
+    bool failed_ = false;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+};
+
+// The word count is characters 2-3 of the header line; only plain digits make a number.
+std::optional<int> headerCount(const QByteArray& header) {
+    const QByteArray text = header.mid(1, 2);
+    if (text.isEmpty()) return std::nullopt;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// First slot among 1..count still holding no text.
+std::optional<int> firstEmptySlot(const std::array<QString, kMaxWords + 1>& entries, int count) {
+    for (int i = 1; i <= count; ++i) {
+        if (entries[i].isEmpty()) return i;
+    }
+    return std::nullopt;
+}
+
+// One character at a time, so a word keeps its length.
+QString upperCased(QString text) {
+    for (QChar& c : text) c = c.toUpper();
+    return text;
+}
+
+}  // namespace
+
+std::optional<ThemeHeader> readThemeHeader(const QString& path) {
+    LineReader reader(path);
+    if (!reader.isOpen()) return std::nullopt;
+    const auto title = reader.next();
+    if (!title) return std::nullopt;
+    const auto author = reader.next();
+    if (!author || author->isEmpty()) return std::nullopt;
+    const auto header = reader.next();
+    if (!header || reader.failed()) return std::nullopt;
+
+    ThemeHeader result;
+    result.title = decodeCp1252(*title);
+    result.author = decodeCp1252(author->mid(1));
+    result.countText = decodeCp1252(header->mid(1, 2));
+    result.hasQuestions = header->endsWith('Q');
+    return result;
+}
+
+std::optional<ThemeContents> readTheme(const QString& path) {
+    LineReader reader(path);
+    if (!reader.isOpen()) return std::nullopt;
+    // The title and author shown for the game come from the header reader.
+    if (!reader.next(false) || !reader.next(false)) return std::nullopt;
+    const auto header = reader.next();
+    if (!header) return std::nullopt;
+    const auto count = headerCount(*header);
+    if (!count || *count < 1 || *count > kMaxWords) return std::nullopt;
+
+    ThemeContents theme;
+    theme.wordCount = *count;
+    theme.hasQuestions = !header->endsWith('W');
+    // Once every slot holds a word, all further lines would be discarded unread.
+    while (const auto slot = firstEmptySlot(theme.words, theme.wordCount)) {
+        const auto word = reader.next();
+        if (!word) break;
+        theme.words[*slot] = upperCased(decodeCp1252(*word));
+        if (theme.hasQuestions) {
+            const auto question = reader.next();
+            if (!question) return std::nullopt;
+            theme.questions[*slot] = decodeCp1252(*question);
+        }
+    }
+    if (reader.failed()) return std::nullopt;
+    return theme;
+}
+
+std::optional<EditorTheme> loadThemeForEditor(const QString& path) {
+    LineReader reader(path);
+    if (!reader.isOpen()) return std::nullopt;
+    const auto title = reader.next();
+    const auto author = title ? reader.next() : std::nullopt;
+    const auto header = author ? reader.next() : std::nullopt;
+    if (!header || !header->startsWith('#')) return std::nullopt;
+    const auto count = headerCount(*header);
+    if (!count || *count > kMaxWords) return std::nullopt;
+
+    EditorTheme theme;
+    theme.title = decodeCp1252(*title);
+    theme.author = decodeCp1252(author->mid(1));
+    theme.wordCount = *count;
+    theme.questionsOn = header->endsWith('Q');
+    for (;;) {
+        const auto wordSlot = firstEmptySlot(theme.words, theme.wordCount);
+        // Without questions, lines past the last free box would be dropped unread. With
+        // questions every pair is read to the end, as a file cut inside a pair is invalid.
+        if (!wordSlot && !theme.questionsOn) break;
+        const auto word = reader.next(wordSlot.has_value());
+        if (!word) break;
+        if (wordSlot) theme.words[*wordSlot] = decodeCp1252(*word);
+        if (theme.questionsOn) {
+            const auto questionSlot = firstEmptySlot(theme.questions, theme.wordCount);
+            const auto question = reader.next(questionSlot.has_value());
+            if (!question) return std::nullopt;
+            if (questionSlot) theme.questions[*questionSlot] = decodeCp1252(*question);
+        }
+    }
+    if (reader.failed()) return std::nullopt;
+    return theme;
+}
+
+bool writeTheme(const QString& path, const ThemeToWrite& theme) {
+    const auto count = static_cast<int>(theme.words.size());
+    if (count > kMaxWords) return false;
+    if (theme.withQuestions && theme.questions.size() < theme.words.size()) return false;
+
+    QStringList lines{theme.title, QLatin1Char('!') + theme.author,
+                      QStringLiteral("#%1%2")
+                          .arg(count, 2, 10, QLatin1Char('0'))
+                          .arg(theme.withQuestions ? QStringLiteral("WQ") : QStringLiteral("W"))};
+    for (int i = 0; i < count; ++i) {
+        lines << theme.words[i];
+        if (theme.withQuestions) lines << theme.questions[i];
+    }
+    // A line break inside a line would shift every following line of the file.
+    for (const QString& line : lines) {
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) return false;
+    }
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    for (const QString& line : lines) file.write(encodeCp1252(line) + "\r\n");
+    return file.commit();
+}
