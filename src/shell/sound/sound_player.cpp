@@ -8,7 +8,9 @@ SoundPlayer::SoundPlayer(GameState& state, MediaControl& media, QString sfxFolde
     media_.setOnDone([this] { onDone(); });
 }
 
-QString SoundPlayer::pathOf(const QString& file) const { return sfxFolder_ + '/' + file; }
+QString SoundPlayer::pathOf(const QString& file) const {
+    return sfxFolder_ + '/' + file;
+}
 
 void SoundPlayer::effect(const QString& file) {
     if (!state_.soundOn) return;

@@ -8,7 +8,7 @@ class MediaControl;
 // The sound patterns on top of a media control. Nothing is opened or played while
 // `soundOn` is false; stopping is always sent.
 class SoundPlayer {
-public:
+  public:
     SoundPlayer(GameState& state, MediaControl& media, QString sfxFolder);
 
     // Short effect: file name, then "sound".
@@ -23,7 +23,7 @@ public:
     // The control itself, for callers that drive it command by command.
     MediaControl& media() { return media_; }
 
-private:
+  private:
     void onDone();  // "Close"; then "Open" and "Play" again while loopSound is 1
 
     GameState& state_;
