@@ -1,0 +1,281 @@
+#include "core/generator.h"
+
+#include "core/random_source.h"
+#include "core/theme_file.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace generator {
+
+namespace {
+constexpr std::array<Direction, 9> kDirections{{
+    {0, 0, 0},      // unused
+    {1, 1, 0},      // 1 left to right
+    {21, 1, 1},     // 2 down and right
+    {20, 0, 1},     // 3 top to bottom
+    {19, -1, 1},    // 4 down and left
+    {-1, -1, 0},    // 5 right to left
+    {-21, -1, -1},  // 6 up and left
+    {-20, 0, -1},   // 7 bottom to top
+    {-19, 1, -1},   // 8 up and right
+}};
+}  // namespace
+
+Direction direction(int code) {
+    return kDirections[code];
+}
+
+bool allowed(int level, int code) {
+    switch (level) {
+        case 1:
+            return code == 1 || code == 3;
+        case 2:
+            return code == 1 || code == 3 || code == 5;
+        case 3:
+            return code == 1 || code == 2 || code == 3 || code == 5 || code == 8;
+        default:
+            return code != 7;
+    }
+}
+
+CellPosition cellPosition(int p) {
+    const int col = p % kColumns;
+    return {col, (p - col) / kColumns};
+}
+
+bool passesTestA(int code, int length, int col, int row) {
+    const Direction dir = direction(code);
+    const int span = length - 1;
+    if (dir.columnStep > 0 && col + span > kColumns) return false;
+    if (dir.columnStep < 0 && col - span < 1) return false;
+    if (dir.rowStep > 0 && row + span > kRows - 1) return false;
+    if (dir.rowStep < 0 && row - span < 0) return false;
+    return true;
+}
+
+bool passesTestB(int code, int length, int p, int col) {
+    if (col == 0 || p < 0 || p > kCells) return false;
+    const Direction dir = direction(code);
+    const int span = length - 1;
+    if (dir.columnStep > 0 && p + span > kCells) return false;
+    if (dir.columnStep < 0 && p - span < 1) return false;
+    if (dir.rowStep > 0 && p + span * kColumns > kCells) return false;
+    if (dir.rowStep < 0 && p - span * kColumns < 1) return false;
+    return true;
+}
+
+PlacementGrid::PlacementGrid(std::array<bool, GameState::kCells + 1>& used) : used_(used) {}
+
+void PlacementGrid::clear() {
+    letters_.fill(QChar());
+    used_.fill(false);
+}
+
+std::optional<Placement> PlacementGrid::attempt(const QString& word, int slot, int level,
+                                                RandomSource& random) {
+    if (word.isEmpty()) return std::nullopt;
+    random.reseed();
+    const int code = random.drawInt(8);
+    if (code == 7 || !allowed(level, code)) return std::nullopt;
+    const Direction dir = direction(code);
+    const int length = static_cast<int>(word.size());
+
+    const int p = random.drawInt(kCells);
+    const CellPosition pos = cellPosition(p);
+    if (!passesTestA(code, length, pos.col, pos.row)) return std::nullopt;
+    Start start{p, pos.col, pos.row, 0};
+
+    // Two draws in three try to cross an earlier word; the first word never crosses.
+    const bool crossing = random.drawInt(3) != 1;
+    if (crossing) {
+        if (slot == 1) return std::nullopt;
+        const auto crossed = crossingStart(word, dir, random);
+        if (!crossed) return std::nullopt;
+        start = *crossed;
+    }
+
+    if (!passesTestA(code, length, start.col, start.row) ||
+        !passesTestB(code, length, start.cell, start.col) ||
+        !fits(word, start.cell, dir.cellStep, start.crossingCell)) {
+        return std::nullopt;
+    }
+
+    for (int j = 0; j < length; ++j) {
+        const int cell = start.cell + j * dir.cellStep;
+        letters_[cell] = word[j];
+        used_[cell] = true;
+    }
+    return Placement{code, start.cell, start.cell + (length - 1) * dir.cellStep,
+                     start.crossingCell};
+}
+
+std::optional<PlacementGrid::Start> PlacementGrid::crossingStart(const QString& word,
+                                                                 const Direction& dir,
+                                                                 RandomSource& random) const {
+    const int length = static_cast<int>(word.size());
+    const int k = random.drawInt(length);
+    const QChar letter = word[k - 1];
+
+    std::array<short, GameState::kCells> candidates;
+    int count = 0;
+    for (int cell = 1; cell <= kCells; ++cell) {
+        if (letters_[cell] == letter) candidates[count++] = static_cast<short>(cell);
+    }
+    if (count == 0) return std::nullopt;
+    const int crossingCell = candidates[random.drawInt(count) - 1];
+
+    const CellPosition at = cellPosition(crossingCell);
+    const int col = at.col - (k - 1) * dir.columnStep;
+    const int row = at.row - (k - 1) * dir.rowStep;
+    if (col < 1 || col > kColumns) return std::nullopt;
+    return Start{kColumns * row + col, col, row, crossingCell};
+}
+
+bool PlacementGrid::fits(const QString& word, int start, int step, int crossingCell) const {
+    for (int j = 0; j < word.size(); ++j) {
+        const int cell = start + j * step;
+        if (cell == crossingCell) {
+            if (letters_[cell] != word[j]) return false;
+        } else if (used_[cell]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace generator
+
+QString themeFilePath(const QString& programFolder, const QString& puzzleFile) {
+    QString relative = puzzleFile;
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return programFolder + QLatin1Char('/') + relative;
+}
+
+namespace {
+
+using generator::PlacementGrid;
+
+enum class CycleOutcome { Placed, Failed, Abandoned };
+
+class Generation {
+  public:
+    Generation(GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random)
+        : state_(state), themePath_(themePath), ui_(ui), random_(random), grid_(state.cellUsed) {}
+
+    std::optional<GeneratedPuzzle> run();
+
+  private:
+    CycleOutcome runCycle();
+    bool readWords();
+    void sortWords();
+    bool placeWord(int slot);
+    GeneratedPuzzle finish();
+
+    GameState& state_;
+    const QString& themePath_;
+    GeneratorUi& ui_;
+    RandomSource& random_;
+    PlacementGrid grid_;
+    std::array<generator::Placement, GameState::kMaxWords + 1> placements_{};
+};
+
+std::optional<GeneratedPuzzle> Generation::run() {
+    state_.puzzleRevealed = false;
+    bool keepWaiting = true;
+    for (;;) {
+        const CycleOutcome outcome = runCycle();
+        if (outcome == CycleOutcome::Placed) return finish();
+        if (outcome == CycleOutcome::Abandoned) break;
+
+        const int failedShown = ui_.addFailedCycle();
+        ui_.pumpEvents();
+        if (ui_.stopRequested()) break;
+        if (failedShown == generator::kWaitQuestionCount) keepWaiting = ui_.askWait();
+        if (failedShown >= generator::kWaitQuestionCount && !keepWaiting) break;
+    }
+    state_.gameInProgress = false;
+    return std::nullopt;
+}
+
+CycleOutcome Generation::runCycle() {
+    grid_.clear();
+    random_.reseed();
+    state_.attemptCount = 1;
+    ui_.hideStrikeLines();
+    for (int i = 1; i <= GameState::kMaxWords; ++i) state_.wordList[i].clear();
+
+    if (!readWords()) return CycleOutcome::Abandoned;
+    sortWords();
+    ui_.wordListReady();
+    placements_ = {};
+
+    for (int slot = 1; slot <= state_.wordCount; ++slot) {
+        ui_.setProgress(slot);
+        ui_.pumpEvents();
+        if (ui_.stopRequested()) return CycleOutcome::Abandoned;
+        if (!placeWord(slot)) return CycleOutcome::Failed;
+    }
+    return CycleOutcome::Placed;
+}
+
+// A theme whose count promises more words than it holds would leave empty words on the board
+// that can never be found, so it is refused like any other malformed theme.
+bool Generation::readWords() {
+    const std::optional<ThemeContents> theme = readTheme(themePath_);
+    if (!theme || theme->wordCount < 1 || theme->wordCount > GameState::kMaxWords) return false;
+    for (int i = 1; i <= theme->wordCount; ++i) {
+        if (theme->words[i].isEmpty()) return false;
+    }
+    state_.wordCount = theme->wordCount;
+    ui_.setProgressMaximum(state_.wordCount);
+    for (int i = 1; i <= state_.wordCount; ++i) {
+        state_.wordList[i] = theme->words[i];
+        if (theme->hasQuestions) state_.questionList[i] = theme->questions[i];
+    }
+    return true;
+}
+
+// Bubble sort, so equal words keep their order; each question moves with its word.
+void Generation::sortWords() {
+    const int count = state_.wordCount;
+    for (int pass = 1; pass <= count; ++pass) {
+        for (int j = 1; j < count; ++j) {
+            if (state_.wordList[j] > state_.wordList[j + 1]) {
+                std::swap(state_.wordList[j], state_.wordList[j + 1]);
+                std::swap(state_.questionList[j], state_.questionList[j + 1]);
+            }
+        }
+    }
+}
+
+// Attempts count against the whole cycle, not the word.
+bool Generation::placeWord(int slot) {
+    for (;;) {
+        if (++state_.attemptCount >= generator::kAttemptLimit) return false;
+        const auto placement = grid_.attempt(state_.wordList[slot], slot, state_.level, random_);
+        if (placement) {
+            placements_[slot] = *placement;
+            state_.wordCells[slot] = {0, placement->first, placement->last};
+            return true;
+        }
+    }
+}
+
+GeneratedPuzzle Generation::finish() {
+    GeneratedPuzzle puzzle;
+    for (int cell = 1; cell <= generator::kCells; ++cell) {
+        const QChar letter =
+            state_.cellUsed[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26));
+        puzzle.cells[cell] = QString(letter);
+    }
+    puzzle.placements = placements_;
+    return puzzle;
+}
+
+}  // namespace
+
+std::optional<GeneratedPuzzle> buildPuzzle(GameState& state, const QString& themePath,
+                                           GeneratorUi& ui, RandomSource& random) {
+    return Generation(state, themePath, ui, random).run();
+}

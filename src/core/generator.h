@@ -1,0 +1,128 @@
+#pragma once
+
+#include "core/game_state.h"
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class RandomSource;
+
+// Boxes shown around puzzle generation; the window layer shows them, tests compare with them.
+namespace generator_messages {
+// Yes/No, information icon: asked once, when the ninth generation cycle has failed.
+inline constexpr char kWaitText[] =
+    "Due to the size of the words in this puzzle, QRW is having difficulty generating a puzzle. "
+    "Do you want wait?";
+inline constexpr char kWaitTitle[] = "Puzzle Generation";
+// OK, exclamation icon: shown by the caller whenever buildPuzzle gives up.
+inline constexpr char kFailureText[] = "Could not generate puzzle!";
+inline constexpr char kFailureTitle[] = "Puzzle Error";
+}  // namespace generator_messages
+
+// What the window layer supplies while a puzzle is generated.
+class GeneratorUi {
+  public:
+    virtual ~GeneratorUi() = default;
+    virtual void setProgressMaximum(int max) = 0;  // once the theme's word count is known
+    virtual void setProgress(int value) = 0;       // before word `value` is placed
+    // The sorted words (and questions) are in the game state: lay out the word list now.
+    virtual void wordListReady() = 0;
+    virtual void pumpEvents() = 0;  // let pending window events run
+    // Counts one more failed cycle on the progress window and returns the new number (the
+    // window starts at 1, so the first failed cycle returns 2).
+    virtual int addFailedCycle() = 0;
+    virtual bool askWait() = 0;  // the "Puzzle Generation" question; true = Yes
+    virtual bool stopRequested() = 0;
+    virtual void hideStrikeLines() = 0;  // at the start of every cycle
+};
+
+namespace generator {
+
+constexpr int kColumns = 20;
+constexpr int kRows = 18;
+constexpr int kCells = kColumns * kRows;
+// attemptCount starts each cycle at 1 and the cycle fails when it reaches this.
+constexpr int kAttemptLimit = 1500;
+// The failed-cycle count at which the player is asked whether to wait.
+constexpr int kWaitQuestionCount = 10;
+
+// Direction codes 1..8 clockwise from left-to-right; code 7 (bottom to top) is never drawn.
+struct Direction {
+    int cellStep;    // index difference between consecutive letters
+    int columnStep;  // -1, 0, +1
+    int rowStep;     // -1, 0, +1
+};
+Direction direction(int code);  // code 1..8
+// Level 1 Easy: 1, 3; 2 Medium: 1, 3, 5; 3 Hard: 1, 2, 3, 5, 8; anything else: all but 7.
+bool allowed(int level, int code);
+
+// The placement arithmetic's view of cell p: col = p mod 20, so column 20 reads as col 0 and
+// its row comes out one too big; the tests below reject such starts.
+struct CellPosition {
+    int col;
+    int row;
+};
+CellPosition cellPosition(int p);
+
+// Row-and-column test: a word of `length` letters from (col, row) stays inside the grid.
+bool passesTestA(int code, int length, int col, int row);
+// Index test: the start index p and the last index (and its horizontal and vertical parts)
+// stay inside 1..360, and the start is not a column-20 cell seen as col 0.
+bool passesTestB(int code, int length, int p, int col);
+
+struct Placement {
+    int code = 0;          // direction
+    int first = 0;         // cell of the first letter
+    int last = 0;          // cell of the last letter
+    int crossingCell = 0;  // the shared cell of a crossing placement, 0 for a free one
+};
+
+// The letters placed so far, with the game state's cellUsed as the record of used cells.
+class PlacementGrid {
+  public:
+    explicit PlacementGrid(std::array<bool, GameState::kCells + 1>& used);
+
+    void clear();  // no letters, no used cells
+    // One placement attempt for word `slot` (1-based, sorted order) at `level`: reseeds, draws
+    // direction, start and mode, and on success writes the letters and returns the placement.
+    std::optional<Placement> attempt(const QString& word, int slot, int level,
+                                     RandomSource& random);
+    QChar letter(int cell) const { return letters_[cell]; }  // null when empty
+
+  private:
+    struct Start {
+        int cell;
+        int col;
+        int row;
+        int crossingCell;  // 0 for a free placement
+    };
+    // Draws the crossing letter and cell and steps back to the word's start; nullopt when the
+    // drawn crossing cannot work.
+    std::optional<Start> crossingStart(const QString& word, const Direction& dir,
+                                       RandomSource& random) const;
+    bool fits(const QString& word, int start, int step, int crossingCell) const;
+
+    std::array<QChar, GameState::kCells + 1> letters_{};
+    std::array<bool, GameState::kCells + 1>& used_;
+};
+
+}  // namespace generator
+
+struct GeneratedPuzzle {
+    std::array<QString, GameState::kCells + 1> cells;  // captions of cells 1..360
+    std::array<generator::Placement, GameState::kMaxWords + 1> placements;  // per word slot
+};
+
+// Path of the theme named by puzzleFile ("data\" + file name) inside the program folder.
+QString themeFilePath(const QString& programFolder, const QString& puzzleFile);
+
+// Reads the theme, sorts its words, hides them in the grid at state.level and fills the rest
+// with random letters. Writes puzzleRevealed, wordCount, wordList, questionList (themes with
+// questions only), wordCells, cellUsed and attemptCount. On failure (unreadable theme, the wait
+// question answered No, Stop pressed) sets gameInProgress to false and returns nullopt; the
+// caller then shows the failure box.
+std::optional<GeneratedPuzzle> buildPuzzle(GameState& state, const QString& themePath,
+                                           GeneratorUi& ui, RandomSource& random);

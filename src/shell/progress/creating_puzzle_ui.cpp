@@ -1,0 +1,55 @@
+#include "shell/progress/creating_puzzle_ui.h"
+
+#include "shell/platform/dialogs.h"
+#include "shell/progress/creating_puzzle_window.h"
+
+#include <QCoreApplication>
+
+CreatingPuzzleUi::CreatingPuzzleUi(CreatingPuzzleWindow& window, Dialogs& dialogs,
+                                   std::function<void()> onWordListReady,
+                                   std::function<void()> onHideStrikeLines)
+    : window_(&window),
+      dialogs_(dialogs),
+      onWordListReady_(std::move(onWordListReady)),
+      onHideStrikeLines_(std::move(onHideStrikeLines)) {}
+
+void CreatingPuzzleUi::setProgressMaximum(int max) {
+    if (window_) window_->setProgressMaximum(max);
+}
+
+void CreatingPuzzleUi::setProgress(int value) {
+    if (window_) window_->setProgressValue(value);
+}
+
+void CreatingPuzzleUi::wordListReady() {
+    if (onWordListReady_) onWordListReady_();
+}
+
+void CreatingPuzzleUi::pumpEvents() {
+    QCoreApplication::processEvents();
+}
+
+int CreatingPuzzleUi::addFailedCycle() {
+    return window_ ? window_->addFailedCycle() : 0;
+}
+
+bool CreatingPuzzleUi::askWait() {
+    return dialogs_.message(QString::fromLatin1(generator_messages::kWaitText),
+                            QString::fromLatin1(generator_messages::kWaitTitle), MsgButtons::YesNo,
+                            MsgIcon::Information) == MsgAnswer::Yes;
+}
+
+// A window that has gone away can no longer show progress, so generation ends.
+bool CreatingPuzzleUi::stopRequested() {
+    return !window_ || window_->stopRequested();
+}
+
+void CreatingPuzzleUi::hideStrikeLines() {
+    if (onHideStrikeLines_) onHideStrikeLines_();
+}
+
+void showGenerationFailure(Dialogs& dialogs) {
+    dialogs.message(QString::fromLatin1(generator_messages::kFailureText),
+                    QString::fromLatin1(generator_messages::kFailureTitle), MsgButtons::Ok,
+                    MsgIcon::Exclamation);
+}

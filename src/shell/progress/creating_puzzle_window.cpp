@@ -1,0 +1,97 @@
+#include "shell/progress/creating_puzzle_window.h"
+
+#include "shell/platform/twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+constexpr double kDesignWidth = 4365;
+constexpr double kClientHeight = 1005;
+// The Stop button sits right of the progress bar, in a strip added to the designed width.
+constexpr double kStopLeft = 4335;
+constexpr double kStopWidth = 1230;
+constexpr double kWidthWithStop = kStopLeft + kStopWidth + 120;
+}  // namespace
+
+CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      use_(use),
+      label1_(new QLabel(QStringLiteral("Creating Puzzle .."), this)),
+      pb1_(new QProgressBar(this)),
+      attemptAdd_(new QLabel(QStringLiteral("1"), this)) {
+    setObjectName(QStringLiteral("cp_stat"));
+
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont labelFont(QStringLiteral("MS Sans Serif"));
+    labelFont.setPointSizeF(8.25);
+    labelFont.setBold(true);
+    label1_->setFont(labelFont);
+    label1_->setGeometry(twips::rect(120, 120, 4095, 255));
+
+    pb1_->setObjectName(QStringLiteral("PB1"));
+    pb1_->setRange(0, 20);
+    pb1_->setValue(0);
+    pb1_->setTextVisible(false);
+    pb1_->setGeometry(twips::rect(120, 480, 4095, 375));
+
+    // Lies below the bottom edge on purpose: a counter the generator reads, never seen.
+    attemptAdd_->setObjectName(QStringLiteral("attempt_add"));
+    attemptAdd_->setGeometry(twips::rect(3960, 1200, 255, 195));
+
+    double width = kDesignWidth;
+    if (use_ == Use::PuzzleGeneration) {
+        stop_ = new QPushButton(QStringLiteral("Stop"), this);
+        stop_->setObjectName(QStringLiteral("stop"));
+        stop_->setGeometry(twips::rect(kStopLeft, 480, kStopWidth, 375));
+        connect(stop_, &QPushButton::clicked, this, &CreatingPuzzleWindow::requestStop);
+        setWindowModality(Qt::ApplicationModal);
+        width = kWidthWithStop;
+    }
+    setFixedSize(twips::toPixelsRounded(width), twips::toPixelsRounded(kClientHeight));
+}
+
+void CreatingPuzzleWindow::setLabelText(const QString& text) {
+    label1_->setText(text);
+}
+QString CreatingPuzzleWindow::labelText() const {
+    return label1_->text();
+}
+
+void CreatingPuzzleWindow::setProgressMaximum(int maximum) {
+    pb1_->setMaximum(maximum);
+}
+void CreatingPuzzleWindow::setProgressValue(int value) {
+    pb1_->setValue(value);
+}
+int CreatingPuzzleWindow::progressMaximum() const {
+    return pb1_->maximum();
+}
+int CreatingPuzzleWindow::progressValue() const {
+    return pb1_->value();
+}
+
+int CreatingPuzzleWindow::addFailedCycle() {
+    const int count = attemptAdd_->text().toInt() + 1;
+    attemptAdd_->setText(QString::number(count));
+    return count;
+}
+QString CreatingPuzzleWindow::attemptAddText() const {
+    return attemptAdd_->text();
+}
+
+void CreatingPuzzleWindow::requestStop() {
+    stopRequested_ = true;
+    if (stop_) stop_->setEnabled(false);
+}
+
+void CreatingPuzzleWindow::closeEvent(QCloseEvent* event) {
+    if (use_ == Use::PuzzleGeneration && event->spontaneous()) {
+        requestStop();
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
