@@ -1,0 +1,48 @@
+#include "records/designed_controls.h"
+
+#include "shell/platform/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace designed {
+
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
+              int height) {
+    auto* control = new QLabel(text, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twips::rect(left, top, width, height));
+    return control;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& text, int left, int top,
+                    int width, int height) {
+    auto* control = new QPushButton(text, parent);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(twips::rect(left, top, width, height));
+    return control;
+}
+
+void setColours(QWidget* widget, const QColor& text, const QColor& background) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& text) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+QColor textColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+void setClientSize(QWidget* window, int width, int height) {
+    window->setFixedSize(twips::toPixelsRounded(width), twips::toPixelsRounded(height));
+}
+
+}  // namespace designed

@@ -1,0 +1,64 @@
+#include "records/end_of_game.h"
+
+#include "core/game_state.h"
+#include "records/fastest_times_table.h"
+#include "records/time_key.h"
+#include "records/verdict.h"
+#include "shell/platform/media_control.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+#include "shell/sound/sound_player.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+EndOfGameResult finishedSpeedChallenge(Services& services, const QString& puzzleTitle,
+                                       const QString& finishingTime) {
+    EndOfGameResult result;
+    result.timeLook = FinishTimeLook::Highlighted;
+    const QString tenthTime = fastest_times::storedTime(services.settings, fastest_times::kRows);
+    services.sound.tune(verdict::kSpeedSound, false);
+    // Let the tune start before the name prompt can take over.
+    QCoreApplication::processEvents();
+    if (!isFasterThan(finishingTime, tenthTime)) {
+        result.verdict = verdict::kNoHighScore;
+        return result;
+    }
+    result.verdict = verdict::kHighScore;
+    result.fastestTimesRank =
+        fastest_times::insert(services.settings, services.dialogs, finishingTime, puzzleTitle);
+    return result;
+}
+
+EndOfGameResult ordinaryGame(Services& services, const QString& puzzleTitle,
+                             const QString& levelName) {
+    const GameState& state = services.state;
+    MediaControl& media = services.sound.media();
+    media.setFileName(services.sound.pathOf(verdict::kOrdinaryBaseSound));
+    media.command(QStringLiteral("Stop"));
+    media.command(QStringLiteral("Close"));
+
+    EndOfGameResult result;
+    result.timeLook = FinishTimeLook::Greyed;
+    result.verdict = verdict::ordinary(state.puzzleRevealed, state.wordsRevealed, state.level,
+                                       puzzleTitle, levelName);
+    media.setFileName(services.sound.pathOf(
+        verdict::ordinarySound(state.puzzleRevealed, state.wordsRevealed, state.level)));
+    if (state.soundOn) {
+        media.command(QStringLiteral("Open"));
+        media.command(QStringLiteral("Play"));
+    }
+    return result;
+}
+
+}  // namespace
+
+EndOfGameResult evaluateEndOfGame(Services& services, const QString& puzzleTitle,
+                                  const QString& levelName, const QString& finishingTime) {
+    settings::addToCounter(services.settings, QStringLiteral("S_PLAYED"), 1);
+    services.state.loopSound = 0;
+    if (!services.state.speedChallenge) return ordinaryGame(services, puzzleTitle, levelName);
+    if (services.state.puzzleRevealed) return {verdict::kSpeedRevealed};
+    return finishedSpeedChallenge(services, puzzleTitle, finishingTime);
+}

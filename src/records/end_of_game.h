@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+struct Services;
+
+// How the finishing-time label looks after the evaluation.
+enum class FinishTimeLook {
+    Unchanged,    // a revealed Speed Challenge leaves it as designed
+    Highlighted,  // a finished Speed Challenge: enabled, light grey RGB(224, 224, 224)
+    Greyed,       // an ordinary game: disabled, grey RGB(128, 128, 128)
+};
+
+struct EndOfGameResult {
+    QString verdict;
+    FinishTimeLook timeLook = FinishTimeLook::Unchanged;
+    int fastestTimesRank = 0;  // 1..10 when the finishing time entered the table
+};
+
+// Everything that happens when a game ends, before the dialog is shown: counts the game in
+// "S_PLAYED", chooses the verdict and the closing tune, and in a finished Speed Challenge that
+// beats the tenth fastest time asks for the player's name and stores the new row. Reads the
+// game kind, reveals, level and sound switch from the game state.
+EndOfGameResult evaluateEndOfGame(Services& services, const QString& puzzleTitle,
+                                  const QString& levelName, const QString& finishingTime);

@@ -1,0 +1,145 @@
+#include "records/end_puzzle_dialog.h"
+
+#include "records/designed_controls.h"
+#include "shell/platform/media_control.h"
+#include "shell/platform/services.h"
+#include "shell/platform/twips.h"
+#include "shell/sound/sound_player.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <tuple>
+
+namespace {
+
+constexpr int kWidth = 5400;
+constexpr int kHeight = 4200;
+constexpr int kSummaryLeft = 1320;
+constexpr int kSummaryWidth = 3600;
+
+const QColor kHeading(0, 0, 128);
+const QColor kHeadingShadow(160, 160, 160);
+const QColor kSummaryBackground(255, 255, 255);
+const QColor kHighlightedTime(224, 224, 224);
+const QColor kGreyedTime(128, 128, 128);
+
+QFont headingFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(18);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* summaryValue(QWidget* parent, const char* name, const QString& text, int top) {
+    QLabel* value = designed::label(parent, name, text, kSummaryLeft, top, kSummaryWidth, 300);
+    value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    value->setIndent(4);
+    designed::setColours(value, Qt::black, kSummaryBackground);
+    return value;
+}
+
+}  // namespace
+
+EndPuzzleDialog::EndPuzzleDialog(Services& services, const QString& puzzleTitle,
+                                 const QString& levelName, const QString& finishingTime,
+                                 QWidget* positionReference, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), services_(services) {
+    setObjectName(QStringLiteral("end_puzzle"));
+    setWindowTitle(QStringLiteral(" QRW Puzzle Complete"));
+    buildControls(puzzleTitle, levelName, finishingTime);
+    result_ = evaluateEndOfGame(services_, puzzleTitle, levelName, finishingTime);
+    showResult();
+    positionOver(positionReference);
+}
+
+void EndPuzzleDialog::buildControls(const QString& puzzleTitle, const QString& levelName,
+                                    const QString& finishingTime) {
+    designed::setClientSize(this, kWidth, kHeight);
+
+    // Label8 sits a little below and right of Label2, drawing its shadow.
+    const QString heading = QStringLiteral("CONGRATULATIONS");
+    for (const auto& [name, offset, colour] :
+         {std::tuple{"Label8", 30, kHeadingShadow}, std::tuple{"Label2", 0, kHeading}}) {
+        QLabel* label =
+            designed::label(this, name, heading, 120 + offset, 120 + offset, kWidth - 240, 540);
+        label->setFont(headingFont());
+        label->setAlignment(Qt::AlignCenter);
+        designed::setTextColour(label, colour);
+    }
+    QLabel* completed =
+        designed::label(this, "Label3", QStringLiteral("Puzzle Completed Successfully"), 120, 690,
+                        kWidth - 240, 300);
+    completed->setAlignment(Qt::AlignCenter);
+    QFont bold = completed->font();
+    bold.setBold(true);
+    completed->setFont(bold);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(twips::rect(120, 1080, kWidth - 240, 1380));
+    designed::label(this, "Label1", QStringLiteral(" Puzzle"), 240, 1200, 1000, 300);
+    designed::label(this, "Label5", QStringLiteral(" Level"), 240, 1620, 1000, 300);
+    designed::label(this, "Label7", QStringLiteral(" Time"), 240, 2040, 1000, 300);
+    summaryValue(this, "ep_name", puzzleTitle, 1200);
+    summaryValue(this, "pe_level", levelName, 1620);
+    peTime_ = summaryValue(this, "pe_time", finishingTime, 2040);
+
+    puzStat_ = designed::label(this, "puz_stat", QString(), 120, 2580, kWidth - 240, 780);
+    QFont verdictFont(QStringLiteral("Arial"));
+    verdictFont.setPointSize(10);
+    verdictFont.setBold(true);
+    puzStat_->setFont(verdictFont);
+    puzStat_->setAlignment(Qt::AlignCenter);
+    puzStat_->setWordWrap(true);
+
+    QPushButton* fastest = designed::button(this, "Command1", QStringLiteral("View Fastest Times"),
+                                            120, 3540, 2400, 480);
+    QPushButton* ok =
+        designed::button(this, "Command2", QStringLiteral("OK"), kWidth - 1920, 3540, 1800, 480);
+    ok->setDefault(true);
+    connect(fastest, &QPushButton::clicked, this, &EndPuzzleDialog::viewFastestTimes);
+    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void EndPuzzleDialog::showResult() {
+    puzStat_->setText(result_.verdict);
+    switch (result_.timeLook) {
+        case FinishTimeLook::Highlighted:
+            peTime_->setEnabled(true);
+            designed::setColours(peTime_, Qt::black, kHighlightedTime);
+            break;
+        case FinishTimeLook::Greyed:
+            peTime_->setEnabled(false);
+            designed::setColours(peTime_, Qt::black, kGreyedTime);
+            break;
+        case FinishTimeLook::Unchanged:
+            break;
+    }
+}
+
+// Centred over the reference window and raised by 750 twips.
+void EndPuzzleDialog::positionOver(const QWidget* reference) {
+    const QRect area = reference ? reference->frameGeometry()
+                                 : QGuiApplication::primaryScreen()->availableGeometry();
+    const int left = (area.width() - width() - twips::toPixelsRounded(250)) / 2;
+    const int top = (area.height() - height() - twips::toPixelsRounded(1500)) / 2;
+    move(area.topLeft() + QPoint(left, top));
+}
+
+void EndPuzzleDialog::viewFastestTimes() {
+    MediaControl& media = services_.sound.media();
+    media.command(QStringLiteral("stop"));
+    media.command(QStringLiteral("close"));
+    emit viewFastestTimesRequested();
+}
+
+void EndPuzzleDialog::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    emit closed();
+}

@@ -1,0 +1,74 @@
+#include "records/fastest_times_table.h"
+
+#include "records/time_key.h"
+#include "shell/platform/dialogs.h"
+#include "shell/platform/settings_store.h"
+
+namespace fastest_times {
+
+namespace {
+
+QString read(const SettingsStore& store, const QString& key, const QString& fallback) {
+    return store.read(settings::kFastTimes, key, fallback);
+}
+
+void write(SettingsStore& store, const QString& key, const QString& value) {
+    store.write(settings::kFastTimes, key, value);
+}
+
+}  // namespace
+
+Table readForDisplay(const SettingsStore& store) {
+    Table table;
+    for (int row = 1; row <= kRows; ++row) {
+        const FastTimeRow& fallback = kDisplayDefaultFastTimes[row - 1];
+        table[row - 1] = {read(store, fastTimeNameKey(row), fallback.name),
+                          read(store, fastTimeTimeKey(row), fallback.time),
+                          read(store, fastTimePuzzleKey(row), fallback.puzzle)};
+    }
+    return table;
+}
+
+void writeResetSet(SettingsStore& store) {
+    for (int row = 1; row <= kRows; ++row) {
+        const FastTimeRow& values = kResetFastTimes[row - 1];
+        write(store, fastTimeNameKey(row), values.name);
+        write(store, fastTimeTimeKey(row), values.time);
+        write(store, fastTimePuzzleKey(row), values.puzzle);
+    }
+}
+
+QString storedTime(const SettingsStore& store, int row) {
+    return read(store, fastTimeTimeKey(row), QStringLiteral("0"));
+}
+
+int rankFor(const SettingsStore& store, const QString& finishingTime) {
+    for (int row = 1; row <= kRows; ++row)
+        if (isFasterThan(finishingTime, storedTime(store, row))) return row;
+    return 0;
+}
+
+QString namePrompt(int rank) {
+    return QStringLiteral(
+               "Congratulations, you have achieved the #%1 time in the Speed Challenge! Please "
+               "enter you're name below.")
+        .arg(rank);
+}
+
+int insert(SettingsStore& store, Dialogs& dialogs, const QString& finishingTime,
+           const QString& puzzleTitle) {
+    const int rank = rankFor(store, finishingTime);
+    if (rank == 0) return 0;
+    const QString name = dialogs.input(namePrompt(rank), kPromptTitle);
+    for (int row = kRows - 1; row >= rank; --row) {
+        write(store, fastTimePuzzleKey(row + 1), read(store, fastTimePuzzleKey(row), {}));
+        write(store, fastTimeTimeKey(row + 1), read(store, fastTimeTimeKey(row), {}));
+        write(store, fastTimeNameKey(row + 1), read(store, fastTimeNameKey(row), {}));
+    }
+    write(store, fastTimeNameKey(rank), name);
+    write(store, fastTimeTimeKey(rank), finishingTime);
+    write(store, fastTimePuzzleKey(rank), puzzleTitle);
+    return rank;
+}
+
+}  // namespace fastest_times

@@ -1,0 +1,89 @@
+#include "records/statistics_figures.h"
+
+#include "shell/platform/settings_store.h"
+
+#include <cmath>
+#include <limits>
+
+namespace statistics {
+
+namespace {
+
+const QString kCompleted = QStringLiteral("S_COMP");
+const QString kRevealed = QStringLiteral("S_REV");
+const QString kWordsRevealed = QStringLiteral("S_CHEAT");
+const QString kPlayed = QStringLiteral("S_PLAYED");
+const QString kSecondsPlayed = QStringLiteral("S_TIMEP");
+const QString kNothingPlayed = QStringLiteral("0%");
+
+// A counter's value and the text shown for it: the stored text when it is a number.
+struct Counter {
+    long long value;
+    QString shown;
+};
+
+Counter counter(const QString& stored) {
+    bool ok = false;
+    const long long value = stored.trimmed().toLongLong(&ok);
+    if (!ok) return {0, QStringLiteral("0")};
+    return {value, stored};
+}
+
+// Counters are hand-editable text; keep a sum of absurd values from overflowing.
+long long saturatingSum(long long a, long long b) {
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    constexpr long long kMin = std::numeric_limits<long long>::min();
+    if (b > 0 && a > kMax - b) return kMax;
+    if (b < 0 && a < kMin - b) return kMin;
+    return a + b;
+}
+
+QString twoDecimals(double value) {
+    return QString::number(value, 'f', 2);
+}
+
+}  // namespace
+
+StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
+                             const QString& wordsRevealed, const QString& secondsPlayed) {
+    const Counter comp = counter(completed);
+    const Counter rev = counter(revealed);
+    const Counter cheat = counter(wordsRevealed);
+    const long long seconds = counter(secondsPlayed).value;
+    const long long played = saturatingSum(comp.value, rev.value);
+
+    StatisticsFigures figures;
+    figures.completed = comp.shown;
+    figures.revealed = rev.shown;
+    figures.wordsRevealed = cheat.shown;
+    // std::nearbyint in the default rounding mode takes halves to the even neighbour.
+    figures.minutesPlaying =
+        QString::number(static_cast<long long>(std::nearbyint(static_cast<double>(seconds) / 60)));
+    figures.played = QString::number(played);
+    if (played == 0) {
+        figures.percentage = kNothingPlayed;
+        figures.averagePerGame = kNothingPlayed;
+    } else {
+        const auto games = static_cast<double>(played);
+        figures.percentage = twoDecimals(static_cast<double>(comp.value) / games * 100) + '%';
+        figures.averagePerGame = twoDecimals(static_cast<double>(cheat.value) / games);
+    }
+    return figures;
+}
+
+StatisticsFigures refresh(SettingsStore& store) {
+    const auto read = [&store](const QString& key) {
+        return store.read(settings::kSettings, key, QStringLiteral("0"));
+    };
+    const StatisticsFigures figures =
+        figuresFor(read(kCompleted), read(kRevealed), read(kWordsRevealed), read(kSecondsPlayed));
+    store.write(settings::kSettings, kPlayed, figures.played);
+    return figures;
+}
+
+void reset(SettingsStore& store) {
+    for (const QString& key : {kCompleted, kRevealed, kWordsRevealed, kPlayed, kSecondsPlayed})
+        store.write(settings::kSettings, key, QStringLiteral("0"));
+}
+
+}  // namespace statistics
