@@ -36,7 +36,8 @@ void SoundPlayer::stopTune() {
 
 void SoundPlayer::onDone() {
     media_.command(QStringLiteral("Close"));
-    if (state_.loopSound == 1) {
+    // A tune started before sound was switched off may finish, but does not start over.
+    if (state_.loopSound == 1 && state_.soundOn) {
         media_.command(QStringLiteral("Open"));
         media_.command(QStringLiteral("Play"));
     }

@@ -24,7 +24,7 @@ class SoundPlayer {
     MediaControl& media() { return media_; }
 
   private:
-    void onDone();  // "Close"; then "Open" and "Play" again while loopSound is 1
+    void onDone();  // "Close"; then "Open" and "Play" again while loopSound is 1 and sound is on
 
     GameState& state_;
     MediaControl& media_;
