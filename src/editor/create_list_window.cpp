@@ -1,0 +1,188 @@
+#include "editor/create_list_window.h"
+
+#include "editor/editor_banner.h"
+#include "editor/editor_files.h"
+#include "shell/platform/owned_window.h"
+#include "shell/platform/services.h"
+#include "shell/platform/twips.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <vector>
+
+namespace {
+
+// Design layout, in twips.
+constexpr double kClientWidth = 8880;
+constexpr double kClientHeight = 6780;
+constexpr double kBoxWidth = 1575;
+constexpr double kBoxHeight = 285;
+constexpr double kFirstRowTop = 840;
+constexpr double kRowStep = 360;
+constexpr double kWordLeft[2] = {600, 2280};
+constexpr double kQuestionLeft[2] = {4680, 6360};
+constexpr double kFieldLeft = 3240;
+constexpr double kFieldWidth = 4935;
+constexpr double kTitleTop = 5160;
+constexpr double kAuthorTop = 5640;
+
+const char* const kRowProperty = "editorRow";
+
+double rowTop(int i) {
+    return kFirstRowTop + kRowStep * ((i - 1) % 10);
+}
+int column(int i) {
+    return (i - 1) / 10;
+}
+
+void setBackColour(QLineEdit* box, const QColor& colour) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, colour);  // every colour group, disabled included
+    box->setPalette(palette);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+CreateListWindow::CreateListWindow(Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window), services_(services) {
+    setObjectName(QStringLiteral("Create_list"));
+    setWindowTitle(QStringLiteral("Create Quarrow Puzzle"));
+    setFixedSize(twips::toPixelsRounded(kClientWidth), twips::toPixelsRounded(kClientHeight));
+    buildDecoration();
+
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i)
+        words_[i] = addBox("pa_word_%1", i, kWordLeft[column(i)], rowTop(i));
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i)
+        questions_[i] = addBox("pa_quest_%1", i, kQuestionLeft[column(i)], rowTop(i));
+
+    check_ = new QCheckBox(QStringLiteral("Add releated questions to QRW puzzle?"), this);
+    check_->setObjectName(QStringLiteral("Check1"));
+    check_->setGeometry(twips::rect(600, 4680, 7575, 300));
+    connect(check_, &QCheckBox::toggled, this, &CreateListWindow::setQuestionsOn);
+
+    addLabel(this, QStringLiteral("Puzzle Title :"), twips::rect(600, kTitleTop, 2520, 285));
+    addLabel(this, QStringLiteral("Author :"), twips::rect(600, kAuthorTop, 2520, 285));
+    title_ = new QLineEdit(this);
+    title_->setObjectName(QStringLiteral("puz_name"));
+    title_->setGeometry(twips::rect(kFieldLeft, kTitleTop, kFieldWidth, kBoxHeight));
+    author_ = new QLineEdit(this);
+    author_->setObjectName(QStringLiteral("a_name"));
+    author_->setGeometry(twips::rect(kFieldLeft, kAuthorTop, kFieldWidth, kBoxHeight));
+
+    create_ = new QPushButton(QStringLiteral("Create Puzzle File"), this);
+    create_->setObjectName(QStringLiteral("Command1"));
+    create_->setGeometry(twips::rect(kFieldLeft, 6120, 2400, 435));
+    connect(create_, &QPushButton::clicked, this, &CreateListWindow::createPuzzleFile);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("Command2"));
+    cancel_->setGeometry(twips::rect(kFieldLeft + kFieldWidth - 2400, 6120, 2400, 435));
+    connect(cancel_, &QPushButton::clicked, this, &CreateListWindow::cancel);
+
+    // Words down both columns, then the questions, then title and author.
+    std::vector<QWidget*> order(words_.begin() + 1, words_.end());
+    order.insert(order.end(), questions_.begin() + 1, questions_.end());
+    order.insert(order.end(), {title_, author_, check_, create_, cancel_});
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+
+    setQuestionsOn(false);
+}
+
+QLineEdit* CreateListWindow::addBox(const char* name, int row, double left, double top) {
+    auto* box = new QLineEdit(this);
+    box->setObjectName(QString::fromLatin1(name).arg(row));
+    box->setGeometry(twips::rect(left, top, kBoxWidth, kBoxHeight));
+    box->setProperty(kRowProperty, row);
+    box->installEventFilter(this);
+    return box;
+}
+
+void CreateListWindow::buildDecoration() {
+    auto* banner = new EditorBanner(this);
+    banner->setGeometry(twips::rect(360, 120, 8160, 405));
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(twips::rect(360, 555, 8160, 3975));
+    addLabel(this, QStringLiteral("Words"), twips::rect(600, 600, 3255, 225));
+    addLabel(this, QStringLiteral("Questions"), twips::rect(4680, 600, 3255, 225));
+}
+
+void CreateListWindow::setQuestionsOn(bool on) {
+    colours_.setQuestionsOn(on);
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) questions_[i]->setEnabled(on);
+    applyColours();
+}
+
+void CreateListWindow::applyColours() {
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
+        setBackColour(words_[i], colours_.wordColour(i));
+        setBackColour(questions_[i], colours_.questionColour(i));
+    }
+}
+
+bool CreateListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && colours_.questionsOn()) {
+        colours_.focusRow(watched->property(kRowProperty).toInt());
+        applyColours();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+EditorEntries CreateListWindow::entries() const {
+    EditorEntries entries;
+    entries.title = title_->text();
+    entries.author = author_->text();
+    entries.questionsOn = check_->isChecked();
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
+        entries.words[i] = words_[i]->text();
+        entries.questions[i] = questions_[i]->text();
+    }
+    return entries;
+}
+
+void CreateListWindow::loadTheme(const EditorTheme& theme) {
+    title_->setText(theme.title);
+    author_->setText(theme.author);
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
+        words_[i]->setText(theme.words[i]);
+        questions_[i]->setText(theme.questions[i]);
+    }
+    check_->setChecked(theme.questionsOn);
+}
+
+void CreateListWindow::createPuzzleFile() {
+    EditorEntries current = entries();
+    const editor::SaveOutcome outcome = editor::createPuzzleFile(services_, current);
+    author_->setText(current.author);
+    if (outcome == editor::SaveOutcome::Saved) close();
+}
+
+void CreateListWindow::cancel() {
+    if (editor::cancelNeedsQuestion(entries()) &&
+        editor::show(services_.dialogs, editor::cancelQuestion()) != MsgAnswer::Yes)
+        return;
+    close();
+}
+
+void openPuzzleCreator(Services& services, QWidget* owner) {
+    showOwnedWindow(new CreateListWindow(services, owner));
+}
+
+void openPuzzleEditor(Services& services, QWidget* owner) {
+    const auto theme = editor::pickPuzzleToEdit(services);
+    if (!theme) return;
+    auto* window = new CreateListWindow(services, owner);
+    window->loadTheme(*theme);
+    showOwnedWindow(window);
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/theme_file.h"
+#include "editor/editor_box_colours.h"
+#include "editor/editor_checks.h"
+
+#include <QWidget>
+
+#include <array>
+
+struct Services;
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+// The puzzle editor Create_list: twenty word boxes, twenty question boxes, title and author.
+// "Create Puzzle File" saves a theme file and closes the window; "Cancel" closes it, asking
+// first when a word was typed; the close box closes it without asking.
+class CreateListWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CreateListWindow(Services& services, QWidget* parent = nullptr);
+
+    // Fills the boxes from a theme read by the loader.
+    void loadTheme(const EditorTheme& theme);
+    EditorEntries entries() const;
+
+    // Command1 and Command2, public so tests can press them without clicking.
+    void createPuzzleFile();
+    void cancel();
+
+    QLineEdit* wordBox(int i) const { return words_[i]; }          // pa_word, 1..20
+    QLineEdit* questionBox(int i) const { return questions_[i]; }  // pa_quest, 1..20
+    QLineEdit* titleBox() const { return title_; }                 // puz_name
+    QLineEdit* authorBox() const { return author_; }               // a_name
+    QCheckBox* questionsCheck() const { return check_; }           // Check1
+    QPushButton* createButton() const { return create_; }          // Command1
+    QPushButton* cancelButton() const { return cancel_; }          // Command2
+    const EditorBoxColours& colours() const { return colours_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QLineEdit* addBox(const char* name, int row, double left, double top);
+    void buildDecoration();
+    void setQuestionsOn(bool on);
+    void applyColours();
+
+    Services& services_;
+    EditorBoxColours colours_;
+    std::array<QLineEdit*, EditorEntries::kBoxes + 1> words_{};
+    std::array<QLineEdit*, EditorEntries::kBoxes + 1> questions_{};
+    QLineEdit* title_ = nullptr;
+    QLineEdit* author_ = nullptr;
+    QCheckBox* check_ = nullptr;
+    QPushButton* create_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// Tools menu entries: an empty editor, or the editor filled from a theme the player picks.
+// Both show the window owned by `owner` (the main window) and return at once.
+void openPuzzleCreator(Services& services, QWidget* owner = nullptr);
+void openPuzzleEditor(Services& services, QWidget* owner = nullptr);

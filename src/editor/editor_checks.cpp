@@ -1,0 +1,124 @@
+#include "editor/editor_checks.h"
+
+namespace editor {
+namespace {
+
+const QString kIncompleteTitle = QStringLiteral("Incomplete Puzzle!");
+
+bool isPlainLetter(QChar c) {
+    // Only A-Z and a-z: characters that upper-case into A-Z from elsewhere (the dotless i, the
+    // long s) cannot be stored in the file and are refused with the rest.
+    const char16_t u = c.unicode();
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+
+std::optional<EditorMessage> checkRow(const EditorEntries& entries, int row) {
+    const QString& word = entries.words[row];
+    if (row <= kMinWords) {
+        if (word.isEmpty())
+            return EditorMessage{
+                QStringLiteral("Please fill in atleast 10 word boxes before continuing!"),
+                kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
+        if (entries.questionsOn && entries.questions[row].isEmpty())
+            return EditorMessage{
+                QStringLiteral("The word related question boxes are active, Please fill in the "
+                               "required boxes or disable them by ticking the relevant checkbox "
+                               "before continuing!"),
+                kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
+    }
+    if (word.size() < kMinLetters)
+        return EditorMessage{QStringLiteral("All words must be at least 3 characters long"),
+                             kDefaultMessageTitle, MsgButtons::Ok, MsgIcon::None};
+    if (word.size() > kMaxLetters)
+        return EditorMessage{QStringLiteral("Words cannot exceed 14 characters"),
+                             kDefaultMessageTitle, MsgButtons::Ok, MsgIcon::None};
+    for (const QChar c : word) {
+        if (!isPlainLetter(c))
+            return EditorMessage{
+                QStringLiteral("Words may only contain standard characters [A-Z or a-z]"),
+                QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::None};
+    }
+    return std::nullopt;
+}
+
+QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+}  // namespace
+
+std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries) {
+    if (entries.title.isEmpty())
+        return EditorMessage{QStringLiteral("Please select a name for your puzzle!"),
+                             QStringLiteral("Name Undefined!"), MsgButtons::Ok,
+                             MsgIcon::Information};
+    for (int row = 1; row <= EditorEntries::kBoxes; ++row) {
+        if (row > kMinWords && entries.words[row].isEmpty()) break;
+        if (auto failure = checkRow(entries, row)) return failure;
+    }
+    return std::nullopt;
+}
+
+int savedWordCount(const EditorEntries& entries) {
+    int count = 0;
+    while (count < EditorEntries::kBoxes && !entries.words[count + 1].isEmpty()) ++count;
+    return count;
+}
+
+QString withThemeExtension(const QString& path) {
+    if (path.toLower().endsWith(QLatin1String(".qrw"))) return path;
+    return path + QStringLiteral(".Qrw");
+}
+
+QString authorOrAnonymous(const QString& author) {
+    return author.isEmpty() ? QStringLiteral("Anonymous") : author;
+}
+
+ThemeToWrite themeToWrite(const EditorEntries& entries, int wordCount) {
+    ThemeToWrite theme;
+    theme.title = oneLine(entries.title);
+    theme.author = oneLine(authorOrAnonymous(entries.author));
+    theme.withQuestions = entries.questionsOn;
+    for (int i = 1; i <= wordCount; ++i) {
+        theme.words.push_back(entries.words[i]);
+        if (entries.questionsOn) theme.questions.push_back(oneLine(entries.questions[i]));
+    }
+    return theme;
+}
+
+bool cancelNeedsQuestion(const EditorEntries& entries) {
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i)
+        if (!entries.words[i].isEmpty()) return true;
+    return false;
+}
+
+EditorMessage overwriteQuestion() {
+    return {QStringLiteral("File already exists! Do you want to overwrite this file?"),
+            QStringLiteral("Overwrite File?"), MsgButtons::YesNo, MsgIcon::Critical};
+}
+
+EditorMessage createdMessage() {
+    return {QStringLiteral("QRW puzzle successfully created!"),
+            QStringLiteral("Creation Successful"), MsgButtons::Ok, MsgIcon::Information};
+}
+
+EditorMessage writeFailedMessage() {
+    return {QStringLiteral("Error creating puzzle!"), QStringLiteral("Error!"), MsgButtons::Ok,
+            MsgIcon::Critical};
+}
+
+EditorMessage cancelQuestion() {
+    return {QStringLiteral(
+                "Any updates to this puzzle won't been saved, are you sure you want to quit?"),
+            QStringLiteral("Cancel Create Puzzle"), MsgButtons::YesNo, MsgIcon::Exclamation};
+}
+
+EditorMessage invalidFileMessage() {
+    return {QStringLiteral("Not a valid Quarrow file!"), QStringLiteral("Error"), MsgButtons::Ok,
+            MsgIcon::Critical};
+}
+
+}  // namespace editor

@@ -1,0 +1,60 @@
+#include "editor/editor_files.h"
+
+#include "core/game_state.h"
+#include "shell/platform/services.h"
+
+#include <QFileInfo>
+
+namespace editor {
+namespace {
+
+// Asks until the player settles on a file name; empty text when the dialog is cancelled. The
+// overwrite question looks at the name actually written, extension included, so an existing
+// theme is never replaced without asking.
+QString chooseTarget(Services& services) {
+    for (;;) {
+        const QString chosen =
+            services.dialogs.saveFile(services.dataFolder(), QStringLiteral(".qrw"));
+        if (chosen.isEmpty()) return {};
+        const QString path = withThemeExtension(chosen);
+        if (!QFileInfo::exists(path)) return path;
+        if (show(services.dialogs, overwriteQuestion()) == MsgAnswer::Yes) return path;
+    }
+}
+
+}  // namespace
+
+MsgAnswer show(Dialogs& dialogs, const EditorMessage& message) {
+    return dialogs.message(message.text, message.title, message.buttons, message.icon);
+}
+
+SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
+    if (const auto failure = firstFailingCheck(entries)) {
+        show(services.dialogs, *failure);
+        return SaveOutcome::Rejected;
+    }
+    services.state.editorWordCount = savedWordCount(entries);
+    const QString path = chooseTarget(services);
+    if (path.isEmpty()) return SaveOutcome::Cancelled;
+    entries.author = authorOrAnonymous(entries.author);
+    if (!writeTheme(path, themeToWrite(entries, services.state.editorWordCount))) {
+        show(services.dialogs, writeFailedMessage());
+        return SaveOutcome::Failed;
+    }
+    show(services.dialogs, createdMessage());
+    return SaveOutcome::Saved;
+}
+
+std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {
+    const QString path = services.dialogs.openFile(services.dataFolder(), QStringLiteral("Qrw"));
+    if (path.isEmpty()) return std::nullopt;
+    auto theme = loadThemeForEditor(path);
+    if (!theme) {
+        show(services.dialogs, invalidFileMessage());
+        return std::nullopt;
+    }
+    services.state.editorWordCount = theme->wordCount;
+    return theme;
+}
+
+}  // namespace editor

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/theme_file.h"
+#include "editor/editor_checks.h"
+
+#include <optional>
+
+struct Services;
+
+namespace editor {
+
+enum class SaveOutcome {
+    Rejected,   // a check failed and its message was shown
+    Cancelled,  // the save dialog was cancelled
+    Failed,     // the file could not be written; any old file is untouched
+    Saved
+};
+
+// "Create Puzzle File": checks the entries, asks for the file (again after declining to
+// overwrite), writes it and reports. An empty author becomes "Anonymous" in `entries`, as the
+// box shows it.
+SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries);
+
+// "Edit QRW Puzzle": asks for a theme file and reads it for the editor. Nothing when the
+// dialog is cancelled; the invalid-file message when it cannot be read.
+std::optional<EditorTheme> pickPuzzleToEdit(Services& services);
+
+// Shows one of the editor's message boxes.
+MsgAnswer show(Dialogs& dialogs, const EditorMessage& message);
+
+}  // namespace editor

@@ -1,0 +1,174 @@
+#include "editor/create_list_window.h"
+#include "core/theme_file.h"
+#include "editor_test_entries.h"
+#include "shell/platform/twips.h"
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include <memory>
+
+namespace {
+
+QColor backColour(const QLineEdit* box) {
+    return box->palette().color(QPalette::Base);
+}
+
+void giveFocus(QLineEdit* box) {
+    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(box, &event);
+}
+
+void typeEntries(CreateListWindow& window, const EditorEntries& entries) {
+    window.titleBox()->setText(entries.title);
+    window.authorBox()->setText(entries.author);
+    window.questionsCheck()->setChecked(entries.questionsOn);
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
+        window.wordBox(i)->setText(entries.words[i]);
+        window.questionBox(i)->setText(entries.questions[i]);
+    }
+}
+
+CreateListWindow* openEditorWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* editor = qobject_cast<CreateListWindow*>(widget); editor && editor->isVisible())
+            return editor;
+    return nullptr;
+}
+
+class CreateList : public ::testing::Test {
+  protected:
+    void SetUp() override { window->show(); }
+    TestEnv env;
+    std::unique_ptr<CreateListWindow> window = std::make_unique<CreateListWindow>(env.services);
+};
+
+}  // namespace
+
+TEST_F(CreateList, BoxesSitAtTheirDesignPositionsAndTabInOrder) {
+    EXPECT_EQ(window->windowTitle(), "Create Quarrow Puzzle");
+    EXPECT_EQ(window->wordBox(1)->geometry(), twips::rect(600, 840, 1575, 285));
+    EXPECT_EQ(window->wordBox(10)->geometry(), twips::rect(600, 840 + 360 * 9, 1575, 285));
+    EXPECT_EQ(window->wordBox(11)->geometry(), twips::rect(2280, 840, 1575, 285));
+    EXPECT_EQ(window->questionBox(1)->geometry(), twips::rect(4680, 840, 1575, 285));
+    EXPECT_EQ(window->questionBox(20)->geometry(), twips::rect(6360, 840 + 360 * 9, 1575, 285));
+    EXPECT_EQ(window->titleBox()->geometry(), twips::rect(3240, 5160, 4935, 285));
+    EXPECT_EQ(window->authorBox()->geometry(), twips::rect(3240, 5640, 4935, 285));
+    EXPECT_EQ(window->questionsCheck()->text(), "Add releated questions to QRW puzzle?");
+
+    std::vector<QWidget*> expected;
+    for (int i = 1; i <= 20; ++i) expected.push_back(window->wordBox(i));
+    for (int i = 1; i <= 20; ++i) expected.push_back(window->questionBox(i));
+    expected.push_back(window->titleBox());
+    expected.push_back(window->authorBox());
+    for (std::size_t i = 1; i < expected.size(); ++i)
+        EXPECT_EQ(expected[i - 1]->nextInFocusChain(), expected[i]) << i;
+}
+
+TEST_F(CreateList, QuestionBoxesFollowTheCheckBoxAndTheFocusedRowIsMarked) {
+    const QColor white(255, 255, 255), grey(155, 155, 155), marked(255, 125, 125);
+    EXPECT_FALSE(window->questionBox(7)->isEnabled());
+    EXPECT_EQ(backColour(window->questionBox(7)), grey);
+    EXPECT_EQ(backColour(window->wordBox(7)), white);
+    giveFocus(window->wordBox(3));  // questions off: no marking
+    EXPECT_EQ(backColour(window->wordBox(3)), white);
+
+    window->questionsCheck()->setChecked(true);
+    EXPECT_TRUE(window->questionBox(7)->isEnabled());
+    EXPECT_EQ(backColour(window->questionBox(7)), white);
+
+    giveFocus(window->wordBox(3));
+    EXPECT_EQ(backColour(window->wordBox(3)), marked);
+    EXPECT_EQ(backColour(window->questionBox(3)), marked);
+    giveFocus(window->questionBox(14));
+    EXPECT_EQ(backColour(window->wordBox(3)), white);
+    EXPECT_EQ(backColour(window->questionBox(3)), white);
+    EXPECT_EQ(backColour(window->wordBox(14)), marked);
+    EXPECT_EQ(backColour(window->questionBox(14)), marked);
+
+    window->questionsCheck()->setChecked(false);
+    EXPECT_EQ(backColour(window->wordBox(14)), white);
+    EXPECT_EQ(backColour(window->questionBox(14)), grey);
+    EXPECT_FALSE(window->questionBox(14)->isEnabled());
+}
+
+TEST_F(CreateList, CancelAsksOnlyWhenAWordWasTyped) {
+    window->titleBox()->setText("Only a title");
+    window->cancel();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(env.dialogs.shown().empty());
+
+    window->show();
+    window->wordBox(17)->setText("late");
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window->cancel();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(env.dialogs.last().title, "Cancel Create Puzzle");
+    EXPECT_EQ(env.dialogs.last().icon, MsgIcon::Exclamation);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    window->cancel();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CreateList, SavingClosesTheWindowAndTheFileReadsBack) {
+    EditorEntries entries = validEntries(20, true);
+    typeEntries(*window, entries);
+    const QString path = env.services.dataFolder() + "/fruit";
+    env.dialogs.answerFile(path);
+
+    window->createPuzzleFile();
+
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->authorBox()->text(), "Anonymous");
+    const auto theme = readTheme(path + ".Qrw");
+    ASSERT_TRUE(theme);
+    EXPECT_EQ(theme->wordCount, 20);
+    EXPECT_TRUE(theme->hasQuestions);
+    EXPECT_EQ(theme->words[2], "BANANA");
+    EXPECT_EQ(theme->words[20], "KIWIFRUIT");
+    EXPECT_EQ(theme->questions[20], "Question 20");
+    const auto header = readThemeHeader(path + ".Qrw");
+    ASSERT_TRUE(header);
+    EXPECT_EQ(header->title, "Fruit");
+    EXPECT_EQ(header->author, "Anonymous");
+}
+
+TEST_F(CreateList, FailedSaveKeepsTheWindowAndItsContents) {
+    typeEntries(*window, validEntries(10));
+    env.dialogs.answerFile(env.services.dataFolder() + "/missing/fruit.qrw");
+    window->createPuzzleFile();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->wordBox(10)->text(), "pear");
+    EXPECT_EQ(env.dialogs.last().text, "Error creating puzzle!");
+}
+
+TEST(CreateListLoader, EditShowsTheThemeWithQuestionsTicked) {
+    TestEnv env;
+    env.writeFile("data/quiz.qrw",
+                  "Quiz\r\n!Me\r\n#10WQ\r\none\r\nq1\r\ntwo\r\nq2\r\nthree\r\nq3\r\n");
+    env.dialogs.answerFile(env.services.dataFolder() + "/quiz.qrw");
+
+    openPuzzleEditor(env.services);
+
+    CreateListWindow* editor = openEditorWindow();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(editor->titleBox()->text(), "Quiz");
+    EXPECT_EQ(editor->authorBox()->text(), "Me");
+    EXPECT_TRUE(editor->questionsCheck()->isChecked());
+    EXPECT_TRUE(editor->questionBox(2)->isEnabled());
+    EXPECT_EQ(editor->wordBox(3)->text(), "three");
+    EXPECT_EQ(editor->questionBox(3)->text(), "q3");
+    EXPECT_TRUE(editor->wordBox(4)->text().isEmpty());
+    delete editor;
+
+    env.dialogs.answerFile(QString());
+    openPuzzleEditor(env.services);
+    EXPECT_EQ(openEditorWindow(), nullptr);
+    EXPECT_TRUE(env.dialogs.messages().empty());
+}

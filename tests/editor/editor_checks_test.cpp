@@ -1,0 +1,164 @@
+#include "editor/editor_checks.h"
+#include "editor_test_entries.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kTooFew = QStringLiteral("Please fill in atleast 10 word boxes before continuing!");
+const QString kQuestionMissing = QStringLiteral(
+    "The word related question boxes are active, Please fill in the required boxes or disable "
+    "them by ticking the relevant checkbox before continuing!");
+const QString kTooShort = QStringLiteral("All words must be at least 3 characters long");
+const QString kTooLong = QStringLiteral("Words cannot exceed 14 characters");
+const QString kNotLetters =
+    QStringLiteral("Words may only contain standard characters [A-Z or a-z]");
+
+QString failureText(const EditorEntries& entries) {
+    const auto failure = editor::firstFailingCheck(entries);
+    return failure ? failure->text : QString();
+}
+
+}  // namespace
+
+TEST(EditorChecks, EmptyTitleComesFirst) {
+    EditorEntries entries;  // nothing typed at all
+    const auto failure = editor::firstFailingCheck(entries);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, "Please select a name for your puzzle!");
+    EXPECT_EQ(failure->title, "Name Undefined!");
+    EXPECT_EQ(failure->buttons, MsgButtons::Ok);
+    EXPECT_EQ(failure->icon, MsgIcon::Information);
+}
+
+TEST(EditorChecks, TenWordsAreNeededAndRowsAreCheckedInOrder) {
+    EditorEntries nine = validEntries(9);
+    const auto failure = editor::firstFailingCheck(nine);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, kTooFew);
+    EXPECT_EQ(failure->title, "Incomplete Puzzle!");
+    EXPECT_EQ(failure->icon, MsgIcon::Information);
+
+    // An earlier row's short word is reported before the missing tenth word.
+    nine.words[3] = QStringLiteral("ox");
+    EXPECT_EQ(failureText(nine), kTooShort);
+
+    // A gap inside the first ten rows is a missing word too.
+    EditorEntries gap = validEntries(12);
+    gap.words[7].clear();
+    EXPECT_EQ(failureText(gap), kTooFew);
+}
+
+TEST(EditorChecks, LengthAndLetterRules) {
+    EditorEntries entries = validEntries(10);
+    entries.words[4] = QStringLiteral("abcdefghijklmn");  // 14 letters
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+    entries.words[4] = QStringLiteral("abcdefghijklmno");  // 15 letters
+    const auto tooLong = editor::firstFailingCheck(entries);
+    ASSERT_TRUE(tooLong);
+    EXPECT_EQ(tooLong->text, kTooLong);
+    EXPECT_EQ(tooLong->title, editor::kDefaultMessageTitle);
+    EXPECT_EQ(tooLong->icon, MsgIcon::None);
+
+    entries.words[4] = QStringLiteral("ab");
+    const auto tooShort = editor::firstFailingCheck(entries);
+    ASSERT_TRUE(tooShort);
+    EXPECT_EQ(tooShort->text, kTooShort);
+    EXPECT_EQ(tooShort->title, "Quarrow");
+    EXPECT_EQ(tooShort->icon, MsgIcon::None);
+
+    for (const QString& bad :
+         {QStringLiteral("ice cream"), QStringLiteral("o'clock"), QStringLiteral("r2d2"),
+          QStringLiteral("x-ray"), QStringLiteral("caf\u00e9"), QStringLiteral("p\u0131n"),
+          QStringLiteral("lo\u017Fe"), QStringLiteral("   ")}) {
+        entries.words[4] = bad;
+        const auto failure = editor::firstFailingCheck(entries);
+        ASSERT_TRUE(failure) << bad.toStdString();
+        EXPECT_EQ(failure->text, kNotLetters) << bad.toStdString();
+        EXPECT_EQ(failure->title, "Error");
+        EXPECT_EQ(failure->icon, MsgIcon::None);
+    }
+
+    entries.words[4] = QStringLiteral("lowercase");
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+}
+
+TEST(EditorChecks, RowsAfterTheTenthAreCheckedUpToTheFirstGap) {
+    EditorEntries entries = validEntries(12);
+    entries.words[12] = QStringLiteral("no");
+    EXPECT_EQ(failureText(entries), kTooShort);
+
+    entries = validEntries(12);
+    entries.words[14] = QStringLiteral("x y");  // after the gap: never looked at
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+    EXPECT_EQ(editor::savedWordCount(entries), 12);
+    EXPECT_EQ(editor::savedWordCount(validEntries(20)), 20);
+}
+
+TEST(EditorChecks, QuestionsAreRequiredOnlyInTheFirstTenRows) {
+    EditorEntries entries = validEntries(15, true);
+    entries.questions[10].clear();
+    const auto failure = editor::firstFailingCheck(entries);
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->text, kQuestionMissing);
+    EXPECT_EQ(failure->title, "Incomplete Puzzle!");
+    EXPECT_EQ(failure->icon, MsgIcon::Information);
+
+    // The question of a row is looked at before its word's letters.
+    entries.words[10] = QStringLiteral("b4d");
+    EXPECT_EQ(failureText(entries), kQuestionMissing);
+
+    entries = validEntries(15, true);
+    entries.questions[13].clear();
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+
+    // With questions off, empty question boxes do not matter.
+    entries = validEntries(10);
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+}
+
+TEST(EditorChecks, ThemeExtensionIsAddedUnlessPresentInAnyCase) {
+    EXPECT_EQ(editor::withThemeExtension("/d/fruit"), "/d/fruit.Qrw");
+    EXPECT_EQ(editor::withThemeExtension("/d/fruit.txt"), "/d/fruit.txt.Qrw");
+    EXPECT_EQ(editor::withThemeExtension("/d/fruitqrw"), "/d/fruitqrw.Qrw");
+    EXPECT_EQ(editor::withThemeExtension("/d/fruit.QRW"), "/d/fruit.QRW");
+    EXPECT_EQ(editor::withThemeExtension("/d/fruit.qRw"), "/d/fruit.qRw");
+    EXPECT_EQ(editor::withThemeExtension("/d/fruit.qrw"), "/d/fruit.qrw");
+}
+
+TEST(EditorChecks, ThemeToWriteKeepsCaseAndFillsInTheAuthor) {
+    EditorEntries entries = validEntries(12, true);
+    entries.words[14] = QStringLiteral("dropped");
+    entries.questions[2] = QStringLiteral("two\r\nlines\nhere");
+    const ThemeToWrite theme = editor::themeToWrite(entries, 12);
+    EXPECT_EQ(theme.title, "Fruit");
+    EXPECT_EQ(theme.author, "Anonymous");
+    EXPECT_TRUE(theme.withQuestions);
+    ASSERT_EQ(theme.words.size(), 12u);
+    ASSERT_EQ(theme.questions.size(), 12u);
+    EXPECT_EQ(theme.words[1], "Banana");
+    EXPECT_EQ(theme.questions[1], "two lines here");
+
+    entries.author = QStringLiteral("B. Marsh");
+    entries.questionsOn = false;
+    const ThemeToWrite plain = editor::themeToWrite(entries, 12);
+    EXPECT_EQ(plain.author, "B. Marsh");
+    EXPECT_TRUE(plain.questions.empty());
+}
+
+TEST(EditorChecks, CancelAsksOnlyWhenAWordBoxHoldsText) {
+    EditorEntries entries;
+    entries.title = QStringLiteral("Title");
+    entries.author = QStringLiteral("Author");
+    entries.questions[3] = QStringLiteral("A question");
+    EXPECT_FALSE(editor::cancelNeedsQuestion(entries));
+    entries.words[17] = QStringLiteral("w");
+    EXPECT_TRUE(editor::cancelNeedsQuestion(entries));
+
+    const EditorMessage question = editor::cancelQuestion();
+    EXPECT_EQ(question.text,
+              "Any updates to this puzzle won't been saved, are you sure you want to quit?");
+    EXPECT_EQ(question.title, "Cancel Create Puzzle");
+    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(question.icon, MsgIcon::Exclamation);
+}
