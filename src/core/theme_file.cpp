@@ -196,8 +196,12 @@ bool writeTheme(const QString& path, const ThemeToWrite& theme) {
         if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) return false;
     }
 
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += encodeCp1252(line) + "\r\n";
+    // QSaveFile's commit does not notice a short write (a full disk, a size limit), so the
+    // write and the flush are checked here; leaving without commit discards the new file.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    for (const QString& line : lines) file.write(encodeCp1252(line) + "\r\n");
+    if (file.write(bytes) != bytes.size() || !file.flush()) return false;
     return file.commit();
 }

@@ -1,0 +1,374 @@
+#include "core/theme_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+#include <unistd.h>
+#include <csignal>
+#include <initializer_list>
+
+namespace {
+
+// Joins lines into file bytes, each ended by CR LF as the writer does.
+QByteArray crlf(std::initializer_list<const char*> lines) {
+    QByteArray bytes;
+    for (const char* line : lines) bytes.append(line).append("\r\n");
+    return bytes;
+}
+
+class ThemeFileTest : public ::testing::Test {
+  protected:
+    QString write(const QByteArray& bytes, const QString& name = QStringLiteral("theme.qrw")) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    static QByteArray contents(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+};
+
+const char* const kTwelve[] = {"APPLE", "BANANA", "CHERRY", "DATE", "FIG",  "GRAPE",
+                               "LEMON", "MANGO",  "OLIVE",  "PEAR", "PLUM", "QUINCE"};
+
+QByteArray twelveWordTheme(const char* header, bool withQuestions) {
+    QByteArray bytes = crlf({"Fruit", "!Ann", header});
+    for (const char* word : kTwelve) {
+        bytes += crlf({word});
+        if (withQuestions) bytes += QByteArray("About ") + word + "\r\n";
+    }
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(ThemeFileTest, TwelveWordsWithAndWithoutQuestionsReadAlikeByAllReaders) {
+    for (const bool questions : {false, true}) {
+        SCOPED_TRACE(questions);
+        const QString path = write(twelveWordTheme(questions ? "#12WQ" : "#12W", questions));
+
+        const auto header = readThemeHeader(path);
+        ASSERT_TRUE(header);
+        EXPECT_EQ(header->title, "Fruit");
+        EXPECT_EQ(header->author, "Ann");
+        EXPECT_EQ(header->countText, "12");
+        EXPECT_EQ(header->hasQuestions, questions);
+
+        const auto theme = readTheme(path);
+        ASSERT_TRUE(theme);
+        EXPECT_EQ(theme->wordCount, 12);
+        EXPECT_EQ(theme->hasQuestions, questions);
+        EXPECT_EQ(theme->words[1], "APPLE");
+        EXPECT_EQ(theme->words[12], "QUINCE");
+        EXPECT_EQ(theme->questions[12], questions ? "About QUINCE" : "");
+
+        const auto edited = loadThemeForEditor(path);
+        ASSERT_TRUE(edited);
+        EXPECT_EQ(edited->title, "Fruit");
+        EXPECT_EQ(edited->author, "Ann");
+        EXPECT_EQ(edited->wordCount, 12);
+        EXPECT_EQ(edited->questionsOn, questions);
+        EXPECT_EQ(edited->words[7], "LEMON");
+        EXPECT_EQ(edited->questions[7], questions ? "About LEMON" : "");
+    }
+}
+
+TEST_F(ThemeFileTest, HeaderWithoutTypeMarkerMeansQuestionsOnlyToTheGenerator) {
+    const QString path = write(crlf({"T", "!A", "#02", "ONE", "first", "TWO", "second"}));
+    EXPECT_FALSE(readThemeHeader(path)->hasQuestions);
+    const auto edited = loadThemeForEditor(path);
+    ASSERT_TRUE(edited);
+    EXPECT_FALSE(edited->questionsOn);
+    EXPECT_EQ(edited->words[2], "first");
+    const auto theme = readTheme(path);
+    ASSERT_TRUE(theme);
+    EXPECT_TRUE(theme->hasQuestions);
+    EXPECT_EQ(theme->words[2], "TWO");
+    EXPECT_EQ(theme->questions[2], "second");
+}
+
+TEST_F(ThemeFileTest, CountIsExactlyTheSecondAndThirdCharacter) {
+    struct Case {
+        const char* header;
+        const char* countText;
+        int count;  // 0: neither the generator nor the editor accepts it
+    };
+    const Case cases[] = {
+        {"#9W", "9W", 0},   {"#09W", "09", 9}, {"#20W", "20", 20}, {"#25W", "25", 0},
+        {"#21WQ", "21", 0}, {"# 9W", " 9", 0}, {"#-1W", "-1", 0},  {"#", "", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.header);
+        const QString path = write(crlf({"T", "!A", c.header, "ONE", "TWO"}));
+        const auto header = readThemeHeader(path);
+        ASSERT_TRUE(header);
+        EXPECT_EQ(header->countText, c.countText);
+        EXPECT_EQ(readTheme(path).has_value(), c.count > 0);
+        EXPECT_EQ(loadThemeForEditor(path).has_value(), c.count > 0);
+        if (c.count > 0) {
+            EXPECT_EQ(readTheme(path)->wordCount, c.count);
+        }
+    }
+    // No word slot at all: nothing to play, but the editor may open it and add words.
+    const QString empty = write(crlf({"T", "!A", "#00W", "ONE"}));
+    EXPECT_FALSE(readTheme(empty));
+    ASSERT_TRUE(loadThemeForEditor(empty));
+    EXPECT_EQ(loadThemeForEditor(empty)->words[1], "");
+}
+
+TEST_F(ThemeFileTest, OnlyTheEditorInsistsOnTheHash) {
+    const QString path = write(crlf({"T", "!A", "X02W", "ONE", "TWO"}));
+    EXPECT_FALSE(loadThemeForEditor(path));
+    EXPECT_EQ(readTheme(path)->wordCount, 2);
+    EXPECT_EQ(readThemeHeader(path)->countText, "02");
+}
+
+TEST_F(ThemeFileTest, WordsFillTheFirstEmptySlot) {
+    // An empty word line leaves its slot empty for the next word; extra lines are ignored and
+    // missing ones leave the last slots empty. Only the generator upper-cases.
+    const QString words = write(crlf({"T", "!A", "#04W", "apple", "",
+                                      "P\xE9"
+                                      "che",
+                                      "fig", "EXTRA", "MORE"}));
+    const auto theme = readTheme(words);
+    ASSERT_TRUE(theme);
+    EXPECT_EQ(theme->words[1], "APPLE");
+    EXPECT_EQ(theme->words[2], QStringLiteral("P\u00C9CHE"));
+    EXPECT_EQ(theme->words[3], "FIG");
+    EXPECT_EQ(theme->words[4], "EXTRA");
+    const auto edited = loadThemeForEditor(words);
+    EXPECT_EQ(edited->words[2], QStringLiteral("P\u00E9che"));
+    EXPECT_EQ(edited->words[3], "fig");
+
+    const QString shortFile =
+        write(crlf({"T", "!A", "#05WQ", "ONE", "q1", "", "lost", "TWO", "q2"}));
+    const auto partial = readTheme(shortFile);
+    ASSERT_TRUE(partial);
+    EXPECT_EQ(partial->words[2], "TWO");
+    EXPECT_EQ(partial->questions[2], "q2");
+    EXPECT_EQ(partial->words[3], "");
+    // The editor fills word and question boxes each on their own.
+    const QString gaps = write(crlf({"T", "!A", "#02WQ", "ONE", "", "TWO", "q2", "SIX", "q3"}));
+    const auto boxes = loadThemeForEditor(gaps);
+    ASSERT_TRUE(boxes);
+    EXPECT_EQ(boxes->words[2], "TWO");
+    EXPECT_EQ(boxes->questions[1], "q2");
+    EXPECT_EQ(boxes->questions[2], "q3");
+}
+
+TEST_F(ThemeFileTest, ThemeWithQuestionsEndingAfterAWordLine) {
+    const QString cut = write(crlf({"T", "!A", "#03WQ", "ONE", "q1", "TWO"}));
+    EXPECT_FALSE(readTheme(cut));
+    EXPECT_FALSE(loadThemeForEditor(cut));
+    EXPECT_TRUE(readThemeHeader(cut));
+
+    // A dangling line after the last pair is never read by the generator, but the editor
+    // reads pairs to the end of the file.
+    const QString dangling = write(crlf({"T", "!A", "#01WQ", "ONE", "q1", "TWO"}));
+    EXPECT_TRUE(readTheme(dangling));
+    EXPECT_FALSE(loadThemeForEditor(dangling));
+    const QString words = write(crlf({"T", "!A", "#01W", "ONE", "TWO"}));
+    EXPECT_TRUE(loadThemeForEditor(words));
+}
+
+TEST_F(ThemeFileTest, ShortFilesAndAuthorLines) {
+    for (const QByteArray& bytes : {QByteArray(), crlf({"T"}), crlf({"T", "!A"})}) {
+        const QString path = write(bytes);
+        EXPECT_FALSE(readThemeHeader(path));
+        EXPECT_FALSE(readTheme(path));
+        EXPECT_FALSE(loadThemeForEditor(path));
+    }
+    // The first character of the author line is dropped, whatever it is.
+    EXPECT_EQ(readThemeHeader(write(crlf({"T", "XBob", "#01W", "ONE"})))->author, "Bob");
+    // An empty author line fails the header reader only.
+    const QString noAuthor = write(crlf({"T", "", "#01W", "ONE"}));
+    EXPECT_FALSE(readThemeHeader(noAuthor));
+    EXPECT_TRUE(readTheme(noAuthor));
+    EXPECT_EQ(loadThemeForEditor(noAuthor)->author, "");
+}
+
+TEST_F(ThemeFileTest, LineEnds) {
+    // Lone CR ends a line, lone LF belongs to it, and the last line may lack its end.
+    const QString path = write("Ti\ntle\r!A\r\n#04W\rON\nE\r\r\nTWO\r\rSIX");
+    const auto header = readThemeHeader(path);
+    EXPECT_EQ(header->title, "Ti\ntle");
+    const auto theme = readTheme(path);
+    ASSERT_TRUE(theme);
+    EXPECT_EQ(theme->words[1], "ON\nE");
+    EXPECT_EQ(theme->words[2], "TWO");
+    EXPECT_EQ(theme->words[3], "SIX");
+    EXPECT_EQ(theme->words[4], "");
+
+    // A CR LF that straddles the reader's buffer is still one line end.
+    for (const int titleLength : {65535, 65536, 131071}) {
+        const QString longTitle =
+            write(QByteArray(titleLength, 'x') + crlf({"", "!A", "#01W", "Z"}));
+        const auto read = readThemeHeader(longTitle);
+        ASSERT_TRUE(read) << titleLength;
+        EXPECT_EQ(read->title.size(), titleLength);
+        EXPECT_EQ(read->author, "A");
+        EXPECT_EQ(readTheme(longTitle)->words[1], "Z");
+    }
+}
+
+TEST_F(ThemeFileTest, TextIsWindows1252AndNulIsJustACharacter) {
+    const QString path =
+        write(QByteArray("Caf\xE9 \x80\0!\r\n!Zo\xEB\r\n#01W\r\nNA\xEFVE\r\n", 28));
+    const auto header = readThemeHeader(path);
+    EXPECT_EQ(header->title, QStringLiteral("Caf\u00E9 \u20AC") + QChar(0) + "!");
+    EXPECT_EQ(header->author, QStringLiteral("Zo\u00EB"));
+    EXPECT_EQ(readTheme(path)->words[1], QStringLiteral("NA\u00CFVE"));
+}
+
+TEST_F(ThemeFileTest, HostileFilesAreRejectedWithoutHarm) {
+    const QString missing = dir.filePath("missing.qrw");
+    const QString folder = dir.filePath("folder.qrw");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.qrw"));
+    for (const QString& path : {missing, folder, QStringLiteral("/dev/zero"), QString()}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_FALSE(readThemeHeader(path));
+        EXPECT_FALSE(readTheme(path));
+        EXPECT_FALSE(loadThemeForEditor(path));
+    }
+
+    // Random junk, with plenty of line ends and NULs in it, must simply be read somehow.
+    QRandomGenerator random(1234);
+    const char alphabet[] = {'\r', '\n', '\0', '#', 'W', 'Q', '1', '2', '0', 'a', '\x80', '\xFF'};
+    for (int round = 0; round < 300; ++round) {
+        QByteArray junk;
+        const int length = random.bounded(200);
+        for (int i = 0; i < length; ++i) {
+            junk.append(random.bounded(2) ? alphabet[random.bounded(int(sizeof alphabet))]
+                                          : char(random.bounded(256)));
+        }
+        const QString path = write(junk);
+        (void)readThemeHeader(path);
+        (void)loadThemeForEditor(path);
+        if (const auto theme = readTheme(path)) {
+            EXPECT_GE(theme->wordCount, 1);
+            EXPECT_LE(theme->wordCount, 20);
+        }
+    }
+}
+
+TEST_F(ThemeFileTest, FiftyMegabyteFiles) {
+    constexpr int kSize = 50 * 1024 * 1024;
+    const QString path = dir.filePath("huge.qrw");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(kSize, 'A'));
+    }
+    EXPECT_FALSE(readThemeHeader(path));
+    EXPECT_FALSE(readTheme(path));
+    EXPECT_FALSE(loadThemeForEditor(path));
+
+    // A valid theme followed by a million pairs of extra lines.
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(twelveWordTheme("#12WQ", true));
+        const QByteArray chunk = QByteArray("EXTRA\r\nAbout extra words\r\n").repeated(40000);
+        while (file.size() < kSize) file.write(chunk);
+    }
+    EXPECT_EQ(readThemeHeader(path)->countText, "12");
+    EXPECT_EQ(readTheme(path)->words[12], "QUINCE");
+    EXPECT_EQ(loadThemeForEditor(path)->questions[12], "About QUINCE");
+    QFile::remove(path);
+}
+
+TEST_F(ThemeFileTest, WriterLayoutIsByteExact) {
+    ThemeToWrite fruit;
+    fruit.title = "Fruit";
+    fruit.author = "Anonymous";
+    fruit.words = {"APPLE", "BANANA", "CHERRY", "DATE",  "FIG",
+                   "GRAPE", "LEMON",  "MANGO",  "OLIVE", "PEAR"};
+    const QString path = dir.filePath("fruit.qrw");
+    ASSERT_TRUE(writeTheme(path, fruit));
+    EXPECT_EQ(contents(path), crlf({"Fruit", "!Anonymous", "#10W", "APPLE", "BANANA", "CHERRY",
+                                    "DATE", "FIG", "GRAPE", "LEMON", "MANGO", "OLIVE", "PEAR"}));
+
+    // Replacing a longer file leaves nothing of it behind; small counts keep two digits.
+    ThemeToWrite quiz;
+    quiz.title = QStringLiteral("Caf\u00E9 \u20AC \u65E5");
+    quiz.author = "Me";
+    quiz.withQuestions = true;
+    quiz.words = {"fig", "Olive"};
+    quiz.questions = {"A small fruit", ""};
+    ASSERT_TRUE(writeTheme(path, quiz));
+    EXPECT_EQ(contents(path),
+              crlf({"Caf\xE9 \x80 ?", "!Me", "#02WQ", "fig", "A small fruit", "Olive", ""}));
+
+    const auto edited = loadThemeForEditor(path);
+    ASSERT_TRUE(edited);
+    EXPECT_EQ(edited->words[2], "Olive");
+    EXPECT_EQ(edited->questions[1], "A small fruit");
+    EXPECT_EQ(readTheme(path)->words[1], "FIG");
+}
+
+TEST_F(ThemeFileTest, WriterRefusesWhatWouldBreakTheLayout) {
+    const QString path = write("old");
+    ThemeToWrite theme;
+    theme.title = "T";
+    theme.words = {"ONE"};
+
+    ThemeToWrite broken = theme;
+    broken.title = "Two\nlines";
+    EXPECT_FALSE(writeTheme(path, broken));
+    broken = theme;
+    broken.withQuestions = true;
+    broken.questions = {"Why\r?"};
+    EXPECT_FALSE(writeTheme(path, broken));
+    broken.questions = {};
+    EXPECT_FALSE(writeTheme(path, broken));
+    broken = theme;
+    broken.words = std::vector<QString>(21, "WORD");
+    EXPECT_FALSE(writeTheme(path, broken));
+    EXPECT_EQ(contents(path), "old");
+
+    EXPECT_FALSE(writeTheme(dir.filePath("no/such/folder.qrw"), theme));
+}
+
+TEST_F(ThemeFileTest, FailedSaveLeavesTheOldFileIntact) {
+    const QString path = write("old theme\r\n");
+    ThemeToWrite theme;
+    theme.title = QString(4096, 'x');
+    theme.words = {"ONE"};
+
+    // A file-size limit makes every write fail, even for a user who may write anywhere.
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const bool written = writeTheme(path, theme);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(contents(path), "old theme\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"theme.qrw"});
+}
+
+TEST_F(ThemeFileTest, SaveIntoReadOnlyFolderFails) {
+    if (geteuid() == 0) GTEST_SKIP() << "a read-only folder does not stop root";
+    const QString path = write("old theme\r\n");
+    ThemeToWrite theme;
+    theme.title = "T";
+    theme.words = {"ONE"};
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_FALSE(writeTheme(path, theme));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(contents(path), "old theme\r\n");
+}
