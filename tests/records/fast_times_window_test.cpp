@@ -1,0 +1,139 @@
+#include "records/fast_times_window.h"
+#include "records/fastest_times_table.h"
+#include "support/test_env.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FastTimes : public ::testing::Test {
+  protected:
+    QString cell(const FastTimesWindow& window, const char* column, int row) const {
+        const auto* label = window.findChild<QLabel*>(QString(column) + QString::number(row));
+        return label ? label->text() : QStringLiteral("<no such label>");
+    }
+    static QColor colour(const FastTimesWindow& window, const QString& name) {
+        return window.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
+    }
+    QStringList tune() const {
+        return {"Stop", "Close", "file:" + env.sound.pathOf("sf0004.wav"), "Open", "Play"};
+    }
+
+    TestEnv env;
+};
+
+TEST_F(FastTimes, ShowsTheDisplayDefaultsForAMissingTable) {
+    FastTimesWindow window(env.services);
+    EXPECT_EQ(window.windowTitle(), "Fastest Times");
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(cell(window, "ft_n", n), kDisplayDefaultFastTimes[n - 1].name);
+        EXPECT_EQ(cell(window, "ft_t", n), kDisplayDefaultFastTimes[n - 1].time);
+        EXPECT_EQ(cell(window, "ft_pn", n), kDisplayDefaultFastTimes[n - 1].puzzle);
+        EXPECT_EQ(cell(window, "Label", n), QString::number(n));
+    }
+    EXPECT_EQ(cell(window, "ft_pn", 10), "Films: Horror");
+}
+
+TEST_F(FastTimes, ShowsTheStoredTable) {
+    fastest_times::writeResetSet(*env.settings);
+    env.settings->write("F_Times", "S3_N", "Ann");
+    FastTimesWindow window(env.services);
+    EXPECT_EQ(cell(window, "ft_pn", 1), "Internet");
+    EXPECT_EQ(cell(window, "ft_n", 3), "Ann");
+}
+
+TEST_F(FastTimes, PlaysItsTuneOnceOnlyWhenSoundIsOn) {
+    env.state.loopSound = 1;
+    {
+        FastTimesWindow silent(env.services);
+        EXPECT_EQ(env.state.loopSound, 0);
+        EXPECT_TRUE(env.media.log().isEmpty());
+    }
+    env.state.soundOn = true;
+    FastTimesWindow window(env.services);
+    EXPECT_EQ(env.media.log(), tune());
+    EXPECT_EQ(env.state.loopSound, 0);
+}
+
+TEST_F(FastTimes, ClosingStopsTheTune) {
+    env.state.loopSound = 1;
+    FastTimesWindow window(env.services);
+    window.show();
+    env.media.clear();
+    window.findChild<QPushButton*>("Command1")->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(env.media.log(), QStringList({"stop", "close"}));
+    EXPECT_EQ(env.state.loopSound, 0);
+}
+
+TEST_F(FastTimes, TopRowBlinksRedEvery460Ms) {
+    FastTimesWindow window(env.services);
+    const auto* timer = window.findChild<QTimer*>("Timer1");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 460);
+    const QColor red(255, 0, 0);
+    window.blinkTick();
+    for (const char* name : {"ft_n1", "ft_t1", "ft_pn1"}) EXPECT_EQ(colour(window, name), red);
+    EXPECT_EQ(colour(window, "ft_n2"), QColor(255, 255, 192));
+    window.blinkTick();
+    EXPECT_EQ(colour(window, "ft_n1"), QColor(255, 255, 192));
+    EXPECT_EQ(colour(window, "ft_t1"), QColor(255, 255, 255));
+    EXPECT_EQ(colour(window, "ft_pn1"), QColor(192, 255, 192));
+    EXPECT_EQ(colour(window, "Label1"), QColor(0, 255, 0));
+}
+
+TEST_F(FastTimes, ResetAnsweredNoChangesNothing) {
+    env.settings->write("F_Times", "S1_N", "Ann");
+    FastTimesWindow window(env.services);
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window.findChild<QPushButton*>("Command2")->click();
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    const auto& question = env.dialogs.last();
+    EXPECT_EQ(question.text, "Are you sure you want to reset the scores?");
+    EXPECT_EQ(question.title, "Reset to Default");
+    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(question.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(env.settings->read("F_Times", "S1_N", ""), "Ann");
+    EXPECT_FALSE(env.settings->contains("F_Times", "S2_N"));
+}
+
+TEST_F(FastTimes, ResetWritesTheResetSetAndShowsItAtOnce) {
+    env.state.soundOn = true;
+    env.settings->write("F_Times", "S1_N", "Ann");
+    FastTimesWindow window(env.services);
+    env.media.clear();
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    env.dialogs.answerMessage(MsgAnswer::Ok);
+    window.resetScores();
+    ASSERT_EQ(env.dialogs.shown().size(), 2u);
+    const auto& done = env.dialogs.last();
+    EXPECT_EQ(done.text, "Score have been reset");
+    EXPECT_EQ(done.title, "Reset to Default");
+    EXPECT_EQ(done.buttons, MsgButtons::Ok);
+    EXPECT_EQ(done.icon, MsgIcon::Information);
+    for (int n = 1; n <= 10; ++n) {
+        EXPECT_EQ(env.settings->read("F_Times", fastTimeNameKey(n), ""),
+                  kResetFastTimes[n - 1].name);
+        EXPECT_EQ(env.settings->read("F_Times", fastTimeTimeKey(n), ""),
+                  kResetFastTimes[n - 1].time);
+        EXPECT_EQ(env.settings->read("F_Times", fastTimePuzzleKey(n), ""),
+                  kResetFastTimes[n - 1].puzzle);
+    }
+    EXPECT_EQ(cell(window, "ft_n", 1), "B.Marsh");
+    EXPECT_EQ(cell(window, "ft_pn", 1), "Internet");
+    EXPECT_EQ(env.media.log(), tune());
+}
+
+TEST_F(FastTimes, WebpageLabelOpensTheHomePage) {
+    FastTimesWindow window(env.services);
+    EXPECT_EQ(cell(window, "Label", 16), "Visit Our Webpage");
+    window.visitWebpage();
+    EXPECT_EQ(env.shell.opened, QStringList({web::kHomePage}));
+}
+
+}  // namespace

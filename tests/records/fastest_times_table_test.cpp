@@ -1,0 +1,111 @@
+#include "records/fastest_times_table.h"
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FastestTimesTable : public ::testing::Test {
+  protected:
+    FastestTimesTable() { fastest_times::writeResetSet(*env.settings); }
+
+    FastTimeRow row(int n) const {
+        const auto read = [this](const QString& key) {
+            return env.settings->read("F_Times", key, "<missing>");
+        };
+        return {read(fastTimeNameKey(n)), read(fastTimeTimeKey(n)), read(fastTimePuzzleKey(n))};
+    }
+    static void expectRow(const FastTimeRow& actual, const FastTimeRow& expected) {
+        EXPECT_EQ(actual.name, expected.name);
+        EXPECT_EQ(actual.time, expected.time);
+        EXPECT_EQ(actual.puzzle, expected.puzzle);
+    }
+    int insert(const QString& time, const QString& name) {
+        env.dialogs.answerInput(name);
+        return fastest_times::insert(*env.settings, env.dialogs, time, "Fruit");
+    }
+
+    TestEnv env;
+};
+
+TEST_F(FastestTimesTable, FasterThanRowOneTakesRankOneAndDropsTheOldTenthRow) {
+    EXPECT_EQ(insert("1:59", "Ann"), 1);
+    expectRow(row(1), {"Ann", "1:59", "Fruit"});
+    for (int n = 2; n <= 10; ++n) {
+        SCOPED_TRACE(n);
+        expectRow(row(n), kResetFastTimes[n - 2]);
+    }
+}
+
+TEST_F(FastestTimesTable, EqualTimeGoesBelowTheRowItTies) {
+    EXPECT_EQ(insert("2:00", "Ann"), 2);
+    expectRow(row(1), kResetFastTimes[0]);
+    expectRow(row(2), {"Ann", "2:00", "Fruit"});
+    expectRow(row(3), kResetFastTimes[1]);
+    expectRow(row(10), kResetFastTimes[8]);
+}
+
+TEST_F(FastestTimesTable, RankTenChangesOnlyRowTen) {
+    EXPECT_EQ(insert("4:29", "Ann"), 10);
+    for (int n = 1; n <= 9; ++n) expectRow(row(n), kResetFastTimes[n - 1]);
+    expectRow(row(10), {"Ann", "4:29", "Fruit"});
+}
+
+TEST_F(FastestTimesTable, AsksForTheNameWithTheRankInThePrompt) {
+    insert("2:01", "Ann");
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.kind, ScriptedDialogs::Shown::Kind::Input);
+    EXPECT_EQ(box.title, "High Score");
+    EXPECT_EQ(box.text,
+              "Congratulations, you have achieved the #2 time in the Speed Challenge! Please enter "
+              "you're name below.");
+    EXPECT_EQ(fastest_times::namePrompt(1),
+              "Congratulations, you have achieved the #1 time in the Speed Challenge! Please enter "
+              "you're name below.");
+    EXPECT_TRUE(fastest_times::namePrompt(10).contains("the #10 time"));
+}
+
+TEST_F(FastestTimesTable, CancelledPromptStillStoresTheRowWithAnEmptyName) {
+    EXPECT_EQ(fastest_times::insert(*env.settings, env.dialogs, "3:01", "Fruit"), 5);
+    expectRow(row(5), {"", "3:01", "Fruit"});
+    expectRow(row(6), kResetFastTimes[4]);
+}
+
+TEST_F(FastestTimesTable, TimeIsStoredExactlyAsTheClockShowedIt) {
+    EXPECT_EQ(insert("0:07", "Ann"), 1);
+    EXPECT_EQ(row(1).time, "0:07");
+}
+
+TEST_F(FastestTimesTable, SlowerThanEveryRowWritesNothingAndAsksNothing) {
+    EXPECT_EQ(insert("4:30", "Ann"), 0);
+    EXPECT_EQ(insert("10:05", "Ann"), 0);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    for (int n = 1; n <= 10; ++n) expectRow(row(n), kResetFastTimes[n - 1]);
+}
+
+TEST_F(FastestTimesTable, RowsMovedFromMissingKeysBecomeEmptyText) {
+    TestEnv fresh;
+    fresh.settings->write("F_Times", "S1_S", "5:00");
+    fresh.dialogs.answerInput("Ann");
+    EXPECT_EQ(fastest_times::insert(*fresh.settings, fresh.dialogs, "4:00", "Fruit"), 1);
+    EXPECT_EQ(fresh.settings->read("F_Times", "S2_S", "<missing>"), "5:00");
+    EXPECT_EQ(fresh.settings->read("F_Times", "S2_N", "<missing>"), "");
+    EXPECT_EQ(fresh.settings->read("F_Times", "S3_S", "<missing>"), "");
+}
+
+TEST(FastestTimesMissingSection, ShowsDisplayDefaultsButNothingQualifies) {
+    TestEnv env;
+    const fastest_times::Table shown = fastest_times::readForDisplay(*env.settings);
+    for (int n = 0; n < 10; ++n) {
+        EXPECT_EQ(shown[n].name, kDisplayDefaultFastTimes[n].name);
+        EXPECT_EQ(shown[n].time, kDisplayDefaultFastTimes[n].time);
+        EXPECT_EQ(shown[n].puzzle, kDisplayDefaultFastTimes[n].puzzle);
+    }
+    EXPECT_EQ(fastest_times::storedTime(*env.settings, 10), "0");
+    EXPECT_EQ(fastest_times::rankFor(*env.settings, "0:01"), 0);
+    EXPECT_EQ(fastest_times::insert(*env.settings, env.dialogs, "0:01", "Fruit"), 0);
+    EXPECT_FALSE(env.settings->contains("F_Times", "S1_S"));
+}
+
+}  // namespace

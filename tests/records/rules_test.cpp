@@ -1,0 +1,83 @@
+#include "records/time_key.h"
+#include "records/verdict.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TimeKey, MinutesTimesHundredPlusSeconds) {
+    EXPECT_EQ(timeKey("3:07"), 307);
+    EXPECT_EQ(timeKey("12:40"), 1240);
+    EXPECT_EQ(timeKey("100:05"), 10005);
+    EXPECT_EQ(timeKey("0:59"), 59);
+}
+
+TEST(TimeKey, MissingStoredTimeReadsAsZero) {
+    EXPECT_EQ(timeKey("0"), 0);
+}
+
+TEST(TimeKey, TextThatIsNotATimeHasNoKey) {
+    for (const char* text : {"", "abc", "3", "3:7", "3:007", ":07", "a:07", "3:x7", "-1:00",
+                             "1234567890:00", "3:07:00"})
+        EXPECT_FALSE(timeKey(text).has_value()) << text;
+}
+
+TEST(TimeKey, OnlyStrictlyFasterTimesQualify) {
+    EXPECT_TRUE(isFasterThan("4:29", "4:30"));
+    EXPECT_FALSE(isFasterThan("4:30", "4:30"));
+    EXPECT_FALSE(isFasterThan("4:31", "4:30"));
+    // Compared as numbers, not as text: "10:05" sorts before "4:30" as text.
+    EXPECT_FALSE(isFasterThan("10:05", "4:30"));
+    EXPECT_TRUE(isFasterThan("9:59", "10:00"));
+    // A missing stored time (read as "0") is beaten by nothing.
+    EXPECT_FALSE(isFasterThan("0:01", "0"));
+    // Garbage on either side never qualifies, so a broken clock text cannot take rank 1.
+    EXPECT_FALSE(isFasterThan("garbage", "4:30"));
+    EXPECT_FALSE(isFasterThan("1:00", "garbage"));
+}
+
+struct VerdictRow {
+    bool puzzleRevealed;
+    int wordsRevealed;
+    int level;
+    const char* levelName;
+    const char* verdict;
+    const char* sound;
+};
+
+TEST(OrdinaryVerdict, DecisionAndSoundTablesRowByRow) {
+    const VerdictRow rows[] = {
+        {true, 0, 1, "Easy", "You revealed Fruit on Easy level - Please try again!", "sf0007.wav"},
+        {true, 3, 1, "Easy", "You revealed Fruit on Easy level - Please try again!", "sf0007.wav"},
+        {true, 0, 2, "Medium",
+         "You revealed Fruit on Medium level - Try an easier level next time!", "sf0007.wav"},
+        {true, 2, 4, "Expert",
+         "You revealed Fruit on Expert level - Try an easier level next time!", "sf0007.wav"},
+        {false, 0, 1, "Easy",
+         "You have completed Fruit on Easy level! Try a harder level next time!", "sf0005.wav"},
+        {false, 0, 3, "Hard",
+         "You have completed Fruit on Hard level! Try a harder level next time!", "sf0005.wav"},
+        {false, 0, 4, "Expert", "You have completed Fruit on Expert level! Congratulations!",
+         "sf0008.wav"},
+        {false, 1, 1, "Easy",
+         "You completed Fruit on Easy level! Try again without revealing any words.", "sf0006.wav"},
+        {false, 5, 4, "Expert",
+         "You completed Fruit on Expert level! Try again without revealing any words.",
+         "sf0006.wav"},
+    };
+    for (const VerdictRow& row : rows) {
+        SCOPED_TRACE(row.verdict);
+        EXPECT_EQ(verdict::ordinary(row.puzzleRevealed, row.wordsRevealed, row.level, "Fruit",
+                                    row.levelName),
+                  row.verdict);
+        EXPECT_EQ(verdict::ordinarySound(row.puzzleRevealed, row.wordsRevealed, row.level),
+                  row.sound);
+    }
+}
+
+TEST(OrdinaryVerdict, TitleAndLevelNameJoinWithoutOtherSeparators) {
+    EXPECT_EQ(verdict::ordinary(false, 0, 2, "Capital Cities", "Medium"),
+              "You have completed Capital Cities on Medium level! Try a harder level next time!");
+}
+
+}  // namespace
