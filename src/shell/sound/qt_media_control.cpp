@@ -27,6 +27,7 @@ bool hasAudioOutput() {
 }
 
 std::optional<std::chrono::milliseconds> waveLengthOf(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray head = file.read(kHeaderBytes);
@@ -38,6 +39,7 @@ std::optional<std::chrono::milliseconds> waveLengthOf(const QString& path) {
 
 QtMediaControl::QtMediaControl(QObject* parent) : QObject(parent) {
     doneTimer_.setSingleShot(true);
+    doneTimer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a tune 5% early
     connect(&doneTimer_, &QTimer::timeout, this, &QtMediaControl::deliverDone);
 }
 
