@@ -1,0 +1,139 @@
+#include "shell/progress/creating_puzzle_window.h"
+
+#include "core/generator.h"
+#include "core/random_source.h"
+#include "shell/platform/twips.h"
+#include "shell/progress/creating_puzzle_ui.h"
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QByteArray themeBytes(std::initializer_list<const char*> words) {
+    QByteArray bytes = "Animals\r\n!Me\r\n#" + QByteArray::number(int(words.size())) + "W\r\n";
+    for (const char* word : words) bytes += QByteArray(word) + "\r\n";
+    return bytes;
+}
+
+}  // namespace
+
+TEST(CreatingPuzzleWindowTest, DesignedControlsWithTheCounterOutOfSight) {
+    CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::FontUpdate);
+    EXPECT_EQ(window.size(), QSize(twips::toPixelsRounded(4365), twips::toPixelsRounded(1005)));
+    auto* label = window.findChild<QLabel*>(QStringLiteral("Label1"));
+    ASSERT_TRUE(label);
+    EXPECT_EQ(label->text(), "Creating Puzzle ..");
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 8.25);
+    auto* bar = window.findChild<QProgressBar*>(QStringLiteral("PB1"));
+    ASSERT_TRUE(bar);
+    EXPECT_EQ(bar->maximum(), 20);
+    EXPECT_EQ(bar->value(), 0);
+    auto* counter = window.findChild<QLabel*>(QStringLiteral("attempt_add"));
+    ASSERT_TRUE(counter);
+    EXPECT_EQ(counter->text(), "1");
+    EXPECT_GE(counter->geometry().top(), window.height());
+    EXPECT_FALSE(window.findChild<QPushButton*>());
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+
+    window.setLabelText(QStringLiteral("Updating fonts"));
+    EXPECT_EQ(window.labelText(), "Updating fonts");
+    EXPECT_EQ(window.addFailedCycle(), 2);
+    EXPECT_EQ(window.attemptAddText(), "2");
+}
+
+TEST(CreatingPuzzleWindowTest, GenerationOffersStopAndBlocksTheRestOfTheProgram) {
+    CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
+    EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+    auto* stop = window.findChild<QPushButton*>(QStringLiteral("stop"));
+    ASSERT_TRUE(stop);
+    EXPECT_EQ(stop->text(), "Stop");
+    EXPECT_TRUE(window.rect().contains(stop->geometry()));
+    EXPECT_GE(window.findChild<QLabel*>(QStringLiteral("attempt_add"))->geometry().top(),
+              window.height());
+    EXPECT_FALSE(window.stopRequested());
+    stop->click();
+    EXPECT_TRUE(window.stopRequested());
+    EXPECT_FALSE(stop->isEnabled());
+}
+
+TEST(CreatingPuzzleUiTest, DrivesTheWindowThroughAWholeGeneration) {
+    TestEnv env;
+    env.writeFile(
+        QStringLiteral("data/animals.qrw"),
+        themeBytes({"CAT", "DOG", "EEL", "FOX", "GNU", "HEN", "OWL", "PIG", "RAT", "YAK", "BEE"}));
+    env.state.level = 4;
+    env.state.gameInProgress = true;
+    CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
+    int layouts = 0, hides = 0;
+    CreatingPuzzleUi ui(
+        window, env.dialogs, [&] { ++layouts; }, [&] { ++hides; });
+    SeededRandom random(4);
+
+    const auto puzzle = buildPuzzle(
+        env.state, themeFilePath(env.programFolder(), QStringLiteral("data\\animals.qrw")), ui,
+        random);
+    ASSERT_TRUE(puzzle);
+    EXPECT_EQ(window.progressMaximum(), 11);
+    EXPECT_EQ(window.progressValue(), 11);
+    EXPECT_EQ(layouts, hides);
+    EXPECT_GE(layouts, 1);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+}
+
+TEST(CreatingPuzzleUiTest, WaitQuestionAndFailureBoxHaveTheirExactTexts) {
+    TestEnv env;
+    CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
+    CreatingPuzzleUi ui(window, env.dialogs, nullptr, nullptr);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    EXPECT_TRUE(ui.askWait());
+    EXPECT_FALSE(ui.askWait());  // unanswered: No
+    showGenerationFailure(env.dialogs);
+
+    const auto shown = env.dialogs.messages();
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].text,
+              "Due to the size of the words in this puzzle, QRW is having difficulty generating a "
+              "puzzle. Do you want wait?");
+    EXPECT_EQ(shown[0].title, "Puzzle Generation");
+    EXPECT_EQ(shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(shown[0].icon, MsgIcon::Information);
+    EXPECT_EQ(shown[2].text, "Could not generate puzzle!");
+    EXPECT_EQ(shown[2].title, "Puzzle Error");
+    EXPECT_EQ(shown[2].buttons, MsgButtons::Ok);
+    EXPECT_EQ(shown[2].icon, MsgIcon::Exclamation);
+}
+
+// A theme that can never fit keeps cycling after Yes; a click on Stop, delivered while the
+// generator lets events run, ends it through the failure path.
+TEST(CreatingPuzzleUiTest, StopClickedDuringHopelessCyclesEndsGeneration) {
+    TestEnv env;
+    env.writeFile(QStringLiteral("data/long.qrw"),
+                  themeBytes({"ABCDEFGHIJKLMNOPQRSTUVWXY", "CAT", "DOG", "EEL", "FOX", "GNU", "HEN",
+                              "OWL", "PIG", "RAT"}));
+    env.state.level = 4;
+    env.state.gameInProgress = true;
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
+    window.show();
+    auto* stop = window.findChild<QPushButton*>(QStringLiteral("stop"));
+    // Pressed once the wait question has been answered.
+    env.dialogs.onNextBox([stop](const ScriptedDialogs::Shown&) {
+        QTimer::singleShot(0, stop, &QPushButton::click);
+    });
+    CreatingPuzzleUi ui(window, env.dialogs, nullptr, nullptr);
+    ClockRandom random;
+
+    EXPECT_FALSE(
+        buildPuzzle(env.state, env.programFolder() + QStringLiteral("/data/long.qrw"), ui, random));
+    EXPECT_FALSE(env.state.gameInProgress);
+    EXPECT_EQ(env.dialogs.messages().size(), 1u);
+    // Seen at the start of the next cycle, before it could fail again.
+    EXPECT_EQ(window.attemptAddText(), "10");
+}
