@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 
 #include <array>
@@ -21,9 +22,9 @@ struct BoardCell {
 
 struct BoardEntry {
     QString caption;
-    QString tag;      // the word itself where the caption does not show it
+    QString tag;  // the word itself where the caption does not show it
     QString toolTip;
-    QFont font;       // font.strikeOut() is the record that the word has been found
+    QFont font;  // font.strikeOut() is the record that the word has been found
     QColor color = QColor(0, 0, 0);
     bool struck() const { return font.strikeOut(); }
 };
@@ -51,4 +52,31 @@ double cellLeft(int n);
 double cellTop(int n);
 constexpr double kCellSize = 375;
 QPointF cellCentre(int n);  // (Left + 187.5, Top + 187.5)
+constexpr bool isCell(int n) {
+    return n >= 1 && n <= 360;
+}
+
+// The word-list panel Picture1 and entry i (1..20) inside it; entryRect is in board coordinates.
+constexpr double kPanelLeft = 8440;
+constexpr double kPanelTop = 0;
+constexpr double kPanelWidth = 3270;
+constexpr double kPanelHeight = 7560;
+QRectF entryRect(int i);
+
+// The title Label1; its shadow Label2 is the same rectangle 15 twips lower.
+constexpr double kTitleLeft = 360;
+constexpr double kTitleTop = 240;
+constexpr double kTitleWidth = 7935;
+constexpr double kTitleHeight = 375;
+constexpr double kShadowOffset = 15;
+
+// Hit tests on a point in twips, 0 when it lies on no cell or entry. Neighbouring cells overlap
+// by 15 twips; a point in the overlap belongs to the cell with the lower index.
+int cellAt(const QPointF& twipsPos);
+int entryAt(const QPointF& twipsPos);
 }  // namespace board_geometry
+
+// The design fonts: MS Sans Serif, 13.5 pt for the grid and the title, 9.75 pt for the word list.
+QFont defaultCellFont();
+QFont defaultEntryFont();
+QFont titleFont();

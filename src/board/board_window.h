@@ -12,7 +12,7 @@ class QTimer;
 // timers. Everything is painted by paintBoard(), which also serves printing.
 class BoardWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit BoardWindow(Services& services, QWidget* parent = nullptr);
     ~BoardWindow() override;
 
@@ -22,6 +22,8 @@ public:
     void modelChanged();
 
     // Fonts of the grid and the word list; element 1 stands for the whole array.
+    // setEntryFont keeps the entry's strikethrough, the record that its word is found; clear
+    // that through model() when a new game starts.
     void setCellFont(int n, const QFont& font);
     void setEntryFont(int i, const QFont& font);
     void setTitle(const QString& title);  // Label1 and then Label2
@@ -45,6 +47,9 @@ public:
     bool hlFlashCheckEnabled() const;
     bool puzzleCompleteEnabled() const;
     void startFlash();  // enables hl_flash and hl_flash_check
+    // A word struck while another still flashes takes the flash over: the earlier word's line
+    // and entry return to normal first. Called before every strike.
+    void settleRunningFlash();
 
     // The board's client area as it is drawn on screen, for the screen and the printer alike.
     void paintBoard(QPainter& painter) const;
@@ -54,20 +59,32 @@ public:
     int cellAt(const QPointF& pos) const;
     int entryAt(const QPointF& pos) const;
 
-signals:
+    // The first activation hides the board while the state asks for it (before any game).
+    void formActivate();
+    // Show or hide the board as the player sees it: its MDI sub-window when it sits in one.
+    void showBoard();
+    void hideBoard();
+    bool boardVisible() const;
+
+    QSize sizeHint() const override;
+
+  signals:
     void optionsMenuRequested(const QPoint& globalPos);  // right click on the word list
     void hoverText(const QString& text);                 // for the status strip's show_full
     void puzzleInformationDisabled();                    // first strike of a game
     void gameEnded();        // end_of_puzzle: reveal entries off, game clock stopped
     void completionReady();  // completion sequence done: hide title_img, open end_puzzle
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;  // activation and tool tips
 
-private:
+  private:
+    QWidget* frame();
+    const QWidget* frame() const;
+
     Services& services_;
     BoardModel model_;
     QTimer* hlFlash_;

@@ -1,0 +1,185 @@
+#include "board/board_painter.h"
+
+#include "board/board_model.h"
+#include "shell/platform/twips.h"
+
+#include <QLinearGradient>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+using namespace board_geometry;
+
+const QColor kLetterColour(64, 64, 64);
+const QColor kLineColour(0, 144, 144);
+const QColor kTitleBack(192, 192, 205);
+constexpr int kLineWidthPixels = 20;
+constexpr double kTwipsPerPoint = 20;
+
+// The paper behind the grid reaches 120 twips beyond the outer cells.
+const QRectF kPaperTwips(600, 720, 7455, 6735);
+
+QFont onBoard(const QFont& font) {
+    QFont result = font;
+    if (font.pointSizeF() > 0) {
+        const double pixels = font.pointSizeF() * kTwipsPerPoint * twips::pixelsPerTwip();
+        result.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    }
+    return result;
+}
+
+QRectF pixels(const QRectF& r) {
+    return twips::rectF(r.x(), r.y(), r.width(), r.height());
+}
+
+void drawBackdrop(QPainter& p) {
+    const QRectF all = twips::rectF(0, 0, kClientWidth, kClientHeight);
+    QLinearGradient base(all.topLeft(), all.bottomLeft());
+    base.setColorAt(0, QColor(46, 72, 94));
+    base.setColorAt(1, QColor(22, 38, 54));
+    p.fillRect(all, base);
+    p.fillRect(all, QBrush(QColor(255, 255, 255, 9), Qt::BDiagPattern));
+    QRadialGradient glow(all.topLeft() + QPointF(all.width() * 0.3, 0), all.width() * 0.7);
+    glow.setColorAt(0, QColor(255, 255, 255, 34));
+    glow.setColorAt(1, QColor(255, 255, 255, 0));
+    p.fillRect(all, glow);
+}
+
+void drawRaisedPanel(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom) {
+    const double radius = twips::toPixels(90);
+    for (int i = 3; i >= 1; --i) {  // soft drop shadow
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 22 * (4 - i)));
+        p.drawRoundedRect(
+            r.translated(i * 0.8, i * 1.2).adjusted(-i * 0.5, -i * 0.5, i * 0.5, i * 0.5), radius,
+            radius);
+    }
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0, top);
+    fill.setColorAt(1, bottom);
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(70, 60, 40, 140), 1));
+    p.drawRoundedRect(r, radius, radius);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
+}
+
+void drawGridPaper(QPainter& p) {
+    drawRaisedPanel(p, pixels(kPaperTwips), QColor(252, 250, 244), QColor(238, 234, 222));
+    // A faint chequer keeps rows and columns easy to follow without competing with letters.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 80, 110, 10));
+    for (int n = 1; n <= 360; ++n) {
+        const int row = (n - 1) / 20;
+        const int column = (n - 1) % 20;
+        if ((row + column) % 2 == 0) continue;
+        p.drawRect(twips::rectF(cellLeft(n) + 7.5, cellTop(n) + 7.5, 360, 360));
+    }
+}
+
+void drawTitle(QPainter& p, const QString& title) {
+    const QRectF band = twips::rectF(kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight);
+    const QRectF shadow = band.translated(0, twips::toPixels(kShadowOffset));
+    p.fillRect(band.united(shadow), kTitleBack);
+    p.fillRect(QRectF(band.left(), band.top(), band.width(), 1), QColor(235, 235, 245));
+    p.setFont(onBoard(titleFont()));
+    p.setPen(QColor(0, 0, 0));
+    p.drawText(shadow, Qt::AlignCenter, title);
+    p.setPen(QColor(255, 255, 255));
+    p.drawText(band, Qt::AlignCenter, title);
+}
+
+void drawLetters(QPainter& p, const BoardModel& model) {
+    p.setPen(kLetterColour);
+    for (int n = 1; n <= 360; ++n) {
+        const BoardCell& cell = model.cells[n];
+        if (cell.caption.isEmpty()) continue;
+        p.setFont(onBoard(cell.font));
+        p.drawText(twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize), Qt::AlignCenter,
+                   cell.caption);
+    }
+}
+
+void drawWordList(QPainter& p, const BoardModel& model) {
+    const QRectF panel = twips::rectF(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
+    drawRaisedPanel(p, panel, QColor(250, 247, 238), QColor(232, 226, 210));
+    // Two fine rules head the list; faint guides separate the rows.
+    p.setPen(QPen(QColor(120, 100, 70, 110), 1));
+    for (double y : {240.0, 300.0}) {
+        const QPointF left = twips::point(kPanelLeft + 240, y);
+        const QPointF right = twips::point(kPanelLeft + kPanelWidth - 240, y);
+        p.drawLine(left, right);
+    }
+    p.setPen(QPen(QColor(120, 100, 70, 40), 1));
+    for (int i = 1; i < 20; ++i) {
+        const double y = entryRect(i).bottom() + 52;
+        p.drawLine(twips::point(kPanelLeft + 360, y),
+                   twips::point(kPanelLeft + kPanelWidth - 360, y));
+    }
+    for (int i = 1; i <= 20; ++i) {
+        const BoardEntry& entry = model.entries[i];
+        if (entry.caption.isEmpty()) continue;
+        p.setFont(onBoard(entry.font));
+        p.setPen(entry.color);
+        p.drawText(pixels(entryRect(i)), Qt::AlignCenter, entry.caption);
+    }
+}
+
+QPainter::CompositionMode rasterOp(DrawMode mode) {
+    switch (mode) {
+        case DrawMode::NotMaskPen:
+            return QPainter::RasterOp_NotSourceOrNotDestination;
+        case DrawMode::NotXorPen:
+            return QPainter::RasterOp_NotSourceXorDestination;
+        case DrawMode::MaskPen:
+            break;
+    }
+    return QPainter::RasterOp_SourceAndDestination;
+}
+
+// Devices without raster operations (PDF, printers) get a translucent marker instead, which
+// keeps the letters under it readable.
+QColor translucentStandIn(DrawMode mode) {
+    QColor colour =
+        mode == DrawMode::MaskPen
+            ? kLineColour
+            : QColor(255 - kLineColour.red(), 255 - kLineColour.green(), 255 - kLineColour.blue());
+    colour.setAlpha(110);
+    return colour;
+}
+
+void drawStrikeLines(QPainter& p, const BoardModel& model) {
+    const bool rasterOps =
+        p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    for (int k = 1; k <= 20; ++k) {
+        const BoardLine& line = model.lines[k];
+        if (!line.visible) continue;
+        const QColor colour = rasterOps ? kLineColour : translucentStandIn(line.mode);
+        p.setCompositionMode(rasterOps ? rasterOp(line.mode)
+                                       : QPainter::CompositionMode_SourceOver);
+        p.setPen(QPen(colour, kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(twips::point(line.p1.x(), line.p1.y()), twips::point(line.p2.x(), line.p2.y()));
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+}  // namespace
+
+void paintBoardModel(QPainter& painter, const BoardModel& model) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    drawBackdrop(painter);
+    drawTitle(painter, model.title);
+    drawGridPaper(painter);
+    drawLetters(painter, model);
+    drawWordList(painter, model);
+    drawStrikeLines(painter, model);
+    painter.restore();
+}

@@ -1,0 +1,318 @@
+#include "board/board_window.h"
+
+#include "board/board_painter.h"
+#include "board/selection.h"
+#include "board/strike_rules.h"
+#include "core/game_state.h"
+#include "shell/platform/dialogs.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/twips.h"
+#include "shell/sound/sound_player.h"
+
+#include <QCoreApplication>
+#include <QHelpEvent>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <QToolTip>
+
+namespace {
+QTimer* makeTimer(QObject* owner, int intervalMs, void (BoardWindow::*handler)()) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(intervalMs);
+    QObject::connect(timer, &QTimer::timeout, static_cast<BoardWindow*>(owner), handler);
+    return timer;
+}
+
+// Only a single left or right button counts; other buttons and chords do nothing.
+Qt::MouseButton singleButton(const QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    return event->buttons() == button || event->buttons() == Qt::NoButton ? button : Qt::NoButton;
+}
+}  // namespace
+
+BoardWindow::BoardWindow(Services& services, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      hlFlash_(makeTimer(this, 100, &BoardWindow::hlFlashTimer)),
+      hlFlashCheck_(makeTimer(this, 750, &BoardWindow::hlFlashCheckTimer)),
+      puzzleComplete_(makeTimer(this, 10, &BoardWindow::puzzleCompleteTimer)) {
+    // Until the first game the grid shows random letters, 'A'..'Z' with equal chance.
+    for (int n = 1; n <= 360; ++n) {
+        model_.cells[n].font = defaultCellFont();
+        model_.cells[n].caption = QChar('A' + QRandomGenerator::global()->bounded(26));
+    }
+    for (int i = 1; i <= 20; ++i) model_.entries[i].font = defaultEntryFont();
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(clientSizePixels());
+}
+
+BoardWindow::~BoardWindow() = default;
+
+void BoardWindow::modelChanged() {
+    update();
+}
+
+void BoardWindow::setCellFont(int n, const QFont& font) {
+    if (!board_geometry::isCell(n)) return;
+    model_.cells[n].font = font;
+    update();
+}
+
+void BoardWindow::setEntryFont(int i, const QFont& font) {
+    if (i < 1 || i > 20) return;
+    // The strikethrough records that the word is found; a new font must not lose it.
+    QFont applied = font;
+    applied.setStrikeOut(model_.entries[i].font.strikeOut());
+    model_.entries[i].font = applied;
+    update();
+}
+
+void BoardWindow::setTitle(const QString& title) {
+    model_.title = title;
+    update();
+}
+
+void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
+    GameState& state = services_.state;
+    const int line = strike::selectionLine(state);
+    if (line == 0 || !board_geometry::isCell(cell)) return;
+    BoardLine& selection = model_.lines[line];
+    if (button == Qt::RightButton) {
+        selection.visible = false;
+    } else if (button == Qt::LeftButton && !selection.visible) {
+        // The free end starts on the anchor until the pointer moves to another cell.
+        selection.visible = true;
+        selection.p1 = selection.p2 = board_geometry::cellCentre(cell);
+        services_.sound.effect(QStringLiteral("click.wav"));
+    } else if (button == Qt::LeftButton) {
+        // The second click evaluates the line up to the cell clicked, whether or not a move
+        // over that cell was seen first.
+        selection.p2 = board_geometry::cellCentre(cell);
+        const int slot = selection::matchingWord(state, selection.p1, selection.p2);
+        if (slot != 0 && model_.entries[slot].struck()) {
+            services_.dialogs.message(QStringLiteral("Word already found!"),
+                                      QStringLiteral("Illegal Move"), MsgButtons::Ok,
+                                      MsgIcon::Critical);
+        } else if (slot != 0) {
+            addLine(slot);
+        }
+    }
+    update();
+}
+
+void BoardWindow::wsMouseMove(int cell) {
+    const int line = strike::selectionLine(services_.state);
+    if (line == 0 || !board_geometry::isCell(cell) || !model_.lines[line].visible) return;
+    const QPointF centre = board_geometry::cellCentre(cell);
+    if (model_.lines[line].p2 == centre) return;
+    model_.lines[line].p2 = centre;
+    update();
+}
+
+void BoardWindow::wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos) {
+    if (entry >= 1 && entry <= 20 && button == Qt::RightButton) {
+        emit optionsMenuRequested(globalPos);
+    }
+}
+
+void BoardWindow::wcoMouseMove(int entry) {
+    if (entry >= 1 && entry <= 20) emit hoverText(model_.entries[entry].caption);
+}
+
+void BoardWindow::settleRunningFlash() {
+    if (!hlFlashCheck_->isActive()) return;
+    strike::settleFlash(services_.state, model_);
+    update();
+}
+
+void BoardWindow::addLine(int slot) {
+    GameState& state = services_.state;
+    if (slot < 1 || slot > GameState::kMaxWords || strike::puzzleComplete(state)) return;
+    settleRunningFlash();
+    ++state.foundCount;
+    strike::strikeEntry(model_, slot, state.showMode);
+    services_.sound.effect(QStringLiteral("strike_word.wav"));
+    state.lastLine = state.foundCount;
+    state.lastWord = slot;
+    emit puzzleInformationDisabled();
+    update();
+    if (state.foundCount < state.wordCount) {
+        startFlash();
+    } else {
+        settings::addToCounter(services_.settings, QStringLiteral("S_COMP"), 1);
+        endOfPuzzle();
+    }
+}
+
+void BoardWindow::endOfPuzzle() {
+    startFlash();
+    QCoreApplication::processEvents();
+    emit gameEnded();
+    services_.state.gameInProgress = false;
+}
+
+void BoardWindow::layLineOverWord(int line, int slot) {
+    strike::layLineOverWord(services_.state, model_, line, slot);
+    update();
+}
+
+void BoardWindow::clearSurface() {
+    update();
+}
+
+void BoardWindow::hlFlashTimer() {
+    if (strike::flashTick(services_.state, model_) == strike::FlashTick::GameOver) {
+        puzzleComplete_->start();
+        hlFlash_->stop();
+    }
+    update();
+}
+
+void BoardWindow::hlFlashCheckTimer() {
+    hlFlash_->stop();
+    hlFlashCheck_->stop();
+    strike::settleFlash(services_.state, model_);
+    update();
+}
+
+void BoardWindow::puzzleCompleteTimer() {
+    const GameState& state = services_.state;
+    if (hlFlash_->isActive()) {
+        hlFlash_->stop();
+        if (state.wordCount >= 1 && state.wordCount <= GameState::kMaxWords) {
+            model_.lines[state.wordCount].mode = DrawMode::MaskPen;
+        }
+    }
+    const strike::CompletionTick tick = strike::completionTick(state, model_);
+    update();
+    if (tick == strike::CompletionTick::Stepped) {
+        services_.sound.effect(QStringLiteral("complete_word.wav"));
+        return;
+    }
+    puzzleComplete_->stop();
+    emit completionReady();
+}
+
+bool BoardWindow::hlFlashEnabled() const {
+    return hlFlash_->isActive();
+}
+bool BoardWindow::hlFlashCheckEnabled() const {
+    return hlFlashCheck_->isActive();
+}
+bool BoardWindow::puzzleCompleteEnabled() const {
+    return puzzleComplete_->isActive();
+}
+
+void BoardWindow::startFlash() {
+    // Restarting gives a word struck during another's flash its own three quarters of a second.
+    hlFlash_->start();
+    hlFlashCheck_->start();
+}
+
+void BoardWindow::paintBoard(QPainter& painter) const {
+    paintBoardModel(painter, model_);
+}
+
+QSize BoardWindow::clientSizePixels() const {
+    return {twips::toPixelsRounded(board_geometry::kClientWidth),
+            twips::toPixelsRounded(board_geometry::kClientHeight)};
+}
+
+QSize BoardWindow::sizeHint() const {
+    return clientSizePixels();
+}
+
+int BoardWindow::cellAt(const QPointF& pos) const {
+    return board_geometry::cellAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+}
+
+int BoardWindow::entryAt(const QPointF& pos) const {
+    return board_geometry::entryAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+}
+
+void BoardWindow::formActivate() {
+    GameState& state = services_.state;
+    if (!state.hideBoardOnActivate) return;
+    state.hideBoardOnActivate = false;
+    hideBoard();
+}
+
+QWidget* BoardWindow::frame() {
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    return sub ? static_cast<QWidget*>(sub) : this;
+}
+
+const QWidget* BoardWindow::frame() const {
+    return const_cast<BoardWindow*>(this)->frame();
+}
+
+void BoardWindow::showBoard() {
+    show();
+    frame()->show();
+    frame()->raise();
+}
+
+void BoardWindow::hideBoard() {
+    frame()->hide();
+}
+
+bool BoardWindow::boardVisible() const {
+    return isVisible();
+}
+
+void BoardWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintBoard(painter);
+}
+
+void BoardWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    if (const int cell = cellAt(pos)) {
+        wsMouseDown(cell, singleButton(event));
+    } else if (const int entry = entryAt(pos)) {
+        wcoMouseDown(entry, singleButton(event), event->globalPosition().toPoint());
+    }
+}
+
+void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    if (const int cell = cellAt(pos)) {
+        wsMouseMove(cell);
+    } else if (const int entry = entryAt(pos)) {
+        wcoMouseMove(entry);
+    }
+}
+
+bool BoardWindow::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::WindowActivate:
+            formActivate();
+            break;
+        case QEvent::Show:
+            // A board shown inside an already active window gets no activation of its own.
+            QMetaObject::invokeMethod(this, &BoardWindow::formActivate, Qt::QueuedConnection);
+            break;
+        case QEvent::ToolTip: {
+            auto* help = static_cast<QHelpEvent*>(event);
+            const int entry = entryAt(help->pos());
+            const QString tip = entry ? model_.entries[entry].toolTip : QString();
+            if (tip.isEmpty()) {
+                QToolTip::hideText();
+                event->ignore();
+            } else {
+                const QRectF area = board_geometry::entryRect(entry);
+                QToolTip::showText(help->globalPos(), tip, this,
+                                   twips::rect(area.x(), area.y(), area.width(), area.height()));
+            }
+            return true;
+        }
+        default:
+            break;
+    }
+    return QWidget::event(event);
+}

@@ -1,0 +1,117 @@
+#include "board/reveal_word_dialog.h"
+
+#include "board/board_window.h"
+#include "board/reveal_commands.h"
+#include "board/reveal_rules.h"
+#include "core/game_state.h"
+#include "shell/platform/services.h"
+#include "shell/platform/twips.h"
+#include "shell/sound/sound_player.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <functional>
+
+namespace {
+// A list row that reports a left click; disabled rows receive no mouse events at all.
+class ClickableRow : public QLabel {
+  public:
+    ClickableRow(std::function<void()> onClick, QWidget* parent)
+        : QLabel(parent), onClick_(std::move(onClick)) {}
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+            onClick_();
+        }
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
+QFont designFont(double points, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void paintBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+}  // namespace
+
+RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), services_(services), board_(board) {
+    setWindowTitle(QStringLiteral("Reveal QRW Word"));
+    setFixedSize(twips::rect(0, 0, 5065, 6615).size());
+
+    auto* label = new QLabel(
+        QStringLiteral("Please select the word you would like revealed from the list below"), this);
+    label->setGeometry(twips::rect(120, 120, 4825, 495));
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setFont(designFont(8.25, true));
+    paintBackground(label, QColor(128, 128, 128));
+    QPalette text = label->palette();
+    text.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(text);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setFrameShadow(QFrame::Sunken);
+    frame->setGeometry(twips::rect(120, 720, 4825, 5775));
+
+    const auto captions = reveal::rows(services_.state, board_.model());
+    for (int i = 1; i <= 20; ++i) {
+        auto* row = new ClickableRow([this, i] { rwListClick(i); }, frame);
+        row->setGeometry(twips::rect(120, 240.0 * i, 4585, 255));
+        row->setAlignment(Qt::AlignCenter);
+        row->setFont(designFont(8.25, true));
+        paintBackground(row, i % 2 == 1 ? QColor(240, 240, 240) : QColor(255, 255, 255));
+        row->setText(captions[i].caption);
+        row->setEnabled(captions[i].enabled);
+        rows_[i] = row;
+    }
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), frame);
+    cancel->setObjectName(QStringLiteral("Command1"));
+    cancel->setGeometry(twips::rect(1800, 5220, 1215, 375));
+    connect(cancel, &QPushButton::clicked, this, &RevealWordDialog::command1Click);
+
+    services_.state.loopSound = 1;
+    services_.sound.tune(QStringLiteral("sf0002.wav"), true);
+}
+
+void RevealWordDialog::rwListClick(int index) {
+    if (index < 1 || index > 20 || !rows_[index]->isEnabled()) return;
+    if (revealSingleWord(services_, board_, index)) close();
+}
+
+void RevealWordDialog::command1Click() {
+    close();
+}
+
+void RevealWordDialog::closeEvent(QCloseEvent* event) {
+    services_.sound.stopTune();
+    board_.clearSurface();
+    event->accept();
+}
+
+void RevealWordDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        command1Click();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+struct Services;
+class BoardWindow;
+class QLabel;
+
+// The reveal-word dialog rev_word: one row per word slot; picking an enabled row reveals that
+// word on the board and closes the dialog. A repeating tune plays while it is open.
+class RevealWordDialog : public QWidget {
+    Q_OBJECT
+  public:
+    RevealWordDialog(Services& services, BoardWindow& board, QWidget* parent = nullptr);
+
+    QLabel* row(int i) const { return rows_.at(i); }  // rw_list, rows 1..20
+
+    // rw_list_Click and Command1_Click ("Cancel"); public so tests can drive them.
+    void rwListClick(int index);
+    void command1Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    Services& services_;
+    BoardWindow& board_;
+    std::array<QLabel*, 21> rows_{};
+};
