@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+struct Services;
+
+// The choices of the new-game dialog and their rules, without widgets: which options are
+// selected and enabled, what the labels show, and the messages each click can raise. The
+// dialog mirrors this state after every event.
+class NewGameForm {
+  public:
+    enum class GameType { Standard, TimeChallenge };
+
+    explicit NewGameForm(Services& services);
+
+    // Form_Load: the looping tune, the current level's option, the theme list with its first
+    // file selected and read.
+    void load();
+    // Form_Unload: loopSound 0, the tune stopped and closed whatever soundOn is.
+    void unload();
+
+    void pickTheme(int index);   // puzzles_Click
+    void clickShow(int option);  // show1 .. show3
+    void clickLevel(int level);  // easy_opt .. expert_opt (1..4)
+    void clickStandardGame();    // Option1_Click
+    void clickTimeChallenge();   // Option2_Click
+    // Command1_Click up to closing: false when the game cannot start (a message was shown).
+    bool startGame();
+    void showHelp() const;  // Command3_Click
+
+    // What the controls show.
+    const QStringList& themeFiles() const { return files_; }
+    int selectedTheme() const { return selected_; }
+    QString frameCaption() const;  // Frame1
+    const QString& gameTitle() const { return gameTitle_; }
+    const QString& wordsVol() const { return wordsVol_; }
+    int showOption() const { return showOption_; }  // 1..3
+    bool showEnabled(int option) const { return showEnabled_[option]; }
+    int levelOption() const { return levelOption_; }  // 1..4
+    bool levelEnabled(int level) const { return levelEnabled_[level]; }
+    int frontPicture() const { return levelOption_; }  // the selected level's picture is in front
+    GameType gameType() const { return gameType_; }
+
+  private:
+    bool readSelectedHeader();
+    int wordCountValue() const;
+
+    Services& services_;
+    QStringList files_;
+    int selected_ = -1;
+    bool headerRead_ = false;  // the selected theme's header was read successfully
+    QString gameTitle_;
+    QString wordsVol_;
+    int showOption_ = 1;
+    std::array<bool, 4> showEnabled_{false, true, true, true};
+    int levelOption_ = 2;
+    std::array<bool, 5> levelEnabled_{false, true, true, true, true};
+    GameType gameType_ = GameType::Standard;
+};
+
+// The "?" button's text: five lines joined by CR, with a CR at the end.
+QString showOptionsHelpText();
+// The numeric value of a word-count text, read like the classic Val(): leading blanks, then
+// digits; anything else ends the number ("9W" is 9, "" is 0).
+int leadingNumber(const QString& text);

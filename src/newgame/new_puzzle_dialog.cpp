@@ -1,0 +1,201 @@
+#include "newgame/new_puzzle_dialog.h"
+
+#include "newgame/level_pictures.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+
+QRadioButton* optionButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QRadioButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QPushButton* commandButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QFrame* separator(Qt::Orientation orientation, QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(orientation == Qt::Horizontal ? QFrame::HLine : QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace
+
+NewPuzzleDialog::NewPuzzleDialog(Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), form_(services) {
+    setObjectName(QStringLiteral("new_puzzle"));
+    setWindowTitle(QStringLiteral("Quarrow : New Game"));
+
+    auto* columns = new QHBoxLayout(this);
+    columns->addWidget(buildThemeColumn());
+    columns->addWidget(separator(Qt::Vertical, this));
+    columns->addWidget(buildLevelColumn());
+
+    form_.load();
+    puzzles_->addItems(form_.themeFiles());
+    refresh();
+}
+
+QWidget* NewPuzzleDialog::buildThemeColumn() {
+    frame1_ = new QGroupBox(QStringLiteral("Word Search Themes"), this);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    auto* layout = new QVBoxLayout(frame1_);
+
+    puzzles_ = new QListWidget(frame1_);
+    puzzles_->setObjectName(QStringLiteral("puzzles"));
+    connect(puzzles_, &QListWidget::currentRowChanged, this, [this](int row) {
+        form_.pickTheme(row);
+        refresh();
+    });
+    layout->addWidget(puzzles_);
+
+    gameTitle_ = new QLabel(frame1_);
+    gameTitle_->setObjectName(QStringLiteral("game_title"));
+    gameTitle_->setWordWrap(true);
+    QFont titleFont = gameTitle_->font();
+    titleFont.setBold(true);
+    gameTitle_->setFont(titleFont);
+    layout->addWidget(gameTitle_);
+
+    // The grey " Words" bar with the count at its right end.
+    auto* bar = new QLabel(QStringLiteral(" Words"), frame1_);
+    bar->setObjectName(QStringLiteral("Label1"));
+    bar->setAutoFillBackground(true);
+    QPalette barPalette = bar->palette();
+    barPalette.setColor(QPalette::Window, QColor(128, 128, 128));
+    barPalette.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    bar->setPalette(barPalette);
+    auto* barLayout = new QHBoxLayout(bar);
+    barLayout->setContentsMargins(0, 0, 4, 0);
+    wordsVol_ = new QLabel(bar);
+    wordsVol_->setObjectName(QStringLiteral("words_vol"));
+    wordsVol_->setPalette(barPalette);
+    barLayout->addStretch();
+    barLayout->addWidget(wordsVol_);
+    layout->addWidget(bar);
+
+    const std::array<QString, 4> captions{QString(), QStringLiteral("Show Words to Find"),
+                                          QStringLiteral("Show Questions"),
+                                          QStringLiteral("Show Nothing")};
+    auto* showRow = new QHBoxLayout;
+    auto* showColumn = new QVBoxLayout;
+    for (int i = 1; i <= 3; ++i) {
+        show_[i] = optionButton(QStringLiteral("show%1").arg(i), captions[i], frame1_);
+        connect(show_[i], &QRadioButton::clicked, this, [this, i] { form_.clickShow(i); });
+        showColumn->addWidget(show_[i]);
+    }
+    showRow->addLayout(showColumn);
+    auto* help = commandButton(QStringLiteral("Command3"), QStringLiteral("?"), frame1_);
+    help->setFixedWidth(28);
+    connect(help, &QPushButton::clicked, this, [this] { form_.showHelp(); });
+    showRow->addWidget(help, 0, Qt::AlignTop);
+    layout->addLayout(showRow);
+    return frame1_;
+}
+
+QWidget* NewPuzzleDialog::buildLevelColumn() {
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto* frame2 = new QGroupBox(QStringLiteral("Difficulty [ Word Directions ]"), column);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* frameLayout = new QHBoxLayout(frame2);
+    auto* levelColumn = new QVBoxLayout;
+    const std::array<QString, 5> names{QString(), "easy", "medium", "hard", "expert"};
+    const std::array<QString, 5> captions{QString(), "Easy", "Medium", "Hard", "Expert"};
+    auto* pictureStack = new QWidget(frame2);
+    pictureStack->setFixedSize(101, 101);
+    for (int level = 1; level <= 4; ++level) {
+        levels_[level] = optionButton(names[level] + "_opt", captions[level], frame2);
+        connect(levels_[level], &QRadioButton::clicked, this, [this, level] {
+            form_.clickLevel(level);
+            refresh();
+        });
+        levelColumn->addWidget(levels_[level]);
+        pictures_[level] = new QLabel(pictureStack);
+        pictures_[level]->setObjectName(names[level] + "_pic");
+        pictures_[level]->setPixmap(levelPicture(level));
+        pictures_[level]->setGeometry(0, 0, 101, 101);
+    }
+    frameLayout->addLayout(levelColumn);
+    frameLayout->addWidget(pictureStack);
+    layout->addWidget(frame2);
+
+    layout->addWidget(separator(Qt::Horizontal, column));
+    option1_ = optionButton(QStringLiteral("Option1"), QStringLiteral("Standard Game"), column);
+    option2_ = optionButton(QStringLiteral("Option2"), QStringLiteral("Time Challenge"), column);
+    connect(option1_, &QRadioButton::clicked, this, [this] {
+        form_.clickStandardGame();
+        refresh();
+    });
+    connect(option2_, &QRadioButton::clicked, this, [this] {
+        form_.clickTimeChallenge();
+        refresh();
+    });
+    layout->addWidget(option1_);
+    layout->addWidget(option2_);
+    layout->addWidget(separator(Qt::Horizontal, column));
+
+    auto* buttons = new QHBoxLayout;
+    auto* start = commandButton(QStringLiteral("Command1"), QStringLiteral("Start Game"), column);
+    auto* cancel = commandButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), column);
+    start->setDefault(true);
+    connect(start, &QPushButton::clicked, this, &NewPuzzleDialog::startGame);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(start);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    return column;
+}
+
+void NewPuzzleDialog::refresh() {
+    frame1_->setTitle(form_.frameCaption());
+    {
+        const QSignalBlocker block(puzzles_);
+        puzzles_->setCurrentRow(form_.selectedTheme());
+    }
+    gameTitle_->setText(form_.gameTitle());
+    wordsVol_->setText(form_.wordsVol());
+    for (int i = 1; i <= 3; ++i) {
+        show_[i]->setEnabled(form_.showEnabled(i));
+        show_[i]->setChecked(form_.showOption() == i);
+    }
+    for (int level = 1; level <= 4; ++level) {
+        levels_[level]->setEnabled(form_.levelEnabled(level));
+        levels_[level]->setChecked(form_.levelOption() == level);
+    }
+    pictures_[form_.frontPicture()]->raise();
+    const bool timed = form_.gameType() == NewGameForm::GameType::TimeChallenge;
+    option1_->setChecked(!timed);
+    option2_->setChecked(timed);
+}
+
+void NewPuzzleDialog::startGame() {
+    if (!form_.startGame()) return;
+    gameStarted_ = true;
+    close();
+    emit startGameRequested();
+}
+
+void NewPuzzleDialog::closeEvent(QCloseEvent* event) {
+    form_.unload();
+    QWidget::closeEvent(event);
+    if (!gameStarted_) emit cancelled();
+}

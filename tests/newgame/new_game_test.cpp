@@ -1,0 +1,326 @@
+#include "core/game_state.h"
+#include "newgame/new_game_form.h"
+#include "newgame/new_puzzle_dialog.h"
+#include "newgame/theme_list.h"
+#include "support/test_env.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QByteArray theme(const QString& title, const QString& header, int words) {
+    QByteArray bytes = title.toLatin1() + "\r\n!Tester\r\n" + header.toLatin1() + "\r\n";
+    for (int i = 0; i < words; ++i) bytes += "WORD" + QByteArray(1, char('A' + i)) + "\r\n";
+    return bytes;
+}
+
+using Shown = ScriptedDialogs::Shown;
+
+// Counts the emissions of a signal.
+template <typename Signal>
+std::shared_ptr<int> countEmissions(NewPuzzleDialog* dialog, Signal signal) {
+    auto count = std::make_shared<int>(0);
+    QObject::connect(dialog, signal, [count] { ++*count; });
+    return count;
+}
+
+void expectMessage(const Shown& box, const QString& text, const QString& title, MsgIcon icon) {
+    EXPECT_EQ(box.kind, Shown::Kind::Message);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.title, title);
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, icon);
+}
+
+class NewGameTest : public ::testing::Test {
+  protected:
+    void SetUp() override { applyMainWindowLoadDefaults(env.state); }
+    // Themes: a twenty-word one with questions, a ten-word one without, a twenty-word one without.
+    void writeStandardThemes() {
+        env.writeFile("data/b_animals.QRW", theme("Animals", "#20WQ", 20));
+        env.writeFile("data/a_fruit.qrw", theme("Fruit", "#10W", 10));
+        env.writeFile("data/C_cities.Qrw", theme("Cities", "#20W", 20));
+    }
+    int indexOf(const NewGameForm& form, const QString& file) {
+        return form.themeFiles().indexOf(file);
+    }
+    TestEnv env;
+};
+
+TEST_F(NewGameTest, ListsThemesOfAnyCaseSortedAndShowsTheFirst) {
+    writeStandardThemes();
+    env.writeFile("data/notes.txt", "not a theme");
+    env.writeFile("data/old.qrw.bak", "not a theme");
+    NewPuzzleDialog dialog(env.services);
+
+    EXPECT_EQ(dialog.windowTitle(), "Quarrow : New Game");
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title(), "WordSearch Themes (3)");
+    auto* list = dialog.findChild<QListWidget*>("puzzles");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), "a_fruit.qrw");
+    EXPECT_EQ(list->item(1)->text(), "b_animals.QRW");
+    EXPECT_EQ(list->item(2)->text(), "C_cities.Qrw");
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(dialog.findChild<QLabel*>("game_title")->text(), "Fruit");
+    EXPECT_EQ(dialog.findChild<QLabel*>("words_vol")->text(), "10");
+    EXPECT_EQ(env.state.puzzleAuthor, "Tester");
+    EXPECT_FALSE(dialog.findChild<QRadioButton*>("show2")->isEnabled());
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("show1")->isChecked());
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("Option1")->isChecked());
+    EXPECT_TRUE(env.dialogs.shown().empty());
+}
+
+TEST_F(NewGameTest, QuestionFlagDrivesShowQuestions) {
+    writeStandardThemes();
+    NewGameForm form(env.services);
+    form.load();
+    form.pickTheme(indexOf(form, "b_animals.QRW"));  // questions: enabled, not selected
+    EXPECT_TRUE(form.showEnabled(2));
+    EXPECT_EQ(form.showOption(), 1);
+
+    form.clickShow(2);
+    form.pickTheme(indexOf(form, "a_fruit.qrw"));  // no questions: disabled and deselected
+    EXPECT_FALSE(form.showEnabled(2));
+    EXPECT_EQ(form.showOption(), 1);
+
+    form.clickShow(3);
+    form.pickTheme(indexOf(form, "b_animals.QRW"));
+    EXPECT_TRUE(form.showEnabled(2));
+    EXPECT_EQ(form.showOption(), 3);
+}
+
+TEST_F(NewGameTest, TimeChallengeWithTwentyWordsForcesExpertAndWords) {
+    writeStandardThemes();
+    NewGameForm form(env.services);
+    form.load();
+    form.pickTheme(indexOf(form, "C_cities.Qrw"));
+    form.clickShow(3);
+    form.clickTimeChallenge();
+
+    EXPECT_EQ(form.gameType(), NewGameForm::GameType::TimeChallenge);
+    EXPECT_EQ(form.levelOption(), 4);
+    EXPECT_EQ(form.frontPicture(), 4);
+    EXPECT_EQ(env.state.level, 4);
+    EXPECT_EQ(form.showOption(), 1);
+    for (int level : {1, 2, 3}) EXPECT_FALSE(form.levelEnabled(level));
+    EXPECT_TRUE(form.levelEnabled(4));
+    EXPECT_FALSE(form.showEnabled(2));
+    EXPECT_FALSE(form.showEnabled(3));
+    EXPECT_TRUE(env.dialogs.shown().empty());
+
+    // Standard Game enables everything again - Show Questions too, although this theme has none.
+    form.clickStandardGame();
+    EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
+    for (int level : {1, 2, 3, 4}) EXPECT_TRUE(form.levelEnabled(level));
+    EXPECT_TRUE(form.showEnabled(2));
+    EXPECT_TRUE(form.showEnabled(3));
+    EXPECT_EQ(env.state.level, 4);
+}
+
+TEST_F(NewGameTest, TimeChallengeRefusedUnlessCountIsExactlyTwenty) {
+    env.writeFile("data/a.qrw", theme("Short", "#19W", 19));
+    env.writeFile("data/b.qrw", theme("Padded", "#020W", 20));
+    NewGameForm form(env.services);
+    form.load();
+    for (int index : {0, 1}) {
+        form.pickTheme(index);
+        env.dialogs.clear();
+        form.clickTimeChallenge();
+        ASSERT_EQ(env.dialogs.shown().size(), 1u);
+        expectMessage(env.dialogs.last(),
+                      "Select a puzzle with 20 words before choosing this option!",
+                      "Time Challenge", MsgIcon::Information);
+        EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
+        EXPECT_EQ(env.state.level, 2);
+    }
+}
+
+TEST_F(NewGameTest, PickingAShortThemeDuringTimeChallengeReturnsToStandard) {
+    writeStandardThemes();
+    NewGameForm form(env.services);
+    form.load();
+    form.pickTheme(indexOf(form, "b_animals.QRW"));
+    form.clickTimeChallenge();
+
+    // Another twenty-word theme keeps the challenge; Show Questions stays off despite the flag.
+    form.pickTheme(indexOf(form, "b_animals.QRW"));
+    EXPECT_FALSE(form.showEnabled(2));
+    EXPECT_EQ(form.gameType(), NewGameForm::GameType::TimeChallenge);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+
+    form.pickTheme(indexOf(form, "a_fruit.qrw"));
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    expectMessage(env.dialogs.last(),
+                  "Please selct a puzzle with at least 20 words then reselect Time Challenge.",
+                  "Time Challenge", MsgIcon::Information);
+    EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
+    EXPECT_TRUE(form.levelEnabled(1));
+    EXPECT_EQ(form.wordsVol(), "10");
+}
+
+TEST_F(NewGameTest, BadThemeReportsAndAGoodOneWorksAfterwards) {
+    env.writeFile("data/a_good.qrw", theme("Good", "#12WQ", 12));
+    env.writeFile("data/b_bad.qrw", "Only a title\r\n");
+    env.writeFile("data/c_noauthor.qrw", "Title\r\n\r\n#10W\r\n");
+    NewGameForm form(env.services);
+    form.load();
+    for (int bad : {1, 2}) {
+        env.dialogs.clear();
+        form.pickTheme(bad);
+        ASSERT_EQ(env.dialogs.shown().size(), 1u);
+        expectMessage(env.dialogs.last(),
+                      "There is a problem with the selected puzzle! Could not retrieve settings.",
+                      "Error", MsgIcon::Critical);
+        EXPECT_EQ(form.gameTitle(), "Good");  // the controls keep what they showed
+
+        // Starting from an unreadable theme is refused; nothing is recorded.
+        env.dialogs.clear();
+        EXPECT_FALSE(form.startGame());
+        expectMessage(env.dialogs.last(),
+                      "Please select a puzzle from the list before starting a game.", "New Game",
+                      MsgIcon::Information);
+        EXPECT_FALSE(env.state.gameInProgress);
+    }
+
+    env.dialogs.clear();
+    form.pickTheme(0);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_EQ(form.wordsVol(), "12");
+    EXPECT_TRUE(form.startGame());
+    EXPECT_EQ(env.state.puzzleFile, "data\\a_good.qrw");
+}
+
+TEST_F(NewGameTest, EmptyDataFolderOpensQuietlyAndRefusesToStart) {
+    NewPuzzleDialog dialog(env.services);
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title(), "WordSearch Themes (0)");
+    EXPECT_TRUE(env.dialogs.shown().empty());
+
+    auto started = countEmissions(&dialog, &NewPuzzleDialog::startGameRequested);
+    dialog.findChild<QPushButton*>("Command1")->click();
+    EXPECT_EQ(*started, 0);
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    expectMessage(env.dialogs.last(),
+                  "Please select a puzzle from the list before starting a game.", "New Game",
+                  MsgIcon::Information);
+    EXPECT_FALSE(env.state.gameInProgress);
+}
+
+TEST_F(NewGameTest, StartGameRecordsTheChoicesAndCloses) {
+    writeStandardThemes();
+    env.state.soundOn = true;
+    NewPuzzleDialog window(env.services);
+    NewPuzzleDialog* dialog = &window;
+    dialog->show();
+    auto started = countEmissions(dialog, &NewPuzzleDialog::startGameRequested);
+    auto cancelled = countEmissions(dialog, &NewPuzzleDialog::cancelled);
+
+    dialog->findChild<QListWidget*>("puzzles")->setCurrentRow(1);  // Animals, with questions
+    dialog->findChild<QRadioButton*>("show2")->click();
+    dialog->findChild<QRadioButton*>("hard_opt")->click();
+    env.media.clear();
+    dialog->findChild<QPushButton*>("Command1")->click();
+
+    EXPECT_EQ(*started, 1);
+    EXPECT_EQ(*cancelled, 0);
+    EXPECT_EQ(env.state.showMode, 2);
+    EXPECT_FALSE(env.state.speedChallenge);
+    EXPECT_EQ(env.state.level, 3);
+    EXPECT_EQ(env.state.puzzleFile, "data\\b_animals.QRW");
+    EXPECT_EQ(env.state.puzzleTitle, "Animals");
+    EXPECT_EQ(env.state.puzzleAuthor, "Tester");
+    EXPECT_TRUE(env.state.gameInProgress);
+    EXPECT_EQ(themePathFor(env.services), env.services.dataFolder() + "/b_animals.QRW");
+    EXPECT_EQ(env.media.log(), QStringList({"Stop", "Close"}));
+    EXPECT_EQ(env.state.loopSound, 0);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+}
+
+TEST_F(NewGameTest, TimeChallengeStartRecordsSpeedChallenge) {
+    writeStandardThemes();
+    NewGameForm form(env.services);
+    form.load();
+    form.pickTheme(indexOf(form, "C_cities.Qrw"));
+    form.clickTimeChallenge();
+    ASSERT_TRUE(form.startGame());
+    EXPECT_TRUE(env.state.speedChallenge);
+    EXPECT_EQ(env.state.showMode, 1);
+    EXPECT_EQ(env.state.level, 4);
+}
+
+TEST_F(NewGameTest, OpensOnTheCurrentLevelAndCancelKeepsTheClickedOne) {
+    writeStandardThemes();
+    env.state.level = 3;
+    NewPuzzleDialog window(env.services);
+    NewPuzzleDialog* dialog = &window;
+    EXPECT_TRUE(dialog->findChild<QRadioButton*>("hard_opt")->isChecked());
+    EXPECT_EQ(dialog->form().frontPicture(), 3);
+    // The chosen level's picture is the top one of the stack.
+    QWidget* stack = dialog->findChild<QLabel*>("hard_pic")->parentWidget();
+    EXPECT_EQ(stack->children().last()->objectName(), "hard_pic");
+
+    auto cancelled = countEmissions(dialog, &NewPuzzleDialog::cancelled);
+    dialog->findChild<QRadioButton*>("easy_opt")->click();
+    EXPECT_EQ(stack->children().last()->objectName(), "easy_pic");
+    EXPECT_EQ(env.state.level, 1);
+    dialog->findChild<QPushButton*>("Command2")->click();
+    EXPECT_EQ(*cancelled, 1);
+    EXPECT_EQ(env.state.level, 1);
+    EXPECT_FALSE(env.state.gameInProgress);
+}
+
+TEST_F(NewGameTest, HelpTextIsExact) {
+    NewPuzzleDialog dialog(env.services);
+    dialog.findChild<QPushButton*>("Command3")->click();
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    const QString cr(QChar(13));
+    expectMessage(env.dialogs.last(),
+                  "Each \"Show\" option allows you to play the game differently." + cr + cr +
+                      "Show Words - Displays a list of words to find in the puzzle" + cr +
+                      "Show Questions - If the Puzzle has related questions, these are displayed "
+                      "in the place of the actual words" +
+                      cr + "Show Nothing - Neither words or questions are displayed" + cr,
+                  "Help", MsgIcon::Information);
+}
+
+TEST_F(NewGameTest, TuneLoopsWhileOpenOnlyWithSoundOn) {
+    env.state.soundOn = true;
+    {
+        NewPuzzleDialog dialog(env.services);
+        EXPECT_EQ(env.media.log(),
+                  QStringList({"Stop", "Close", "file:" + env.services.sfxPath("sf0001.wav"),
+                               "Open", "Play"}));
+        EXPECT_EQ(env.state.loopSound, 1);
+        env.media.clear();
+        env.media.finish();  // the tune ended: it starts over
+        EXPECT_EQ(env.media.log(), QStringList({"Close", "Open", "Play"}));
+        env.media.clear();
+        dialog.close();
+        EXPECT_EQ(env.media.log(), QStringList({"Stop", "Close"}));
+        EXPECT_EQ(env.state.loopSound, 0);
+    }
+
+    env.state.soundOn = false;
+    env.media.clear();
+    NewPuzzleDialog silent(env.services);
+    EXPECT_TRUE(env.media.log().isEmpty());
+    silent.close();
+    EXPECT_EQ(env.media.log(), QStringList({"Stop", "Close"}));  // stopping is always sent
+}
+
+TEST(NewGameRules, LeadingNumberReadsLikeVal) {
+    EXPECT_EQ(leadingNumber("20"), 20);
+    EXPECT_EQ(leadingNumber("9W"), 9);
+    EXPECT_EQ(leadingNumber(" 7"), 7);
+    EXPECT_EQ(leadingNumber(""), 0);
+    EXPECT_EQ(leadingNumber("x1"), 0);
+}
+
+}  // namespace
