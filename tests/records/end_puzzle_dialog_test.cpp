@@ -1,5 +1,6 @@
 #include "records/end_puzzle_dialog.h"
 #include "records/fastest_times_table.h"
+#include "records/memory_settings_store.h"
 #include "support/test_env.h"
 
 #include <QApplication>
@@ -17,11 +18,11 @@ class EndPuzzle : public ::testing::Test {
   protected:
     EndPuzzle() {
         env.state.level = 2;
-        fastest_times::writeResetSet(*env.settings);
+        fastest_times::writeResetSet(store);
     }
 
     std::unique_ptr<EndPuzzleDialog> open(const QString& time = "3:07") {
-        return std::make_unique<EndPuzzleDialog>(env.services, "Fruit", "Medium", time, nullptr);
+        return std::make_unique<EndPuzzleDialog>(services, "Fruit", "Medium", time, nullptr);
     }
     QStringList tune(const QString& file) const {
         return {"Stop", "Close", "file:" + env.sound.pathOf(file), "Open", "Play"};
@@ -36,9 +37,11 @@ class EndPuzzle : public ::testing::Test {
         QObject::connect(dialog, signal, [&counter] { ++counter; });
         return counter;
     }
-    QString played() const { return env.settings->read("Settings", "S_PLAYED", "<missing>"); }
+    QString played() const { return store.read("Settings", "S_PLAYED", "<missing>"); }
 
     TestEnv env;
+    MemorySettingsStore store;
+    Services services{env.state, env.dialogs, store, env.sound, env.shell, env.programFolder()};
     std::deque<int> counters;
 };
 
@@ -64,7 +67,7 @@ TEST_F(EndPuzzle, EveryOpeningCountsOneGamePlayed) {
     env.state.puzzleRevealed = true;
     open();
     EXPECT_EQ(played(), "3");
-    env.settings->write("Settings", "S_PLAYED", "not a number");
+    store.write("Settings", "S_PLAYED", "not a number");
     open();
     EXPECT_EQ(played(), "1");
 }
@@ -140,9 +143,9 @@ TEST_F(EndPuzzle, QualifyingSpeedChallengeAsksForTheNameBeforeTheDialogShows) {
     EXPECT_EQ(env.dialogs.last().title, "High Score");
     EXPECT_EQ(dialog->result().verdict, "Congratulations you achieved a high score!");
     EXPECT_EQ(dialog->result().fastestTimesRank, 2);
-    EXPECT_EQ(env.settings->read("F_Times", "S2_N", ""), "Ann");
-    EXPECT_EQ(env.settings->read("F_Times", "S2_S", ""), "2:10");
-    EXPECT_EQ(env.settings->read("F_Times", "S2_P", ""), "Fruit");
+    EXPECT_EQ(store.read("F_Times", "S2_N", ""), "Ann");
+    EXPECT_EQ(store.read("F_Times", "S2_S", ""), "2:10");
+    EXPECT_EQ(store.read("F_Times", "S2_P", ""), "Fruit");
     EXPECT_EQ(env.media.log(), tune("sf0005.wav"));
 }
 
@@ -172,7 +175,7 @@ TEST_F(EndPuzzle, RevealedSpeedChallengeOnlyShowsItsVerdict) {
               "The computer revealed the puzzle - better luck next time!");
     EXPECT_TRUE(env.media.log().isEmpty());
     EXPECT_TRUE(env.dialogs.shown().empty());
-    EXPECT_EQ(env.settings->read("F_Times", "S1_N", ""), "B.Marsh");
+    EXPECT_EQ(store.read("F_Times", "S1_N", ""), "B.Marsh");
     EXPECT_TRUE(dialog->findChild<QLabel*>("pe_time")->isEnabled());
 }
 
@@ -205,7 +208,7 @@ TEST_F(EndPuzzle, ClosingByOkOrCloseBoxReportsClosed) {
 TEST_F(EndPuzzle, SitsCentredOverTheMainWindowRaisedBy750Twips) {
     QWidget mainWindow;
     mainWindow.setGeometry(100, 50, 1000, 800);
-    EndPuzzleDialog dialog(env.services, "Fruit", "Medium", "3:07", &mainWindow);
+    EndPuzzleDialog dialog(services, "Fruit", "Medium", "3:07", &mainWindow);
     const QRect area = mainWindow.frameGeometry();
     const int left = area.left() + (area.width() - dialog.width() - 17) / 2;   // 250 twips
     const int top = area.top() + (area.height() - dialog.height() - 100) / 2;  // 1500 twips

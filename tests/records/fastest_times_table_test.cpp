@@ -1,4 +1,6 @@
 #include "records/fastest_times_table.h"
+#include "records/memory_settings_store.h"
+#include "support/scripted_dialogs.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +9,11 @@ namespace {
 
 class FastestTimesTable : public ::testing::Test {
   protected:
-    FastestTimesTable() { fastest_times::writeResetSet(*env.settings); }
+    FastestTimesTable() { fastest_times::writeResetSet(store); }
 
     FastTimeRow row(int n) const {
         const auto read = [this](const QString& key) {
-            return env.settings->read("F_Times", key, "<missing>");
+            return store.read("F_Times", key, "<missing>");
         };
         return {read(fastTimeNameKey(n)), read(fastTimeTimeKey(n)), read(fastTimePuzzleKey(n))};
     }
@@ -21,11 +23,12 @@ class FastestTimesTable : public ::testing::Test {
         EXPECT_EQ(actual.puzzle, expected.puzzle);
     }
     int insert(const QString& time, const QString& name) {
-        env.dialogs.answerInput(name);
-        return fastest_times::insert(*env.settings, env.dialogs, time, "Fruit");
+        dialogs.answerInput(name);
+        return fastest_times::insert(store, dialogs, time, "Fruit");
     }
 
-    TestEnv env;
+    MemorySettingsStore store;
+    ScriptedDialogs dialogs;
 };
 
 TEST_F(FastestTimesTable, FasterThanRowOneTakesRankOneAndDropsTheOldTenthRow) {
@@ -53,8 +56,8 @@ TEST_F(FastestTimesTable, RankTenChangesOnlyRowTen) {
 
 TEST_F(FastestTimesTable, AsksForTheNameWithTheRankInThePrompt) {
     insert("2:01", "Ann");
-    ASSERT_EQ(env.dialogs.shown().size(), 1u);
-    const auto& box = env.dialogs.last();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    const auto& box = dialogs.last();
     EXPECT_EQ(box.kind, ScriptedDialogs::Shown::Kind::Input);
     EXPECT_EQ(box.title, "High Score");
     EXPECT_EQ(box.text,
@@ -67,7 +70,7 @@ TEST_F(FastestTimesTable, AsksForTheNameWithTheRankInThePrompt) {
 }
 
 TEST_F(FastestTimesTable, CancelledPromptStillStoresTheRowWithAnEmptyName) {
-    EXPECT_EQ(fastest_times::insert(*env.settings, env.dialogs, "3:01", "Fruit"), 5);
+    EXPECT_EQ(fastest_times::insert(store, dialogs, "3:01", "Fruit"), 5);
     expectRow(row(5), {"", "3:01", "Fruit"});
     expectRow(row(6), kResetFastTimes[4]);
 }
@@ -80,18 +83,18 @@ TEST_F(FastestTimesTable, TimeIsStoredExactlyAsTheClockShowedIt) {
 TEST_F(FastestTimesTable, SlowerThanEveryRowWritesNothingAndAsksNothing) {
     EXPECT_EQ(insert("4:30", "Ann"), 0);
     EXPECT_EQ(insert("10:05", "Ann"), 0);
-    EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_TRUE(dialogs.shown().empty());
     for (int n = 1; n <= 10; ++n) expectRow(row(n), kResetFastTimes[n - 1]);
 }
 
 TEST_F(FastestTimesTable, RowsMovedFromMissingKeysBecomeEmptyText) {
-    TestEnv fresh;
-    fresh.settings->write("F_Times", "S1_S", "5:00");
-    fresh.dialogs.answerInput("Ann");
-    EXPECT_EQ(fastest_times::insert(*fresh.settings, fresh.dialogs, "4:00", "Fruit"), 1);
-    EXPECT_EQ(fresh.settings->read("F_Times", "S2_S", "<missing>"), "5:00");
-    EXPECT_EQ(fresh.settings->read("F_Times", "S2_N", "<missing>"), "");
-    EXPECT_EQ(fresh.settings->read("F_Times", "S3_S", "<missing>"), "");
+    MemorySettingsStore fresh;
+    fresh.write("F_Times", "S1_S", "5:00");
+    dialogs.answerInput("Ann");
+    EXPECT_EQ(fastest_times::insert(fresh, dialogs, "4:00", "Fruit"), 1);
+    EXPECT_EQ(fresh.read("F_Times", "S2_S", "<missing>"), "5:00");
+    EXPECT_EQ(fresh.read("F_Times", "S2_N", "<missing>"), "");
+    EXPECT_EQ(fresh.read("F_Times", "S3_S", "<missing>"), "");
 }
 
 TEST(FastestTimesMissingSection, ShowsDisplayDefaultsButNothingQualifies) {
