@@ -107,12 +107,20 @@ void QtMediaControl::play() {
 void QtMediaControl::stop() {
     donePending_ = false;
     doneTimer_.stop();
-    if (player_) player_->stop();
+    if (player_ && !playerFailed_) player_->stop();
 }
 
 void QtMediaControl::close() {
     stop();
-    if (usePlayer_) player_->setSource(QUrl());
+    if (playerFailed_) {
+        // A GStreamer pipeline that failed blocks for a second on its next state change, while
+        // deleting it is instant; a fresh player costs a few milliseconds.
+        delete player_;
+        player_ = nullptr;
+        playerFailed_ = false;
+    } else if (usePlayer_) {
+        player_->setSource(QUrl());
+    }
     isOpen_ = false;
     usePlayer_ = false;
     openedLength_.reset();
@@ -121,8 +129,7 @@ void QtMediaControl::close() {
 QMediaPlayer& QtMediaControl::player() {
     if (!player_) {
         player_ = new QMediaPlayer(this);
-        output_ = new QAudioOutput(player_);
-        player_->setAudioOutput(output_);
+        player_->setAudioOutput(new QAudioOutput(player_));
         connect(player_, &QMediaPlayer::mediaStatusChanged, this,
                 [this](QMediaPlayer::MediaStatus status) {
                     if (status == QMediaPlayer::EndOfMedia)

@@ -10,7 +10,6 @@
 #include <chrono>
 #include <optional>
 
-class QAudioOutput;
 class QMediaPlayer;
 class QSoundEffect;
 
@@ -58,6 +57,5 @@ class QtMediaControl : public QObject, public MediaControl {
     QTimer doneTimer_;
 
     QMediaPlayer* player_ = nullptr;
-    QAudioOutput* output_ = nullptr;
     QHash<QString, QSoundEffect*> effects_;
 };
