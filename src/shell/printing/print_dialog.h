@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+struct Services;
+class BoardWindow;
+class QLabel;
+class QPrinter;
+class QPushButton;
+
+// The print dialog print_act: shows the printer's name, copies and orientation as they were
+// when it opened, and offers set-up, printing the board, and cancel.
+class PrintDialog : public QWidget {
+    Q_OBJECT
+  public:
+    PrintDialog(Services& services, BoardWindow& board, QPrinter& printer,
+                QWidget* parent = nullptr);
+
+    // Command1, Command2, Command3, public so tests can press them without clicking.
+    void setup();
+    void printNow();
+    void cancel();
+
+    QLabel* printerName() const { return name_; }         // print_name
+    QLabel* copies() const { return copies_; }            // print_copies
+    QLabel* orientation() const { return orientation_; }  // print_oreintation
+    QPushButton* setupButton() const { return setup_; }
+    QPushButton* printButton() const { return print_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
+  private:
+    Services& services_;
+    BoardWindow& board_;
+    QPrinter& printer_;
+    QLabel* name_ = nullptr;
+    QLabel* copies_ = nullptr;
+    QLabel* orientation_ = nullptr;
+    QPushButton* setup_ = nullptr;
+    QPushButton* print_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+// File > Print, once the main window has made sure a puzzle is on the board.
+void openPrintDialog(Services& services, BoardWindow& board, QPrinter& printer,
+                     QWidget* owner = nullptr);
+// File > Print Setup ...: the platform's printer set-up, changes kept in `printer`.
+void printSetup(Services& services, QPrinter& printer);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+class QPrinter;
+
+// What the print dialog shows about the current printer.
+struct PrinterSummary {
+    QString name;
+    QString copies;
+    QString orientation;  // "Portrait" or "Landscape"
+};
+
+namespace printing {
+
+// The classic orientation numbers: 1 portrait, 2 landscape.
+int orientationNumber(QPageLayout::Orientation orientation);
+// 1 shows "Portrait", any other number "Landscape".
+QString orientationCaption(int number);
+// With no printer installed the board goes to a PDF file, and the name says so.
+PrinterSummary summarize(const QPrinter& printer);
+
+}  // namespace printing
