@@ -155,8 +155,8 @@ QColor translucentStandIn(DrawMode mode) {
 }
 
 void drawStrikeLines(QPainter& p, const BoardModel& model) {
-    const bool rasterOps =
-        p.paintEngine() && p.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    // The PDF engine claims raster operations but draws them as plain opaque pen strokes.
+    const bool rasterOps = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
     p.setRenderHint(QPainter::Antialiasing, false);
     for (int k = 1; k <= 20; ++k) {
         const BoardLine& line = model.lines[k];

@@ -1,0 +1,101 @@
+#include "board/board_model.h"
+#include "board/board_painter.h"
+#include "board/board_window.h"
+#include "shell/platform/twips.h"
+#include "support/test_env.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include <functional>
+
+namespace {
+const QRgb kPen = qRgb(0, 144, 144);
+
+QImage paint(const BoardModel& model) {
+    QImage image(782, 505, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    paintBoardModel(painter, model);
+    return image;
+}
+
+QRgb perChannel(QRgb screen, const std::function<int(int, int)>& op) {
+    return qRgb(op(qRed(screen), qRed(kPen)) & 0xff, op(qGreen(screen), qGreen(kPen)) & 0xff,
+                op(qBlue(screen), qBlue(kPen)) & 0xff);
+}
+
+// A board full of letters, with line 1 (still hidden) laid along cells 41..45 of row 3.
+BoardModel rowUnderLine(DrawMode mode) {
+    BoardModel model;
+    for (int n = 1; n <= 360; ++n) {
+        model.cells[n].font = defaultCellFont();
+        model.cells[n].caption = QString(QChar('A' + n % 26));
+    }
+    BoardLine& line = model.lines[1];
+    line.p1 = board_geometry::cellCentre(41);
+    line.p2 = board_geometry::cellCentre(45);
+    line.mode = mode;
+    return model;
+}
+
+struct Check {
+    int letterPixels = 0;      // dark letter pixels under the line
+    int backgroundPixels = 0;  // light paper pixels under the line
+    int mismatches = 0;
+};
+
+// Compares every pixel well inside the line's band with the raster operation applied to the
+// board painted without the line.
+Check underLine(DrawMode mode, const std::function<int(int, int)>& op) {
+    BoardModel model = rowUnderLine(mode);
+    const QImage plain = paint(model);
+    model.lines[1].visible = true;
+    const QImage lined = paint(model);
+    const QPointF a = twips::point(model.lines[1].p1.x(), model.lines[1].p1.y());
+    const QPointF b = twips::point(model.lines[1].p2.x(), model.lines[1].p2.y());
+    Check check;
+    for (int y = static_cast<int>(a.y()) - 8; y <= static_cast<int>(a.y()) + 8; ++y) {
+        for (int x = static_cast<int>(a.x()) + 2; x <= static_cast<int>(b.x()) - 2; ++x) {
+            const QRgb before = plain.pixel(x, y);
+            if (qGray(before) < 110) ++check.letterPixels;
+            if (qGray(before) > 230) ++check.backgroundPixels;
+            if ((lined.pixel(x, y) & 0xffffff) != (perChannel(before, op) & 0xffffff)) {
+                ++check.mismatches;
+            }
+        }
+    }
+    return check;
+}
+}  // namespace
+
+TEST(BoardPainting, MaskPenTintsLettersLikeAHighlighter) {
+    const Check check = underLine(DrawMode::MaskPen, [](int s, int p) { return s & p; });
+    EXPECT_GT(check.letterPixels, 20);
+    EXPECT_GT(check.backgroundPixels, 200);
+    EXPECT_EQ(check.mismatches, 0);
+    // A dark grey letter pixel turns black, light paper turns the pen's teal.
+    EXPECT_EQ(perChannel(qRgb(64, 64, 64), [](int s, int p) { return s & p; }), qRgb(0, 0, 0));
+}
+
+TEST(BoardPainting, FlashModesInvertTheMarker) {
+    const Check notMask = underLine(DrawMode::NotMaskPen, [](int s, int p) { return ~(s & p); });
+    EXPECT_GT(notMask.backgroundPixels, 200);
+    EXPECT_EQ(notMask.mismatches, 0);
+    const Check notXor = underLine(DrawMode::NotXorPen, [](int s, int p) { return ~(s ^ p); });
+    EXPECT_EQ(notXor.mismatches, 0);
+}
+
+TEST(BoardPainting, WindowPaintsWhatTheModelHolds) {
+    TestEnv env;
+    BoardWindow board(env.services);
+    board.model() = rowUnderLine(DrawMode::MaskPen);
+    board.model().lines[1].visible = true;
+    board.modelChanged();
+    const QImage grabbed = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = paint(board.model());
+    ASSERT_EQ(grabbed.size(), painted.size());
+    EXPECT_EQ(grabbed, painted);
+}
