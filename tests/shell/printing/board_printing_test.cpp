@@ -1,5 +1,6 @@
 #include "shell/printing/board_printing.h"
 #include "board/board_window.h"
+#include "shell/platform/twips.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -124,6 +125,19 @@ TEST_F(BoardPrinting, PageHoldsTheBoardScaledAndCentred) {
     const int pixels = grid.width() * grid.height();
     EXPECT_GT(countPixels(page, grid, true), pixels / 2);
     EXPECT_GT(countPixels(page, grid, false), pixels / 50);
+
+    // The strike line over cells 1..7 lets the paper and letters show through: printers have
+    // no raster operations, and an opaque pen would hide the word it marks.
+    const QPointF from =
+        twips::point(board_geometry::cellCentre(2).x(), board_geometry::cellCentre(2).y());
+    const QPointF to =
+        twips::point(board_geometry::cellCentre(6).x(), board_geometry::cellCentre(6).y());
+    const QRect band(onImage.left() + int(from.x() * scale), onImage.top() + int(from.y() * scale),
+                     int((to.x() - from.x()) * scale), 1);
+    int paperShowing = 0;
+    for (int x = band.left(); x <= band.right(); ++x)
+        paperShowing += qRed(page.pixel(x, band.top())) > 100;
+    EXPECT_GT(paperShowing, band.width() / 3);
 }
 
 TEST_F(BoardPrinting, TextStaysTextInThePdf) {
