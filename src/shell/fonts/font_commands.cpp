@@ -1,0 +1,50 @@
+#include "shell/fonts/font_commands.h"
+
+#include "board/board_window.h"
+#include "shell/fonts/cp_stat_progress.h"
+#include "shell/fonts/font_progress.h"
+#include "shell/platform/dialogs.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+
+#include <QCoreApplication>
+
+FontCommands::FontCommands(Services& services, BoardWindow& board,
+                           std::unique_ptr<FontProgress> progress)
+    : services_(services),
+      board_(board),
+      progress_(progress ? std::move(progress) : std::make_unique<CpStatProgress>()) {}
+
+FontCommands::~FontCommands() = default;
+
+void FontCommands::chooseGridFont() {
+    chooseFont(FontTarget::Grid);
+}
+void FontCommands::chooseWordFont() {
+    chooseFont(FontTarget::Words);
+}
+
+void FontCommands::chooseFont(FontTarget target) {
+    // On cancel the dialog hands back the font it was given, and the update runs with it.
+    const FontChoice choice = services_.dialogs.chooseFont(elementFont(board_, target, 1));
+
+    progress_->begin(QStringLiteral("Updating fonts"), elementCount(target));
+    QCoreApplication::processEvents();  // lets the progress window paint before the loop
+    applyFontToAll(board_, target, choice.font, FontParts::NameSizeStyleUnderline,
+                   [this](int i) { progress_->step(i); });
+    writeFontKeys(services_.settings, board_, target);
+    progress_->end();
+}
+
+void FontCommands::resetToDefault() {
+    QFont grid(QStringLiteral("MS Sans Serif"));
+    grid.setPointSizeF(14);
+    QFont words = grid;
+    words.setPointSizeF(8);
+    applyFontToAll(board_, FontTarget::Grid, grid, FontParts::NameSizeStyle);
+    applyFontToAll(board_, FontTarget::Words, words, FontParts::NameSizeStyle);
+    writeFontKeys(services_.settings, board_, FontTarget::Grid);
+    writeFontKeys(services_.settings, board_, FontTarget::Words);
+    services_.settings.write(settings::kSettings, QStringLiteral("SOUND"),
+                             settings::fromBool(true));
+}

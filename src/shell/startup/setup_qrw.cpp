@@ -1,0 +1,65 @@
+#include "shell/startup/setup_qrw.h"
+
+#include "board/board_window.h"
+#include "core/game_state.h"
+#include "shell/fonts/board_fonts.h"
+#include "shell/platform/dialogs.h"
+#include "shell/platform/fast_times_defaults.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+#include "shell/startup/warranty.h"
+
+namespace {
+
+void writeFirstRunSettings(SettingsStore& store, BoardWindow& board) {
+    const QString section = settings::kSettings;
+    store.write(section, QStringLiteral("F_RUN"), settings::fromBool(false));
+    writeFontKeys(store, board, FontTarget::Grid);
+    writeFontKeys(store, board, FontTarget::Words);
+    store.write(section, QStringLiteral("SOUND"), settings::fromBool(true));
+    for (const char* counter : {"S_COMP", "S_REV", "S_CHEAT", "S_PLAYED", "S_TIMEP"}) {
+        store.write(section, QString::fromLatin1(counter), QStringLiteral("0"));
+    }
+
+    // The table goes in the order the store has always received it: row 10's name first.
+    const QString times = settings::kFastTimes;
+    store.write(times, fastTimeNameKey(10), kResetFastTimes[9].name);
+    for (int row = 1; row <= 9; ++row) {
+        store.write(times, fastTimeNameKey(row), kResetFastTimes[row - 1].name);
+    }
+    for (int row = 1; row <= 10; ++row) {
+        store.write(times, fastTimeTimeKey(row), kResetFastTimes[row - 1].time);
+    }
+    for (int row = 1; row <= 10; ++row) {
+        store.write(times, fastTimePuzzleKey(row), kResetFastTimes[row - 1].puzzle);
+    }
+}
+
+}  // namespace
+
+SetupResult setupQrw(Services& services, BoardWindow& board) {
+    GameState& state = services.state;
+    state.firstRun =
+        settings::toBool(services.settings.read(settings::kSettings, QStringLiteral("F_RUN"),
+                                                QStringLiteral("true")),
+                         true);
+
+    if (state.firstRun) {
+        const MsgAnswer answer =
+            services.dialogs.message(warrantyQuestion(), QStringLiteral("Warranty"),
+                                     MsgButtons::YesNo, MsgIcon::Information);
+        if (answer != MsgAnswer::Yes) return {.proceed = false, .soundChecked = true};
+        // The stored fonts are whatever the board carries, so make sure it carries the designed
+        // ones whatever it was constructed with.
+        applyFontToAll(board, FontTarget::Grid, designedCellFont(), FontParts::NameSizeStyle);
+        applyFontToAll(board, FontTarget::Words, designedEntryFont(), FontParts::NameSizeStyle);
+        writeFirstRunSettings(services.settings, board);
+        return {.proceed = true, .soundChecked = true};
+    }
+
+    applyFontToAll(board, FontTarget::Words, storedFont(services.settings, FontTarget::Words),
+                   FontParts::NameSizeStyle);
+    applyFontToAll(board, FontTarget::Grid, storedFont(services.settings, FontTarget::Grid),
+                   FontParts::NameSizeStyle);
+    return {.proceed = true, .soundChecked = state.soundOn};
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+class BoardWindow;
+struct Services;
+
+struct SetupResult {
+    bool proceed = false;      // false: the player declined the warranty; end the program
+    bool soundChecked = true;  // check mark of Options > Sound (the design check on a first run)
+};
+
+// The main window's set-up routine. First run (F_RUN missing or "true"): the warranty question;
+// on Yes every default setting is written, on No nothing is. Later runs: the stored word-list
+// and grid fonts go onto the board. Reads state.soundOn, which the splash loaded from SOUND;
+// sets state.firstRun.
+SetupResult setupQrw(Services& services, BoardWindow& board);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "shell/platform/settings_store.h"
+
+#include <QStringList>
+
+#include <map>
+#include <utility>
+
+// An in-memory settings store that remembers the order of its writes ("Section/KEY=value").
+class RecordingSettings : public SettingsStore {
+  public:
+    QString read(const QString& section, const QString& key,
+                 const QString& fallback) const override {
+        const auto found = values_.find({section, key});
+        return found == values_.end() ? fallback : found->second;
+    }
+    void write(const QString& section, const QString& key, const QString& value) override {
+        values_[{section, key}] = value;
+        writes_ << section + '/' + key + '=' + value;
+    }
+    bool contains(const QString& section, const QString& key) const override {
+        return values_.count({section, key}) != 0;
+    }
+    const QStringList& writes() const { return writes_; }
+
+  private:
+    std::map<std::pair<QString, QString>, QString> values_;
+    QStringList writes_;
+};

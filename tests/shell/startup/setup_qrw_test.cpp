@@ -1,0 +1,156 @@
+#include "shell/startup/setup_qrw.h"
+#include "board/board_window.h"
+#include "shell/platform/fast_times_defaults.h"
+#include "shell/startup/recording_settings.h"
+#include "shell/startup/warranty.h"
+#include "support/test_env.h"
+
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SetupQrwTest : public ::testing::Test {
+  protected:
+    // The same services as the environment's, writing into the recording store.
+    Services recordingServices() {
+        return {env.state, env.dialogs, recording, env.sound, env.shell, env.programFolder()};
+    }
+    QStringList storedKeys() const {
+        return QSettings(env.settings->fileName(), QSettings::IniFormat).allKeys();
+    }
+    void expectWarrantyAsked() const {
+        ASSERT_EQ(env.dialogs.shown().size(), 1u);
+        const auto& box = env.dialogs.last();
+        EXPECT_EQ(box.text, warrantyText() + QChar(13) + QChar(13) + "Do you want to continue?");
+        EXPECT_EQ(box.title, "Warranty");
+        EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+        EXPECT_EQ(box.icon, MsgIcon::Information);
+    }
+
+    TestEnv env;
+    RecordingSettings recording;
+};
+
+TEST_F(SetupQrwTest, DecliningTheWarrantyWritesNothing) {
+    BoardWindow board(env.services);
+    env.dialogs.answerMessage(MsgAnswer::No);
+    EXPECT_FALSE(setupQrw(env.services, board).proceed);
+    expectWarrantyAsked();
+    EXPECT_TRUE(env.state.firstRun);
+    EXPECT_TRUE(storedKeys().isEmpty());
+
+    // The next start asks again.
+    env.dialogs.clear();
+    env.dialogs.answerMessage(MsgAnswer::No);
+    EXPECT_FALSE(setupQrw(env.services, board).proceed);
+    expectWarrantyAsked();
+}
+
+TEST_F(SetupQrwTest, AcceptingTheWarrantyWritesEveryDefaultInOrder) {
+    Services services = recordingServices();
+    BoardWindow board(services);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    const SetupResult result = setupQrw(services, board);
+    EXPECT_TRUE(result.proceed);
+    EXPECT_TRUE(result.soundChecked);
+    expectWarrantyAsked();
+
+    QStringList expected{"Settings/F_RUN=False",     "Settings/G_FNAME=MS Sans Serif",
+                         "Settings/G_FSIZE=13.5",    "Settings/G_FBOLD=False",
+                         "Settings/G_FITALIC=False", "Settings/W_FNAME=MS Sans Serif",
+                         "Settings/W_FSIZE=8",       "Settings/W_FBOLD=False",
+                         "Settings/W_FITALIC=False", "Settings/SOUND=True",
+                         "Settings/S_COMP=0",        "Settings/S_REV=0",
+                         "Settings/S_CHEAT=0",       "Settings/S_PLAYED=0",
+                         "Settings/S_TIMEP=0",       "F_Times/S10_N=Tarnwick"};
+    for (int row = 1; row <= 9; ++row) {
+        expected << "F_Times/" + fastTimeNameKey(row) + '=' + kResetFastTimes[row - 1].name;
+    }
+    for (int row = 1; row <= 10; ++row) {
+        expected << "F_Times/" + fastTimeTimeKey(row) + '=' + kResetFastTimes[row - 1].time;
+    }
+    for (int row = 1; row <= 10; ++row) {
+        expected << "F_Times/" + fastTimePuzzleKey(row) + '=' + kResetFastTimes[row - 1].puzzle;
+    }
+    EXPECT_EQ(recording.writes(), expected);
+    EXPECT_EQ(recording.writes().size(), 45);
+    EXPECT_EQ(expected[16], "F_Times/S1_N=B.Marsh");
+
+    // The board carries the fonts it stored.
+    EXPECT_EQ(board.model().cells[360].font.pointSizeF(), 13.5);
+    EXPECT_EQ(board.model().entries[20].font.pointSizeF(), 8);
+}
+
+TEST_F(SetupQrwTest, LaterRunWithOnlyTheMarkerAppliesDefaultFonts) {
+    Services services = recordingServices();
+    recording.write("Settings", "F_RUN", "False");
+    BoardWindow board(services);
+    board.model().entries[5].font.setStrikeOut(true);  // word 5 was found
+    env.state.soundOn = false;
+
+    const SetupResult result = setupQrw(services, board);
+    EXPECT_TRUE(result.proceed);
+    EXPECT_FALSE(result.soundChecked);
+    EXPECT_FALSE(env.state.firstRun);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_EQ(recording.writes().size(), 1);  // reads only
+
+    for (int n : {1, 180, 360}) {
+        const QFont& font = board.model().cells[n].font;
+        EXPECT_EQ(font.family(), "MS Sans Serif");
+        EXPECT_EQ(font.pointSizeF(), 14);
+        EXPECT_TRUE(font.bold());
+        EXPECT_FALSE(font.italic());
+    }
+    for (int i : {1, 5, 20}) {
+        const QFont& font = board.model().entries[i].font;
+        EXPECT_EQ(font.family(), "MS Sans Serif");
+        EXPECT_EQ(font.pointSizeF(), 14);
+        EXPECT_TRUE(font.bold());
+    }
+    EXPECT_TRUE(board.model().entries[5].font.strikeOut());
+}
+
+TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
+    Services services = recordingServices();
+    for (const auto& [key, value] :
+         std::initializer_list<std::pair<QString, QString>>{{"F_RUN", "false"},
+                                                            {"G_FNAME", "Courier"},
+                                                            {"G_FSIZE", "11.25"},
+                                                            {"G_FBOLD", "False"},
+                                                            {"G_FITALIC", "True"},
+                                                            {"W_FNAME", "Times"},
+                                                            {"W_FSIZE", "nonsense"},
+                                                            {"W_FBOLD", "TRUE"}}) {
+        recording.write("Settings", key, value);
+    }
+    BoardWindow board(services);
+    QFont underlined = board.model().cells[7].font;
+    underlined.setUnderline(true);
+    board.setCellFont(7, underlined);
+
+    setupQrw(services, board);
+    const QFont& cell = board.model().cells[7].font;
+    EXPECT_EQ(cell.family(), "Courier");
+    EXPECT_EQ(cell.pointSizeF(), 11.25);
+    EXPECT_FALSE(cell.bold());
+    EXPECT_TRUE(cell.italic());
+    EXPECT_TRUE(cell.underline());
+    const QFont& entry = board.model().entries[1].font;
+    EXPECT_EQ(entry.family(), "Times");
+    EXPECT_EQ(entry.pointSizeF(), 14);  // an unreadable size falls back to the default
+    EXPECT_TRUE(entry.bold());
+    EXPECT_FALSE(entry.italic());
+}
+
+TEST(Warranty, QuestionAddsTwoCarriageReturnsAndTheQuestion) {
+    const QString text = warrantyText();
+    EXPECT_TRUE(text.startsWith("Quarrow is provided on an as-is basis, without warranty of any"));
+    EXPECT_TRUE(text.endsWith("with respect to any service or repair."));
+    EXPECT_FALSE(text.contains("  "));
+    EXPECT_EQ(warrantyQuestion(), text + "\r\rDo you want to continue?");
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include "shell/startup/splash_window.h"
+#include "support/test_env.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProgressBar>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SplashTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QObject::connect(&splash, &SplashWindow::finished, [this] { ++finishedCount; });
+    }
+    // Runs the event loop until the splash finished or `ms` passed.
+    void spinUntilFinished(int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!splash.isFinished() && clock.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }
+    }
+
+    TestEnv env;
+    RecordingMedia mmControl1;  // the splash's own control, apart from the board's
+    SplashWindow splash{env.services, mmControl1};
+    int finishedCount = 0;
+};
+
+TEST_F(SplashTest, SoundOffFinishesAsSoonAsTheBarIsFull) {
+    env.settings->write("Settings", "SOUND", "False");
+    env.state.soundOn = true;
+    splash.show();
+    spinUntilFinished(5000);  // Timer1 starts the sequence after 500 ms
+
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_FALSE(env.state.soundOn);
+    EXPECT_TRUE(mmControl1.log().isEmpty());
+    EXPECT_EQ(splash.progressBar()->value(), SplashWindow::kBarMaximum);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.safetyTimer()->isActive());
+}
+
+TEST_F(SplashTest, SoundOnWaitsForTheTuneToEnd) {
+    splash.runSequence();  // SOUND missing: on
+    EXPECT_TRUE(env.state.soundOn);
+    EXPECT_EQ(mmControl1.log(),
+              QStringList({"file:" + env.services.sfxPath("sf0003.wav"), "open", "play"}));
+    EXPECT_EQ(splash.progressBar()->value(), SplashWindow::kBarMaximum);
+    EXPECT_TRUE(splash.waitingForDone());
+    EXPECT_EQ(finishedCount, 0);
+
+    splash.runSequence();  // a second trigger does not start it over
+    EXPECT_EQ(mmControl1.log().size(), 3);
+
+    mmControl1.finish();
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(mmControl1.log().last(), "close");
+    mmControl1.finish();  // a stray Done later changes nothing
+    EXPECT_EQ(finishedCount, 1);
+}
+
+TEST_F(SplashTest, TuneEndingBeforeTheBarIsFullFinishesAfterTheBar) {
+    // Done arrives while the sequence lets pending events run, before the bar is counted up.
+    QTimer::singleShot(0, [this] { mmControl1.finish(); });
+    splash.runSequence();
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(splash.progressBar()->value(), SplashWindow::kBarMaximum);
+    EXPECT_EQ(mmControl1.log().last(), "close");
+}
+
+TEST_F(SplashTest, ATuneThatNeverEndsCannotHoldTheSplash) {
+    splash.runSequence();
+    ASSERT_TRUE(splash.safetyTimer()->isActive());
+    EXPECT_EQ(splash.safetyTimer()->interval(), SplashWindow::kSafetyTimeoutMs);
+
+    splash.safetyTimer()->start(30);  // the same timer, shortened so the test need not wait
+    spinUntilFinished(5000);
+    EXPECT_EQ(finishedCount, 1);
+    EXPECT_EQ(mmControl1.log().last(), "close");
+    mmControl1.finish();
+    EXPECT_EQ(finishedCount, 1);
+}
+
+}  // namespace
