@@ -27,6 +27,13 @@ QTimer* makeTimer(QObject* owner, int intervalMs, void (BoardWindow::*handler)()
     return timer;
 }
 
+// Pixels a strike line may touch: its end points and half its 20-pixel width around them.
+QRect lineBounds(const BoardLine& line) {
+    const QRectF ends(twips::point(line.p1.x(), line.p1.y()),
+                      twips::point(line.p2.x(), line.p2.y()));
+    return ends.normalized().toAlignedRect().adjusted(-12, -12, 12, 12);
+}
+
 // Only a single left or right button counts; other buttons and chords do nothing.
 Qt::MouseButton singleButton(const QMouseEvent* event) {
     const Qt::MouseButton button = event->button();
@@ -108,10 +115,13 @@ void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
 void BoardWindow::wsMouseMove(int cell) {
     const int line = strike::selectionLine(services_.state);
     if (line == 0 || !board_geometry::isCell(cell) || !model_.lines[line].visible) return;
+    BoardLine& selection = model_.lines[line];
     const QPointF centre = board_geometry::cellCentre(cell);
-    if (model_.lines[line].p2 == centre) return;
-    model_.lines[line].p2 = centre;
-    update();
+    if (selection.p2 == centre) return;
+    // Only the band under the old and the new line needs painting while the pointer moves.
+    const QRect before = lineBounds(selection);
+    selection.p2 = centre;
+    update(before.united(lineBounds(selection)));
 }
 
 void BoardWindow::wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos) {
