@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QPointer>
+
+class BoardWindow;
+class CreatingPuzzleWindow;
+class QAction;
+class QMdiSubWindow;
+class QTimer;
+class QWidget;
+class RandomSource;
+class StatusStrip;
+struct Services;
+
+// Starts the game the new-game dialog set up: shows "Creating Puzzle", runs the generator
+// with the word list laid out on the board in every cycle, and on success prepares the board
+// and the main window for play. On failure the board stays hidden and no game is running.
+class GameStarter {
+  public:
+    // The parts of the main window a new game touches.
+    struct View {
+        BoardWindow& board;
+        QMdiSubWindow& boardFrame;
+        StatusStrip& strip;
+        QTimer& gameClock;
+        QAction& revealw;
+        QAction& revealx;
+        QAction& puzzleinfx;
+        QWidget* progressParent;  // owner of the "Creating Puzzle" window
+    };
+
+    GameStarter(Services& services, RandomSource& random, View view);
+
+    // True when the game is on the board.
+    bool start();
+
+  private:
+    void layOutWordList();
+    void hideStrikeLines();
+    void finish();  // board preparation after the grid is complete
+
+    Services& services_;
+    RandomSource& random_;
+    View view_;
+};

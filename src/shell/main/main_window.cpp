@@ -1,0 +1,389 @@
+#include "shell/main/main_window.h"
+
+#include "board/board_window.h"
+#include "core/game_state.h"
+#include "core/random_source.h"
+#include "editor/create_list_window.h"
+#include "newgame/new_puzzle_dialog.h"
+#include "records/end_puzzle_dialog.h"
+#include "records/fast_times_window.h"
+#include "records/statistics_window.h"
+#include "shell/fonts/font_commands.h"
+#include "shell/fonts/font_progress.h"
+#include "shell/main/about_window.h"
+#include "shell/main/game_clock.h"
+#include "shell/main/game_starter.h"
+#include "shell/main/status_strip.h"
+#include "shell/main/title_window.h"
+#include "shell/main/window_layout.h"
+#include "shell/platform/dialogs.h"
+#include "shell/platform/owned_window.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/shell_opener.h"
+#include "shell/platform/twips.h"
+#include "shell/startup/setup_qrw.h"
+#include "shell/startup/warranty.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+const QString kTitle = QStringLiteral("Quarrow [Tarnwick Software]");
+const QString kTimePlayedKey = QStringLiteral("S_TIMEP");
+const QString kSoundKey = QStringLiteral("SOUND");
+}  // namespace
+
+MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      ownRandom_(random ? nullptr : std::make_unique<ClockRandom>()),
+      random_(random ? *random : *ownRandom_) {
+    setObjectName(QStringLiteral("QRW"));
+    menu_ = buildMainMenu(*menuBar());
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    mdi_ = new QMdiArea(central);
+    mdi_->setBackground(QColor(128, 128, 128));
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    strip_ = new StatusStrip(central);
+    column->addWidget(mdi_, 1);
+    column->addWidget(strip_);
+    setCentralWidget(central);
+
+    board_ = new BoardWindow(services_);
+    boardFrame_ = addChild(board_);
+    title_ = new TitleWindow;
+    titleFrame_ = addChild(title_);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer"));
+    timer_->setInterval(1000);
+    connect(timer_, &QTimer::timeout, this, &MainWindow::gameClockTick);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(1000);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
+
+    fonts_ = std::make_unique<FontCommands>(services_, *board_);
+    starter_ = std::make_unique<GameStarter>(
+        services_, random_,
+        GameStarter::View{*board_, *boardFrame_, *strip_, *timer_, *menu_.revealw, *menu_.revealx,
+                          *menu_.puzzleinfx, this});
+
+    connectMenu();
+    connectBoard();
+
+    const QSize client(twips::toPixelsRounded(kClientWidth), twips::toPixelsRounded(kClientHeight));
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
+    // Frameless and never deleted: hiding and showing keeps the same window with its state.
+    auto* frame = mdi_->addSubWindow(widget, Qt::FramelessWindowHint);
+    frame->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame->setOption(QMdiSubWindow::RubberBandMove, false);
+    frame->resize(widget->size());
+    return frame;
+}
+
+void MainWindow::connectMenu() {
+    const MainMenu& m = menu_;
+    connect(m.newpuz, &QAction::triggered, this, &MainWindow::newWordSearch);
+    connect(m.printx, &QAction::triggered, this, &MainWindow::print);
+    connect(m.prints, &QAction::triggered, this, &MainWindow::printSetup);
+    connect(m.exitx, &QAction::triggered, this, &QWidget::close);
+    connect(m.revealx, &QAction::triggered, this, &MainWindow::revealPuzzle);
+    connect(m.revealw, &QAction::triggered, this, &MainWindow::revealWord);
+    connect(m.statx, &QAction::triggered, this, &MainWindow::statistics);
+    connect(m.puzzleinfx, &QAction::triggered, this, &MainWindow::puzzleInformation);
+    for (int level = 1; level <= 4; ++level) {
+        connect(m.levelEntry(level), &QAction::triggered, this,
+                [this, level] { chooseDifficulty(level); });
+    }
+    connect(m.vGrid, &QAction::triggered, this, &MainWindow::chooseGridFont);
+    connect(m.vWords, &QAction::triggered, this, &MainWindow::chooseWordFont);
+    connect(m.rdefx, &QAction::triggered, this, &MainWindow::resetFonts);
+    connect(m.soundx, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m.hsx, &QAction::triggered, this, &MainWindow::fastestTimes);
+    connect(m.downUpx, &QAction::triggered, this, &MainWindow::openWebPage);
+    connect(m.cPuzzlex, &QAction::triggered, this, &MainWindow::createPuzzle);
+    connect(m.edPuz, &QAction::triggered, this, &MainWindow::editPuzzle);
+    connect(m.instx, &QAction::triggered, this, &MainWindow::instructions);
+    connect(m.aboutx, &QAction::triggered, this, &MainWindow::about);
+    connect(m.warrx, &QAction::triggered, this, &MainWindow::warranty);
+}
+
+void MainWindow::connectBoard() {
+    connect(board_, &BoardWindow::optionsMenuRequested, this,
+            [this](const QPoint& globalPos) { menu_.optx->popup(globalPos); });
+    connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setShowFull);
+    connect(board_, &BoardWindow::puzzleInformationDisabled, this,
+            [this] { menu_.puzzleinfx->setEnabled(false); });
+    connect(board_, &BoardWindow::gameEnded, this, &MainWindow::onGameEnded);
+    connect(board_, &BoardWindow::completionReady, this, &MainWindow::onCompletionReady);
+}
+
+bool MainWindow::load() {
+    GameState& state = services_.state;
+    setWindowTitle(kTitle);
+    applyMainWindowLoadDefaults(state);
+    const SetupResult setup = setupQrw(services_, *board_);
+    if (!setup.proceed) return false;
+    menu_.soundx->setChecked(setup.soundChecked);
+    state.hideBoardOnActivate = true;
+    layOut();
+    timer1_->start();
+    return true;
+}
+
+void MainWindow::showCentred() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+    layOut();
+}
+
+void MainWindow::layOut() {
+    window_layout::Input in;
+    const QRect outer = frameGeometry();
+    in.width = twips::fromPixels(outer.width());
+    in.height = twips::fromPixels(outer.height());
+    in.titleWidth = twips::fromPixels(titleFrame_->width());
+    in.titleHeight = twips::fromPixels(titleFrame_->height());
+    in.boardWidth = twips::fromPixels(boardFrame_->width());
+    in.boardHeight = twips::fromPixels(boardFrame_->height());
+    in.timercapWidth = StatusStrip::kTimercapWidth;
+    in.difCapWidth = StatusStrip::kDifCapWidth;
+    in.speedWidth = StatusStrip::kSpeedWidth;
+    in.previous = strip_->positions();
+    const window_layout::Result out = window_layout::layOut(in);
+    titleFrame_->move(twips::toPixelsRounded(out.title.left),
+                      twips::toPixelsRounded(out.title.top));
+    boardFrame_->move(twips::toPixelsRounded(out.board.left),
+                      twips::toPixelsRounded(out.board.top));
+    strip_->setPositions(out.strip);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layOut();
+}
+
+// ---- File
+
+void MainWindow::newWordSearch() {
+    GameState& state = services_.state;
+    if (state.gameInProgress &&
+        services_.dialogs.message(
+            QStringLiteral(
+                "There is already an active game are you sure you wish to start a new one?"),
+            QStringLiteral("New Game?"), MsgButtons::YesNo,
+            MsgIcon::Exclamation) != MsgAnswer::Yes) {
+        return;
+    }
+    state.gameInProgress = false;
+    if (endPuzzle_) endPuzzle_->close();
+    if (fastTimes_) fastTimes_->close();
+    menu_.puzzleinfx->setEnabled(false);
+
+    BoardModel& model = board_->model();
+    for (int i = 1; i <= GameState::kMaxWords; ++i) model.entries[i].font.setStrikeOut(false);
+    board_->modelChanged();
+
+    boardFrame_->hide();
+    titleFrame_->show();
+    state.foundCount = 0;
+    showNewGameDialog();
+}
+
+void MainWindow::showNewGameDialog() {
+    auto* dialog = new NewPuzzleDialog(services_, this);
+    // Queued, so the dialog has closed before the generator runs.
+    connect(dialog, &NewPuzzleDialog::startGameRequested, this, &MainWindow::startGame,
+            Qt::QueuedConnection);
+    connect(dialog, &NewPuzzleDialog::cancelled, this, [this] {
+        raise();
+        activateWindow();
+    });
+    showOwnedWindow(dialog);
+}
+
+void MainWindow::print() {
+    if (!boardFrame_->isVisible()) {
+        services_.dialogs.message(
+            QStringLiteral("There is currently no puzzle loaded, please start a New Game (CTRL + "
+                           "N) then try again."),
+            QStringLiteral("No Puzzle Loaded"), MsgButtons::Ok, MsgIcon::Critical);
+        return;
+    }
+    showPrintDialog();
+}
+
+void MainWindow::showPrintDialog() {}
+
+void MainWindow::printSetup() {}
+
+// ---- Options
+
+void MainWindow::statistics() {
+    addPlayedSecondsToStore();
+    showOwnedWindow(new StatisticsWindow(services_, this));
+}
+
+void MainWindow::addPlayedSecondsToStore() {
+    settings::addToCounter(services_.settings, kTimePlayedKey, services_.state.secondsPlayed);
+    services_.state.secondsPlayed = 0;
+}
+
+void MainWindow::puzzleInformation() {
+    const GameState& state = services_.state;
+    const QString showModeName = state.showMode >= 1 && state.showMode <= 3
+                                     ? state.showModeNames[state.showMode]
+                                     : QString();
+    const QString text = QStringLiteral("Game Title : ") + state.puzzleTitle +
+                         QStringLiteral("\rDifficulty : ") + state.levelName() +
+                         QStringLiteral("\rGame Type : ") + showModeName +
+                         QStringLiteral("\rAuthor : ") + state.puzzleAuthor;
+    services_.dialogs.message(text, QStringLiteral("Puzzle Information"), MsgButtons::Ok,
+                              MsgIcon::Information);
+}
+
+void MainWindow::chooseDifficulty(int level) {
+    for (int entry = 1; entry <= 4; ++entry) menu_.levelEntry(entry)->setChecked(entry == level);
+    services_.state.level = level;
+    services_.dialogs.message(
+        QStringLiteral("New setting will will be activated when you start a new game."),
+        QStringLiteral("Difficulty ") + services_.state.levelName(), MsgButtons::Ok,
+        MsgIcon::Information);
+}
+
+void MainWindow::toggleSound() {
+    // The entry has already flipped its check mark when this runs.
+    const bool on = menu_.soundx->isChecked();
+    services_.settings.write(settings::kSettings, kSoundKey, settings::fromBool(on));
+    services_.state.soundOn = on;
+}
+
+void MainWindow::fastestTimes() {
+    fastTimes_ = new FastTimesWindow(services_, this);
+    showOwnedWindow(fastTimes_);
+}
+
+void MainWindow::chooseGridFont() {
+    fonts_->chooseGridFont();
+}
+void MainWindow::chooseWordFont() {
+    fonts_->chooseWordFont();
+}
+void MainWindow::resetFonts() {
+    fonts_->resetToDefault();
+}
+
+// ---- Tools
+
+void MainWindow::openWebPage() {
+    if (services_.dialogs.message(
+            QStringLiteral("This will open a webpage, do you wish to continue?"),
+            QStringLiteral("Open Webpage"), MsgButtons::YesNo,
+            MsgIcon::Information) == MsgAnswer::Yes) {
+        services_.shell.open(web::kPuzzleIndex);
+    }
+}
+
+void MainWindow::createPuzzle() {
+    openPuzzleCreator(services_, this);
+}
+void MainWindow::editPuzzle() {
+    openPuzzleEditor(services_, this);
+}
+
+// ---- Help
+
+void MainWindow::instructions() {
+    services_.shell.open(services_.programFolder + QStringLiteral("/ReadMe.htm"));
+}
+
+void MainWindow::about() {
+    showOwnedWindow(new AboutWindow(services_.shell, this));
+}
+
+void MainWindow::warranty() {
+    services_.dialogs.message(warrantyText(), QStringLiteral("Warranty"), MsgButtons::Ok,
+                              MsgIcon::Information);
+}
+
+// ---- Game
+
+void MainWindow::revealWord() {}
+void MainWindow::revealPuzzle() {}
+
+void MainWindow::startGame() {
+    starter_->start();
+}
+
+void MainWindow::showBoard() {
+    boardFrame_->show();
+    boardFrame_->raise();
+    mdi_->setActiveSubWindow(boardFrame_);
+}
+
+void MainWindow::onGameEnded() {
+    menu_.revealw->setEnabled(false);
+    menu_.revealx->setEnabled(false);
+    timer_->stop();
+}
+
+void MainWindow::onCompletionReady() {
+    const GameState& state = services_.state;
+    titleFrame_->hide();
+    endPuzzle_ = new EndPuzzleDialog(services_, state.puzzleTitle, state.levelName(),
+                                     strip_->clockText(), this, this);
+    connect(endPuzzle_, &EndPuzzleDialog::viewFastestTimesRequested, this,
+            &MainWindow::fastestTimes);
+    connect(endPuzzle_, &EndPuzzleDialog::closed, this, &MainWindow::showBoard);
+    showOwnedWindow(endPuzzle_);
+}
+
+void MainWindow::gameClockTick() {
+    ++services_.state.clockSeconds;
+    strip_->setClockText(clockText(services_.state.clockSeconds));
+}
+
+void MainWindow::playedCounterTick() {
+    ++services_.state.secondsPlayed;
+}
+
+// ---- Quit
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    addPlayedSecondsToStore();
+    const bool playing = services_.state.gameInProgress;
+    const MsgAnswer answer = services_.dialogs.message(
+        playing ? QStringLiteral("You are currently playing a game are you sure you want to quit?")
+                : QStringLiteral("Are you sure you want to quit?"),
+        playing ? QStringLiteral("Cancel Current Game?") : QStringLiteral("Quit QRW Pro?"),
+        MsgButtons::YesNo, MsgIcon::Information);
+    if (answer != MsgAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit quitConfirmed();
+}

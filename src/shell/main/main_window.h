@@ -1,0 +1,116 @@
+#pragma once
+
+#include "shell/main/main_menu.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <memory>
+
+class AboutWindow;
+class BoardWindow;
+class EndPuzzleDialog;
+class FastTimesWindow;
+class FontCommands;
+class GameStarter;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+class RandomSource;
+class StatusStrip;
+class TitleWindow;
+struct Services;
+
+// QRW, the main window: menu bar, the board and title windows as frameless children that live
+// for the whole run, the status strip with the game clock, and the time-played counter.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    static constexpr double kClientWidth = 12000;  // twips
+    static constexpr double kClientHeight = 8010;  // twips
+
+    // `random` feeds the puzzle generator; the clock-seeded generator when null.
+    explicit MainWindow(Services& services, RandomSource* random = nullptr,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The load: title, starting values, set-up, layout. False when the player declined the
+    // warranty on the first run: the program ends without showing anything.
+    bool load();
+    // Opens centred on the screen.
+    void showCentred();
+
+    const MainMenu& menu() const { return menu_; }
+    BoardWindow& board() { return *board_; }
+    QMdiSubWindow& boardFrame() { return *boardFrame_; }
+    QMdiSubWindow& titleFrame() { return *titleFrame_; }
+    StatusStrip& strip() { return *strip_; }
+    QTimer& gameClock() { return *timer_; }       // Timer
+    QTimer& playedCounter() { return *timer1_; }  // Timer1
+
+    // Menu commands, public so tests can run them without clicking.
+    void newWordSearch();
+    void print();
+    void printSetup();
+    void statistics();
+    void puzzleInformation();
+    void chooseDifficulty(int level);
+    void toggleSound();
+    void fastestTimes();
+    void openWebPage();
+    void instructions();
+    void about();
+    void warranty();
+    void createPuzzle();
+    void editPuzzle();
+    void revealWord();
+    void revealPuzzle();
+    void chooseGridFont();
+    void chooseWordFont();
+    void resetFonts();
+
+    // The new-game dialog's Start Game: generate and prepare the board.
+    void startGame();
+
+    // Timer handlers, public so tests can tick them.
+    void gameClockTick();      // Timer
+    void playedCounterTick();  // Timer1
+
+    void layOut();  // MDIForm_Resize
+
+  signals:
+    // The player confirmed quitting: end the program at once.
+    void quitConfirmed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void connectMenu();
+    void connectBoard();
+    QMdiSubWindow* addChild(QWidget* widget);
+    void addPlayedSecondsToStore();
+    void onGameEnded();
+    void onCompletionReady();
+    void showBoard();
+    void showNewGameDialog();
+    void showPrintDialog();
+
+    Services& services_;
+    std::unique_ptr<RandomSource> ownRandom_;
+    RandomSource& random_;
+    MainMenu menu_{};
+    QMdiArea* mdi_;
+    BoardWindow* board_;
+    TitleWindow* title_;
+    QMdiSubWindow* boardFrame_;
+    QMdiSubWindow* titleFrame_;
+    StatusStrip* strip_;
+    QTimer* timer_;
+    QTimer* timer1_;
+    std::unique_ptr<FontCommands> fonts_;
+    std::unique_ptr<GameStarter> starter_;
+    QPointer<EndPuzzleDialog> endPuzzle_;
+    QPointer<FastTimesWindow> fastTimes_;
+};

@@ -1,0 +1,33 @@
+#include "shell/main/quarrow_app.h"
+
+#include "shell/main/main_window.h"
+#include "shell/startup/splash_window.h"
+
+#include <QCoreApplication>
+
+QuarrowApp::QuarrowApp(const QString& programFolder)
+    : sound_(state_, mm1_, programFolder + QStringLiteral("/sfx")),
+      services_{state_, dialogs_, settings_, sound_, shell_, programFolder} {}
+
+QuarrowApp::~QuarrowApp() = default;
+
+void QuarrowApp::start() {
+    auto* splash = new SplashWindow(services_, mmControl1_);
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash_ = splash;
+    QObject::connect(splash, &SplashWindow::finished, splash, [this] { openMainWindow(); });
+    splash->show();
+}
+
+void QuarrowApp::openMainWindow() {
+    mainWindow_ = std::make_unique<MainWindow>(services_);
+    dialogs_.setOwner(mainWindow_.get());
+    if (!mainWindow_->load()) {
+        // The warranty was declined: end at once, showing nothing.
+        QCoreApplication::exit(0);
+        return;
+    }
+    QObject::connect(mainWindow_.get(), &MainWindow::quitConfirmed,
+                     [] { QCoreApplication::exit(0); });
+    mainWindow_->showCentred();
+}

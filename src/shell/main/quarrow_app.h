@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/game_state.h"
+#include "shell/platform/qt_dialogs.h"
+#include "shell/platform/services.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/shell_opener.h"
+#include "shell/sound/qt_media_control.h"
+#include "shell/sound/sound_player.h"
+
+#include <QPointer>
+
+#include <memory>
+
+class MainWindow;
+class SplashWindow;
+
+// The running program: the one game state, the platform services and the windows that live
+// for the whole run.
+class QuarrowApp {
+  public:
+    explicit QuarrowApp(const QString& programFolder);
+    ~QuarrowApp();
+
+    // Shows the splash; when it has finished, loads and shows the main window. Returns false
+    // when the program should end at once.
+    void start();
+
+  private:
+    void openMainWindow();
+
+    GameState state_;
+    QtDialogs dialogs_;
+    IniSettingsStore settings_;
+    QtMediaControl mm1_;         // the board's and the dialogs' sounds
+    QtMediaControl mmControl1_;  // the splash's start-up tune
+    SoundPlayer sound_;
+    DesktopShellOpener shell_;
+    Services services_;
+    QPointer<SplashWindow> splash_;
+    std::unique_ptr<MainWindow> mainWindow_;
+};

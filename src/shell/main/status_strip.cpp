@@ -1,0 +1,129 @@
+#include "shell/main/status_strip.h"
+
+#include "shell/main/artwork.h"
+#include "shell/platform/twips.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+constexpr double kShowFullTop = 60;
+constexpr double kDifCapTop = 60;
+constexpr double kDifCapFTop = 80;
+constexpr double kTimercapTop = 45;
+constexpr double kLabelHeight = 255;
+constexpr double kSpeedTop = 30;
+constexpr double kSpeedHeight = 315;
+// The title bitmap the strip shows at its left, 213 x 25 pixels at 96 dpi.
+constexpr double kTitleWidth = 213 * 15;
+constexpr double kTitleHeight = 25 * 15;
+
+QFont sansSerif(double points, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QColor& color, const QFont& font,
+                  Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    return label;
+}
+
+// The Speed Challenge indicator: its back colour with the stopwatch icon.
+class SpeedIndicator : public QWidget {
+  public:
+    using QWidget::QWidget;
+    QColor color;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), color);
+        artwork::paintStopwatch(painter, QRectF(rect()));
+    }
+};
+}  // namespace
+
+StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedHeight(twips::toPixelsRounded(kHeight));
+
+    showFull_ = makeLabel(this, "show_full", Qt::red, sansSerif(8.25, true), Qt::AlignCenter);
+    // Red on black inside a single border.
+    showFull_->setStyleSheet(QStringLiteral(
+        "QLabel { color: rgb(255,0,0); background: black; border: 1px solid rgb(160,160,160); }"));
+
+    difCapF_ =
+        makeLabel(this, "dif_cap_f", QColor(128, 128, 128), sansSerif(9.75, true), Qt::AlignCenter);
+    difCap_ = makeLabel(this, "dif_cap", Qt::white, sansSerif(9.75, true), Qt::AlignCenter);
+    auto* speed = new SpeedIndicator(this);
+    speed->setObjectName(QStringLiteral("speed"));
+    speed_ = speed;
+    timercap_ = makeLabel(this, "Timercap", Qt::white, sansSerif(12, true),
+                          Qt::AlignRight | Qt::AlignVCenter);
+    timercap_->setText(QStringLiteral("0:00"));
+    setSpeedColor(QColor(0, 64, 64));
+    setPositions(positions_);
+}
+
+void StatusStrip::place(QWidget* control, double left, double top, double width, double height) {
+    control->setGeometry(twips::rect(left, top, width, height));
+}
+
+void StatusStrip::setPositions(const window_layout::StripPositions& positions) {
+    positions_ = positions;
+    place(showFull_, positions.showFullLeft, kShowFullTop, positions.showFullWidth, kLabelHeight);
+    showFull_->setVisible(positions.showFullWidth > 0);
+    place(difCapF_, positions.difCapFLeft, kDifCapFTop, kDifCapWidth, kLabelHeight);
+    place(difCap_, positions.difCapLeft, kDifCapTop, kDifCapWidth, kLabelHeight);
+    place(speed_, positions.speedLeft, kSpeedTop, kSpeedWidth, kSpeedHeight);
+    place(timercap_, positions.timercapLeft, kTimercapTop, kTimercapWidth, kLabelHeight);
+}
+
+void StatusStrip::setShowFull(const QString& text) {
+    showFull_->setText(text);
+}
+QString StatusStrip::showFull() const {
+    return showFull_->text();
+}
+
+void StatusStrip::setLevelCaption(const QString& text) {
+    difCap_->setText(text);
+    difCapF_->setText(difCap_->text());
+}
+QString StatusStrip::levelCaption() const {
+    return difCap_->text();
+}
+QString StatusStrip::levelShadowCaption() const {
+    return difCapF_->text();
+}
+
+void StatusStrip::setClockText(const QString& text) {
+    timercap_->setText(text);
+}
+QString StatusStrip::clockText() const {
+    return timercap_->text();
+}
+
+void StatusStrip::setSpeedColor(const QColor& color) {
+    speedColor_ = color;
+    static_cast<SpeedIndicator*>(speed_)->color = color;
+    speed_->update();
+}
+QColor StatusStrip::speedColor() const {
+    return speedColor_;
+}
+
+void StatusStrip::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    artwork::paintStatusStrip(painter, QRectF(rect()),
+                              twips::rectF(0, 0, kTitleWidth, kTitleHeight));
+}

@@ -1,0 +1,37 @@
+#include "shell/main/window_layout.h"
+
+namespace window_layout {
+namespace {
+constexpr double kFrameAllowance = 100;    // borders of the main window
+constexpr double kChromeAllowance = 1125;  // title bar, menu bar and status strip
+constexpr double kClockMargin = 250;
+constexpr double kShowFullLeft = 3450;
+constexpr double kStripReserve = 4000;
+constexpr double kCaptionGap = 150;
+constexpr double kShadowOffset = 20;
+constexpr double kSpeedOffset = 300;
+}  // namespace
+
+Result layOut(const Input& in) {
+    Result out;
+    out.strip = in.previous;
+    out.title = {(in.width - kFrameAllowance - in.titleWidth) / 2,
+                 (in.height - kChromeAllowance - in.titleHeight) / 2};
+    out.board = {(in.width - kFrameAllowance - in.boardWidth) / 2,
+                 (in.height - kChromeAllowance - in.boardHeight) / 2};
+    out.strip.timercapLeft = in.width - in.timercapWidth - kClockMargin;
+    out.strip.showFullLeft = kShowFullLeft;
+
+    const double showFullWidth =
+        in.width - in.timercapWidth - in.difCapWidth - in.speedWidth - kStripReserve;
+    if (showFullWidth < 0) return out;
+
+    out.strip.showFullWidth = showFullWidth;
+    out.strip.difCapLeft = out.strip.showFullLeft + showFullWidth + kCaptionGap;
+    out.strip.difCapFLeft = out.strip.difCapLeft + kShadowOffset;
+    out.strip.speedLeft = out.strip.timercapLeft - kSpeedOffset;
+    out.stripFitted = true;
+    return out;
+}
+
+}  // namespace window_layout

@@ -1,0 +1,47 @@
+#pragma once
+
+// Placement of the main window's two child windows and of the status strip's controls, in
+// twips. A plain function so every case can be checked without a window.
+namespace window_layout {
+
+struct Position {
+    double left = 0;
+    double top = 0;
+};
+
+// The strip controls the layout moves; the previous values are kept where the layout stops.
+struct StripPositions {
+    double timercapLeft = 0;
+    double showFullLeft = 0;
+    double showFullWidth = 0;
+    double difCapLeft = 0;
+    double difCapFLeft = 0;
+    double speedLeft = 0;
+};
+
+struct Input {
+    double width = 0;   // outer width of the main window
+    double height = 0;  // outer height of the main window
+    double titleWidth = 0;
+    double titleHeight = 0;
+    double boardWidth = 0;
+    double boardHeight = 0;
+    double timercapWidth = 0;
+    double difCapWidth = 0;
+    double speedWidth = 0;
+    StripPositions previous;
+};
+
+struct Result {
+    Position title;
+    Position board;
+    StripPositions strip;
+    bool stripFitted = false;  // false: the window is too narrow for the text display
+};
+
+// Children centred above the strip; the clock at the right edge with the indicator before it;
+// the text display from 3450 up to the level caption. When the text display would get a
+// negative width the steps after it are skipped and those controls keep their positions.
+Result layOut(const Input& in);
+
+}  // namespace window_layout
