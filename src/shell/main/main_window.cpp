@@ -1,6 +1,7 @@
 #include "shell/main/main_window.h"
 
 #include "board/board_window.h"
+#include "board/reveal_commands.h"
 #include "core/game_state.h"
 #include "core/random_source.h"
 #include "editor/create_list_window.h"
@@ -22,6 +23,8 @@
 #include "shell/platform/settings_store.h"
 #include "shell/platform/shell_opener.h"
 #include "shell/platform/twips.h"
+#include "shell/printing/print_dialog.h"
+#include "shell/printing/printer_holder.h"
 #include "shell/startup/setup_qrw.h"
 #include "shell/startup/warranty.h"
 
@@ -77,6 +80,7 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     connect(timer1_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
 
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
+    printer_ = std::make_unique<PrinterHolder>();
     starter_ = std::make_unique<GameStarter>(
         services_, random_,
         GameStarter::View{*board_, *boardFrame_, *strip_, *timer_, *menu_.revealw, *menu_.revealx,
@@ -222,7 +226,16 @@ void MainWindow::showNewGameDialog() {
         raise();
         activateWindow();
     });
-    showOwnedWindow(dialog);
+    showCentredOver(dialog);
+}
+
+void MainWindow::showCentredOver(QWidget* window) {
+    // Placed by the program, so it opens over the main window even without a window manager.
+    window->adjustSize();
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(frameGeometry().center());
+    window->move(frame.topLeft());
+    showOwnedWindow(window);
 }
 
 void MainWindow::print() {
@@ -236,15 +249,19 @@ void MainWindow::print() {
     showPrintDialog();
 }
 
-void MainWindow::showPrintDialog() {}
+void MainWindow::showPrintDialog() {
+    openPrintDialog(services_, *board_, printer_->printer(), this);
+}
 
-void MainWindow::printSetup() {}
+void MainWindow::printSetup() {
+    ::printSetup(services_, printer_->printer());
+}
 
 // ---- Options
 
 void MainWindow::statistics() {
     addPlayedSecondsToStore();
-    showOwnedWindow(new StatisticsWindow(services_, this));
+    showCentredOver(new StatisticsWindow(services_, this));
 }
 
 void MainWindow::addPlayedSecondsToStore() {
@@ -283,7 +300,7 @@ void MainWindow::toggleSound() {
 
 void MainWindow::fastestTimes() {
     fastTimes_ = new FastTimesWindow(services_, this);
-    showOwnedWindow(fastTimes_);
+    showCentredOver(fastTimes_);
 }
 
 void MainWindow::chooseGridFont() {
@@ -321,7 +338,7 @@ void MainWindow::instructions() {
 }
 
 void MainWindow::about() {
-    showOwnedWindow(new AboutWindow(services_.shell, this));
+    showCentredOver(new AboutWindow(services_.shell, this));
 }
 
 void MainWindow::warranty() {
@@ -331,8 +348,12 @@ void MainWindow::warranty() {
 
 // ---- Game
 
-void MainWindow::revealWord() {}
-void MainWindow::revealPuzzle() {}
+void MainWindow::revealWord() {
+    ::revealWord(services_, *board_);
+}
+void MainWindow::revealPuzzle() {
+    ::revealPuzzle(services_, *board_);
+}
 
 void MainWindow::startGame() {
     starter_->start();

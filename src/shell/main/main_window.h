@@ -13,6 +13,7 @@ class EndPuzzleDialog;
 class FastTimesWindow;
 class FontCommands;
 class GameStarter;
+class PrinterHolder;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -95,6 +96,7 @@ class MainWindow : public QMainWindow {
     void onCompletionReady();
     void showBoard();
     void showNewGameDialog();
+    void showCentredOver(QWidget* window);
     void showPrintDialog();
 
     Services& services_;
@@ -111,6 +113,7 @@ class MainWindow : public QMainWindow {
     QTimer* timer1_;
     std::unique_ptr<FontCommands> fonts_;
     std::unique_ptr<GameStarter> starter_;
+    std::unique_ptr<PrinterHolder> printer_;
     QPointer<EndPuzzleDialog> endPuzzle_;
     QPointer<FastTimesWindow> fastTimes_;
 };
