@@ -70,6 +70,7 @@ PlacementGrid::PlacementGrid(std::array<bool, GameState::kCells + 1>& used) : us
 void PlacementGrid::clear() {
     letters_.fill(QChar());
     used_.fill(false);
+    for (LetterCells& entry : byLetter_) entry.cells.clear();
 }
 
 std::optional<Placement> PlacementGrid::attempt(const QString& word, int slot, int level,
@@ -103,7 +104,7 @@ std::optional<Placement> PlacementGrid::attempt(const QString& word, int slot, i
 
     for (int j = 0; j < length; ++j) {
         const int cell = start.cell + j * dir.cellStep;
-        letters_[cell] = word[j];
+        if (cell != start.crossingCell) setLetter(cell, word[j]);
         used_[cell] = true;
     }
     return Placement{code, start.cell, start.cell + (length - 1) * dir.cellStep,
@@ -117,19 +118,26 @@ std::optional<PlacementGrid::Start> PlacementGrid::crossingStart(const QString& 
     const int k = random.drawInt(length);
     const QChar letter = word[k - 1];
 
-    std::array<short, GameState::kCells> candidates;
-    int count = 0;
-    for (int cell = 1; cell <= kCells; ++cell) {
-        if (letters_[cell] == letter) candidates[count++] = static_cast<short>(cell);
-    }
-    if (count == 0) return std::nullopt;
-    const int crossingCell = candidates[random.drawInt(count) - 1];
+    const auto entry = std::find_if(byLetter_.begin(), byLetter_.end(),
+                                    [letter](const LetterCells& e) { return e.letter == letter; });
+    if (entry == byLetter_.end() || entry->cells.empty()) return std::nullopt;
+    const int count = static_cast<int>(entry->cells.size());
+    const int crossingCell = entry->cells[random.drawInt(count) - 1];
 
     const CellPosition at = cellPosition(crossingCell);
     const int col = at.col - (k - 1) * dir.columnStep;
     const int row = at.row - (k - 1) * dir.rowStep;
     if (col < 1 || col > kColumns) return std::nullopt;
     return Start{kColumns * row + col, col, row, crossingCell};
+}
+
+void PlacementGrid::setLetter(int cell, QChar letter) {
+    letters_[cell] = letter;
+    auto entry = std::find_if(byLetter_.begin(), byLetter_.end(),
+                              [letter](const LetterCells& e) { return e.letter == letter; });
+    if (entry == byLetter_.end()) entry = byLetter_.insert(byLetter_.end(), {letter, {}});
+    auto& cells = entry->cells;
+    cells.insert(std::upper_bound(cells.begin(), cells.end(), cell), static_cast<short>(cell));
 }
 
 bool PlacementGrid::fits(const QString& word, int start, int step, int crossingCell) const {
@@ -263,11 +271,18 @@ bool Generation::placeWord(int slot) {
 }
 
 GeneratedPuzzle Generation::finish() {
+    // Cells showing the same letter share one string instead of allocating 360.
+    std::array<QString, 256> shared;
+    const auto caption = [&shared](QChar letter) {
+        if (letter.unicode() >= shared.size()) return QString(letter);
+        QString& text = shared[letter.unicode()];
+        if (text.isNull()) text = QString(letter);
+        return text;
+    };
     GeneratedPuzzle puzzle;
     for (int cell = 1; cell <= generator::kCells; ++cell) {
-        const QChar letter =
-            state_.cellUsed[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26));
-        puzzle.cells[cell] = QString(letter);
+        puzzle.cells[cell] =
+            caption(state_.cellUsed[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26)));
     }
     puzzle.placements = placements_;
     return puzzle;

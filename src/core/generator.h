@@ -7,6 +7,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 class RandomSource;
 
@@ -104,8 +105,16 @@ class PlacementGrid {
     std::optional<Start> crossingStart(const QString& word, const Direction& dir,
                                        RandomSource& random) const;
     bool fits(const QString& word, int start, int step, int crossingCell) const;
+    void setLetter(int cell, QChar letter);
 
     std::array<QChar, GameState::kCells + 1> letters_{};
+    // The cells holding each letter, in index order, so that drawing a crossing cell needs no
+    // scan of the grid. Entries stay allocated across clear() and are only emptied.
+    struct LetterCells {
+        QChar letter;
+        std::vector<short> cells;
+    };
+    std::vector<LetterCells> byLetter_;
     std::array<bool, GameState::kCells + 1>& used_;
 };
 
