@@ -257,10 +257,6 @@ QWidget* BoardWindow::frame() {
     return sub ? static_cast<QWidget*>(sub) : this;
 }
 
-const QWidget* BoardWindow::frame() const {
-    return const_cast<BoardWindow*>(this)->frame();
-}
-
 void BoardWindow::showBoard() {
     show();
     frame()->show();

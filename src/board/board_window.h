@@ -83,7 +83,6 @@ class BoardWindow : public QWidget {
 
   private:
     QWidget* frame();
-    const QWidget* frame() const;
 
     Services& services_;
     BoardModel model_;
