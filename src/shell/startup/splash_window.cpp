@@ -27,6 +27,7 @@ QLabel* loadingLabel(QWidget* parent, const QColor& text, const QRect& geometry)
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, text);
     label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
@@ -49,6 +50,10 @@ SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget
     setObjectName(QStringLiteral("start_up"));
     setFixedSize(twips::toPixelsRounded(3705), twips::toPixelsRounded(1785));
 
+    auto* border = new QFrame(this);
+    border->setFrameShape(QFrame::Box);
+    border->setGeometry(rect());
+
     auto* picture1 = new QLabel(this);
     picture1->setObjectName(QStringLiteral("Picture1"));
     picture1->setGeometry(twips::rect(150, 120, 3450, 525));
@@ -64,7 +69,7 @@ SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget
     decorativeLine(this, twips::rect(150, 660, 3450, 30));
     decorativeLine(this, twips::rect(150, 1020, 3450, 30));
 
-    // Label2 sits on Label1's pale band, so the light grey text reads as its shadow.
+    // Label2 sits on Label1's pale band, both centred, so the light grey text reads as a shadow.
     QLabel* label1 = loadingLabel(this, QColor(192, 192, 192), twips::rect(120, 1080, 3495, 570));
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setAutoFillBackground(true);

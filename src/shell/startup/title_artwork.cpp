@@ -34,7 +34,7 @@ QPixmap titleArtwork() {
         painter.setPen(QColor(0, 0, 128));
         painter.drawText(tile, Qt::AlignCenter, name.mid(i, 1));
     }
-    QPen marker(QColor(255, 200, 0, 150), 8, Qt::SolidLine, Qt::RoundCap);
+    QPen marker(QColor(255, 200, 0, 110), 6, Qt::SolidLine, Qt::RoundCap);
     painter.setPen(marker);
     const int y = top + kTile / 2;
     painter.drawLine(left + (kTile + kGap) + 6, y, left + 5 * (kTile + kGap) - kGap - 6, y);
