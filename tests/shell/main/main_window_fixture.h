@@ -1,0 +1,64 @@
+#pragma once
+
+#include "board/board_window.h"
+#include "core/game_state.h"
+#include "core/random_source.h"
+#include "shell/main/main_window.h"
+#include "support/test_env.h"
+
+#include <QCoreApplication>
+#include <QMdiSubWindow>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+// A shown main window with the state of a finished load, repeatable random draws and the
+// board hidden by its first activation, as after start-up.
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        applyMainWindowLoadDefaults(env.state);
+        env.state.hideBoardOnActivate = true;
+        window = std::make_unique<MainWindow>(env.services, &random);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+
+    // A theme file in data/ with CR LF lines; `questions` empty for a words-only theme.
+    void writeTheme(const QString& fileName, const QString& title,
+                    const std::vector<QString>& words, const std::vector<QString>& questions = {}) {
+        QByteArray bytes =
+            title.toLatin1() + "\r\n!Tester\r\n#" +
+            QByteArray::number(static_cast<int>(words.size())).rightJustified(2, '0') +
+            (questions.empty() ? "W" : "WQ") + "\r\n";
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            bytes += words[i].toLatin1() + "\r\n";
+            if (!questions.empty()) bytes += questions[i].toLatin1() + "\r\n";
+        }
+        env.writeFile(QStringLiteral("data/") + fileName, bytes);
+    }
+
+    // What the new-game dialog leaves in the state before the generator runs.
+    void chooseGame(const QString& fileName, const QString& title, int showMode, int level,
+                    bool speedChallenge) {
+        env.state.puzzleFile = QStringLiteral("data\\") + fileName;
+        env.state.puzzleTitle = title;
+        env.state.puzzleAuthor = QStringLiteral("Tester");
+        env.state.showMode = showMode;
+        env.state.level = level;
+        env.state.speedChallenge = speedChallenge;
+        env.state.gameInProgress = true;
+    }
+
+    QString setting(const QString& key, const QString& fallback = QString()) const {
+        return env.settings->read(QStringLiteral("Settings"), key, fallback);
+    }
+
+    bool boardShown() { return window->boardFrame().isVisible(); }
+
+    TestEnv env;
+    SeededRandom random{7};
+    std::unique_ptr<MainWindow> window;
+};

@@ -1,0 +1,385 @@
+#include "main_window_fixture.h"
+
+#include "newgame/new_puzzle_dialog.h"
+#include "records/end_puzzle_dialog.h"
+#include "records/fast_times_window.h"
+#include "records/statistics_window.h"
+#include "shell/main/about_window.h"
+#include "shell/main/status_strip.h"
+#include "shell/startup/warranty.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+namespace {
+
+QStringList entryNames(const QMenu* menu) {
+    QStringList names;
+    for (const QAction* action : menu->actions()) names << action->objectName();
+    return names;
+}
+
+TEST_F(MainWindowTest, MenuBarHasEveryEntryInOrder) {
+    QStringList menus;
+    for (const QAction* action : window->menuBar()->actions()) menus << action->objectName();
+    EXPECT_EQ(menus, QStringList({"filex", "optx", "toolsx", "helpx"}));
+    const MainMenu& m = window->menu();
+    EXPECT_EQ(entryNames(m.filex),
+              QStringList({"newpuz", "nulla", "printx", "prints", "nullb", "exitx"}));
+    EXPECT_EQ(entryNames(m.optx),
+              QStringList({"revealx", "revealw", "nullc", "statx", "nullj", "puzzleinfx", "nulle",
+                           "difx", "fontsx", "soundx", "nullh", "hsx"}));
+    EXPECT_EQ(entryNames(m.difx), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
+    EXPECT_EQ(entryNames(m.fontsx), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
+    EXPECT_EQ(entryNames(m.toolsx), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
+    EXPECT_EQ(entryNames(m.helpx), QStringList({"instx", "nullg", "aboutx", "warrx"}));
+}
+
+TEST_F(MainWindowTest, EntriesHaveTheirCaptionsShortcutsAndStartStates) {
+    struct Expected {
+        const char* name;
+        const char* caption;
+        const char* shortcut;
+        bool enabled;
+        bool checked;
+    };
+    const Expected expected[] = {
+        {"newpuz", "New WordSearch", "Ctrl+N", true, false},
+        {"printx", "Print", "Ctrl+P", true, false},
+        {"prints", "Print Setup ...", "", true, false},
+        {"exitx", "Exit", "Ctrl+X", true, false},
+        {"revealx", "Reveal Puzzle", "Ctrl+R", false, false},
+        {"revealw", "Reveal Word", "Ctrl+W", false, false},
+        {"statx", "Statistics...", "Ctrl+I", true, false},
+        {"puzzleinfx", "Puzzle Information", "", false, false},
+        {"easyx", "Easy", "F5", true, false},
+        {"mediumx", "Medium", "F6", true, true},
+        {"hardx", "Hard", "F7", true, false},
+        {"expertx", "Expert", "F8", true, false},
+        {"v_grid", "QRW Grid", "", true, false},
+        {"v_words", "QRW Words (Questions)", "", true, false},
+        {"rdefx", "Reset to Default", "", true, false},
+        {"soundx", "Sound", "Ctrl+S", true, true},
+        {"hsx", "Fastest Times", "Ctrl+F", true, false},
+        {"down_upx", "Download / Upload Puzzles", "Ctrl+D", true, false},
+        {"c_puzzlex", "Create QRW Puzzle", "", true, false},
+        {"ed_puz", "Edit QRW Puzzle", "", true, false},
+        {"instx", "Instructions", "F1", true, false},
+        {"aboutx", "About", "Ctrl+A", true, false},
+        {"warrx", "Warranty", "", true, false},
+    };
+    for (const Expected& e : expected) {
+        const auto* action = window->menuBar()->findChild<QAction*>(e.name);
+        ASSERT_NE(action, nullptr) << e.name;
+        EXPECT_EQ(action->text(), e.caption) << e.name;
+        EXPECT_EQ(action->shortcut().toString(), e.shortcut) << e.name;
+        EXPECT_EQ(action->isEnabled(), e.enabled) << e.name;
+        EXPECT_EQ(action->isChecked(), e.checked) << e.name;
+    }
+    EXPECT_EQ(window->menu().difx->title(), "Difficulty");
+    EXPECT_EQ(window->menu().fontsx->title(), "Fonts");
+}
+
+TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
+    EXPECT_FALSE(boardShown());
+    EXPECT_TRUE(window->titleFrame().isVisible());
+    EXPECT_FALSE(env.state.hideBoardOnActivate);
+    EXPECT_TRUE(window->boardFrame().windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(window->strip().clockText(), "0:00");
+    EXPECT_FALSE(window->gameClock().isActive());
+}
+
+TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
+    window->board().model().entries[3].font.setStrikeOut(true);
+    env.state.foundCount = 4;
+    window->menu().puzzleinfx->setEnabled(true);
+    window->newWordSearch();
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_FALSE(window->board().model().entries[3].struck());
+    EXPECT_EQ(env.state.foundCount, 0);
+    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_TRUE(window->titleFrame().isVisible());
+    auto* dialog = window->findChild<NewPuzzleDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->close();
+}
+
+TEST_F(MainWindowTest, NewWordSearchDuringAGameAsksAndNoChangesNothing) {
+    env.state.gameInProgress = true;
+    env.state.foundCount = 2;
+    window->board().model().entries[1].font.setStrikeOut(true);
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window->newWordSearch();
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.text,
+              "There is already an active game are you sure you wish to start a new one?");
+    EXPECT_EQ(box.title, "New Game?");
+    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(env.state.gameInProgress);
+    EXPECT_EQ(env.state.foundCount, 2);
+    EXPECT_TRUE(window->board().model().entries[1].struck());
+    EXPECT_EQ(window->findChild<NewPuzzleDialog*>(), nullptr);
+
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    window->newWordSearch();
+    EXPECT_FALSE(env.state.gameInProgress);
+    EXPECT_EQ(env.state.foundCount, 0);
+    auto* dialog = window->findChild<NewPuzzleDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    dialog->close();
+}
+
+TEST_F(MainWindowTest, PrintWithoutAPuzzleRefuses) {
+    window->print();
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.text,
+              "There is currently no puzzle loaded, please start a New Game (CTRL + N) then try "
+              "again.");
+    EXPECT_EQ(box.title, "No Puzzle Loaded");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+}
+
+TEST_F(MainWindowTest, DifficultyMovesTheCheckAndSetsTheLevel) {
+    const char* titles[] = {"", "Difficulty Easy", "Difficulty Medium", "Difficulty Hard",
+                            "Difficulty Expert"};
+    for (int level : {4, 1, 3, 2}) {
+        env.dialogs.clear();
+        window->menu().levelEntry(level)->trigger();
+        EXPECT_EQ(env.state.level, level);
+        for (int other = 1; other <= 4; ++other) {
+            EXPECT_EQ(window->menu().levelEntry(other)->isChecked(), other == level);
+        }
+        ASSERT_EQ(env.dialogs.shown().size(), 1u);
+        EXPECT_EQ(env.dialogs.last().text,
+                  "New setting will will be activated when you start a new game.");
+        EXPECT_EQ(env.dialogs.last().title, titles[level]);
+        EXPECT_EQ(env.dialogs.last().buttons, MsgButtons::Ok);
+        EXPECT_EQ(env.dialogs.last().icon, MsgIcon::Information);
+    }
+    // Choosing the checked level again keeps it checked.
+    window->menu().mediumx->trigger();
+    EXPECT_TRUE(window->menu().mediumx->isChecked());
+}
+
+TEST_F(MainWindowTest, SoundEntryWritesTheSwitch) {
+    env.state.soundOn = true;
+    window->menu().soundx->trigger();
+    EXPECT_FALSE(window->menu().soundx->isChecked());
+    EXPECT_FALSE(env.state.soundOn);
+    EXPECT_EQ(setting("SOUND"), "False");
+    window->menu().soundx->trigger();
+    EXPECT_TRUE(window->menu().soundx->isChecked());
+    EXPECT_TRUE(env.state.soundOn);
+    EXPECT_EQ(setting("SOUND"), "True");
+}
+
+TEST_F(MainWindowTest, PuzzleInformationShowsFourLines) {
+    env.state.puzzleTitle = "Fruit";
+    env.state.puzzleAuthor = "Ann";
+    env.state.level = 4;
+    env.state.showMode = 2;
+    window->puzzleInformation();
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.text,
+              "Game Title : Fruit\rDifficulty : Expert\rGame Type : Questions\rAuthor : Ann");
+    EXPECT_EQ(box.title, "Puzzle Information");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+}
+
+TEST_F(MainWindowTest, WebPageOpensOnlyOnYes) {
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window->openWebPage();
+    EXPECT_TRUE(env.shell.opened.isEmpty());
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.text, "This will open a webpage, do you wish to continue?");
+    EXPECT_EQ(box.title, "Open Webpage");
+    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    window->openWebPage();
+    EXPECT_EQ(env.shell.opened, QStringList{web::kPuzzleIndex});
+    EXPECT_TRUE(web::kPuzzleIndex.endsWith("/software/qrw/puzzleindex.htm"));
+}
+
+TEST_F(MainWindowTest, InstructionsOpenTheReadMe) {
+    window->instructions();
+    EXPECT_EQ(env.shell.opened, QStringList{env.programFolder() + "/ReadMe.htm"});
+    EXPECT_TRUE(env.dialogs.shown().empty());
+}
+
+TEST_F(MainWindowTest, WarrantyShowsTheTextAlone) {
+    window->warranty();
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.text, warrantyText());
+    EXPECT_FALSE(box.text.contains("Do you want to continue?"));
+    EXPECT_EQ(box.title, "Warranty");
+    EXPECT_EQ(box.buttons, MsgButtons::Ok);
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+}
+
+TEST_F(MainWindowTest, AboutWindowShowsVersionAndOpensTheHomePage) {
+    window->about();
+    auto* about = window->findChild<AboutWindow*>();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->windowTitle(), "About QRW");
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowModality(), Qt::ApplicationModal);
+    QStringList texts;
+    for (const QLabel* label : about->findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.contains("Version 1.00"));
+    EXPECT_TRUE(texts.contains(web::kHomePage));
+    about->openHomePage();
+    EXPECT_EQ(env.shell.opened, QStringList{web::kHomePage});
+    about->close();
+}
+
+TEST_F(MainWindowTest, StatisticsBringsThePlayingTimeUpToDate) {
+    env.settings->write("Settings", "S_TIMEP", "100");
+    env.state.secondsPlayed = 40;
+    window->statistics();
+    EXPECT_EQ(setting("S_TIMEP"), "140");
+    EXPECT_EQ(env.state.secondsPlayed, 0);
+    auto* statistics = window->findChild<StatisticsWindow*>();
+    ASSERT_NE(statistics, nullptr);
+    EXPECT_TRUE(statistics->isVisible());
+    statistics->close();
+}
+
+TEST_F(MainWindowTest, QuitDeclinedStillStoresThePlayingTime) {
+    int quits = 0;
+    QObject::connect(window.get(), &MainWindow::quitConfirmed, [&quits] { ++quits; });
+    env.state.secondsPlayed = 30;
+    env.dialogs.onNextBox([this](const ScriptedDialogs::Shown&) {
+        // The time is stored before the question is asked.
+        EXPECT_EQ(setting("S_TIMEP"), "30");
+        EXPECT_EQ(env.state.secondsPlayed, 0);
+    });
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window->close();
+    const auto& box = env.dialogs.last();
+    EXPECT_EQ(box.text, "Are you sure you want to quit?");
+    EXPECT_EQ(box.title, "Quit QRW Pro?");
+    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
+    EXPECT_EQ(box.icon, MsgIcon::Information);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(quits, 0);
+
+    // The counter restarts and adds on from there.
+    window->playedCounterTick();
+    window->playedCounterTick();
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window->close();
+    EXPECT_EQ(setting("S_TIMEP"), "32");
+}
+
+TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
+    int quits = 0;
+    QObject::connect(window.get(), &MainWindow::quitConfirmed, [&quits] { ++quits; });
+    env.state.gameInProgress = true;
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    window->menu().exitx->trigger();
+    EXPECT_EQ(env.dialogs.last().text,
+              "You are currently playing a game are you sure you want to quit?");
+    EXPECT_EQ(env.dialogs.last().title, "Cancel Current Game?");
+    EXPECT_EQ(quits, 1);
+}
+
+TEST_F(MainWindowTest, GameClockCountsMinutesAndSeconds) {
+    for (int i = 0; i < 59; ++i) window->gameClockTick();
+    EXPECT_EQ(window->strip().clockText(), "0:59");
+    window->gameClockTick();
+    EXPECT_EQ(window->strip().clockText(), "1:00");
+    EXPECT_EQ(env.state.clockSeconds, 60);
+}
+
+TEST_F(MainWindowTest, PlayingTimeKeepsCountingPastSixteenBits) {
+    env.state.secondsPlayed = 32767;
+    window->playedCounterTick();
+    EXPECT_EQ(env.state.secondsPlayed, 32768);
+    env.dialogs.answerMessage(MsgAnswer::No);
+    window->close();
+    EXPECT_EQ(setting("S_TIMEP"), "32768");
+}
+
+TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
+    BoardWindow& board = window->board();
+    window->menu().puzzleinfx->setEnabled(true);
+    window->menu().revealw->setEnabled(true);
+    window->menu().revealx->setEnabled(true);
+    window->gameClock().start();
+    window->strip().setClockText("1:23");
+
+    emit board.hoverText("What is red?");
+    EXPECT_EQ(window->strip().showFull(), "What is red?");
+    emit board.puzzleInformationDisabled();
+    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_TRUE(window->menu().revealw->isEnabled());
+    emit board.gameEnded();
+    EXPECT_FALSE(window->menu().revealw->isEnabled());
+    EXPECT_FALSE(window->menu().revealx->isEnabled());
+    EXPECT_FALSE(window->gameClock().isActive());
+    EXPECT_EQ(window->strip().clockText(), "1:23");  // the final time stays
+}
+
+TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard) {
+    env.state.puzzleTitle = "Fruit";
+    env.state.level = 3;
+    window->strip().setClockText("2:05");
+    emit window->board().completionReady();
+    EXPECT_FALSE(window->titleFrame().isVisible());
+    auto* dialog = window->findChild<EndPuzzleDialog*>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    QStringList texts;
+    for (const QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.contains("Fruit"));
+    EXPECT_TRUE(texts.contains("Hard"));
+    EXPECT_TRUE(texts.contains("2:05"));
+
+    dialog->viewFastestTimes();
+    auto* times = window->findChild<FastTimesWindow*>();
+    ASSERT_NE(times, nullptr);
+    times->close();
+
+    dialog->close();
+    EXPECT_TRUE(boardShown());
+}
+
+TEST(MainWindowLoad, FirstRunAcceptedSetsTheStartingState) {
+    TestEnv env;
+    env.state.level = 4;
+    env.state.secondsPlayed = 9;
+    MainWindow window(env.services);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    ASSERT_TRUE(window.load());
+    EXPECT_EQ(window.windowTitle(), "Quarrow [Tarnwick Software]");
+    EXPECT_EQ(env.state.level, 2);
+    EXPECT_EQ(env.state.showMode, 1);
+    EXPECT_EQ(env.state.secondsPlayed, 0);
+    EXPECT_TRUE(env.state.hideBoardOnActivate);
+    EXPECT_EQ(env.state.levelNames[3], "Hard");
+    EXPECT_EQ(env.state.showModeNames[3], "Blanks");
+    EXPECT_TRUE(window.playedCounter().isActive());
+    EXPECT_EQ(env.settings->read("Settings", "F_RUN", ""), "False");
+}
+
+TEST(MainWindowLoad, DeclinedWarrantyEndsBeforeAnythingIsShown) {
+    TestEnv env;
+    MainWindow window(env.services);
+    env.dialogs.answerMessage(MsgAnswer::No);
+    EXPECT_FALSE(window.load());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(env.settings->contains("Settings", "F_RUN"));
+}
+
+}  // namespace
