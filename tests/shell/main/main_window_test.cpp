@@ -6,6 +6,7 @@
 #include "records/statistics_window.h"
 #include "shell/main/about_window.h"
 #include "shell/main/status_strip.h"
+#include "shell/platform/twips.h"
 #include "shell/startup/warranty.h"
 
 #include <QAction>
@@ -309,6 +310,25 @@ TEST_F(MainWindowTest, PlayingTimeKeepsCountingPastSixteenBits) {
     env.dialogs.answerMessage(MsgAnswer::No);
     window->close();
     EXPECT_EQ(setting("S_TIMEP"), "32768");
+}
+
+TEST_F(MainWindowTest, ResizingTooNarrowMovesOnlyTheClockAndTheChildren) {
+    window->resize(1000, 700);
+    QCoreApplication::processEvents();
+    const auto wide = window->strip().positions();
+    const double outerWidth = twips::fromPixels(window->frameGeometry().width());
+    EXPECT_DOUBLE_EQ(wide.timercapLeft, outerWidth - 735 - 250);
+    EXPECT_DOUBLE_EQ(wide.difCapLeft + 1695, outerWidth - 735 - 300 - 400);
+
+    window->resize(300, 700);
+    QCoreApplication::processEvents();
+    const auto narrow = window->strip().positions();
+    EXPECT_DOUBLE_EQ(narrow.timercapLeft,
+                     twips::fromPixels(window->frameGeometry().width()) - 735 - 250);
+    EXPECT_DOUBLE_EQ(narrow.showFullWidth, wide.showFullWidth);
+    EXPECT_DOUBLE_EQ(narrow.difCapLeft, wide.difCapLeft);
+    EXPECT_DOUBLE_EQ(narrow.speedLeft, wide.speedLeft);
+    EXPECT_LT(window->boardFrame().x(), 0);  // partly off the client area
 }
 
 TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
