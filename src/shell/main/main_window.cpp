@@ -99,7 +99,8 @@ QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
     // Frameless and never deleted: hiding and showing keeps the same window with its state.
     auto* frame = mdi_->addSubWindow(widget, Qt::FramelessWindowHint);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
-    frame->setOption(QMdiSubWindow::RubberBandMove, false);
+    // No system menu, so no keyboard shortcut can close or move the child.
+    frame->setSystemMenu(nullptr);
     frame->resize(widget->size());
     return frame;
 }
