@@ -22,8 +22,8 @@ class QuarrowApp {
     explicit QuarrowApp(const QString& programFolder);
     ~QuarrowApp();
 
-    // Shows the splash; when it has finished, loads and shows the main window. Returns false
-    // when the program should end at once.
+    // Shows the splash; when it has finished, loads and shows the main window, or ends the
+    // program at once when the player declines the warranty.
     void start();
 
   private:
