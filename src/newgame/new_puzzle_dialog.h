@@ -6,12 +6,10 @@
 
 #include <array>
 
-class QAbstractButton;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QRadioButton;
-class QPushButton;
 
 // The new-game dialog new_puzzle ("Quarrow : New Game"). Every rule is NewGameForm's; the
 // dialog forwards clicks to it and shows the result. Open it with showOwnedWindow().
