@@ -1,6 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "shell/main/status_strip.h"
+#include "shell/progress/creating_puzzle_window.h"
 
 #include <QAction>
 #include <QTimer>
@@ -178,6 +179,15 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
 TEST_F(GameStarterTest, WordsThatNeverFitEndAfterTheWaitQuestion) {
     writeTheme("long.qrw", "Too Long", {"ABCDEFGHIJKLMNOPQRSTUVWXY", "SHORT", "WORDS"});
     chooseGame("long.qrw", "Too Long", 1, 1, false);
+    env.dialogs.onNextBox([this](const ScriptedDialogs::Shown&) {
+        // The question comes while "Creating Puzzle" shows the ninth failed cycle.
+        auto* progress = window->findChild<CreatingPuzzleWindow*>();
+        ASSERT_NE(progress, nullptr);
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_EQ(progress->labelText(), "Creating Puzzle");
+        EXPECT_EQ(progress->progressMaximum(), 3);
+        EXPECT_EQ(progress->attemptAddText(), "10");
+    });
     env.dialogs.answerMessage(MsgAnswer::No);
     window->startGame();
     ASSERT_EQ(env.dialogs.shown().size(), 2u);
@@ -192,7 +202,7 @@ TEST_F(GameStarterTest, TheProgressWindowIsGoneAfterwards) {
     chooseGame("quiz.qrw", "Fruit Quiz", 1, 1, false);
     window->startGame();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(window->findChild<QWidget*>("cp_stat"), nullptr);
+    EXPECT_EQ(window->findChild<CreatingPuzzleWindow*>(), nullptr);
 }
 
 }  // namespace
