@@ -26,6 +26,10 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The word list shows each question in a fixed-width entry at a small font; anything longer is
+// clipped at both ends, so a longer clue would lose its meaning on screen.
+constexpr int kLongestQuestion = 34;
+
 bool isEditorWord(const QString& word) {
     if (word.size() < 3 || word.size() > 14) return false;
     for (const QChar c : word) {
@@ -67,6 +71,7 @@ TEST(ShippedThemes, EachLoadsInEveryReaderAndFollowsTheEditorsRules) {
             const QString& question = edited->questions[i];
             EXPECT_FALSE(question.trimmed().isEmpty()) << word.toStdString();
             EXPECT_FALSE(question.contains(word, Qt::CaseInsensitive)) << question.toStdString();
+            EXPECT_LE(question.size(), kLongestQuestion) << question.toStdString();
         }
         EXPECT_EQ(words.size(), edited->wordCount) << "a word appears twice";
 
