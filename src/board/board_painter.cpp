@@ -164,7 +164,9 @@ void drawStrikeLines(QPainter& p, const BoardModel& model) {
         const QColor colour = rasterOps ? kLineColour : translucentStandIn(line.mode);
         p.setCompositionMode(rasterOps ? rasterOp(line.mode)
                                        : QPainter::CompositionMode_SourceOver);
-        p.setPen(QPen(colour, kLineWidthPixels, Qt::SolidLine, Qt::FlatCap));
+        // Round ends, as a marker pen leaves them: the end letters are covered too, and a fresh
+        // selection shows as a dot on its anchor.
+        p.setPen(QPen(colour, kLineWidthPixels, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(twips::point(line.p1.x(), line.p1.y()), twips::point(line.p2.x(), line.p2.y()));
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);

@@ -191,6 +191,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     layOut();
 }
 
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    layOut();
+}
+
 // ---- File
 
 void MainWindow::newWordSearch() {

@@ -86,6 +86,8 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The window manager adds its frame after the first layout; the frame counts in it.
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     void connectMenu();

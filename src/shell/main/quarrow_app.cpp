@@ -21,7 +21,8 @@ void QuarrowApp::start() {
 
 void QuarrowApp::openMainWindow() {
     mainWindow_ = std::make_unique<MainWindow>(services_);
-    dialogs_.setOwner(mainWindow_.get());
+    // The first-run question comes before the main window is shown: centre it on the screen,
+    // not over a window that is not there yet.
     if (!mainWindow_->load()) {
         // The warranty was declined: end at once, showing nothing.
         QCoreApplication::exit(0);
@@ -29,5 +30,6 @@ void QuarrowApp::openMainWindow() {
     }
     QObject::connect(mainWindow_.get(), &MainWindow::quitConfirmed,
                      [] { QCoreApplication::exit(0); });
+    dialogs_.setOwner(mainWindow_.get());
     mainWindow_->showCentred();
 }
