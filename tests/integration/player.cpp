@@ -1,0 +1,185 @@
+#include "integration/player.h"
+
+#include "board/board_window.h"
+#include "board/reveal_word_dialog.h"
+#include "newgame/new_puzzle_dialog.h"
+#include "shell/platform/settings_store.h"
+#include "shell/platform/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+template <class Window>
+Window* visibleWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* window = qobject_cast<Window*>(widget);
+        if (window && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+QPoint cellPixel(int cell) {
+    const QPointF centre = board_geometry::cellCentre(cell);
+    return twips::point(centre.x(), centre.y()).toPoint();
+}
+
+template <class Widget>
+Widget* child(QWidget& parent, const char* name) {
+    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+}  // namespace
+
+BoardWindow& Player::board() {
+    return window_.board();
+}
+
+NewPuzzleDialog* Player::openNewGameDialog() {
+    window_.menu().newpuz->trigger();
+    return visibleWindow<NewPuzzleDialog>();
+}
+
+void Player::startGame(const GameChoice& choice) {
+    NewPuzzleDialog* dialog = openNewGameDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* themes = child<QListWidget>(*dialog, "puzzles");
+    const QList<QListWidgetItem*> items = themes->findItems(choice.themeFile, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << choice.themeFile.toStdString();
+    themes->setCurrentItem(items.front());
+    if (choice.timeChallenge) {
+        child<QRadioButton>(*dialog, "Option2")->click();
+    } else {
+        static const char* const levels[] = {"", "easy_opt", "medium_opt", "hard_opt",
+                                             "expert_opt"};
+        child<QRadioButton>(*dialog, levels[choice.level])->click();
+        child<QRadioButton>(*dialog, QByteArray("show" + QByteArray::number(choice.showMode)))
+            ->click();
+    }
+    child<QPushButton>(*dialog, "Command1")->click();
+    ASSERT_FALSE(dialog->isVisible());
+    // The generator is queued behind the dialog's closing.
+    for (int round = 0; round < 50 && !window_.boardFrame().isVisible(); ++round) {
+        QCoreApplication::processEvents();
+    }
+    ASSERT_TRUE(window_.boardFrame().isVisible());
+}
+
+void Player::moveOver(int cell) {
+    QTest::mouseMove(&board(), cellPixel(cell));
+}
+
+void Player::click(int cell, Qt::MouseButton button) {
+    const QPoint at = cellPixel(cell);
+    QTest::mousePress(&board(), button, {}, at);
+    QTest::mouseRelease(&board(), button, {}, at);
+}
+
+void Player::find(int slot, bool lastToFirst) {
+    const int first = env_.state.wordCells[slot][lastToFirst ? 2 : 1];
+    const int last = env_.state.wordCells[slot][lastToFirst ? 1 : 2];
+    moveOver(first);
+    click(first);
+    moveOver(last);
+    click(last);
+}
+
+void Player::findTheRest() {
+    for (int slot = 1; slot <= env_.state.wordCount; ++slot) {
+        if (board().model().entries[slot].struck()) continue;
+        find(slot);
+        if (env_.state.foundCount < env_.state.wordCount) letFlashEnd();
+    }
+}
+
+void Player::letFlashEnd() {
+    board().hlFlashTimer();
+    board().hlFlashTimer();
+    board().hlFlashCheckTimer();
+}
+
+void Player::runCompletion() {
+    board().hlFlashTimer();
+    for (int tick = 0; tick <= 2 * env_.state.wordCount && board().puzzleCompleteEnabled();
+         ++tick) {
+        board().puzzleCompleteTimer();
+    }
+    EXPECT_FALSE(board().puzzleCompleteEnabled());
+}
+
+RevealWordDialog* Player::openRevealWord() {
+    window_.menu().revealw->trigger();
+    return visibleWindow<RevealWordDialog>();
+}
+
+void Player::clickRow(RevealWordDialog& dialog, int slot) {
+    QTest::mouseClick(dialog.row(slot), Qt::LeftButton);
+}
+
+QWidget* Player::windowTitled(const QString& caption) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->windowTitle() == caption) return widget;
+    }
+    return nullptr;
+}
+
+QString Player::verdict() {
+    QWidget* dialog = endOfGameDialog();
+    if (!dialog) return QStringLiteral("(no end-of-game dialog)");
+    const auto* label = dialog->findChild<QLabel*>(QStringLiteral("puz_stat"));
+    return label ? label->text() : QStringLiteral("(no puz_stat)");
+}
+
+void Player::closeEndOfGameDialog() {
+    QWidget* dialog = endOfGameDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* ok = child<QPushButton>(*dialog, "Command2");
+    ASSERT_EQ(ok->text(), "OK");
+    ok->click();
+}
+
+int Player::cellOfNoWordEnd() const {
+    for (int cell = 1; cell <= GameState::kCells; ++cell) {
+        bool end = false;
+        for (int slot = 1; slot <= env_.state.wordCount; ++slot) {
+            end = end || env_.state.wordCells[slot][1] == cell ||
+                  env_.state.wordCells[slot][2] == cell;
+        }
+        if (!end) return cell;
+    }
+    return 0;
+}
+
+void IntegrationTest::SetUp() {
+    for (const char* theme : {"fruit.qrw", "capitals.qrw", "kitchen.qrw"}) {
+        QFile source(QStringLiteral(QUARROW_SOURCE_DIR "/data/") + QLatin1String(theme));
+        ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << theme;
+        env.writeFile(QStringLiteral("data/") + QLatin1String(theme), source.readAll());
+    }
+    window = std::make_unique<MainWindow>(env.services, &random);
+    env.dialogs.answerMessage(MsgAnswer::Yes);  // the first run's warranty question
+    ASSERT_TRUE(window->load());
+    window->show();
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(window->boardFrame().isVisible());
+    env.dialogs.clear();
+    player = std::make_unique<Player>(*window, env);
+}
+
+QString IntegrationTest::setting(const QString& key) const {
+    return env.settings->read(settings::kSettings, key, QStringLiteral("?"));
+}
+
+QString IntegrationTest::fastTime(const QString& key) const {
+    return env.settings->read(settings::kFastTimes, key, QStringLiteral("?"));
+}

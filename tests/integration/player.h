@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/random_source.h"
+#include "shell/main/main_window.h"
+#include "support/test_env.h"
+
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class BoardWindow;
+class NewPuzzleDialog;
+class QLabel;
+class RevealWordDialog;
+
+// The options a player picks in the new-game dialog.
+struct GameChoice {
+    QString themeFile;  // as listed, e.g. "fruit.qrw"
+    int showMode = 1;   // 1 words, 2 questions, 3 blanks
+    int level = 2;      // 1..4; ignored in a Time Challenge
+    bool timeChallenge = false;
+};
+
+// Plays the real main window the way a person does: menu commands, the controls of the
+// dialogs it opens, and mouse clicks at the pixel centres of the grid's cells. Timers are
+// stepped through their public handlers instead of waiting for them.
+class Player {
+  public:
+    Player(MainWindow& window, TestEnv& env) : window_(window), env_(env) {}
+
+    // File > New WordSearch, the options picked in the dialog and Start Game; returns once the
+    // generated board shows.
+    void startGame(const GameChoice& choice);
+    NewPuzzleDialog* openNewGameDialog();
+
+    void moveOver(int cell);
+    void click(int cell, Qt::MouseButton button = Qt::LeftButton);
+    // Finds word `slot` by clicking its end cells, moving over the far end first.
+    void find(int slot, bool lastToFirst = false);
+    // Finds every word not yet struck, first to last.
+    void findTheRest();
+    // hl_flash_check's tick, 750 ms after a strike: the flash settles.
+    void letFlashEnd();
+    // The ticks after the last strike: hl_flash hands over to puzzle_complete, which runs until
+    // the end-of-game dialog opens.
+    void runCompletion();
+
+    // Options > Reveal Word; null when no dialog opened.
+    RevealWordDialog* openRevealWord();
+    // A left click on the dialog's row for word `slot`.
+    void clickRow(RevealWordDialog& dialog, int slot);
+
+    // The visible top-level window with this caption, or null.
+    static QWidget* windowTitled(const QString& caption);
+    static QWidget* endOfGameDialog() {
+        return windowTitled(QStringLiteral(" QRW Puzzle Complete"));
+    }
+    // The verdict shown by the end-of-game dialog.
+    static QString verdict();
+    // Clicks the end-of-game dialog's OK.
+    static void closeEndOfGameDialog();
+
+    // A cell that is an end of no word, for clicks that must not match.
+    int cellOfNoWordEnd() const;
+
+  private:
+    BoardWindow& board();
+
+    MainWindow& window_;
+    TestEnv& env_;
+};
+
+// A shown main window after a first run's load (warranty accepted, default settings and the
+// reset fastest-times table written), with a few of the shipped themes in its data folder and
+// repeatable random draws.
+class IntegrationTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+
+    QString setting(const QString& key) const;
+    QString fastTime(const QString& key) const;
+    int foundCount() const { return env.state.foundCount; }
+
+    TestEnv env;
+    SeededRandom random{2026};
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Player> player;
+};
