@@ -15,7 +15,11 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
+
+constexpr int kShadowOffset = 2;  // pixels
 
 QLabel* loadingLabel(QWidget* parent, const QColor& text, const QRect& geometry) {
     auto* label = new QLabel(QStringLiteral("Loading ..."), parent);
@@ -29,6 +33,15 @@ QLabel* loadingLabel(QWidget* parent, const QColor& text, const QRect& geometry)
     label->setPalette(palette);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+// Narrows a label's content area to `area` (parent coordinates) so its centred text is
+// centred there; margins never go below zero.
+void placeText(QLabel* label, const QRect& area) {
+    const QRect whole = label->geometry();
+    label->setContentsMargins(
+        std::max(0, area.left() - whole.left()), std::max(0, area.top() - whole.top()),
+        std::max(0, whole.right() - area.right()), std::max(0, whole.bottom() - area.bottom()));
 }
 
 void decorativeLine(QWidget* parent, const QRect& geometry) {
@@ -69,15 +82,23 @@ SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget
     decorativeLine(this, twips::rect(150, 660, 3450, 30));
     decorativeLine(this, twips::rect(150, 1020, 3450, 30));
 
-    // Label2 sits on Label1's pale band, both centred, so the light grey text reads as a shadow.
-    QLabel* label1 = loadingLabel(this, QColor(192, 192, 192), twips::rect(120, 1080, 3495, 570));
+    // Label2 sits on Label1's pale band. Both texts are centred on the middle of the band (the
+    // designed area of Label2 lies right of it), Label1's light grey one a little lower and to
+    // the right, so that it reads as the caption's shadow.
+    const QRect bandArea = twips::rect(120, 1080, 3495, 570);
+    const QRect captionArea = twips::rect(760, 1145, 2535, 495);
+    QRect textArea = captionArea;
+    textArea.setRight(2 * bandArea.center().x() - captionArea.left());
+    QLabel* label1 = loadingLabel(this, QColor(192, 192, 192), bandArea);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setAutoFillBackground(true);
     QPalette band = label1->palette();
     band.setColor(QPalette::Window, QColor(224, 224, 224));
     label1->setPalette(band);
-    loadingLabel(this, QColor(0, 0, 0), twips::rect(760, 1145, 2535, 495))
-        ->setObjectName(QStringLiteral("Label2"));
+    placeText(label1, textArea.translated(kShadowOffset, kShadowOffset));
+    QLabel* label2 = loadingLabel(this, QColor(0, 0, 0), captionArea);
+    label2->setObjectName(QStringLiteral("Label2"));
+    placeText(label2, textArea);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());

@@ -3,10 +3,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QProgressBar>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -29,6 +32,23 @@ class SplashTest : public ::testing::Test {
     SplashWindow splash{env.services, mmControl1};
     int finishedCount = 0;
 };
+
+TEST_F(SplashTest, CaptionIsCentredWithItsShadowJustBelowAndRight) {
+    const auto* caption = splash.findChild<QLabel*>("Label2");
+    const auto* shadow = splash.findChild<QLabel*>("Label1");
+    ASSERT_NE(caption, nullptr);
+    ASSERT_NE(shadow, nullptr);
+    // Both texts are centred in their labels' content areas.
+    const QPoint offset = shadow->contentsRect().translated(shadow->pos()).center() -
+                          caption->contentsRect().translated(caption->pos()).center();
+    EXPECT_GE(offset.x(), 1);
+    EXPECT_LE(offset.x(), 3);
+    EXPECT_GE(offset.y(), 0);
+    EXPECT_LE(offset.y(), 3);
+    // The caption stands in the middle of the splash.
+    const int captionMiddle = caption->contentsRect().translated(caption->pos()).center().x();
+    EXPECT_LE(std::abs(captionMiddle - splash.width() / 2), 2);
+}
 
 TEST_F(SplashTest, SoundOffFinishesAsSoonAsTheBarIsFull) {
     env.settings->write("Settings", "SOUND", "False");
