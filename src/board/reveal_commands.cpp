@@ -11,6 +11,8 @@
 #include "shell/platform/settings_store.h"
 #include "shell/sound/sound_player.h"
 
+#include <QRect>
+
 #include <algorithm>
 
 namespace {
@@ -25,6 +27,11 @@ RevealWordDialog* revealWord(Services& services, BoardWindow& board) {
         return nullptr;
     }
     auto* dialog = new RevealWordDialog(services, board, board.window());
+    // Placed by the program over the game, as the main window places its other windows, so it
+    // never opens in a corner of the screen.
+    QRect frame(QPoint(), dialog->size());
+    frame.moveCenter(board.window()->frameGeometry().center());
+    dialog->move(frame.topLeft());
     showOwnedWindow(dialog);
     return dialog;
 }

@@ -94,6 +94,17 @@ TEST(RevealWord, BlanksRowsAreEmptyButCanBePicked) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+TEST(RevealWord, TheDialogOpensCentredOverTheGame) {
+    TestGame game(eightWords());
+    game.board.move(300, 200);  // the board is its own window here
+    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
+    ASSERT_NE(dialog, nullptr);
+    const QPoint offCentre = dialog->frameGeometry().center() - game.board.frameGeometry().center();
+    // Within the few pixels of a window frame, which is unknown until the dialog is shown.
+    EXPECT_LE(offCentre.manhattanLength(), 8);
+    dialog->command1Click();
+}
+
 TEST(RevealWord, TheDialogPlaysItsTuneUntilItCloses) {
     TestGame game(eightWords());
     game.env.state.soundOn = true;
