@@ -16,6 +16,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 template <class Window>
@@ -32,10 +35,11 @@ QPoint cellPixel(int cell) {
     return twips::point(centre.x(), centre.y()).toPoint();
 }
 
+// A named control of a window; a missing one fails the test through the exception.
 template <class Widget>
 Widget* child(QWidget& parent, const char* name) {
     auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
+    if (!widget) throw std::runtime_error(std::string("no control named ") + name);
     return widget;
 }
 
@@ -138,6 +142,10 @@ QString Player::verdict() {
     if (!dialog) return QStringLiteral("(no end-of-game dialog)");
     const auto* label = dialog->findChild<QLabel*>(QStringLiteral("puz_stat"));
     return label ? label->text() : QStringLiteral("(no puz_stat)");
+}
+
+void Player::clickButton(QWidget& window, const char* name) {
+    child<QPushButton>(window, name)->click();
 }
 
 void Player::closeEndOfGameDialog() {

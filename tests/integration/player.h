@@ -61,6 +61,8 @@ class Player {
     static QString verdict();
     // Clicks the end-of-game dialog's OK.
     static void closeEndOfGameDialog();
+    // Clicks the named button of a window.
+    static void clickButton(QWidget& window, const char* name);
 
     // A cell that is an end of no word, for clicks that must not match.
     int cellOfNoWordEnd() const;

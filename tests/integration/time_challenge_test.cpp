@@ -9,7 +9,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -66,13 +65,13 @@ TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows)
     EXPECT_EQ(setting("S_PLAYED"), "1");
 
     // "View Fastest Times" shows the new first row over the still open dialog.
-    dialog->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    Player::clickButton(*dialog, "Command1");
     QWidget* times = Player::windowTitled(QStringLiteral("Fastest Times"));
     ASSERT_NE(times, nullptr);
     EXPECT_EQ(text(times, "ft_n1"), "Quinn");
     EXPECT_EQ(text(times, "ft_t1"), finish);
     EXPECT_EQ(text(times, "ft_pn1"), "Fruit");
-    times->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    Player::clickButton(*times, "Command1");
     EXPECT_EQ(Player::windowTitled(QStringLiteral("Fastest Times")), nullptr);
     EXPECT_NE(Player::endOfGameDialog(), nullptr);
     Player::closeEndOfGameDialog();
