@@ -47,6 +47,10 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     EXPECT_EQ(model.entries[1].caption, state.wordList[1]);
     EXPECT_TRUE(window->menu().puzzleinfx->isEnabled());
     EXPECT_FALSE(window->gameClock().isActive());
+    // The keyboard is back with the main window, so its shortcuts work at once (activation
+    // arrives as a window-system event).
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QApplication::activeWindow(), window.get());
 
     // First letter to last: struck with its line, the entry flashes.
     player->find(1);

@@ -363,6 +363,9 @@ void MainWindow::revealPuzzle() {
 
 void MainWindow::startGame() {
     starter_->start();
+    // The main window takes the keyboard back from the closed dialog and the progress window,
+    // so its shortcuts work at once even where the window manager gives the focus to none.
+    activateWindow();
 }
 
 void MainWindow::showBoard() {
