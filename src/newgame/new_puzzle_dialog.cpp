@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -192,6 +193,25 @@ void NewPuzzleDialog::startGame() {
     gameStarted_ = true;
     close();
     emit startGameRequested();
+}
+
+void NewPuzzleDialog::keyPressEvent(QKeyEvent* event) {
+    // A plain window has no default button of its own, so the keys are handled here.
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+                button->click();
+            } else {
+                startGame();
+            }
+            break;
+        case Qt::Key_Escape:
+            close();
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 void NewPuzzleDialog::closeEvent(QCloseEvent* event) {

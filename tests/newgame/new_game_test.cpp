@@ -4,7 +4,9 @@
 #include "newgame/theme_list.h"
 #include "support/test_env.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -241,6 +243,32 @@ TEST_F(NewGameTest, StartGameRecordsTheChoicesAndCloses) {
     EXPECT_EQ(env.media.log(), QStringList({"Stop", "Close"}));
     EXPECT_EQ(env.state.loopSound, 0);
     EXPECT_TRUE(env.dialogs.shown().empty());
+}
+
+TEST_F(NewGameTest, EnterStartsTheGameAndEscapeCancels) {
+    writeStandardThemes();
+    {
+        NewPuzzleDialog dialog(env.services);
+        dialog.show();
+        auto started = countEmissions(&dialog, &NewPuzzleDialog::startGameRequested);
+        // Pressed in the theme list, which passes Enter on to the dialog.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(dialog.findChild<QListWidget*>("puzzles"), &enter);
+        EXPECT_EQ(*started, 1);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_TRUE(env.state.gameInProgress);
+    }
+    env.state.gameInProgress = false;
+    NewPuzzleDialog dialog(env.services);
+    dialog.show();
+    auto started = countEmissions(&dialog, &NewPuzzleDialog::startGameRequested);
+    auto cancelled = countEmissions(&dialog, &NewPuzzleDialog::cancelled);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&dialog, &escape);
+    EXPECT_EQ(*cancelled, 1);
+    EXPECT_EQ(*started, 0);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_FALSE(env.state.gameInProgress);
 }
 
 TEST_F(NewGameTest, TimeChallengeStartRecordsSpeedChallenge) {
