@@ -1,12 +1,12 @@
 #include "newgame/new_puzzle_dialog.h"
 
 #include "newgame/level_pictures.h"
+#include "shell/platform/dialog_keys.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -156,7 +156,7 @@ QWidget* NewPuzzleDialog::buildLevelColumn() {
     auto* buttons = new QHBoxLayout;
     auto* start = commandButton(QStringLiteral("Command1"), QStringLiteral("Start Game"), column);
     auto* cancel = commandButton(QStringLiteral("Command2"), QStringLiteral("Cancel"), column);
-    start->setDefault(true);
+    giveDialogKeys(*this, *start);
     connect(start, &QPushButton::clicked, this, &NewPuzzleDialog::startGame);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     buttons->addWidget(start);
@@ -193,25 +193,6 @@ void NewPuzzleDialog::startGame() {
     gameStarted_ = true;
     close();
     emit startGameRequested();
-}
-
-void NewPuzzleDialog::keyPressEvent(QKeyEvent* event) {
-    // A plain window has no default button of its own, so the keys are handled here.
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
-                button->click();
-            } else {
-                startGame();
-            }
-            break;
-        case Qt::Key_Escape:
-            close();
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-    }
 }
 
 void NewPuzzleDialog::closeEvent(QCloseEvent* event) {

@@ -29,8 +29,6 @@ class NewPuzzleDialog : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // Enter presses the focused button, else Start Game, the default; Escape cancels.
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* buildThemeColumn();

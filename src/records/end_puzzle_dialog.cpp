@@ -1,6 +1,7 @@
 #include "records/end_puzzle_dialog.h"
 
 #include "records/designed_controls.h"
+#include "shell/platform/dialog_keys.h"
 #include "shell/platform/media_control.h"
 #include "shell/platform/services.h"
 #include "shell/platform/twips.h"
@@ -102,7 +103,7 @@ void EndPuzzleDialog::buildControls(const QString& puzzleTitle, const QString& l
                                             120, 3540, 2400, 480);
     QPushButton* ok =
         designed::button(this, "Command2", QStringLiteral("OK"), kWidth - 1920, 3540, 1800, 480);
-    ok->setDefault(true);
+    giveDialogKeys(*this, *ok);
     connect(fastest, &QPushButton::clicked, this, &EndPuzzleDialog::viewFastestTimes);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "records/designed_controls.h"
 #include "records/fastest_times_table.h"
+#include "shell/platform/dialog_keys.h"
 #include "shell/platform/dialogs.h"
 #include "shell/platform/media_control.h"
 #include "shell/platform/services.h"
@@ -124,7 +125,7 @@ void FastTimesWindow::buildControls() {
         this, "Command2", QStringLiteral("Reset Scores to Default"), kTableLeft, 4140, 2640, 450);
     QPushButton* ok = designed::button(this, "Command1", QStringLiteral("OK"), kWidth - 120 - 1800,
                                        4140, 1800, 450);
-    ok->setDefault(true);
+    giveDialogKeys(*this, *ok);
     connect(reset, &QPushButton::clicked, this, &FastTimesWindow::resetScores);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 

@@ -1,6 +1,7 @@
 #include "records/statistics_window.h"
 
 #include "records/statistics_figures.h"
+#include "shell/platform/dialog_keys.h"
 #include "shell/platform/dialogs.h"
 #include "shell/platform/services.h"
 #include "shell/platform/twips.h"
@@ -68,7 +69,7 @@ StatisticsWindow::StatisticsWindow(Services& services, QWidget* parent)
     reset->setObjectName(QStringLiteral("Command2"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
-    ok->setDefault(true);
+    giveDialogKeys(*this, *ok);
     buttons->addWidget(reset);
     buttons->addStretch();
     buttons->addWidget(ok);

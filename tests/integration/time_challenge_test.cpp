@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -91,7 +92,10 @@ TEST_F(IntegrationTest, TimeChallengeTyingTheTenthTimeLeavesTheTable) {
     EXPECT_EQ(fastTime("S10_N"), "Tarnwick");
     EXPECT_EQ(fastTime("S10_S"), "4:30");
     EXPECT_EQ(fastTime("S1_N"), "B.Marsh");
-    Player::closeEndOfGameDialog();
+    // Enter presses the dialog's default button, OK.
+    QTest::keyClick(Player::endOfGameDialog(), Qt::Key_Return);
+    EXPECT_EQ(Player::endOfGameDialog(), nullptr);
+    EXPECT_TRUE(window->boardFrame().isVisible());
 }
 
 TEST_F(IntegrationTest, TimeChallengeRevealedByTheComputerCountsOnlyTheGame) {

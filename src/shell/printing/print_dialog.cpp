@@ -1,6 +1,7 @@
 #include "shell/printing/print_dialog.h"
 
 #include "board/board_window.h"
+#include "shell/platform/dialog_keys.h"
 #include "shell/platform/dialogs.h"
 #include "shell/platform/owned_window.h"
 #include "shell/platform/services.h"
@@ -74,7 +75,7 @@ PrintDialog::PrintDialog(Services& services, BoardWindow& board, QPrinter& print
     setup_ = addButton(this, "Command1", QStringLiteral("Setup..."), 0);
     print_ = addButton(this, "Command2", QStringLiteral("Print Now"), 1);
     cancel_ = addButton(this, "Command3", QStringLiteral("Cancel"), 2);
-    print_->setDefault(true);
+    giveDialogKeys(*this, *print_);
     connect(setup_, &QPushButton::clicked, this, &PrintDialog::setup);
     connect(print_, &QPushButton::clicked, this, &PrintDialog::printNow);
     connect(cancel_, &QPushButton::clicked, this, &PrintDialog::cancel);

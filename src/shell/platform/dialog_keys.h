@@ -1,0 +1,9 @@
+#pragma once
+
+class QPushButton;
+class QWidget;
+
+// The game's dialogs are plain windows, which unlike QDialog get no keys of a dialog from Qt.
+// This gives `window` those keys: Enter presses the focused push button, or else
+// `defaultButton` (which is drawn as the default); Escape closes the window.
+void giveDialogKeys(QWidget& window, QPushButton& defaultButton);
