@@ -20,11 +20,9 @@ class DialogKeys : public QObject {
         if (key->modifiers() & ~Qt::KeypadModifier) return false;
         switch (key->key()) {
             case Qt::Key_Return:
-            case Qt::Key_Enter: {
-                auto* focused = qobject_cast<QPushButton*>(window_.focusWidget());
-                (focused ? focused : &defaultButton_)->click();
+            case Qt::Key_Enter:
+                defaultButton_.click();
                 return true;
-            }
             case Qt::Key_Escape:
                 window_.close();
                 return true;
