@@ -12,7 +12,6 @@
 
 class BoardWindow;
 class NewPuzzleDialog;
-class QLabel;
 class RevealWordDialog;
 
 // The options a player picks in the new-game dialog.
