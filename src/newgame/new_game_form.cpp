@@ -61,6 +61,7 @@ bool NewGameForm::readSelectedHeader() {
     gameTitle_ = header->title;
     services_.state.puzzleAuthor = header->author;
     wordsVol_ = header->countText;
+    themeHasQuestions_ = header->hasQuestions;
     if (!header->hasQuestions && showEnabled_[2]) {
         showEnabled_[2] = false;
         showOption_ = 1;
@@ -106,7 +107,10 @@ void NewGameForm::clickLevel(int level) {
 void NewGameForm::clickStandardGame() {
     gameType_ = GameType::Standard;
     levelEnabled_[1] = levelEnabled_[2] = levelEnabled_[3] = true;
-    showEnabled_[2] = showEnabled_[3] = true;
+    // Questions only for a theme that has them: a words-only theme played in the questions mode
+    // would show an empty (or a previous theme's) list.
+    showEnabled_[2] = themeHasQuestions_;
+    showEnabled_[3] = true;
 }
 
 void NewGameForm::clickTimeChallenge() {

@@ -52,6 +52,7 @@ class NewGameForm {
     QStringList files_;
     int selected_ = -1;
     bool headerRead_ = false;  // the selected theme's header was read successfully
+    bool themeHasQuestions_ = false;
     QString gameTitle_;
     QString wordsVol_;
     int showOption_ = 1;

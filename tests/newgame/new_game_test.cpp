@@ -118,13 +118,20 @@ TEST_F(NewGameTest, TimeChallengeWithTwentyWordsForcesExpertAndWords) {
     EXPECT_FALSE(form.showEnabled(3));
     EXPECT_TRUE(env.dialogs.shown().empty());
 
-    // Standard Game enables everything again - Show Questions too, although this theme has none.
+    // Standard Game enables everything again but Show Questions, which this theme cannot fill.
     form.clickStandardGame();
     EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
     for (int level : {1, 2, 3, 4}) EXPECT_TRUE(form.levelEnabled(level));
-    EXPECT_TRUE(form.showEnabled(2));
+    EXPECT_FALSE(form.showEnabled(2));
     EXPECT_TRUE(form.showEnabled(3));
     EXPECT_EQ(env.state.level, 4);
+
+    // A theme with questions gets them back.
+    form.pickTheme(indexOf(form, "b_animals.QRW"));
+    form.clickTimeChallenge();
+    EXPECT_FALSE(form.showEnabled(2));
+    form.clickStandardGame();
+    EXPECT_TRUE(form.showEnabled(2));
 }
 
 TEST_F(NewGameTest, TimeChallengeRefusedUnlessCountIsExactlyTwenty) {
