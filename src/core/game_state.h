@@ -12,7 +12,7 @@ struct GameState {
     static constexpr int kCells = 360;
 
     // Current puzzle
-    QString puzzleFile;    // "data\" + file name, relative to the program folder
+    QString puzzleFile;  // "data\" + file name, relative to the program folder
     QString puzzleTitle;
     QString puzzleAuthor;
     int wordCount = 0;

@@ -14,7 +14,7 @@
 struct ThemeHeader {
     QString title;
     QString author;
-    QString countText;  // characters 2-3 of the header line, as stored
+    QString countText;          // characters 2-3 of the header line, as stored
     bool hasQuestions = false;  // last character of the header line is "Q"
 };
 // Fails on a missing/unreadable file, fewer than three lines or an author line with no character.

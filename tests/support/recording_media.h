@@ -6,7 +6,7 @@
 
 // Records every command and file name; Done is raised only when a test calls finish().
 class RecordingMedia : public MediaControl {
-public:
+  public:
     void setFileName(const QString& path) override {
         fileName_ = path;
         log_ << QStringLiteral("file:") + path;
@@ -19,7 +19,7 @@ public:
     const QStringList& log() const { return log_; }
     void clear() { log_.clear(); }
 
-private:
+  private:
     QString fileName_;
     QStringList log_;
 };

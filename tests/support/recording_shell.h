@@ -5,7 +5,7 @@
 #include <QStringList>
 
 class RecordingShell : public ShellOpener {
-public:
+  public:
     void open(const QString& documentOrUrl) override { opened << documentOrUrl; }
     QStringList opened;
 };

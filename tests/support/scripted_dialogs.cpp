@@ -16,8 +16,8 @@ void ScriptedDialogs::record(Shown shown) {
     }
 }
 
-MsgAnswer ScriptedDialogs::message(const QString& text, const QString& title,
-                                   MsgButtons buttons, MsgIcon icon) {
+MsgAnswer ScriptedDialogs::message(const QString& text, const QString& title, MsgButtons buttons,
+                                   MsgIcon icon) {
     Shown s{Shown::Kind::Message, text, title, buttons, icon, {}, {}, {}};
     record(s);
     if (buttons == MsgButtons::Ok) {
@@ -56,14 +56,26 @@ QString ScriptedDialogs::nextFile() {
 }
 
 QString ScriptedDialogs::openFile(const QString& initialDir, const QString& defaultSuffix) {
-    record({Shown::Kind::OpenFile, {}, {}, MsgButtons::Ok, MsgIcon::None, initialDir,
-            defaultSuffix, {}});
+    record({Shown::Kind::OpenFile,
+            {},
+            {},
+            MsgButtons::Ok,
+            MsgIcon::None,
+            initialDir,
+            defaultSuffix,
+            {}});
     return nextFile();
 }
 
 QString ScriptedDialogs::saveFile(const QString& initialDir, const QString& defaultSuffix) {
-    record({Shown::Kind::SaveFile, {}, {}, MsgButtons::Ok, MsgIcon::None, initialDir,
-            defaultSuffix, {}});
+    record({Shown::Kind::SaveFile,
+            {},
+            {},
+            MsgButtons::Ok,
+            MsgIcon::None,
+            initialDir,
+            defaultSuffix,
+            {}});
     return nextFile();
 }
 

@@ -14,11 +14,11 @@
 // that was shown. A box with no queued answer gets a default (OK / No / cancel) and is still
 // recorded; `unexpected()` tells how many of those there were.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         enum class Kind { Message, Input, OpenFile, SaveFile, Font, PrinterSetup, SavePdf };
         Kind kind;
-        QString text;   // message text or input prompt
+        QString text;  // message text or input prompt
         QString title;
         MsgButtons buttons = MsgButtons::Ok;
         MsgIcon icon = MsgIcon::None;
@@ -38,7 +38,10 @@ public:
     std::vector<Shown> messages() const;
     const Shown& last() const { return shown_.back(); }
     int unexpected() const { return unexpected_; }
-    void clear() { shown_.clear(); unexpected_ = 0; }
+    void clear() {
+        shown_.clear();
+        unexpected_ = 0;
+    }
 
     MsgAnswer message(const QString& text, const QString& title, MsgButtons buttons,
                       MsgIcon icon) override;
@@ -49,7 +52,7 @@ public:
     void printerSetup(QPrinter& printer) override;
     QString savePdf(const QString& suggestedPath) override;
 
-private:
+  private:
     void record(Shown shown);
     QString nextFile();
 

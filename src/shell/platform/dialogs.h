@@ -18,7 +18,7 @@ struct FontChoice {
 // Every modal box and common dialog the program shows goes through this interface, so tests can
 // script the answers and read back what was shown.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     virtual MsgAnswer message(const QString& text, const QString& title, MsgButtons buttons,
                               MsgIcon icon) = 0;
@@ -36,9 +36,9 @@ public:
     // Window that owns the boxes (the active window when none is set).
     void setOwner(QWidget* owner) { owner_ = owner; }
 
-protected:
+  protected:
     QWidget* owner() const { return owner_; }
 
-private:
+  private:
     QWidget* owner_ = nullptr;
 };

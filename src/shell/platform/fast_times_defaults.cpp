@@ -26,6 +26,12 @@ const std::array<FastTimeRow, 10> kDisplayDefaultFastTimes{{
     {"Tarnwick", "4:30", "Films: Horror"},
 }};
 
-QString fastTimeNameKey(int row) { return QStringLiteral("S%1_N").arg(row); }
-QString fastTimeTimeKey(int row) { return QStringLiteral("S%1_S").arg(row); }
-QString fastTimePuzzleKey(int row) { return QStringLiteral("S%1_P").arg(row); }
+QString fastTimeNameKey(int row) {
+    return QStringLiteral("S%1_N").arg(row);
+}
+QString fastTimeTimeKey(int row) {
+    return QStringLiteral("S%1_S").arg(row);
+}
+QString fastTimePuzzleKey(int row) {
+    return QStringLiteral("S%1_P").arg(row);
+}

@@ -10,7 +10,7 @@
 // ignored. When a played tune ends - or cannot be played at all - the control reports Done, so
 // nothing ever waits forever for a tune.
 class MediaControl {
-public:
+  public:
     virtual ~MediaControl() = default;
     virtual void setFileName(const QString& path) = 0;
     virtual QString fileName() const = 0;
@@ -19,11 +19,11 @@ public:
     // Called (asynchronously, from the event loop) when a tune started with "Play" has ended.
     void setOnDone(std::function<void()> onDone) { onDone_ = std::move(onDone); }
 
-protected:
+  protected:
     void reportDone() {
         if (onDone_) onDone_();
     }
 
-private:
+  private:
     std::function<void()> onDone_;
 };

@@ -13,10 +13,14 @@ namespace {
 
 QMessageBox::Icon toQtIcon(MsgIcon icon) {
     switch (icon) {
-        case MsgIcon::Information: return QMessageBox::Information;
-        case MsgIcon::Exclamation: return QMessageBox::Warning;
-        case MsgIcon::Critical: return QMessageBox::Critical;
-        case MsgIcon::None: break;
+        case MsgIcon::Information:
+            return QMessageBox::Information;
+        case MsgIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MsgIcon::Critical:
+            return QMessageBox::Critical;
+        case MsgIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -31,10 +35,10 @@ QWidget* QtDialogs::parentWidget() const {
 
 MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgButtons buttons,
                              MsgIcon icon) {
-    QMessageBox box(toQtIcon(icon), title, text,
-                    buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                 : QMessageBox::Ok,
-                    parentWidget());
+    QMessageBox box(
+        toQtIcon(icon), title, text,
+        buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parentWidget());
     const int result = box.exec();
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
@@ -42,8 +46,8 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgButto
 
 QString QtDialogs::input(const QString& prompt, const QString& title) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parentWidget(), title, prompt, QLineEdit::Normal,
-                                               QString(), &ok);
+    const QString text =
+        QInputDialog::getText(parentWidget(), title, prompt, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 

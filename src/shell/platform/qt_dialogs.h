@@ -4,7 +4,7 @@
 
 // Real Qt message boxes, input box and common dialogs.
 class QtDialogs : public Dialogs {
-public:
+  public:
     MsgAnswer message(const QString& text, const QString& title, MsgButtons buttons,
                       MsgIcon icon) override;
     QString input(const QString& prompt, const QString& title) override;
@@ -14,6 +14,6 @@ public:
     void printerSetup(QPrinter& printer) override;
     QString savePdf(const QString& suggestedPath) override;
 
-private:
+  private:
     QWidget* parentWidget() const;
 };

@@ -12,7 +12,9 @@ IniSettingsStore::IniSettingsStore(const QString& iniFilePath)
 IniSettingsStore::~IniSettingsStore() = default;
 
 namespace {
-QString fullKey(const QString& section, const QString& key) { return section + '/' + key; }
+QString fullKey(const QString& section, const QString& key) {
+    return section + '/' + key;
+}
 }  // namespace
 
 QString IniSettingsStore::read(const QString& section, const QString& key,
@@ -30,7 +32,9 @@ bool IniSettingsStore::contains(const QString& section, const QString& key) cons
     return settings_->contains(fullKey(section, key));
 }
 
-QString IniSettingsStore::fileName() const { return settings_->fileName(); }
+QString IniSettingsStore::fileName() const {
+    return settings_->fileName();
+}
 
 namespace settings {
 
@@ -41,7 +45,9 @@ bool toBool(const QString& text, bool fallback) {
     return fallback;
 }
 
-QString fromBool(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString fromBool(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 long long toInteger(const QString& text, long long fallback) {
     bool ok = false;
@@ -55,7 +61,9 @@ double toNumber(const QString& text, double fallback) {
     return ok ? value : fallback;
 }
 
-QString fromNumber(double value) { return QString::number(value, 'g', 15); }
+QString fromNumber(double value) {
+    return QString::number(value, 'g', 15);
+}
 
 long long addToCounter(SettingsStore& store, const QString& key, long long delta) {
     const long long value = toInteger(store.read(kSettings, key, QStringLiteral("0")), 0) + delta;

@@ -8,7 +8,7 @@ class QSettings;
 
 // Text values under application "QRW", sections "Settings" and "F_Times".
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text, or `fallback` when the key is absent.
     virtual QString read(const QString& section, const QString& key,
@@ -21,7 +21,7 @@ public:
 // INI file in the per-user configuration folder: $XDG_CONFIG_HOME/QRW/QRW.ini
 // (~/.config/QRW/QRW.ini by default), or the file given.
 class IniSettingsStore : public SettingsStore {
-public:
+  public:
     IniSettingsStore();
     explicit IniSettingsStore(const QString& iniFilePath);
     ~IniSettingsStore() override;
@@ -32,7 +32,7 @@ public:
     bool contains(const QString& section, const QString& key) const override;
     QString fileName() const;
 
-private:
+  private:
     std::unique_ptr<QSettings> settings_;
 };
 
@@ -48,7 +48,7 @@ QString fromBool(bool value);  // "True" / "False"
 // Plain decimal text (blanks around it allowed); anything else yields `fallback`.
 long long toInteger(const QString& text, long long fallback);
 double toNumber(const QString& text, double fallback);  // also accepts "13.5"
-QString fromNumber(double value);                        // "14", "13.5"
+QString fromNumber(double value);                       // "14", "13.5"
 
 // Convenience for the read-modify-write counters ("S_COMP" and friends): read with default
 // "0" (a non-number counts as 0), add `delta`, write the decimal text back.

@@ -4,14 +4,14 @@
 
 // The desktop's "open" verb: a document with its default viewer, or a web address.
 class ShellOpener {
-public:
+  public:
     virtual ~ShellOpener() = default;
     // The result is deliberately not reported: a missing viewer is not the game's error.
     virtual void open(const QString& documentOrUrl) = 0;
 };
 
 class DesktopShellOpener : public ShellOpener {
-public:
+  public:
     void open(const QString& documentOrUrl) override;
 };
 
