@@ -162,6 +162,8 @@ void MainWindow::showCentred() {
         move(frame.topLeft());
     }
     show();
+    // Take the keyboard at once, so the menu shortcuts work before any click.
+    activateWindow();
     layOut();
 }
 
