@@ -1,0 +1,35 @@
+#include "shell/platform/owned_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+// An owned window blocks its owner while open, and hands the keyboard back when it closes, to
+// the window beneath it that still waits, else to the owner.
+TEST(OwnedWindow, BlocksTheOwnerAndGivesTheKeyboardBackWhenClosed) {
+    QWidget owner;
+    owner.show();
+    owner.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+
+    QPointer<QWidget> first = new QWidget(&owner, Qt::Window);
+    showOwnedWindow(first);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    EXPECT_EQ(QApplication::activeModalWidget(), first.data());
+
+    QPointer<QWidget> second = new QWidget(first, Qt::Window);
+    showOwnedWindow(second);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(second));
+
+    second->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return second.isNull(); }));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(first));
+
+    first->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
