@@ -27,11 +27,6 @@ RevealWordDialog* revealWord(Services& services, BoardWindow& board) {
         return nullptr;
     }
     auto* dialog = new RevealWordDialog(services, board, board.window());
-    // Placed by the program over the game, as the main window places its other windows, so it
-    // never opens in a corner of the screen.
-    QRect frame(QPoint(), dialog->size());
-    frame.moveCenter(board.window()->frameGeometry().center());
-    dialog->move(frame.topLeft());
     showOwnedWindow(dialog);
     return dialog;
 }

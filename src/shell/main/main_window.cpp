@@ -234,16 +234,7 @@ void MainWindow::showNewGameDialog() {
         raise();
         activateWindow();
     });
-    showCentredOver(dialog);
-}
-
-void MainWindow::showCentredOver(QWidget* window) {
-    // Placed by the program, so it opens over the main window even without a window manager.
-    window->adjustSize();
-    QRect frame(QPoint(), window->size());
-    frame.moveCenter(frameGeometry().center());
-    window->move(frame.topLeft());
-    showOwnedWindow(window);
+    showOwnedWindow(dialog);
 }
 
 void MainWindow::print() {
@@ -269,7 +260,7 @@ void MainWindow::printSetup() {
 
 void MainWindow::statistics() {
     addPlayedSecondsToStore();
-    showCentredOver(new StatisticsWindow(services_, this));
+    showOwnedWindow(new StatisticsWindow(services_, this));
 }
 
 void MainWindow::addPlayedSecondsToStore() {
@@ -308,7 +299,7 @@ void MainWindow::toggleSound() {
 
 void MainWindow::fastestTimes() {
     fastTimes_ = new FastTimesWindow(services_, this);
-    showCentredOver(fastTimes_);
+    showOwnedWindow(fastTimes_);
 }
 
 void MainWindow::chooseGridFont() {
@@ -346,7 +337,7 @@ void MainWindow::instructions() {
 }
 
 void MainWindow::about() {
-    showCentredOver(new AboutWindow(services_.shell, this));
+    showOwnedWindow(new AboutWindow(services_.shell, this));
 }
 
 void MainWindow::warranty() {

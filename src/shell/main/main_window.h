@@ -98,7 +98,6 @@ class MainWindow : public QMainWindow {
     void onCompletionReady();
     void showBoard();
     void showNewGameDialog();
-    void showCentredOver(QWidget* window);
     void showPrintDialog();
 
     Services& services_;

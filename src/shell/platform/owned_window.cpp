@@ -12,6 +12,14 @@ void showOwnedWindow(QWidget* window) {
     // owner. Without a window manager nobody else would, and the shortcuts would stay dead.
     const QPointer<QWidget> owner =
         window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    // A window the program has not placed itself opens centred over its owner, never in a corner
+    // of the screen (as happens without a window manager).
+    if (owner && !window->testAttribute(Qt::WA_Moved)) {
+        window->adjustSize();
+        QRect frame(QPoint(), window->size());
+        frame.moveCenter(owner->frameGeometry().center());
+        window->move(frame.topLeft());
+    }
     QObject::connect(window, &QObject::destroyed, qApp, [owner] {
         QTimer::singleShot(0, qApp, [owner] {
             QWidget* next = QApplication::activeModalWidget();
