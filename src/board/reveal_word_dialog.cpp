@@ -6,6 +6,7 @@
 #include "core/game_state.h"
 #include "shell/platform/services.h"
 #include "shell/platform/twips.h"
+#include "shell/platform/widget_colours.h"
 #include "shell/sound/sound_player.h"
 
 #include <QCloseEvent>
@@ -42,12 +43,6 @@ QFont designFont(double points, bool bold) {
     return font;
 }
 
-void paintBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 }  // namespace
 
 RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidget* parent)
@@ -61,10 +56,7 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setFont(designFont(8.25, true));
-    paintBackground(label, QColor(128, 128, 128));
-    QPalette text = label->palette();
-    text.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(text);
+    setColours(label, Qt::white, QColor(128, 128, 128));
 
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
@@ -78,7 +70,7 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
         row->setGeometry(twips::rect(120, 240.0 * i, 4585, 255));
         row->setAlignment(Qt::AlignCenter);
         row->setFont(designFont(8.25, true));
-        paintBackground(row, i % 2 == 1 ? QColor(240, 240, 240) : QColor(255, 255, 255));
+        setBackgroundColour(row, i % 2 == 1 ? QColor(240, 240, 240) : QColor(255, 255, 255));
         row->setText(captions[i].caption);
         row->setEnabled(captions[i].enabled);
         rows_[i] = row;

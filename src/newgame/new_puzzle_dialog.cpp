@@ -2,6 +2,7 @@
 
 #include "newgame/level_pictures.h"
 #include "shell/platform/dialog_keys.h"
+#include "shell/platform/widget_colours.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -76,16 +77,12 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     // The grey " Words" bar with the count at its right end.
     auto* bar = new QLabel(QStringLiteral(" Words"), frame1_);
     bar->setObjectName(QStringLiteral("Label1"));
-    bar->setAutoFillBackground(true);
-    QPalette barPalette = bar->palette();
-    barPalette.setColor(QPalette::Window, QColor(128, 128, 128));
-    barPalette.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    bar->setPalette(barPalette);
+    setColours(bar, QColor(255, 255, 255), QColor(128, 128, 128));
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(0, 0, 4, 0);
     wordsVol_ = new QLabel(bar);
     wordsVol_->setObjectName(QStringLiteral("words_vol"));
-    wordsVol_->setPalette(barPalette);
+    wordsVol_->setPalette(bar->palette());
     barLayout->addStretch();
     barLayout->addWidget(wordsVol_);
     layout->addWidget(bar);

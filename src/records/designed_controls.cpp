@@ -23,24 +23,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, int 
     return control;
 }
 
-void setColours(QWidget* widget, const QColor& text, const QColor& background) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, background);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget* widget, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-}
-
-QColor textColour(const QWidget* widget) {
-    return widget->palette().color(QPalette::WindowText);
-}
-
 void setClientSize(QWidget* window, int width, int height) {
     window->setFixedSize(twips::toPixelsRounded(width), twips::toPixelsRounded(height));
 }

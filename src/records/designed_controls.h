@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 
 class QLabel;
@@ -15,10 +14,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
               int height);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int left, int top,
                     int width, int height);
-// Opaque background and text colour through the palette, so they can be read back.
-void setColours(QWidget* widget, const QColor& text, const QColor& background);
-void setTextColour(QWidget* widget, const QColor& text);
-QColor textColour(const QWidget* widget);
 // Client area size in twips.
 void setClientSize(QWidget* window, int width, int height);
 

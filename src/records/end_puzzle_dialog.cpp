@@ -5,6 +5,7 @@
 #include "shell/platform/media_control.h"
 #include "shell/platform/services.h"
 #include "shell/platform/twips.h"
+#include "shell/platform/widget_colours.h"
 #include "shell/sound/sound_player.h"
 
 #include <QCloseEvent>
@@ -40,7 +41,7 @@ QLabel* summaryValue(QWidget* parent, const char* name, const QString& text, int
     QLabel* value = designed::label(parent, name, text, kSummaryLeft, top, kSummaryWidth, 300);
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     value->setIndent(4);
-    designed::setColours(value, Qt::black, kSummaryBackground);
+    setColours(value, Qt::black, kSummaryBackground);
     return value;
 }
 
@@ -70,7 +71,7 @@ void EndPuzzleDialog::buildControls(const QString& puzzleTitle, const QString& l
             designed::label(this, name, heading, 120 + offset, 120 + offset, kWidth - 240, 540);
         label->setFont(headingFont());
         label->setAlignment(Qt::AlignCenter);
-        designed::setTextColour(label, colour);
+        setTextColour(label, colour);
     }
     QLabel* completed =
         designed::label(this, "Label3", QStringLiteral("Puzzle Completed Successfully"), 120, 690,
@@ -113,11 +114,11 @@ void EndPuzzleDialog::showResult() {
     switch (result_.timeLook) {
         case FinishTimeLook::Highlighted:
             peTime_->setEnabled(true);
-            designed::setColours(peTime_, Qt::black, kHighlightedTime);
+            setColours(peTime_, Qt::black, kHighlightedTime);
             break;
         case FinishTimeLook::Greyed:
             peTime_->setEnabled(false);
-            designed::setColours(peTime_, Qt::black, kGreyedTime);
+            setColours(peTime_, Qt::black, kGreyedTime);
             break;
         case FinishTimeLook::Unchanged:
             break;

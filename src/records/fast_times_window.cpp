@@ -9,6 +9,7 @@
 #include "shell/platform/services.h"
 #include "shell/platform/shell_opener.h"
 #include "shell/platform/twips.h"
+#include "shell/platform/widget_colours.h"
 #include "shell/sound/sound_player.h"
 
 #include <QCloseEvent>
@@ -55,7 +56,7 @@ QLabel* cell(QWidget* table, const char* name, int row, int left, int width, con
     const int top = kFirstRowTop + (row - 1) * kRowPitch;
     QLabel* label =
         designed::label(table, objectName.constData(), QString(), left, top, width, kRowHeight);
-    designed::setColours(label, colour, kBlack);
+    setColours(label, colour, kBlack);
     return label;
 }
 
@@ -76,7 +77,7 @@ FastTimesWindow::FastTimesWindow(Services& services, QWidget* parent)
 
 void FastTimesWindow::buildControls() {
     designed::setClientSize(this, kWidth, kClientHeight);
-    designed::setColours(this, kTimeColour, kBlack);
+    setColours(this, kTimeColour, kBlack);
 
     // Label13 under Label12 draws the title's shadow.
     const QString title = QStringLiteral("Time Challenge High Scores");
@@ -88,25 +89,25 @@ void FastTimesWindow::buildControls() {
         QLabel* label = designed::label(this, name, title, offset, 90 + offset, kWidth, 420);
         label->setFont(titleFont);
         label->setAlignment(Qt::AlignCenter);
-        designed::setTextColour(label, colour);
+        setTextColour(label, colour);
     }
 
     auto* table = new QFrame(this);
     table->setObjectName(QStringLiteral("Frame1"));
     table->setFrameStyle(QFrame::Box | QFrame::Plain);
     table->setGeometry(twips::rect(kTableLeft, kTableTop, kTableWidth, 3360));
-    designed::setColours(table, kRankColour, kBlack);
+    setColours(table, kRankColour, kBlack);
     QLabel* caption = designed::label(table, "Label11", QStringLiteral("[ Fastest Times ]"), 120,
                                       60, kTableWidth - 240, 300);
     caption->setAlignment(Qt::AlignCenter);
-    designed::setColours(caption, kRankColour, kBlack);
+    setColours(caption, kRankColour, kBlack);
 
     for (int n = 1; n <= fastest_times::kRows; ++n) {
         const QByteArray rankName = "Label" + QByteArray::number(n);
         QLabel* rank = designed::label(table, rankName.constData(), QString::number(n), 120,
                                        kFirstRowTop + (n - 1) * kRowPitch, 420, kRowHeight);
         rank->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        designed::setColours(rank, kRankColour, kBlack);
+        setColours(rank, kRankColour, kBlack);
         Row& row = rows_[n - 1];
         row.name = cell(table, "ft_n", n, 720, 2160, kNameColour);
         row.time = cell(table, "ft_t", n, 2940, 780, kTimeColour);
@@ -117,7 +118,7 @@ void FastTimesWindow::buildControls() {
             auto* rule = new QFrame(table);
             rule->setObjectName(QStringLiteral("Line%1").arg(n));
             rule->setGeometry(twips::rect(120, below, kTableWidth - 240, 15));
-            designed::setColours(rule, kRuleColour, kRuleColour);
+            setColours(rule, kRuleColour, kRuleColour);
         }
     }
 
@@ -135,7 +136,7 @@ void FastTimesWindow::buildControls() {
     QFont linkFont = webpage_->font();
     linkFont.setUnderline(true);
     webpage_->setFont(linkFont);
-    designed::setTextColour(webpage_, kLinkColour);
+    setTextColour(webpage_, kLinkColour);
     webpage_->setCursor(Qt::PointingHandCursor);
     webpage_->installEventFilter(this);
 }
@@ -152,13 +153,13 @@ void FastTimesWindow::load() {
 }
 
 void FastTimesWindow::blinkTick() {
-    setRowOneColours(designed::textColour(rows_[0].name) != kRed);
+    setRowOneColours(textColour(rows_[0].name) != kRed);
 }
 
 void FastTimesWindow::setRowOneColours(bool red) {
-    designed::setTextColour(rows_[0].name, red ? kRed : kNameColour);
-    designed::setTextColour(rows_[0].time, red ? kRed : kTimeColour);
-    designed::setTextColour(rows_[0].puzzle, red ? kRed : kPuzzleColour);
+    setTextColour(rows_[0].name, red ? kRed : kNameColour);
+    setTextColour(rows_[0].time, red ? kRed : kTimeColour);
+    setTextColour(rows_[0].puzzle, red ? kRed : kPuzzleColour);
 }
 
 void FastTimesWindow::resetScores() {

@@ -5,6 +5,7 @@
 #include "shell/platform/services.h"
 #include "shell/platform/settings_store.h"
 #include "shell/platform/twips.h"
+#include "shell/platform/widget_colours.h"
 #include "shell/startup/title_artwork.h"
 
 #include <QCoreApplication>
@@ -28,9 +29,7 @@ QLabel* loadingLabel(QWidget* parent, const QColor& text, const QRect& geometry)
     font.setBold(true);
     label->setFont(font);
     label->setGeometry(geometry);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    label->setPalette(palette);
+    setTextColour(label, text);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
@@ -91,10 +90,7 @@ SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget
     textArea.setRight(2 * bandArea.center().x() - captionArea.left());
     QLabel* label1 = loadingLabel(this, QColor(192, 192, 192), bandArea);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setAutoFillBackground(true);
-    QPalette band = label1->palette();
-    band.setColor(QPalette::Window, QColor(224, 224, 224));
-    label1->setPalette(band);
+    setBackgroundColour(label1, QColor(224, 224, 224));
     placeText(label1, textArea.translated(kShadowOffset, kShadowOffset));
     QLabel* label2 = loadingLabel(this, QColor(0, 0, 0), captionArea);
     label2->setObjectName(QStringLiteral("Label2"));
