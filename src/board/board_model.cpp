@@ -1,4 +1,5 @@
 #include "board/board_model.h"
+#include "shell/platform/design_font.h"
 
 #include <cmath>
 
@@ -55,14 +56,6 @@ int entryAt(const QPointF& pos) {
 }
 
 }  // namespace board_geometry
-
-namespace {
-QFont designFont(double points) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    return font;
-}
-}  // namespace
 
 QFont defaultCellFont() {
     return designFont(13.5);

@@ -4,6 +4,7 @@
 #include "board/reveal_commands.h"
 #include "board/reveal_rules.h"
 #include "core/game_state.h"
+#include "shell/platform/design_font.h"
 #include "shell/platform/services.h"
 #include "shell/platform/twips.h"
 #include "shell/platform/widget_colours.h"
@@ -35,13 +36,6 @@ class ClickableRow : public QLabel {
   private:
     std::function<void()> onClick_;
 };
-
-QFont designFont(double points, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "shell/fonts/board_fonts.h"
 
 #include "board/board_window.h"
+#include "shell/platform/design_font.h"
 #include "shell/platform/settings_store.h"
 
 namespace {
@@ -36,10 +37,10 @@ QFont elementFont(const BoardWindow& board, FontTarget target, int index) {
 }
 
 QFont designedCellFont() {
-    return makeFont(kDefaultFamily, 13.5, false, false);
+    return designFont(13.5);
 }
 QFont designedEntryFont() {
-    return makeFont(kDefaultFamily, 8, false, false);
+    return designFont(8);
 }
 
 void applyFontToAll(BoardWindow& board, FontTarget target, const QFont& font, FontParts parts,

@@ -3,6 +3,7 @@
 #include "board/board_window.h"
 #include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
+#include "shell/platform/design_font.h"
 #include "shell/platform/dialogs.h"
 #include "shell/platform/services.h"
 #include "shell/platform/settings_store.h"
@@ -37,12 +38,8 @@ void FontCommands::chooseFont(FontTarget target) {
 }
 
 void FontCommands::resetToDefault() {
-    QFont grid(QStringLiteral("MS Sans Serif"));
-    grid.setPointSizeF(14);
-    QFont words = grid;
-    words.setPointSizeF(8);
-    applyFontToAll(board_, FontTarget::Grid, grid, FontParts::NameSizeStyle);
-    applyFontToAll(board_, FontTarget::Words, words, FontParts::NameSizeStyle);
+    applyFontToAll(board_, FontTarget::Grid, designFont(14), FontParts::NameSizeStyle);
+    applyFontToAll(board_, FontTarget::Words, designFont(8), FontParts::NameSizeStyle);
     writeFontKeys(services_.settings, board_, FontTarget::Grid);
     writeFontKeys(services_.settings, board_, FontTarget::Words);
     services_.settings.write(settings::kSettings, QStringLiteral("SOUND"),

@@ -1,6 +1,7 @@
 #include "shell/main/status_strip.h"
 
 #include "shell/main/artwork.h"
+#include "shell/platform/design_font.h"
 #include "shell/platform/twips.h"
 
 #include <QLabel>
@@ -17,13 +18,6 @@ constexpr double kSpeedHeight = 315;
 // The title bitmap the strip shows at its left, 213 x 25 pixels at 96 dpi.
 constexpr double kTitleWidth = 213 * 15;
 constexpr double kTitleHeight = 25 * 15;
-
-QFont sansSerif(double points, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QColor& color, const QFont& font,
                   Qt::Alignment alignment) {
@@ -56,18 +50,18 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
     setFixedHeight(twips::toPixelsRounded(kHeight));
 
-    showFull_ = makeLabel(this, "show_full", Qt::red, sansSerif(8.25, true), Qt::AlignCenter);
+    showFull_ = makeLabel(this, "show_full", Qt::red, designFont(8.25, true), Qt::AlignCenter);
     // Red on black inside a single border.
     showFull_->setStyleSheet(QStringLiteral(
         "QLabel { color: rgb(255,0,0); background: black; border: 1px solid rgb(160,160,160); }"));
 
-    difCapF_ =
-        makeLabel(this, "dif_cap_f", QColor(128, 128, 128), sansSerif(9.75, true), Qt::AlignCenter);
-    difCap_ = makeLabel(this, "dif_cap", Qt::white, sansSerif(9.75, true), Qt::AlignCenter);
+    difCapF_ = makeLabel(this, "dif_cap_f", QColor(128, 128, 128), designFont(9.75, true),
+                         Qt::AlignCenter);
+    difCap_ = makeLabel(this, "dif_cap", Qt::white, designFont(9.75, true), Qt::AlignCenter);
     auto* speed = new SpeedIndicator(this);
     speed->setObjectName(QStringLiteral("speed"));
     speed_ = speed;
-    timercap_ = makeLabel(this, "Timercap", Qt::white, sansSerif(12, true),
+    timercap_ = makeLabel(this, "Timercap", Qt::white, designFont(12, true),
                           Qt::AlignRight | Qt::AlignVCenter);
     timercap_->setText(QStringLiteral("0:00"));
     setSpeedColor(QColor(0, 64, 64));

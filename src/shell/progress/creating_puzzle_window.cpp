@@ -1,5 +1,6 @@
 #include "shell/progress/creating_puzzle_window.h"
 
+#include "shell/platform/design_font.h"
 #include "shell/platform/twips.h"
 
 #include <QCloseEvent>
@@ -25,10 +26,7 @@ CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
     setObjectName(QStringLiteral("cp_stat"));
 
     label1_->setObjectName(QStringLiteral("Label1"));
-    QFont labelFont(QStringLiteral("MS Sans Serif"));
-    labelFont.setPointSizeF(8.25);
-    labelFont.setBold(true);
-    label1_->setFont(labelFont);
+    label1_->setFont(designFont(8.25, true));
     label1_->setGeometry(twips::rect(120, 120, 4095, 255));
 
     pb1_->setObjectName(QStringLiteral("PB1"));

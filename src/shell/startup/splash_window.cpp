@@ -1,6 +1,7 @@
 #include "shell/startup/splash_window.h"
 
 #include "core/game_state.h"
+#include "shell/platform/design_font.h"
 #include "shell/platform/media_control.h"
 #include "shell/platform/services.h"
 #include "shell/platform/settings_store.h"
@@ -24,10 +25,7 @@ constexpr int kShadowOffset = 2;  // pixels
 
 QLabel* loadingLabel(QWidget* parent, const QColor& text, const QRect& geometry) {
     auto* label = new QLabel(QStringLiteral("Loading ..."), parent);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(18);
-    font.setBold(true);
-    label->setFont(font);
+    label->setFont(designFont(18, true));
     label->setGeometry(geometry);
     setTextColour(label, text);
     label->setAlignment(Qt::AlignCenter);
