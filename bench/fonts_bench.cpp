@@ -2,12 +2,12 @@
 #include "board/board_window.h"
 #include "core/game_state.h"
 #include "shell/fonts/board_fonts.h"
-#include "shell/platform/media_control.h"
-#include "shell/platform/qt_dialogs.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/shell_opener.h"
-#include "shell/sound/sound_player.h"
+#include "platform/media_control.h"
+#include "platform/qt_dialogs.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/shell_opener.h"
+#include "platform/sound/sound_player.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "shell/main/quarrow_app.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,5 +1,5 @@
 #include "board/board_model.h"
-#include "shell/platform/design_font.h"
+#include "platform/design_font.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "board/board_painter.h"
 
 #include "board/board_model.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 
 #include <QLinearGradient>
 #include <QPaintEngine>

@@ -4,11 +4,11 @@
 #include "board/selection.h"
 #include "board/strike_rules.h"
 #include "core/game_state.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/twips.h"
-#include "shell/sound/sound_player.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/twips.h"
+#include "platform/sound/sound_player.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>

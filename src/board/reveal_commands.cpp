@@ -5,11 +5,11 @@
 #include "board/reveal_word_dialog.h"
 #include "board/strike_rules.h"
 #include "core/game_state.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/owned_window.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/sound/sound_player.h"
+#include "platform/dialogs.h"
+#include "platform/owned_window.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/sound/sound_player.h"
 
 #include <QRect>
 
@@ -27,6 +27,10 @@ RevealWordDialog* revealWord(Services& services, BoardWindow& board) {
         return nullptr;
     }
     auto* dialog = new RevealWordDialog(services, board, board.window());
+    QObject::connect(dialog, &RevealWordDialog::wordChosen, dialog,
+                     [&services, &board, dialog](int slot) {
+                         if (revealSingleWord(services, board, slot)) dialog->close();
+                     });
     showOwnedWindow(dialog);
     return dialog;
 }

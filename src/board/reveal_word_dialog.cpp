@@ -1,14 +1,13 @@
 #include "board/reveal_word_dialog.h"
 
 #include "board/board_window.h"
-#include "board/reveal_commands.h"
 #include "board/reveal_rules.h"
 #include "core/game_state.h"
-#include "shell/platform/design_font.h"
-#include "shell/platform/services.h"
-#include "shell/platform/twips.h"
-#include "shell/platform/widget_colours.h"
-#include "shell/sound/sound_player.h"
+#include "platform/design_font.h"
+#include "platform/services.h"
+#include "platform/sound/sound_player.h"
+#include "platform/twips.h"
+#include "platform/widget_colours.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -81,7 +80,7 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
 
 void RevealWordDialog::rwListClick(int index) {
     if (index < 1 || index > 20 || !rows_[index]->isEnabled()) return;
-    if (revealSingleWord(services_, board_, index)) close();
+    emit wordChosen(index);
 }
 
 void RevealWordDialog::command1Click() {

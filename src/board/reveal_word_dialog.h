@@ -8,8 +8,9 @@ struct Services;
 class BoardWindow;
 class QLabel;
 
-// The reveal-word dialog rev_word: one row per word slot; picking an enabled row reveals that
-// word on the board and closes the dialog. A repeating tune plays while it is open.
+// The reveal-word dialog rev_word: one row per word slot; picking an enabled row reports its slot
+// through wordChosen, and whoever opened the dialog acts on it. A repeating tune plays while it
+// is open.
 class RevealWordDialog : public QWidget {
     Q_OBJECT
   public:
@@ -20,6 +21,9 @@ class RevealWordDialog : public QWidget {
     // rw_list_Click and Command1_Click ("Cancel"); public so tests can drive them.
     void rwListClick(int index);
     void command1Click();
+
+  signals:
+    void wordChosen(int slot);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,9 +2,9 @@
 
 #include "editor/editor_banner.h"
 #include "editor/editor_files.h"
-#include "shell/platform/owned_window.h"
-#include "shell/platform/services.h"
-#include "shell/platform/twips.h"
+#include "platform/owned_window.h"
+#include "platform/services.h"
+#include "platform/twips.h"
 
 #include <QCheckBox>
 #include <QEvent>

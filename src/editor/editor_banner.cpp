@@ -1,6 +1,6 @@
 #include "editor/editor_banner.h"
 
-#include "shell/artwork/tile_banner.h"
+#include "platform/artwork/tile_banner.h"
 
 #include <QPainter>
 

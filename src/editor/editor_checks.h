@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/theme_file.h"
-#include "shell/platform/dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QString>
 

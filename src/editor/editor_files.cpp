@@ -1,7 +1,7 @@
 #include "editor/editor_files.h"
 
 #include "core/game_state.h"
-#include "shell/platform/services.h"
+#include "platform/services.h"
 
 #include <QFileInfo>
 

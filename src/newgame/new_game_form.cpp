@@ -3,9 +3,9 @@
 #include "core/game_state.h"
 #include "core/theme_file.h"
 #include "newgame/theme_list.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/services.h"
-#include "shell/sound/sound_player.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/sound/sound_player.h"
 
 namespace {
 const QString kTimeChallenge = QStringLiteral("Time Challenge");

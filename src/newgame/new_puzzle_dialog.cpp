@@ -1,8 +1,8 @@
 #include "newgame/new_puzzle_dialog.h"
 
 #include "newgame/level_pictures.h"
-#include "shell/platform/dialog_keys.h"
-#include "shell/platform/widget_colours.h"
+#include "platform/dialog_keys.h"
+#include "platform/widget_colours.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "newgame/theme_list.h"
 
 #include "core/game_state.h"
-#include "shell/platform/services.h"
+#include "platform/services.h"
 
 #include <QDir>
 

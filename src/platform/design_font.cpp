@@ -1,4 +1,4 @@
-#include "shell/platform/design_font.h"
+#include "platform/design_font.h"
 
 QFont designFont(double points, bool bold) {
     QFont font(QStringLiteral("MS Sans Serif"));

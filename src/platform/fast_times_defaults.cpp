@@ -1,4 +1,4 @@
-#include "shell/platform/fast_times_defaults.h"
+#include "platform/fast_times_defaults.h"
 
 const std::array<FastTimeRow, 10> kResetFastTimes{{
     {"B.Marsh", "2:00", "Internet"},

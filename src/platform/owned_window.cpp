@@ -1,4 +1,4 @@
-#include "shell/platform/owned_window.h"
+#include "platform/owned_window.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform/dialogs.h"
+#include "platform/dialogs.h"
 
 // Real Qt message boxes, input box and common dialogs.
 class QtDialogs : public Dialogs {

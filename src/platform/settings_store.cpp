@@ -1,4 +1,4 @@
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 #include <QSettings>
 

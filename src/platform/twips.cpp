@@ -1,4 +1,4 @@
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 
 #include <cmath>
 

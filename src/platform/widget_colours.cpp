@@ -1,4 +1,4 @@
-#include "shell/platform/widget_colours.h"
+#include "platform/widget_colours.h"
 
 #include <QColor>
 #include <QPalette>

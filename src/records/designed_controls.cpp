@@ -1,6 +1,6 @@
 #include "records/designed_controls.h"
 
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 
 #include <QLabel>
 #include <QPushButton>

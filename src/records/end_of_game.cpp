@@ -4,10 +4,10 @@
 #include "records/fastest_times_table.h"
 #include "records/time_key.h"
 #include "records/verdict.h"
-#include "shell/platform/media_control.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/sound/sound_player.h"
+#include "platform/media_control.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/sound/sound_player.h"
 
 #include <QCoreApplication>
 

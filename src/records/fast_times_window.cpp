@@ -3,14 +3,14 @@
 #include "core/game_state.h"
 #include "records/designed_controls.h"
 #include "records/fastest_times_table.h"
-#include "shell/platform/dialog_keys.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/media_control.h"
-#include "shell/platform/services.h"
-#include "shell/platform/shell_opener.h"
-#include "shell/platform/twips.h"
-#include "shell/platform/widget_colours.h"
-#include "shell/sound/sound_player.h"
+#include "platform/dialog_keys.h"
+#include "platform/dialogs.h"
+#include "platform/media_control.h"
+#include "platform/services.h"
+#include "platform/shell_opener.h"
+#include "platform/twips.h"
+#include "platform/widget_colours.h"
+#include "platform/sound/sound_player.h"
 
 #include <QCloseEvent>
 #include <QFrame>

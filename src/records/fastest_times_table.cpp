@@ -1,8 +1,8 @@
 #include "records/fastest_times_table.h"
 
 #include "records/time_key.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/settings_store.h"
+#include "platform/dialogs.h"
+#include "platform/settings_store.h"
 
 namespace fastest_times {
 

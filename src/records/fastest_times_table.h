@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform/fast_times_defaults.h"
+#include "platform/fast_times_defaults.h"
 
 #include <QString>
 

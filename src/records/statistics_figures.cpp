@@ -1,6 +1,6 @@
 #include "records/statistics_figures.h"
 
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 #include <cmath>
 #include <limits>

@@ -1,10 +1,10 @@
 #include "records/statistics_window.h"
 
 #include "records/statistics_figures.h"
-#include "shell/platform/dialog_keys.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/services.h"
-#include "shell/platform/twips.h"
+#include "platform/dialog_keys.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/twips.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "board/board_model.h"
 #include "board/board_painter.h"
 #include "board/board_window.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "board/board_window.h"
 #include "board/board_model.h"
 #include "board_test_game.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "editor/create_list_window.h"
 #include "core/theme_file.h"
 #include "editor_test_entries.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "board/board_window.h"
 #include "board/reveal_word_dialog.h"
 #include "newgame/new_puzzle_dialog.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/twips.h"
+#include "platform/settings_store.h"
+#include "platform/twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/platform/dialog_keys.h"
+#include "platform/dialog_keys.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform/settings_store.h"
+#include "platform/settings_store.h"
 
 #include <QMap>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform/media_control.h"
+#include "platform/media_control.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform/shell_opener.h"
+#include "platform/shell_opener.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/platform/dialogs.h"
+#include "platform/dialogs.h"
 
 #include <QFont>
 #include <QString>

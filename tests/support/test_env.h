@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/sound/sound_player.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/sound/sound_player.h"
 #include "support/recording_media.h"
 #include "support/recording_shell.h"
 #include "support/scripted_dialogs.h"

@@ -1,4 +1,4 @@
-#include "shell/artwork/tile_banner.h"
+#include "platform/artwork/tile_banner.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "shell/progress/creating_puzzle_ui.h"
+#include "platform/progress/creating_puzzle_ui.h"
 
-#include "shell/platform/dialogs.h"
-#include "shell/progress/creating_puzzle_window.h"
+#include "platform/dialogs.h"
+#include "platform/progress/creating_puzzle_window.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "shell/progress/creating_puzzle_window.h"
+#include "platform/progress/creating_puzzle_window.h"
 
-#include "shell/platform/design_font.h"
-#include "shell/platform/twips.h"
+#include "platform/design_font.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>

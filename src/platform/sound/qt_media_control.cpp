@@ -1,6 +1,6 @@
-#include "shell/sound/qt_media_control.h"
+#include "platform/sound/qt_media_control.h"
 
-#include "shell/sound/wave_header.h"
+#include "platform/sound/wave_header.h"
 
 #include <QAudioDevice>
 #include <QAudioOutput>

@@ -1,7 +1,7 @@
-#include "shell/sound/sound_player.h"
+#include "platform/sound/sound_player.h"
 
 #include "core/game_state.h"
-#include "shell/platform/media_control.h"
+#include "platform/media_control.h"
 
 SoundPlayer::SoundPlayer(GameState& state, MediaControl& media, QString sfxFolder)
     : state_(state), media_(media), sfxFolder_(std::move(sfxFolder)) {

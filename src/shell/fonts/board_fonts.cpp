@@ -1,8 +1,8 @@
 #include "shell/fonts/board_fonts.h"
 
 #include "board/board_window.h"
-#include "shell/platform/design_font.h"
-#include "shell/platform/settings_store.h"
+#include "platform/design_font.h"
+#include "platform/settings_store.h"
 
 namespace {
 

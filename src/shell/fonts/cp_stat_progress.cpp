@@ -1,6 +1,6 @@
 #include "shell/fonts/cp_stat_progress.h"
 
-#include "shell/progress/creating_puzzle_window.h"
+#include "platform/progress/creating_puzzle_window.h"
 
 CpStatProgress::CpStatProgress() = default;
 CpStatProgress::~CpStatProgress() = default;

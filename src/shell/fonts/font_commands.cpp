@@ -3,10 +3,10 @@
 #include "board/board_window.h"
 #include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
-#include "shell/platform/design_font.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
+#include "platform/design_font.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
 
 #include <QCoreApplication>
 

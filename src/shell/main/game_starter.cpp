@@ -4,9 +4,9 @@
 #include "core/board_preparation.h"
 #include "core/generator.h"
 #include "shell/main/status_strip.h"
-#include "shell/platform/services.h"
-#include "shell/progress/creating_puzzle_ui.h"
-#include "shell/progress/creating_puzzle_window.h"
+#include "platform/services.h"
+#include "platform/progress/creating_puzzle_ui.h"
+#include "platform/progress/creating_puzzle_window.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "shell/platform/qt_dialogs.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/shell_opener.h"
-#include "shell/sound/qt_media_control.h"
-#include "shell/sound/sound_player.h"
+#include "platform/qt_dialogs.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/shell_opener.h"
+#include "platform/sound/qt_media_control.h"
+#include "platform/sound/sound_player.h"
 
 #include <QPointer>
 

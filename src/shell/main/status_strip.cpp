@@ -1,8 +1,8 @@
 #include "shell/main/status_strip.h"
 
 #include "shell/main/artwork.h"
-#include "shell/platform/design_font.h"
-#include "shell/platform/twips.h"
+#include "platform/design_font.h"
+#include "platform/twips.h"
 
 #include <QLabel>
 #include <QPainter>

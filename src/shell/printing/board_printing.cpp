@@ -2,8 +2,8 @@
 
 #include "board/board_window.h"
 #include "core/game_state.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/services.h"
+#include "platform/dialogs.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QPainter>

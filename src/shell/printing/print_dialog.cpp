@@ -1,11 +1,11 @@
 #include "shell/printing/print_dialog.h"
 
 #include "board/board_window.h"
-#include "shell/platform/dialog_keys.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/owned_window.h"
-#include "shell/platform/services.h"
-#include "shell/platform/twips.h"
+#include "platform/dialog_keys.h"
+#include "platform/dialogs.h"
+#include "platform/owned_window.h"
+#include "platform/services.h"
+#include "platform/twips.h"
 #include "shell/printing/board_printing.h"
 #include "shell/printing/printer_summary.h"
 

@@ -3,10 +3,10 @@
 #include "board/board_window.h"
 #include "core/game_state.h"
 #include "shell/fonts/board_fonts.h"
-#include "shell/platform/dialogs.h"
-#include "shell/platform/fast_times_defaults.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
+#include "platform/dialogs.h"
+#include "platform/fast_times_defaults.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
 #include "shell/startup/warranty.h"
 
 namespace {

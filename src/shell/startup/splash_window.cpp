@@ -1,12 +1,12 @@
 #include "shell/startup/splash_window.h"
 
 #include "core/game_state.h"
-#include "shell/platform/design_font.h"
-#include "shell/platform/media_control.h"
-#include "shell/platform/services.h"
-#include "shell/platform/settings_store.h"
-#include "shell/platform/twips.h"
-#include "shell/platform/widget_colours.h"
+#include "platform/design_font.h"
+#include "platform/media_control.h"
+#include "platform/services.h"
+#include "platform/settings_store.h"
+#include "platform/twips.h"
+#include "platform/widget_colours.h"
 #include "shell/startup/title_artwork.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "shell/startup/title_artwork.h"
 
-#include "shell/artwork/tile_banner.h"
+#include "platform/artwork/tile_banner.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
-#include "shell/progress/creating_puzzle_window.h"
+#include "platform/progress/creating_puzzle_window.h"
 
 #include "core/generator.h"
 #include "core/random_source.h"
-#include "shell/platform/twips.h"
-#include "shell/progress/creating_puzzle_ui.h"
+#include "platform/twips.h"
+#include "platform/progress/creating_puzzle_ui.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "shell/sound/qt_media_control.h"
+#include "platform/sound/qt_media_control.h"
 
 #include "test_wave.h"
 

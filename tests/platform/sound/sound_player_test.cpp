@@ -1,4 +1,4 @@
-#include "shell/sound/sound_player.h"
+#include "platform/sound/sound_player.h"
 
 #include "core/game_state.h"
 #include "support/recording_media.h"

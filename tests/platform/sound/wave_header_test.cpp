@@ -1,4 +1,4 @@
-#include "shell/sound/wave_header.h"
+#include "platform/sound/wave_header.h"
 
 #include "test_wave.h"
 

@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
 #include "shell/main/status_strip.h"
-#include "shell/progress/creating_puzzle_window.h"
+#include "platform/progress/creating_puzzle_window.h"
 
 #include <QAction>
 #include <QTimer>

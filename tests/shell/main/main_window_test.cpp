@@ -6,7 +6,7 @@
 #include "records/statistics_window.h"
 #include "shell/main/about_window.h"
 #include "shell/main/status_strip.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 #include "shell/startup/warranty.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "shell/printing/board_printing.h"
 #include "board/board_window.h"
-#include "shell/platform/twips.h"
+#include "platform/twips.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "shell/startup/setup_qrw.h"
 #include "board/board_window.h"
-#include "shell/platform/fast_times_defaults.h"
+#include "platform/fast_times_defaults.h"
 #include "shell/startup/recording_settings.h"
 #include "shell/startup/warranty.h"
 #include "support/test_env.h"
