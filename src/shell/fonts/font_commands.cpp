@@ -1,12 +1,12 @@
 #include "shell/fonts/font_commands.h"
 
 #include "board/board_window.h"
-#include "shell/fonts/cp_stat_progress.h"
-#include "shell/fonts/font_progress.h"
 #include "platform/design_font.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "shell/fonts/cp_stat_progress.h"
+#include "shell/fonts/font_progress.h"
 
 #include <QCoreApplication>
 
@@ -26,8 +26,12 @@ void FontCommands::chooseWordFont() {
 }
 
 void FontCommands::chooseFont(FontTarget target) {
-    // On cancel the dialog hands back the font it was given, and the update runs with it.
-    const FontChoice choice = services_.dialogs.chooseFont(elementFont(board_, target, 1));
+    // The strikeout of a word-list entry records a found word, not a choice the player made:
+    // the dialog must not offer it. On cancel the dialog hands back the font it was given, and
+    // the update runs with it.
+    QFont current = elementFont(board_, target, 1);
+    current.setStrikeOut(false);
+    const FontChoice choice = services_.dialogs.chooseFont(current);
 
     progress_->begin(QStringLiteral("Updating fonts"), elementCount(target));
     QCoreApplication::processEvents();  // lets the progress window paint before the loop
