@@ -3,6 +3,7 @@
 #include "board/board_model.h"
 #include "platform/twips.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -35,6 +36,11 @@ QFont onBoard(const QFont& font) {
 
 QRectF pixels(const QRectF& r) {
     return twips::rectF(r.x(), r.y(), r.width(), r.height());
+}
+
+// Text centred in a box, or, when it is wider than the box, its start with an ellipsis.
+void drawFitted(QPainter& p, const QRectF& box, const QString& text) {
+    p.drawText(box, Qt::AlignCenter, fittedText(text, p.font(), box.width()));
 }
 
 void drawBackdrop(QPainter& p) {
@@ -90,9 +96,9 @@ void drawTitle(QPainter& p, const QString& title) {
     p.fillRect(QRectF(band.left(), band.top(), band.width(), 1), QColor(235, 235, 245));
     p.setFont(onBoard(titleFont()));
     p.setPen(QColor(0, 0, 0));
-    p.drawText(shadow, Qt::AlignCenter, title);
+    drawFitted(p, shadow, title);
     p.setPen(QColor(255, 255, 255));
-    p.drawText(band, Qt::AlignCenter, title);
+    drawFitted(p, band, title);
 }
 
 void drawLetters(QPainter& p, const BoardModel& model) {
@@ -127,7 +133,7 @@ void drawWordList(QPainter& p, const BoardModel& model) {
         if (entry.caption.isEmpty()) continue;
         p.setFont(onBoard(entry.font));
         p.setPen(entry.color);
-        p.drawText(pixels(entryRect(i)), Qt::AlignCenter, entry.caption);
+        drawFitted(p, pixels(entryRect(i)), entry.caption);
     }
 }
 
@@ -164,16 +170,36 @@ void drawStrikeLines(QPainter& p, const BoardModel& model) {
         const QColor colour = rasterOps ? kLineColour : translucentStandIn(line.mode);
         p.setCompositionMode(rasterOps ? rasterOp(line.mode)
                                        : QPainter::CompositionMode_SourceOver);
-        // Round ends, as a marker pen leaves them: the end letters are covered too, and a fresh
-        // selection shows as a dot on its anchor.
+        const QPointF from = twips::point(line.p1.x(), line.p1.y());
+        const QPointF to = twips::point(line.p2.x(), line.p2.y());
+        if (from == to) {
+            // A fresh selection has no length yet, and a zero-length line is not drawn: its
+            // anchor shows as the dot a marker pen leaves.
+            p.setPen(Qt::NoPen);
+            p.setBrush(colour);
+            p.drawEllipse(from, kLineWidthPixels / 2.0, kLineWidthPixels / 2.0);
+            p.setBrush(Qt::NoBrush);
+            continue;
+        }
+        // Round ends, as a marker pen leaves them: the end letters are covered too.
         p.setPen(QPen(colour, kLineWidthPixels, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(twips::point(line.p1.x(), line.p1.y()), twips::point(line.p2.x(), line.p2.y()));
+        p.drawLine(from, to);
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 }  // namespace
 
-void paintBoardModel(QPainter& painter, const BoardModel& model) {
+QString fittedText(const QString& text, const QFont& font, double width) {
+    // No visible character is narrower than a pixel, so only this much of the text can show;
+    // measuring no more keeps the cost of a very long text that of a short one.
+    QString head = text.left(static_cast<qsizetype>(std::max(0.0, width)) + 1);
+    if (!head.isEmpty() && head.back().isHighSurrogate()) head.chop(1);
+    const QFontMetricsF metrics(font);
+    if (head.size() == text.size() && metrics.horizontalAdvance(text) <= width) return text;
+    return metrics.elidedText(head + QChar(0x2026), Qt::ElideRight, width);
+}
+
+void paintStaticBoard(QPainter& painter, const BoardModel& model) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -182,6 +208,16 @@ void paintBoardModel(QPainter& painter, const BoardModel& model) {
     drawGridPaper(painter);
     drawLetters(painter, model);
     drawWordList(painter, model);
+    painter.restore();
+}
+
+void paintStrikeLines(QPainter& painter, const BoardModel& model) {
+    painter.save();
     drawStrikeLines(painter, model);
     painter.restore();
+}
+
+void paintBoardModel(QPainter& painter, const BoardModel& model) {
+    paintStaticBoard(painter, model);
+    paintStrikeLines(painter, model);
 }

@@ -27,7 +27,7 @@ QByteArray fileBytes(const QString& path) {
 }
 
 // The word list shows each question in a fixed-width entry at a small font; anything longer is
-// clipped at both ends, so a longer clue would lose its meaning on screen.
+// cut short with an ellipsis, so a longer clue would lose its meaning on screen.
 constexpr int kLongestQuestion = 34;
 
 bool isEditorWord(const QString& word) {

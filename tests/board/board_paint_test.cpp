@@ -7,7 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QTextItem>
+
+#include <QRegularExpression>
 
 #include <functional>
 
@@ -69,7 +73,95 @@ Check underLine(DrawMode mode, const std::function<int(int, int)>& op) {
     }
     return check;
 }
+// A paint device that keeps the texts a painter hands to its engine and draws nothing.
+class TextRecorder : public QPaintDevice {
+  public:
+    QStringList texts;
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+                return 782;
+            case PdmHeight:
+                return 505;
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return 96;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return static_cast<int>(devicePixelRatioFScale());
+            case PdmDepth:
+                return 32;
+            default:
+                return 1000;
+        }
+    }
+
+  private:
+    struct Engine : QPaintEngine {
+        explicit Engine(QStringList& out) : texts(out) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
+        Type type() const override { return User; }
+        QStringList& texts;
+    };
+    mutable Engine engine_{texts};
+};
+
+QStringList textsPainted(const BoardModel& model) {
+    TextRecorder device;
+    QPainter painter(&device);
+    paintBoardModel(painter, model);
+    painter.end();
+    return device.texts;
+}
 }  // namespace
+
+TEST(BoardPainting, AVeryLongQuestionShowsItsStartAndCostsNoMoreThanAShortOne) {
+    BoardModel model;
+    model.entries[1].font = defaultEntryFont();
+    model.entries[1].font.setPointSizeF(8);
+    model.entries[2] = model.entries[1];
+    model.entries[1].caption = QStringLiteral("Which bird");  // fits
+    model.entries[2].caption = QStringLiteral("Which bird lays ") + QString(100000, QChar('x'));
+    model.title = QStringLiteral("Birds ") + QString(100000, QChar('y'));
+    const QString texts = textsPainted(model).join(QChar('|'));
+    EXPECT_LT(texts.size(), 1000);
+    EXPECT_TRUE(texts.contains(QStringLiteral("|Which bird|"))) << texts.toStdString();
+    EXPECT_TRUE(texts.contains(QRegularExpression(QStringLiteral("\\|Which bird lays x+\u2026"))));
+    EXPECT_TRUE(texts.startsWith(QStringLiteral("Birds y"))) << texts.left(40).toStdString();
+}
+
+TEST(BoardPainting, AFreshSelectionShowsItsAnchorAtOnce) {
+    BoardModel model = rowUnderLine(DrawMode::MaskPen);
+    model.lines[1].p2 = model.lines[1].p1;
+    const QImage plain = paint(model);
+    model.lines[1].visible = true;
+    const QImage dot = paint(model);
+    const QPoint anchor = twips::point(model.lines[1].p1.x(), model.lines[1].p1.y()).toPoint();
+    int changed = 0;
+    for (int dy = -12; dy <= 12; ++dy) {
+        for (int dx = -12; dx <= 12; ++dx) {
+            const QPoint at = anchor + QPoint(dx, dy);
+            if (plain.pixel(at) != dot.pixel(at)) ++changed;
+        }
+    }
+    // A round dot of the line's 20-pixel width: about 314 pixels, all within 11 of the anchor.
+    EXPECT_GT(changed, 250);
+    EXPECT_LT(changed, 380);
+    EXPECT_EQ(dot.pixel(anchor + QPoint(3, 3)),
+              perChannel(plain.pixel(anchor + QPoint(3, 3)), [](int s, int p) { return s & p; }));
+}
 
 TEST(BoardPainting, MaskPenTintsLettersLikeAHighlighter) {
     const Check check = underLine(DrawMode::MaskPen, [](int s, int p) { return s & p; });
