@@ -12,10 +12,12 @@
 namespace {
 
 constexpr int kMaxWords = GameState::kMaxWords;
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
-// Reads a theme file line by line through a small buffer, so a huge or hostile file costs no
-// more memory than the lines a reader keeps. A line ends at CR LF or at a lone CR; a lone LF
-// belongs to the line, and the last line may end at the end of the file.
+// Reads theme lines from a file through a small buffer, so a huge or hostile file costs no
+// more memory than the lines a reader keeps, or straight from bytes in memory. A line ends at
+// CR LF or at a lone CR; a lone LF belongs to the line, and the last line may end at the end of
+// the file. A UTF-8 byte-order mark some editors put in front of the first line is skipped.
 class LineReader {
   public:
     explicit LineReader(const QString& path) : file_(path) {
@@ -23,6 +25,10 @@ class LineReader {
         if (QFileInfo(path).isFile())
             open_ = file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
+    explicit LineReader(QByteArrayView bytes)
+        : open_(true),
+          fromFile_(false),
+          buffer_(QByteArray::fromRawData(bytes.data(), bytes.size())) {}
 
     bool isOpen() const { return open_; }
     bool failed() const { return failed_; }
@@ -30,6 +36,7 @@ class LineReader {
     // The next line without its end, or nothing at the end of the file. With keep false the
     // line is passed over and an empty array stands for it.
     std::optional<QByteArray> next(bool keep = true) {
+        if (atStart_) skipByteOrderMark();
         if (!hasData()) return std::nullopt;
         QByteArray line;
         for (;;) {
@@ -41,7 +48,7 @@ class LineReader {
             pos_ += length;
             if (cr) {
                 ++pos_;
-                if (hasData() && buffer_[pos_] == '\n') ++pos_;
+                if (hasData() && buffer_.at(pos_) == '\n') ++pos_;
                 return line;
             }
             if (!hasData()) return line;
@@ -54,7 +61,7 @@ class LineReader {
     bool hasData() { return pos_ < buffer_.size() || refill(); }
 
     bool refill() {
-        if (!open_ || failed_) return false;
+        if (!open_ || failed_ || !fromFile_) return false;
         buffer_.resize(kChunk);
         const qint64 got = file_.read(buffer_.data(), kChunk);
         failed_ = got < 0;
@@ -63,9 +70,17 @@ class LineReader {
         return !buffer_.isEmpty();
     }
 
+    // The first chunk of a regular file holds all three bytes of a mark that is there.
+    void skipByteOrderMark() {
+        atStart_ = false;
+        if (hasData() && QByteArrayView(buffer_).sliced(pos_).startsWith(kByteOrderMark)) pos_ += 3;
+    }
+
     QFile file_;
     bool open_ = false;
+    bool fromFile_ = true;
     bool failed_ = false;
+    bool atStart_ = true;
     QByteArray buffer_;
     qsizetype pos_ = 0;
 };
@@ -82,13 +97,24 @@ std::optional<int> headerCount(const QByteArray& header) {
     return value;
 }
 
-// First slot among 1..count still holding no text.
-std::optional<int> firstEmptySlot(const std::array<QString, kMaxWords + 1>& entries, int count) {
-    for (int i = 1; i <= count; ++i) {
-        if (entries[i].isEmpty()) return i;
+// The first slot among 1..count still holding no text. Only that slot is ever filled and a
+// filled slot stays filled, so the search resumes where it last stopped.
+class FirstEmptySlot {
+  public:
+    FirstEmptySlot(const std::array<QString, kMaxWords + 1>& entries, int count)
+        : entries_(entries), count_(count) {}
+
+    std::optional<int> operator()() {
+        while (next_ <= count_ && !entries_[next_].isEmpty()) ++next_;
+        if (next_ > count_) return std::nullopt;
+        return next_;
     }
-    return std::nullopt;
-}
+
+  private:
+    const std::array<QString, kMaxWords + 1>& entries_;
+    int count_;
+    int next_ = 1;
+};
 
 // One character at a time, so a word keeps its length.
 QString upperCased(QString text) {
@@ -96,10 +122,7 @@ QString upperCased(QString text) {
     return text;
 }
 
-}  // namespace
-
-std::optional<ThemeHeader> readThemeHeader(const QString& path) {
-    LineReader reader(path);
+std::optional<ThemeHeader> headerFrom(LineReader& reader) {
     if (!reader.isOpen()) return std::nullopt;
     const auto title = reader.next();
     if (!title) return std::nullopt;
@@ -116,8 +139,7 @@ std::optional<ThemeHeader> readThemeHeader(const QString& path) {
     return result;
 }
 
-std::optional<ThemeContents> readTheme(const QString& path) {
-    LineReader reader(path);
+std::optional<ThemeContents> themeFrom(LineReader& reader) {
     if (!reader.isOpen()) return std::nullopt;
     // The title and author shown for the game come from the header reader.
     if (!reader.next(false) || !reader.next(false)) return std::nullopt;
@@ -130,7 +152,8 @@ std::optional<ThemeContents> readTheme(const QString& path) {
     theme.wordCount = *count;
     theme.hasQuestions = !header->endsWith('W');
     // Once every slot holds a word, all further lines would be discarded unread.
-    while (const auto slot = firstEmptySlot(theme.words, theme.wordCount)) {
+    FirstEmptySlot firstEmptyWord(theme.words, theme.wordCount);
+    while (const auto slot = firstEmptyWord()) {
         const auto word = reader.next();
         if (!word) break;
         theme.words[*slot] = upperCased(decodeCp1252(*word));
@@ -144,8 +167,7 @@ std::optional<ThemeContents> readTheme(const QString& path) {
     return theme;
 }
 
-std::optional<EditorTheme> loadThemeForEditor(const QString& path) {
-    LineReader reader(path);
+std::optional<EditorTheme> editorThemeFrom(LineReader& reader) {
     if (!reader.isOpen()) return std::nullopt;
     const auto title = reader.next();
     const auto author = title ? reader.next() : std::nullopt;
@@ -159,8 +181,10 @@ std::optional<EditorTheme> loadThemeForEditor(const QString& path) {
     theme.author = decodeCp1252(author->mid(1));
     theme.wordCount = *count;
     theme.questionsOn = header->endsWith('Q');
+    FirstEmptySlot firstEmptyWord(theme.words, theme.wordCount);
+    FirstEmptySlot firstEmptyQuestion(theme.questions, theme.wordCount);
     for (;;) {
-        const auto wordSlot = firstEmptySlot(theme.words, theme.wordCount);
+        const auto wordSlot = firstEmptyWord();
         // Without questions, lines past the last free box would be dropped unread. With
         // questions every pair is read to the end, as a file cut inside a pair is invalid.
         if (!wordSlot && !theme.questionsOn) break;
@@ -168,7 +192,7 @@ std::optional<EditorTheme> loadThemeForEditor(const QString& path) {
         if (!word) break;
         if (wordSlot) theme.words[*wordSlot] = decodeCp1252(*word);
         if (theme.questionsOn) {
-            const auto questionSlot = firstEmptySlot(theme.questions, theme.wordCount);
+            const auto questionSlot = firstEmptyQuestion();
             const auto question = reader.next(questionSlot.has_value());
             if (!question) return std::nullopt;
             if (questionSlot) theme.questions[*questionSlot] = decodeCp1252(*question);
@@ -178,10 +202,39 @@ std::optional<EditorTheme> loadThemeForEditor(const QString& path) {
     return theme;
 }
 
-bool writeTheme(const QString& path, const ThemeToWrite& theme) {
+}  // namespace
+
+std::optional<ThemeHeader> readThemeHeader(const QString& path) {
+    LineReader reader(path);
+    return headerFrom(reader);
+}
+std::optional<ThemeHeader> parseThemeHeader(QByteArrayView bytes) {
+    LineReader reader(bytes);
+    return headerFrom(reader);
+}
+
+std::optional<ThemeContents> readTheme(const QString& path) {
+    LineReader reader(path);
+    return themeFrom(reader);
+}
+std::optional<ThemeContents> parseTheme(QByteArrayView bytes) {
+    LineReader reader(bytes);
+    return themeFrom(reader);
+}
+
+std::optional<EditorTheme> loadThemeForEditor(const QString& path) {
+    LineReader reader(path);
+    return editorThemeFrom(reader);
+}
+std::optional<EditorTheme> parseThemeForEditor(QByteArrayView bytes) {
+    LineReader reader(bytes);
+    return editorThemeFrom(reader);
+}
+
+std::optional<QByteArray> encodeTheme(const ThemeToWrite& theme) {
     const auto count = static_cast<int>(theme.words.size());
-    if (count > kMaxWords) return false;
-    if (theme.withQuestions && theme.questions.size() < theme.words.size()) return false;
+    if (count > kMaxWords) return std::nullopt;
+    if (theme.withQuestions && theme.questions.size() < theme.words.size()) return std::nullopt;
 
     QStringList lines{theme.title, QLatin1Char('!') + theme.author,
                       QStringLiteral("#%1%2")
@@ -193,11 +246,21 @@ bool writeTheme(const QString& path, const ThemeToWrite& theme) {
     }
     // A line break inside a line would shift every following line of the file.
     for (const QString& line : lines) {
-        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) return false;
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n')))
+            return std::nullopt;
     }
 
     QByteArray bytes;
     for (const QString& line : lines) bytes += encodeCp1252(line) + "\r\n";
+    // A title starting with the characters of a byte-order mark would lose them on reading.
+    if (bytes.startsWith(kByteOrderMark)) return std::nullopt;
+    return bytes;
+}
+
+bool writeTheme(const QString& path, const ThemeToWrite& theme) {
+    const auto encoded = encodeTheme(theme);
+    if (!encoded) return false;
+    const QByteArray& bytes = *encoded;
     // QSaveFile's commit does not notice a short write (a full disk, a size limit), so the
     // write and the flush are checked here; leaving without commit discards the new file.
     QSaveFile file(path);

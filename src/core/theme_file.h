@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <array>
@@ -8,7 +10,8 @@
 
 // Theme files: title line, "!" + author line, header "#NN" + "W"/"WQ", then the word lines
 // (each followed by its question line when the theme has questions). Lines end in CR LF;
-// readers also accept a lone CR. Text is Windows-1252.
+// readers also accept a lone CR. Text is Windows-1252; a UTF-8 byte-order mark before the title
+// is skipped.
 
 // What the new-game dialog shows: title, author, the two count characters, question flag.
 struct ThemeHeader {
@@ -19,6 +22,8 @@ struct ThemeHeader {
 };
 // Fails on a missing/unreadable file, fewer than three lines or an author line with no character.
 std::optional<ThemeHeader> readThemeHeader(const QString& path);
+// Each reader also takes the file's bytes already in memory and reads them the same way.
+std::optional<ThemeHeader> parseThemeHeader(QByteArrayView bytes);
 
 // The whole theme as the generator reads it: words upper-cased into slots 1..wordCount.
 struct ThemeContents {
@@ -28,6 +33,7 @@ struct ThemeContents {
     std::array<QString, 21> questions{};
 };
 std::optional<ThemeContents> readTheme(const QString& path);
+std::optional<ThemeContents> parseTheme(QByteArrayView bytes);
 
 // The theme as the editor loads it: words and questions in the stored case.
 struct EditorTheme {
@@ -39,6 +45,7 @@ struct EditorTheme {
     std::array<QString, 21> questions{};
 };
 std::optional<EditorTheme> loadThemeForEditor(const QString& path);
+std::optional<EditorTheme> parseThemeForEditor(QByteArrayView bytes);
 
 struct ThemeToWrite {
     QString title;
@@ -47,5 +54,8 @@ struct ThemeToWrite {
     std::vector<QString> words;
     std::vector<QString> questions;  // used when withQuestions
 };
+// The file's bytes; nothing when the count is above 20, questions are missing or a line holds a
+// line break.
+std::optional<QByteArray> encodeTheme(const ThemeToWrite& theme);
 // Writes atomically: the old file is replaced only once the new one is complete.
 bool writeTheme(const QString& path, const ThemeToWrite& theme);

@@ -336,7 +336,31 @@ TEST_F(ThemeFileTest, WriterRefusesWhatWouldBreakTheLayout) {
     EXPECT_FALSE(writeTheme(path, broken));
     EXPECT_EQ(contents(path), "old");
 
+    // Its first three characters would read back as a byte-order mark and vanish.
+    broken = theme;
+    broken.title = QStringLiteral("\u00EF\u00BB\u00BFTitle");
+    EXPECT_FALSE(writeTheme(path, broken));
+    EXPECT_EQ(contents(path), "old");
+
     EXPECT_FALSE(writeTheme(dir.filePath("no/such/folder.qrw"), theme));
+}
+
+TEST_F(ThemeFileTest, ByteOrderMarkIsSkippedFromFilesAndMemory) {
+    const QByteArray marked = "\xEF\xBB\xBF" + twelveWordTheme("#12WQ", true);
+    const QString path = write(marked);
+    EXPECT_EQ(readThemeHeader(path)->title, "Fruit");
+    EXPECT_EQ(parseThemeHeader(marked)->title, "Fruit");
+    EXPECT_EQ(readTheme(path)->questions[12], "About QUINCE");
+    EXPECT_EQ(parseTheme(marked)->words[12], "QUINCE");
+    EXPECT_EQ(loadThemeForEditor(path)->title, "Fruit");
+    EXPECT_EQ(parseThemeForEditor(marked)->questions[1], "About APPLE");
+
+    // Only one mark, and only at the very start.
+    EXPECT_EQ(parseThemeHeader("\xEF\xBB\xBF\xEF\xBB\xBFT\r\n!A\r\n#01W\r\n")->title,
+              QStringLiteral("\u00EF\u00BB\u00BFT"));
+    EXPECT_EQ(parseThemeHeader("T\r\n!\xEF\xBB\xBF\r\n#01W\r\n")->author,
+              QStringLiteral("\u00EF\u00BB\u00BF"));
+    EXPECT_FALSE(parseThemeHeader("\xEF\xBB\xBF"));
 }
 
 TEST_F(ThemeFileTest, FailedSaveLeavesTheOldFileIntact) {
