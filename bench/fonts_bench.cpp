@@ -1,13 +1,13 @@
 // Applying a font to the 360 grid cells, as Options > Fonts and start-up do. Goal: < 20 ms.
 #include "board/board_window.h"
 #include "core/game_state.h"
-#include "shell/fonts/board_fonts.h"
 #include "platform/media_control.h"
 #include "platform/qt_dialogs.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/shell_opener.h"
 #include "platform/sound/sound_player.h"
+#include "shell/fonts/board_fonts.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -42,7 +42,7 @@ struct BenchBoard {
     SilentMedia media;
     SoundPlayer sound{state, media, dir.path()};
     DesktopShellOpener shell;
-    Services services{state, dialogs, settings, sound, shell, dir.path()};
+    Services services{state, dialogs, settings, sound, shell, dir.path(), dir.path()};
     BoardWindow board{services};
 };
 

@@ -154,12 +154,6 @@ bool PlacementGrid::fits(const QString& word, int start, int step, int crossingC
 
 }  // namespace generator
 
-QString themeFilePath(const QString& programFolder, const QString& puzzleFile) {
-    QString relative = puzzleFile;
-    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return programFolder + QLatin1Char('/') + relative;
-}
-
 namespace {
 
 using generator::PlacementGrid;

@@ -125,9 +125,6 @@ struct GeneratedPuzzle {
     std::array<generator::Placement, GameState::kMaxWords + 1> placements;  // per word slot
 };
 
-// Path of the theme named by puzzleFile ("data\" + file name) inside the program folder.
-QString themeFilePath(const QString& programFolder, const QString& puzzleFile);
-
 // Reads the theme, sorts its words, hides them in the grid at state.level and fills the rest
 // with random letters. Writes puzzleRevealed, wordCount, wordList, questionList (themes with
 // questions only), wordCells, cellUsed and attemptCount. On failure (unreadable theme, the wait

@@ -13,8 +13,10 @@ namespace {
 // theme is never replaced without asking.
 QString chooseTarget(Services& services) {
     for (;;) {
+        // The shipped folder is read-only once installed: new themes go to the player's own.
+        services.themeFolders().makeUserFolder();
         const QString chosen =
-            services.dialogs.saveFile(services.dataFolder(), QStringLiteral(".qrw"));
+            services.dialogs.saveFile(services.userThemeFolder, QStringLiteral(".qrw"));
         if (chosen.isEmpty()) return {};
         const QString path = withThemeExtension(chosen);
         if (!QFileInfo::exists(path)) return path;
@@ -46,7 +48,11 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
 }
 
 std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {
-    const QString path = services.dialogs.openFile(services.dataFolder(), QStringLiteral("Qrw"));
+    const ThemeFolders folders = services.themeFolders();
+    // Other files are browsed from the player's folder once there is one.
+    const QString browseFrom = QFileInfo(folders.user).isDir() ? folders.user : folders.shipped;
+    const QString path =
+        services.dialogs.openFile(folders.listPaths(), browseFrom, QStringLiteral("Qrw"));
     if (path.isEmpty()) return std::nullopt;
     auto theme = loadThemeForEditor(path);
     if (!theme) {

@@ -2,7 +2,6 @@
 
 #include "core/game_state.h"
 #include "core/theme_file.h"
-#include "newgame/theme_list.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/sound/sound_player.h"
@@ -42,7 +41,7 @@ void NewGameForm::load() {
     // then stands.
     clickLevel(level >= 1 && level <= 4 ? level : 2);
 
-    files_ = listThemeFiles(services_.dataFolder());
+    files_ = services_.themeFolders().list();
     if (!files_.isEmpty()) pickTheme(0);
 }
 
@@ -56,7 +55,7 @@ QString NewGameForm::frameCaption() const {
 
 bool NewGameForm::readSelectedHeader() {
     const std::optional<ThemeHeader> header =
-        readThemeHeader(services_.dataFolder() + '/' + files_[selected_]);
+        readThemeHeader(services_.themeFolders().resolve(storedThemePath(files_[selected_])));
     if (!header) return false;
     gameTitle_ = header->title;
     services_.state.puzzleAuthor = header->author;

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 class QWidget;
@@ -24,8 +25,11 @@ class Dialogs {
                               MsgIcon icon) = 0;
     // Returns the typed text; empty text when cancelled.
     virtual QString input(const QString& prompt, const QString& title) = 0;
-    // Return the chosen path, or empty text when cancelled.
-    virtual QString openFile(const QString& initialDir, const QString& defaultSuffix) = 0;
+    // Return the chosen path, or empty text when cancelled. The open dialog offers the `listed`
+    // theme files (full paths) of every theme folder together, and any other file from
+    // `initialDir`.
+    virtual QString openFile(const QStringList& listed, const QString& initialDir,
+                             const QString& defaultSuffix) = 0;
     virtual QString saveFile(const QString& initialDir, const QString& defaultSuffix) = 0;
     virtual FontChoice chooseFont(const QFont& initial) = 0;
     // The platform's printer set-up; failures and cancelling leave the printer as it was.

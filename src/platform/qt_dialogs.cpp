@@ -1,5 +1,7 @@
 #include "platform/qt_dialogs.h"
 
+#include "platform/theme_open_dialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -25,8 +27,6 @@ QMessageBox::Icon toQtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-const QString kThemeFilter = QStringLiteral("Quarrow puzzles (*.qrw *.QRW *.Qrw);;All files (*)");
-
 }  // namespace
 
 QWidget* QtDialogs::parentWidget() const {
@@ -51,17 +51,14 @@ QString QtDialogs::input(const QString& prompt, const QString& title) {
     return ok ? text : QString();
 }
 
-QString QtDialogs::openFile(const QString& initialDir, const QString& defaultSuffix) {
-    QFileDialog dialog(parentWidget(), QString(), initialDir, kThemeFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
-    return dialog.selectedFiles().constFirst();
+QString QtDialogs::openFile(const QStringList& listed, const QString& initialDir,
+                            const QString& defaultSuffix) {
+    ThemeOpenDialog dialog(listed, initialDir, defaultSuffix, parentWidget());
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenPath() : QString();
 }
 
 QString QtDialogs::saveFile(const QString& initialDir, const QString& defaultSuffix) {
-    QFileDialog dialog(parentWidget(), QString(), initialDir, kThemeFilter);
+    QFileDialog dialog(parentWidget(), QString(), initialDir, kThemeFileFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The caller asks about overwriting itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);

@@ -8,7 +8,8 @@ class QtDialogs : public Dialogs {
     MsgAnswer message(const QString& text, const QString& title, MsgButtons buttons,
                       MsgIcon icon) override;
     QString input(const QString& prompt, const QString& title) override;
-    QString openFile(const QString& initialDir, const QString& defaultSuffix) override;
+    QString openFile(const QStringList& listed, const QString& initialDir,
+                     const QString& defaultSuffix) override;
     QString saveFile(const QString& initialDir, const QString& defaultSuffix) override;
     FontChoice chooseFont(const QFont& initial) override;
     void printerSetup(QPrinter& printer) override;

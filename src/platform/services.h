@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/theme_folders.h"
+
 #include <QString>
 
 struct GameState;
@@ -15,9 +17,12 @@ struct Services {
     SettingsStore& settings;
     SoundPlayer& sound;  // the board's media control MM1 with the effect/tune patterns
     ShellOpener& shell;
-    QString programFolder;  // holds data/, sfx/ and ReadMe.htm
+    QString programFolder;    // holds data/, sfx/ and ReadMe.htm; read-only once installed
+    QString userThemeFolder;  // the player's own themes, created when the first one is saved
 
+    // The shipped themes.
     QString dataFolder() const { return programFolder + QStringLiteral("/data"); }
+    ThemeFolders themeFolders() const { return {dataFolder(), userThemeFolder}; }
     QString sfxPath(const QString& file) const {
         return programFolder + QStringLiteral("/sfx/") + file;
     }

@@ -465,8 +465,3 @@ TEST_F(GeneratorTest, LowerCaseWordsArePlayedInUpperCaseAndCountWithALeadingZero
     EXPECT_EQ(state.wordList[3], "KIWI");
     expectValidPuzzle(state, *puzzle);
 }
-
-TEST(ThemeFilePathTest, BackslashOfThePuzzleFileBecomesAPathSeparator) {
-    EXPECT_EQ(themeFilePath(QStringLiteral("/opt/quarrow"), QStringLiteral("data\\fruit.qrw")),
-              QStringLiteral("/opt/quarrow/data/fruit.qrw"));
-}

@@ -36,6 +36,8 @@ TEST_F(EditorFiles, WritesTheWordsBeforeTheFirstGapWithAnonymousAuthor) {
     entries.words[14] = QStringLiteral("dropped");
     env.dialogs.answerFile(dataPath("fruit"));
 
+    // The player's folder does not exist before the first save; the save dialog opens in it.
+    ASSERT_FALSE(QDir(env.services.userThemeFolder).exists());
     EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Saved);
 
     EXPECT_EQ(env.state.editorWordCount, 12);
@@ -45,7 +47,8 @@ TEST_F(EditorFiles, WritesTheWordsBeforeTheFirstGapWithAnonymousAuthor) {
               "grape\r\nlemon\r\nmango\r\nolive\r\npear\r\nquince\r\nraisin\r\n");
     const auto& save = env.dialogs.shown().front();
     EXPECT_EQ(save.kind, Kind::SaveFile);
-    EXPECT_EQ(save.initialDir, env.services.dataFolder());
+    EXPECT_EQ(save.initialDir, env.services.userThemeFolder);
+    EXPECT_TRUE(QDir(env.services.userThemeFolder).exists());
     EXPECT_EQ(save.defaultSuffix, ".qrw");
     const auto& done = env.dialogs.last();
     EXPECT_EQ(done.text, "QRW puzzle successfully created!");
@@ -140,6 +143,19 @@ TEST_F(EditorFiles, LoaderReportsInvalidFilesAndFillsTheCount) {
     EXPECT_EQ(env.dialogs.last().kind, Kind::OpenFile);
     EXPECT_EQ(env.dialogs.last().initialDir, env.services.dataFolder());
     EXPECT_EQ(env.dialogs.last().defaultSuffix, "Qrw");
+
+    // Both folders are offered together; other files are browsed from the player's folder.
+    env.writeFile("data/fruit.qrw", "shipped");
+    env.writeFile("data/birds.qrw", "shipped");
+    env.services.themeFolders().makeUserFolder();
+    QFile own(env.services.userThemeFolder + "/fruit.qrw");
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.close();
+    env.dialogs.clear();
+    editor::pickPuzzleToEdit(env.services);
+    EXPECT_EQ(env.dialogs.listedThemes(),
+              QStringList({dataPath("birds.qrw"), env.services.userThemeFolder + "/fruit.qrw"}));
+    EXPECT_EQ(env.dialogs.last().initialDir, env.services.userThemeFolder);
 
     env.dialogs.clear();
     env.writeFile("data/bad.qrw", "Title\r\n!Me\r\n12W\r\napple\r\n");

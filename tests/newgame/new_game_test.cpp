@@ -1,10 +1,11 @@
 #include "core/game_state.h"
 #include "newgame/new_game_form.h"
 #include "newgame/new_puzzle_dialog.h"
-#include "newgame/theme_list.h"
 #include "support/test_env.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -246,7 +247,8 @@ TEST_F(NewGameTest, StartGameRecordsTheChoicesAndCloses) {
     EXPECT_EQ(env.state.puzzleTitle, "Animals");
     EXPECT_EQ(env.state.puzzleAuthor, "Tester");
     EXPECT_TRUE(env.state.gameInProgress);
-    EXPECT_EQ(themePathFor(env.services), env.services.dataFolder() + "/b_animals.QRW");
+    EXPECT_EQ(env.services.themeFolders().resolve(env.state.puzzleFile),
+              env.services.dataFolder() + "/b_animals.QRW");
     EXPECT_EQ(env.media.log(), QStringList({"Stop", "Close"}));
     EXPECT_EQ(env.state.loopSound, 0);
     EXPECT_TRUE(env.dialogs.shown().empty());
@@ -359,3 +361,22 @@ TEST(NewGameRules, LeadingNumberReadsLikeVal) {
 }
 
 }  // namespace
+
+TEST_F(NewGameTest, PlayersOwnThemesAreListedWithTheShippedOnesAndWinByName) {
+    writeStandardThemes();
+    const QString own = env.services.userThemeFolder;
+    QDir().mkpath(own);
+    QFile mine(own + "/a_fruit.qrw");
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write(theme("My Fruit", "#10W", 10));
+    mine.close();
+
+    NewGameForm form(env.services);
+    form.load();
+    EXPECT_EQ(form.themeFiles(), QStringList({"a_fruit.qrw", "b_animals.QRW", "C_cities.Qrw"}));
+    EXPECT_EQ(form.frameCaption(), "WordSearch Themes (3)");
+    EXPECT_EQ(form.gameTitle(), "My Fruit");
+    ASSERT_TRUE(form.startGame());
+    EXPECT_EQ(env.state.puzzleFile, "data\\a_fruit.qrw");
+    EXPECT_EQ(env.services.themeFolders().resolve(env.state.puzzleFile), own + "/a_fruit.qrw");
+}

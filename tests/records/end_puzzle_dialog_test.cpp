@@ -41,7 +41,7 @@ class EndPuzzle : public ::testing::Test {
 
     TestEnv env;
     MemorySettingsStore store;
-    Services services{env.state, env.dialogs, store, env.sound, env.shell, env.programFolder()};
+    Services services = env.withStore(store);
     std::deque<int> counters;
 };
 

@@ -55,7 +55,9 @@ QString ScriptedDialogs::nextFile() {
     return answer;
 }
 
-QString ScriptedDialogs::openFile(const QString& initialDir, const QString& defaultSuffix) {
+QString ScriptedDialogs::openFile(const QStringList& listed, const QString& initialDir,
+                                  const QString& defaultSuffix) {
+    listed_ = listed;
     record({Shown::Kind::OpenFile,
             {},
             {},

@@ -38,6 +38,8 @@ class ScriptedDialogs : public Dialogs {
     std::vector<Shown> messages() const;
     const Shown& last() const { return shown_.back(); }
     int unexpected() const { return unexpected_; }
+    // The theme files the last open dialog listed.
+    const QStringList& listedThemes() const { return listed_; }
     void clear() {
         shown_.clear();
         unexpected_ = 0;
@@ -46,7 +48,8 @@ class ScriptedDialogs : public Dialogs {
     MsgAnswer message(const QString& text, const QString& title, MsgButtons buttons,
                       MsgIcon icon) override;
     QString input(const QString& prompt, const QString& title) override;
-    QString openFile(const QString& initialDir, const QString& defaultSuffix) override;
+    QString openFile(const QStringList& listed, const QString& initialDir,
+                     const QString& defaultSuffix) override;
     QString saveFile(const QString& initialDir, const QString& defaultSuffix) override;
     FontChoice chooseFont(const QFont& initial) override;
     void printerSetup(QPrinter& printer) override;
@@ -63,4 +66,5 @@ class ScriptedDialogs : public Dialogs {
     std::deque<std::function<void(const Shown&)>> hooks_;
     std::vector<Shown> shown_;
     int unexpected_ = 0;
+    QStringList listed_;
 };

@@ -18,7 +18,13 @@ QString makeProgramFolder(const QTemporaryDir& dir) {
 TestEnv::TestEnv()
     : settings(std::make_unique<IniSettingsStore>(dir.path() + QStringLiteral("/QRW/QRW.ini"))),
       sound(state, media, makeProgramFolder(dir) + QStringLiteral("/sfx")),
-      services{state, dialogs, *settings, sound, shell, dir.path() + QStringLiteral("/program")} {}
+      services{state,
+               dialogs,
+               *settings,
+               sound,
+               shell,
+               dir.path() + QStringLiteral("/program"),
+               dir.path() + QStringLiteral("/home/.local/share/quarrow/data")} {}
 
 void TestEnv::writeFile(const QString& relativePath, const QByteArray& bytes) const {
     const QString path = programFolder() + '/' + relativePath;

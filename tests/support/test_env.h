@@ -28,6 +28,11 @@ struct TestEnv {
     Services services;
 
     QString programFolder() const { return services.programFolder; }
+    // The same services writing into another settings store.
+    Services withStore(SettingsStore& store) {
+        return {
+            state, dialogs, store, sound, shell, services.programFolder, services.userThemeFolder};
+    }
     // Writes a file under the program folder (e.g. "data/fruit.qrw") with the given bytes.
     void writeFile(const QString& relativePath, const QByteArray& bytes) const;
 };

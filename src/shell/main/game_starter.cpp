@@ -3,10 +3,10 @@
 #include "board/board_window.h"
 #include "core/board_preparation.h"
 #include "core/generator.h"
-#include "shell/main/status_strip.h"
-#include "platform/services.h"
 #include "platform/progress/creating_puzzle_ui.h"
 #include "platform/progress/creating_puzzle_window.h"
+#include "platform/services.h"
+#include "shell/main/status_strip.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -37,7 +37,7 @@ bool GameStarter::start() {
     CreatingPuzzleUi ui(
         *progress, services_.dialogs, [this] { layOutWordList(); }, [this] { hideStrikeLines(); });
     const std::optional<GeneratedPuzzle> puzzle =
-        buildPuzzle(state, themeFilePath(services_.programFolder, state.puzzleFile), ui, random_);
+        buildPuzzle(state, services_.themeFolders().resolve(state.puzzleFile), ui, random_);
     progress->close();
     if (!puzzle) {
         state.gameInProgress = false;

@@ -4,10 +4,19 @@
 #include "shell/startup/splash_window.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
+
+namespace {
+// $XDG_DATA_HOME/quarrow/data, normally ~/.local/share/quarrow/data.
+QString userThemeFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/quarrow/data");
+}
+}  // namespace
 
 QuarrowApp::QuarrowApp(const QString& programFolder)
     : sound_(state_, mm1_, programFolder + QStringLiteral("/sfx")),
-      services_{state_, dialogs_, settings_, sound_, shell_, programFolder} {}
+      services_{state_, dialogs_, settings_, sound_, shell_, programFolder, userThemeFolder()} {}
 
 QuarrowApp::~QuarrowApp() = default;
 

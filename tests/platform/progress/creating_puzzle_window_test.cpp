@@ -2,8 +2,8 @@
 
 #include "core/generator.h"
 #include "core/random_source.h"
-#include "platform/twips.h"
 #include "platform/progress/creating_puzzle_ui.h"
+#include "platform/twips.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +77,7 @@ TEST(CreatingPuzzleUiTest, DrivesTheWindowThroughAWholeGeneration) {
     SeededRandom random(4);
 
     const auto puzzle = buildPuzzle(
-        env.state, themeFilePath(env.programFolder(), QStringLiteral("data\\animals.qrw")), ui,
+        env.state, env.services.themeFolders().resolve(QStringLiteral("data\\animals.qrw")), ui,
         random);
     ASSERT_TRUE(puzzle);
     EXPECT_EQ(window.progressMaximum(), 11);

@@ -47,7 +47,7 @@ class FontCommandsTest : public ::testing::Test {
 
     TestEnv env;
     RecordingSettings store;
-    Services services{env.state, env.dialogs, store, env.sound, env.shell, env.programFolder()};
+    Services services = env.withStore(store);
     BoardWindow board{services};
     ProgressLog progress;
 };

@@ -14,9 +14,7 @@ namespace {
 class SetupQrwTest : public ::testing::Test {
   protected:
     // The same services as the environment's, writing into the recording store.
-    Services recordingServices() {
-        return {env.state, env.dialogs, recording, env.sound, env.shell, env.programFolder()};
-    }
+    Services recordingServices() { return env.withStore(recording); }
     QStringList storedKeys() const {
         return QSettings(env.settings->fileName(), QSettings::IniFormat).allKeys();
     }
