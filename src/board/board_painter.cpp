@@ -1,9 +1,9 @@
 #include "board/board_painter.h"
 
 #include "board/board_model.h"
+#include "platform/plain_text.h"
 #include "platform/twips.h"
 
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -40,7 +40,7 @@ QRectF pixels(const QRectF& r) {
 
 // Text centred in a box, or, when it is wider than the box, its start with an ellipsis.
 void drawFitted(QPainter& p, const QRectF& box, const QString& text) {
-    p.drawText(box, Qt::AlignCenter, fittedText(text, p.font(), box.width()));
+    p.drawText(box, Qt::AlignCenter, plain_text::fitted(text, p.font(), box.width()));
 }
 
 void drawBackdrop(QPainter& p) {
@@ -188,16 +188,6 @@ void drawStrikeLines(QPainter& p, const BoardModel& model) {
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 }  // namespace
-
-QString fittedText(const QString& text, const QFont& font, double width) {
-    // No visible character is narrower than a pixel, so only this much of the text can show;
-    // measuring no more keeps the cost of a very long text that of a short one.
-    QString head = text.left(static_cast<qsizetype>(std::max(0.0, width)) + 1);
-    if (!head.isEmpty() && head.back().isHighSurrogate()) head.chop(1);
-    const QFontMetricsF metrics(font);
-    if (head.size() == text.size() && metrics.horizontalAdvance(text) <= width) return text;
-    return metrics.elidedText(head + QChar(0x2026), Qt::ElideRight, width);
-}
 
 void paintStaticBoard(QPainter& painter, const BoardModel& model) {
     painter.save();

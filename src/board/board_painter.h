@@ -1,9 +1,7 @@
 #pragma once
 
 struct BoardModel;
-class QFont;
 class QPainter;
-class QString;
 
 // Paints the board's client area in pixels from its top left: artwork, title, letter grid,
 // word list and the visible strike lines. Screen and printer use the same routine; fonts are
@@ -15,7 +13,3 @@ void paintBoardModel(QPainter& painter, const BoardModel& model);
 // the open selection are drawn over it.
 void paintStaticBoard(QPainter& painter, const BoardModel& model);
 void paintStrikeLines(QPainter& painter, const BoardModel& model);
-
-// `text` when it fits `width` pixels in `font`, otherwise as much of its start as fits followed
-// by an ellipsis. Costs the same for a text of any length.
-QString fittedText(const QString& text, const QFont& font, double width);

@@ -5,10 +5,11 @@
 #include "board/strike_rules.h"
 #include "core/game_state.h"
 #include "platform/dialogs.h"
+#include "platform/plain_text.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "platform/twips.h"
 #include "platform/sound/sound_player.h"
+#include "platform/twips.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -312,7 +313,7 @@ bool BoardWindow::event(QEvent* event) {
                 event->ignore();
             } else {
                 const QRectF area = board_geometry::entryRect(entry);
-                QToolTip::showText(help->globalPos(), tip, this,
+                QToolTip::showText(help->globalPos(), plain_text::toolTip(tip), this,
                                    twips::rect(area.x(), area.y(), area.width(), area.height()));
             }
             return true;

@@ -4,6 +4,7 @@
 #include "board/reveal_rules.h"
 #include "core/game_state.h"
 #include "platform/design_font.h"
+#include "platform/plain_label.h"
 #include "platform/services.h"
 #include "platform/sound/sound_player.h"
 #include "platform/twips.h"
@@ -20,10 +21,10 @@
 
 namespace {
 // A list row that reports a left click; disabled rows receive no mouse events at all.
-class ClickableRow : public QLabel {
+class ClickableRow : public PlainLabel {
   public:
     ClickableRow(std::function<void()> onClick, QWidget* parent)
-        : QLabel(parent), onClick_(std::move(onClick)) {}
+        : PlainLabel(parent), onClick_(std::move(onClick)) {}
 
   protected:
     void mouseReleaseEvent(QMouseEvent* event) override {

@@ -2,6 +2,7 @@
 
 #include "newgame/level_pictures.h"
 #include "platform/dialog_keys.h"
+#include "platform/plain_label.h"
 #include "platform/widget_colours.h"
 
 #include <QCloseEvent>
@@ -66,9 +67,10 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     });
     layout->addWidget(puzzles_);
 
-    gameTitle_ = new QLabel(frame1_);
+    auto* title = new PlainLabel(frame1_);
+    title->setMaximumLines(2);
+    gameTitle_ = title;
     gameTitle_->setObjectName(QStringLiteral("game_title"));
-    gameTitle_->setWordWrap(true);
     QFont titleFont = gameTitle_->font();
     titleFont.setBold(true);
     gameTitle_->setFont(titleFont);
@@ -80,7 +82,7 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     setColours(bar, QColor(255, 255, 255), QColor(128, 128, 128));
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(0, 0, 4, 0);
-    wordsVol_ = new QLabel(bar);
+    wordsVol_ = new PlainLabel(bar);
     wordsVol_->setObjectName(QStringLiteral("words_vol"));
     wordsVol_->setPalette(bar->palette());
     barLayout->addStretch();

@@ -39,6 +39,8 @@ MsgAnswer QtDialogs::message(const QString& text, const QString& title, MsgButto
         toQtIcon(icon), title, text,
         buttons == MsgButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parentWidget());
+    // Messages quote theme titles and authors: never markup.
+    box.setTextFormat(Qt::PlainText);
     const int result = box.exec();
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     return result == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;

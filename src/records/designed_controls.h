@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class PlainLabel;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -12,6 +13,9 @@ namespace designed {
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top, int width,
               int height);
+// For text from a theme or the settings store: plain, cut with an ellipsis (PlainLabel).
+PlainLabel* plainLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
+                       int width, int height);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int left, int top,
                     int width, int height);
 // Client area size in twips.

@@ -1,12 +1,13 @@
 #include "records/end_puzzle_dialog.h"
 
-#include "records/designed_controls.h"
 #include "platform/dialog_keys.h"
 #include "platform/media_control.h"
+#include "platform/plain_label.h"
 #include "platform/services.h"
+#include "platform/sound/sound_player.h"
 #include "platform/twips.h"
 #include "platform/widget_colours.h"
-#include "platform/sound/sound_player.h"
+#include "records/designed_controls.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,6 +24,8 @@ constexpr int kWidth = 5400;
 constexpr int kHeight = 4200;
 constexpr int kSummaryLeft = 1320;
 constexpr int kSummaryWidth = 3600;
+// As many as the verdict's box holds.
+constexpr int kVerdictLines = 4;
 
 const QColor kHeading(0, 0, 128);
 const QColor kHeadingShadow(160, 160, 160);
@@ -38,7 +41,7 @@ QFont headingFont() {
 }
 
 QLabel* summaryValue(QWidget* parent, const char* name, const QString& text, int top) {
-    QLabel* value = designed::label(parent, name, text, kSummaryLeft, top, kSummaryWidth, 300);
+    QLabel* value = designed::plainLabel(parent, name, text, kSummaryLeft, top, kSummaryWidth, 300);
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     value->setIndent(4);
     setColours(value, Qt::black, kSummaryBackground);
@@ -92,13 +95,16 @@ void EndPuzzleDialog::buildControls(const QString& puzzleTitle, const QString& l
     summaryValue(this, "pe_level", levelName, 1620);
     peTime_ = summaryValue(this, "pe_time", finishingTime, 2040);
 
-    puzStat_ = designed::label(this, "puz_stat", QString(), 120, 2580, kWidth - 240, 780);
+    // The verdict holds the theme's title.
+    PlainLabel* verdict =
+        designed::plainLabel(this, "puz_stat", QString(), 120, 2580, kWidth - 240, 780);
+    verdict->setMaximumLines(kVerdictLines);
+    puzStat_ = verdict;
     QFont verdictFont(QStringLiteral("Arial"));
     verdictFont.setPointSize(10);
     verdictFont.setBold(true);
     puzStat_->setFont(verdictFont);
     puzStat_->setAlignment(Qt::AlignCenter);
-    puzStat_->setWordWrap(true);
 
     QPushButton* fastest = designed::button(this, "Command1", QStringLiteral("View Fastest Times"),
                                             120, 3540, 2400, 480);

@@ -1,16 +1,17 @@
 #include "records/fast_times_window.h"
 
 #include "core/game_state.h"
-#include "records/designed_controls.h"
-#include "records/fastest_times_table.h"
 #include "platform/dialog_keys.h"
 #include "platform/dialogs.h"
 #include "platform/media_control.h"
+#include "platform/plain_label.h"
 #include "platform/services.h"
 #include "platform/shell_opener.h"
+#include "platform/sound/sound_player.h"
 #include "platform/twips.h"
 #include "platform/widget_colours.h"
-#include "platform/sound/sound_player.h"
+#include "records/designed_controls.h"
+#include "records/fastest_times_table.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -54,8 +55,8 @@ const QString kSound = QStringLiteral("sf0004.wav");
 QLabel* cell(QWidget* table, const char* name, int row, int left, int width, const QColor& colour) {
     const QByteArray objectName = QByteArray(name) + QByteArray::number(row);
     const int top = kFirstRowTop + (row - 1) * kRowPitch;
-    QLabel* label =
-        designed::label(table, objectName.constData(), QString(), left, top, width, kRowHeight);
+    QLabel* label = designed::plainLabel(table, objectName.constData(), QString(), left, top, width,
+                                         kRowHeight);
     setColours(label, colour, kBlack);
     return label;
 }

@@ -2,6 +2,7 @@
 #include "records/fastest_times_table.h"
 #include "support/test_env.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -134,6 +135,26 @@ TEST_F(FastTimes, WebpageLabelOpensTheHomePage) {
     EXPECT_EQ(cell(window, "Label", 16), "Visit Our Webpage");
     window.visitWebpage();
     EXPECT_EQ(env.shell.opened, QStringList({web::kHomePage}));
+}
+
+// A hand-edited or foreign settings file: markup in a name or title shows as typed, and is
+// never rendered (an image of "/dev/zero" would read until memory runs out).
+TEST_F(FastTimes, MarkupFromTheSettingsFileShowsAsTyped) {
+    const QString path = env.dir.filePath(QStringLiteral("markup.ini"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUARROW_SOURCE_DIR "/tests/data/markup.ini"), path));
+    IniSettingsStore store(path);
+    Services services{env.state, env.dialogs, store, env.sound, env.shell, env.programFolder()};
+    FastTimesWindow window(services);
+    for (const char* column : {"ft_n", "ft_t", "ft_pn"}) {
+        for (int n = 1; n <= 10; ++n) {
+            const auto* label = window.findChild<QLabel*>(QString(column) + QString::number(n));
+            ASSERT_EQ(label->textFormat(), Qt::PlainText) << column << n;
+        }
+    }
+    EXPECT_EQ(cell(window, "ft_n", 1), "<b>Bold</b>");
+    EXPECT_EQ(cell(window, "ft_n", 2), "&lt;i&gt;");
+    EXPECT_TRUE(cell(window, "ft_pn", 3).startsWith("<img src="));
+    window.grab();
 }
 
 }  // namespace

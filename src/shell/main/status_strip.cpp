@@ -1,8 +1,9 @@
 #include "shell/main/status_strip.h"
 
-#include "shell/main/artwork.h"
 #include "platform/design_font.h"
+#include "platform/plain_label.h"
 #include "platform/twips.h"
+#include "shell/main/artwork.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -19,9 +20,10 @@ constexpr double kSpeedHeight = 315;
 constexpr double kTitleWidth = 213 * 15;
 constexpr double kTitleHeight = 25 * 15;
 
+// Every caption is plain text: show_full holds a theme's word or question.
 QLabel* makeLabel(QWidget* parent, const char* name, const QColor& color, const QFont& font,
                   Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
+    auto* label = new PlainLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(alignment);
