@@ -143,7 +143,13 @@ TEST_F(FastTimes, MarkupFromTheSettingsFileShowsAsTyped) {
     const QString path = env.dir.filePath(QStringLiteral("markup.ini"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUARROW_SOURCE_DIR "/tests/data/markup.ini"), path));
     IniSettingsStore store(path);
-    Services services{env.state, env.dialogs, store, env.sound, env.shell, env.programFolder()};
+    Services services{env.state,
+                      env.dialogs,
+                      store,
+                      env.sound,
+                      env.shell,
+                      env.programFolder(),
+                      env.services.userThemeFolder};
     FastTimesWindow window(services);
     for (const char* column : {"ft_n", "ft_t", "ft_pn"}) {
         for (int n = 1; n <= 10; ++n) {
