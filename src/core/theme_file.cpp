@@ -182,20 +182,21 @@ std::optional<EditorTheme> editorThemeFrom(LineReader& reader) {
     theme.wordCount = *count;
     theme.questionsOn = header->endsWith('Q');
     FirstEmptySlot firstEmptyWord(theme.words, theme.wordCount);
-    FirstEmptySlot firstEmptyQuestion(theme.questions, theme.wordCount);
     for (;;) {
-        const auto wordSlot = firstEmptyWord();
+        const auto slot = firstEmptyWord();
         // Without questions, lines past the last free box would be dropped unread. With
         // questions every pair is read to the end, as a file cut inside a pair is invalid.
-        if (!wordSlot && !theme.questionsOn) break;
-        const auto word = reader.next(wordSlot.has_value());
+        if (!slot && !theme.questionsOn) break;
+        const auto word = reader.next(slot.has_value());
         if (!word) break;
-        if (wordSlot) theme.words[*wordSlot] = decodeCp1252(*word);
+        if (slot) theme.words[*slot] = decodeCp1252(*word);
         if (theme.questionsOn) {
-            const auto questionSlot = firstEmptyQuestion();
-            const auto question = reader.next(questionSlot.has_value());
+            // A question belongs to its word's box, as the generator reads it: filling the first
+            // empty question box instead would shift every question after an empty one (the
+            // editor saves an empty question after the tenth row) onto the wrong word.
+            const auto question = reader.next(slot.has_value());
             if (!question) return std::nullopt;
-            if (questionSlot) theme.questions[*questionSlot] = decodeCp1252(*question);
+            if (slot) theme.questions[*slot] = decodeCp1252(*question);
         }
     }
     if (reader.failed()) return std::nullopt;

@@ -157,13 +157,18 @@ TEST_F(ThemeFileTest, WordsFillTheFirstEmptySlot) {
     EXPECT_EQ(partial->words[2], "TWO");
     EXPECT_EQ(partial->questions[2], "q2");
     EXPECT_EQ(partial->words[3], "");
-    // The editor fills word and question boxes each on their own.
-    const QString gaps = write(crlf({"T", "!A", "#02WQ", "ONE", "", "TWO", "q2", "SIX", "q3"}));
+    // The editor keeps each question with its word, as the generator does: an empty question
+    // (saved for a row after the tenth) does not shift the later ones.
+    const QString gaps = write(
+        crlf({"T", "!A", "#03WQ", "ONE", "", "", "q-", "TWO", "q2", "SIX", "q3", "TEN", "q4"}));
     const auto boxes = loadThemeForEditor(gaps);
     ASSERT_TRUE(boxes);
     EXPECT_EQ(boxes->words[2], "TWO");
-    EXPECT_EQ(boxes->questions[1], "q2");
-    EXPECT_EQ(boxes->questions[2], "q3");
+    EXPECT_EQ(boxes->questions[1], "");
+    EXPECT_EQ(boxes->questions[2], "q2");
+    EXPECT_EQ(boxes->questions[3], "q3");
+    EXPECT_EQ(boxes->words[3], "SIX");
+    EXPECT_EQ(parseThemeForEditor(contents(gaps))->questions[3], "q3");
 }
 
 TEST_F(ThemeFileTest, ThemeWithQuestionsEndingAfterAWordLine) {
