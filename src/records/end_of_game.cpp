@@ -1,13 +1,13 @@
 #include "records/end_of_game.h"
 
 #include "core/game_state.h"
-#include "records/fastest_times_table.h"
-#include "records/time_key.h"
-#include "records/verdict.h"
 #include "platform/media_control.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/sound/sound_player.h"
+#include "records/fastest_times_table.h"
+#include "records/time_key.h"
+#include "records/verdict.h"
 
 #include <QCoreApplication>
 
@@ -56,6 +56,8 @@ EndOfGameResult ordinaryGame(Services& services, const QString& puzzleTitle,
 
 EndOfGameResult evaluateEndOfGame(Services& services, const QString& puzzleTitle,
                                   const QString& levelName, const QString& finishingTime) {
+    // The game counted and its place in the table land together.
+    SettingsOperation operation(services.settings);
     settings::addToCounter(services.settings, QStringLiteral("S_PLAYED"), 1);
     services.state.loopSound = 0;
     if (!services.state.speedChallenge) return ordinaryGame(services, puzzleTitle, levelName);

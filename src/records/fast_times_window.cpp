@@ -168,9 +168,10 @@ void FastTimesWindow::resetScores() {
     if (services_.dialogs.message(QStringLiteral("Are you sure you want to reset the scores?"),
                                   title, MsgButtons::YesNo, MsgIcon::Exclamation) != MsgAnswer::Yes)
         return;
-    fastest_times::writeResetSet(services_.settings);
-    services_.dialogs.message(QStringLiteral("Score have been reset"), title, MsgButtons::Ok,
-                              MsgIcon::Information);
+    // A reset that could not be saved is not reported as done; the store tells the player.
+    if (fastest_times::writeResetSet(services_.settings))
+        services_.dialogs.message(QStringLiteral("Score have been reset"), title, MsgButtons::Ok,
+                                  MsgIcon::Information);
     load();
 }
 

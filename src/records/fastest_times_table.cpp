@@ -1,8 +1,8 @@
 #include "records/fastest_times_table.h"
 
-#include "records/time_key.h"
 #include "platform/dialogs.h"
 #include "platform/settings_store.h"
+#include "records/time_key.h"
 
 namespace fastest_times {
 
@@ -29,13 +29,15 @@ Table readForDisplay(const SettingsStore& store) {
     return table;
 }
 
-void writeResetSet(SettingsStore& store) {
+bool writeResetSet(SettingsStore& store) {
+    SettingsOperation operation(store);
     for (int row = 1; row <= kRows; ++row) {
         const FastTimeRow& values = kResetFastTimes[row - 1];
         write(store, fastTimeNameKey(row), values.name);
         write(store, fastTimeTimeKey(row), values.time);
         write(store, fastTimePuzzleKey(row), values.puzzle);
     }
+    return operation.finish();
 }
 
 QString storedTime(const SettingsStore& store, int row) {
@@ -60,15 +62,20 @@ int insert(SettingsStore& store, Dialogs& dialogs, const QString& finishingTime,
     const int rank = rankFor(store, finishingTime);
     if (rank == 0) return 0;
     const QString name = dialogs.input(namePrompt(rank), kPromptTitle);
-    for (int row = kRows - 1; row >= rank; --row) {
-        write(store, fastTimePuzzleKey(row + 1), read(store, fastTimePuzzleKey(row), {}));
-        write(store, fastTimeTimeKey(row + 1), read(store, fastTimeTimeKey(row), {}));
-        write(store, fastTimeNameKey(row + 1), read(store, fastTimeNameKey(row), {}));
-    }
-    write(store, fastTimeNameKey(rank), name);
-    write(store, fastTimeTimeKey(rank), finishingTime);
-    write(store, fastTimePuzzleKey(rank), puzzleTitle);
+    insertRow(store, rank, {name, finishingTime, puzzleTitle});
     return rank;
+}
+
+void insertRow(SettingsStore& store, int rank, const FastTimeRow& row) {
+    SettingsOperation operation(store);
+    for (int below = kRows - 1; below >= rank; --below) {
+        write(store, fastTimePuzzleKey(below + 1), read(store, fastTimePuzzleKey(below), {}));
+        write(store, fastTimeTimeKey(below + 1), read(store, fastTimeTimeKey(below), {}));
+        write(store, fastTimeNameKey(below + 1), read(store, fastTimeNameKey(below), {}));
+    }
+    write(store, fastTimeNameKey(rank), row.name);
+    write(store, fastTimeTimeKey(rank), row.time);
+    write(store, fastTimePuzzleKey(rank), row.puzzle);
 }
 
 }  // namespace fastest_times

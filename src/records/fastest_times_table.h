@@ -21,8 +21,9 @@ using Table = std::array<FastTimeRow, kRows>;
 // What the window shows: each missing key falls back to its row's display default.
 Table readForDisplay(const SettingsStore& store);
 
-// Writes all thirty values of the reset set.
-void writeResetSet(SettingsStore& store);
+// Writes all thirty values of the reset set in one operation; false when they could not be
+// saved.
+bool writeResetSet(SettingsStore& store);
 
 // The stored time of row 1..10; a missing one reads as "0", which no time beats.
 QString storedTime(const SettingsStore& store, int row);
@@ -40,5 +41,8 @@ QString namePrompt(int rank);
 // is asked or written then).
 int insert(SettingsStore& store, Dialogs& dialogs, const QString& finishingTime,
            const QString& puzzleTitle);
+
+// Moves rows `rank`..9 down by one and writes `row` at `rank`, in one operation on the store.
+void insertRow(SettingsStore& store, int rank, const FastTimeRow& row);
 
 }  // namespace fastest_times

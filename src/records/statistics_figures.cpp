@@ -3,7 +3,6 @@
 #include "platform/settings_store.h"
 
 #include <cmath>
-#include <limits>
 
 namespace statistics {
 
@@ -29,15 +28,6 @@ Counter counter(const QString& stored) {
     return {value, stored};
 }
 
-// Counters are hand-editable text; keep a sum of absurd values from overflowing.
-long long saturatingSum(long long a, long long b) {
-    constexpr long long kMax = std::numeric_limits<long long>::max();
-    constexpr long long kMin = std::numeric_limits<long long>::min();
-    if (b > 0 && a > kMax - b) return kMax;
-    if (b < 0 && a < kMin - b) return kMin;
-    return a + b;
-}
-
 QString twoDecimals(double value) {
     return QString::number(value, 'f', 2);
 }
@@ -50,7 +40,8 @@ StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
     const Counter rev = counter(revealed);
     const Counter cheat = counter(wordsRevealed);
     const long long seconds = counter(secondsPlayed).value;
-    const long long played = saturatingSum(comp.value, rev.value);
+    // Counters are hand-editable text: a sum of absurd values must not overflow.
+    const long long played = settings::saturatingAdd(comp.value, rev.value);
 
     StatisticsFigures figures;
     figures.completed = comp.shown;
@@ -82,6 +73,7 @@ StatisticsFigures refresh(SettingsStore& store) {
 }
 
 void reset(SettingsStore& store) {
+    SettingsOperation operation(store);
     for (const QString& key : {kCompleted, kRevealed, kWordsRevealed, kPlayed, kSecondsPlayed})
         store.write(settings::kSettings, key, QStringLiteral("0"));
 }

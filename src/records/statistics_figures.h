@@ -26,7 +26,7 @@ StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
 // is always completed + revealed.
 StatisticsFigures refresh(SettingsStore& store);
 
-// Writes "0" to every counter.
+// Writes "0" to every counter, in one operation on the store.
 void reset(SettingsStore& store);
 
 }  // namespace statistics

@@ -2,9 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include <functional>
+#include <limits>
+
+namespace {
+
+QString onDisk(const QString& path, const QString& key) {
+    return QSettings(path, QSettings::IniFormat).value(key).toString();
+}
+
+// What was moved aside in the folder.
+QStringList asideFiles(const QString& folder) {
+    return QDir(folder).entryList({"QRW.ini.broken-*"},
+                                  QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+}
+
+}  // namespace
 
 TEST(SettingsStore, ReadsDefaultsForMissingKeysAndWritesThroughToDisk) {
     QTemporaryDir dir;
@@ -37,6 +57,13 @@ TEST(SettingsStore, ConversionsTreatCorruptValuesAsTheDefault) {
     EXPECT_DOUBLE_EQ(settings::toNumber("13.5", 0), 13.5);
     EXPECT_EQ(settings::fromNumber(14), "14");
     EXPECT_EQ(settings::fromNumber(13.5), "13.5");
+
+    // Sizes that would make the letters vanish or could not be set.
+    EXPECT_DOUBLE_EQ(settings::toFontSize("13.5", 14), 13.5);
+    for (const char* size : {"100000", "inf", "-inf", "nan", "0", "-3", "1e308", "0.5"})
+        EXPECT_DOUBLE_EQ(settings::toFontSize(size, 14), 14) << size;
+    EXPECT_DOUBLE_EQ(settings::toNumber("inf", 2), 2);
+    EXPECT_EQ(settings::toInteger("9223372036854775808", 5), 5);
 }
 
 TEST(SettingsStore, CountersAddToWhatIsStoredAndRecoverFromGarbage) {
@@ -47,4 +74,122 @@ TEST(SettingsStore, CountersAddToWhatIsStoredAndRecoverFromGarbage) {
     EXPECT_EQ(store.read("Settings", "S_COMP", "0"), "2");
     store.write("Settings", "S_REV", "lots");
     EXPECT_EQ(settings::addToCounter(store, "S_REV", 1), 1);
+
+    constexpr long long kMax = std::numeric_limits<long long>::max();
+    store.write("Settings", "S_TIMEP", "9223372036854775807");
+    EXPECT_EQ(settings::addToCounter(store, "S_TIMEP", 3600), kMax);
+    EXPECT_EQ(settings::saturatingAdd(std::numeric_limits<long long>::min(), -1),
+              std::numeric_limits<long long>::min());
+}
+
+// Another copy of the game saves while this one runs: counting starts from what it saved.
+TEST(SettingsStore, CountersAddToWhatAnotherCopySavedMeanwhile) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW.ini";
+    IniSettingsStore store(path);
+    settings::addToCounter(store, "S_REV", 1);
+    EXPECT_EQ(store.read("Settings", "S_REV", "0"), "1");
+    {
+        QFile other(path);
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        other.write("[Settings]\nS_REV=9\nS_TIMEP=3600\n");
+    }
+    EXPECT_EQ(settings::addToCounter(store, "S_REV", 1), 10);
+    EXPECT_EQ(onDisk(path, "Settings/S_TIMEP"), "3600");
+}
+
+TEST(SettingsStore, AnOperationReachesTheDiskWholeWhenItsOutermostScopeEnds) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW.ini";
+    IniSettingsStore store(path);
+    store.write("F_Times", "S1_N", "Old");
+    {
+        SettingsOperation outer(store);
+        store.write("F_Times", "S1_N", "New");
+        {
+            SettingsOperation inner(store);
+            store.write("F_Times", "S1_S", "1:59");
+        }
+        EXPECT_EQ(store.read("F_Times", "S1_S", {}), "1:59");  // the store sees its own writes
+        EXPECT_TRUE(store.contains("F_Times", "S1_S"));
+        EXPECT_EQ(onDisk(path, "F_Times/S1_N"), "Old");
+        EXPECT_EQ(onDisk(path, "F_Times/S1_S"), "");
+        EXPECT_TRUE(outer.finish());
+        EXPECT_EQ(onDisk(path, "F_Times/S1_N"), "New");
+        EXPECT_EQ(onDisk(path, "F_Times/S1_S"), "1:59");
+    }
+}
+
+TEST(SettingsStore, AFailedSaveIsReportedOnceAndNotAsSuccess) {
+    QTemporaryDir dir;
+    QFile blocker(dir.path() + "/QRW");  // a file where the settings folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    IniSettingsStore store(dir.path() + "/QRW/QRW.ini");
+    QStringList reported;
+    store.onSaveFailed([&reported](const QString& path) { reported << path; });
+
+    SettingsOperation operation(store);
+    store.write("Settings", "S_COMP", "0");
+    EXPECT_FALSE(operation.finish());
+    store.write("Settings", "SOUND", "False");
+    EXPECT_EQ(reported, QStringList{dir.path() + "/QRW/QRW.ini"});
+    EXPECT_EQ(store.read("Settings", "SOUND", "True"), "False");  // kept for this session
+}
+
+// Each kind of unusable file is renamed aside with the date, kept byte for byte, and the store
+// starts empty on a fresh file.
+TEST(SettingsStore, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
+    const QString malformed =
+        QStringLiteral(QUARROW_SOURCE_DIR "/tests/platform/broken_settings/malformed.ini");
+    const QByteArray malformedBytes = [&] {
+        QFile file(malformed);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_FALSE(malformedBytes.isEmpty());
+    QByteArray huge = malformedBytes.left(30);
+    huge.append(QByteArray(IniSettingsStore::kMaxFileBytes, 'x'));
+
+    const auto check = [&](const char* name, const std::function<void(const QString&)>& make,
+                           const QByteArray& keptBytes) {
+        SCOPED_TRACE(name);
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/QRW.ini";
+        make(path);
+        IniSettingsStore store(path);
+        const QString aside = store.movedAsidePath();
+        EXPECT_TRUE(QFileInfo(aside).fileName().startsWith(
+            "QRW.ini.broken-" + QDate::currentDate().toString("yyyy-MM-dd")));
+        EXPECT_EQ(asideFiles(dir.path()), QStringList{QFileInfo(aside).fileName()});
+        if (!keptBytes.isEmpty()) {
+            QFile kept(aside);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+            EXPECT_EQ(kept.readAll(), keptBytes);
+        }
+        EXPECT_EQ(store.read("Settings", "S_COMP", "0"), "0");
+        EXPECT_FALSE(store.contains("Settings", "F_RUN"));
+        store.write("Settings", "F_RUN", "False");
+        EXPECT_EQ(onDisk(path, "Settings/F_RUN"), "False");
+    };
+    check(
+        "malformed", [&](const QString& path) { QFile::copy(malformed, path); }, malformedBytes);
+    check(
+        "huge",
+        [&](const QString& path) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(huge);
+        },
+        huge);
+    check("link to a device",
+          [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); }, {});
+    check("folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }, {});
+
+    // A sound file stays where it is.
+    QTemporaryDir dir;
+    IniSettingsStore fine(dir.path() + "/QRW.ini");
+    fine.write("Settings", "SOUND", "True");
+    IniSettingsStore reopened(dir.path() + "/QRW.ini");
+    EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
+    EXPECT_EQ(reopened.read("Settings", "SOUND", "False"), "True");
 }

@@ -164,3 +164,16 @@ TEST_F(FastTimes, MarkupFromTheSettingsFileShowsAsTyped) {
 }
 
 }  // namespace
+
+TEST_F(FastTimes, AResetThatCouldNotBeSavedIsNotReportedAsDone) {
+    QFile blocker(env.dir.path() + "/blocked");  // a file where the settings folder should be
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    IniSettingsStore unwritable(env.dir.path() + "/blocked/QRW.ini");
+    Services services{env.state, env.dialogs, unwritable,
+                      env.sound, env.shell,   env.programFolder()};
+    FastTimesWindow window(services);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    window.resetScores();
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);  // the question only
+}

@@ -65,19 +65,17 @@ void applyFontToAll(BoardWindow& board, FontTarget target, const QFont& font, Fo
 QFont storedFont(const SettingsStore& store, FontTarget target) {
     const FontKeys keys = keysFor(target);
     const QString section = settings::kSettings;
-    const double size =
-        settings::toNumber(store.read(section, keys.size, QStringLiteral("14")), 14);
     return makeFont(
         store.read(section, keys.name, kDefaultFamily),
-        size > 0 ? size : 14,  // a zero or negative size cannot be set
+        settings::toFontSize(store.read(section, keys.size, QStringLiteral("14")), 14),
         settings::toBool(store.read(section, keys.bold, QStringLiteral("True")), true),
         settings::toBool(store.read(section, keys.italic, QStringLiteral("False")), false));
 }
 
-void writeFontKeys(SettingsStore& store, const BoardWindow& board, FontTarget target) {
+void writeFontKeys(SettingsStore& store, FontTarget target, const QFont& font) {
     const FontKeys keys = keysFor(target);
-    const QFont font = elementFont(board, target, 1);
     const QString section = settings::kSettings;
+    SettingsOperation operation(store);
     store.write(section, keys.name, font.family());
     store.write(section, keys.size, settings::fromNumber(font.pointSizeF()));
     store.write(section, keys.bold, settings::fromBool(font.bold()));

@@ -28,8 +28,9 @@ void applyFontToAll(BoardWindow& board, FontTarget target, const QFont& font, Fo
                     const std::function<void(int)>& afterElement = {});
 
 // The stored font of the array: name, size, bold and italic, each with its default
-// (MS Sans Serif, 14, bold, not italic) when the key is missing or unreadable.
+// (MS Sans Serif, 14, bold, not italic) when the key is missing, unreadable or out of range.
 QFont storedFont(const SettingsStore& store, FontTarget target);
-// Writes the four keys from what element 1 of the array now carries. The name is the family
-// that was asked for, so a machine lacking "MS Sans Serif" still stores that name.
-void writeFontKeys(SettingsStore& store, const BoardWindow& board, FontTarget target);
+// Writes the array's four keys from `font` (what its element 1 now carries), in one operation.
+// The name is the family that was asked for, so a machine lacking "MS Sans Serif" still stores
+// that name.
+void writeFontKeys(SettingsStore& store, FontTarget target, const QFont& font);

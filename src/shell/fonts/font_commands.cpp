@@ -37,15 +37,16 @@ void FontCommands::chooseFont(FontTarget target) {
     QCoreApplication::processEvents();  // lets the progress window paint before the loop
     applyFontToAll(board_, target, choice.font, FontParts::NameSizeStyleUnderline,
                    [this](int i) { progress_->step(i); });
-    writeFontKeys(services_.settings, board_, target);
+    writeFontKeys(services_.settings, target, elementFont(board_, target, 1));
     progress_->end();
 }
 
 void FontCommands::resetToDefault() {
     applyFontToAll(board_, FontTarget::Grid, designFont(14), FontParts::NameSizeStyle);
     applyFontToAll(board_, FontTarget::Words, designFont(8), FontParts::NameSizeStyle);
-    writeFontKeys(services_.settings, board_, FontTarget::Grid);
-    writeFontKeys(services_.settings, board_, FontTarget::Words);
+    SettingsOperation operation(services_.settings);
+    writeFontKeys(services_.settings, FontTarget::Grid, elementFont(board_, FontTarget::Grid, 1));
+    writeFontKeys(services_.settings, FontTarget::Words, elementFont(board_, FontTarget::Words, 1));
     services_.settings.write(settings::kSettings, QStringLiteral("SOUND"),
                              settings::fromBool(true));
 }

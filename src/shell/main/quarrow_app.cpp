@@ -1,6 +1,7 @@
 #include "shell/main/quarrow_app.h"
 
 #include "shell/main/main_window.h"
+#include "shell/startup/settings_notices.h"
 #include "shell/startup/splash_window.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,8 @@ QuarrowApp::QuarrowApp(const QString& programFolder)
 QuarrowApp::~QuarrowApp() = default;
 
 void QuarrowApp::start() {
+    tellIfSettingsMovedAside(settings_, dialogs_);
+    tellWhenRecordsCannotBeSaved(settings_, dialogs_);
     auto* splash = new SplashWindow(services_, mmControl1_);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash_ = splash;

@@ -2,20 +2,19 @@
 
 #include "board/board_window.h"
 #include "core/game_state.h"
-#include "shell/fonts/board_fonts.h"
 #include "platform/dialogs.h"
 #include "platform/fast_times_defaults.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "shell/fonts/board_fonts.h"
 #include "shell/startup/warranty.h"
 
-namespace {
-
-void writeFirstRunSettings(SettingsStore& store, BoardWindow& board) {
+bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont) {
+    SettingsOperation operation(store);
     const QString section = settings::kSettings;
-    store.write(section, QStringLiteral("F_RUN"), settings::fromBool(false));
-    writeFontKeys(store, board, FontTarget::Grid);
-    writeFontKeys(store, board, FontTarget::Words);
+    store.write(section, kFirstRunKey, settings::fromBool(false));
+    writeFontKeys(store, FontTarget::Grid, gridFont);
+    writeFontKeys(store, FontTarget::Words, wordsFont);
     store.write(section, QStringLiteral("SOUND"), settings::fromBool(true));
     for (const char* counter : {"S_COMP", "S_REV", "S_CHEAT", "S_PLAYED", "S_TIMEP"}) {
         store.write(section, QString::fromLatin1(counter), QStringLiteral("0"));
@@ -33,16 +32,14 @@ void writeFirstRunSettings(SettingsStore& store, BoardWindow& board) {
     for (int row = 1; row <= 10; ++row) {
         store.write(times, fastTimePuzzleKey(row), kResetFastTimes[row - 1].puzzle);
     }
+    return operation.finish();
 }
-
-}  // namespace
 
 SetupResult setupQrw(Services& services, BoardWindow& board) {
     GameState& state = services.state;
-    state.firstRun =
-        settings::toBool(services.settings.read(settings::kSettings, QStringLiteral("F_RUN"),
-                                                QStringLiteral("true")),
-                         true);
+    // Only a store without the marker is new: a marker that does not read as a Boolean must
+    // never lead to the player's records being overwritten with the defaults.
+    state.firstRun = !services.settings.contains(settings::kSettings, kFirstRunKey);
 
     if (state.firstRun) {
         const MsgAnswer answer =
@@ -53,7 +50,8 @@ SetupResult setupQrw(Services& services, BoardWindow& board) {
         // ones whatever it was constructed with.
         applyFontToAll(board, FontTarget::Grid, designedCellFont(), FontParts::NameSizeStyle);
         applyFontToAll(board, FontTarget::Words, designedEntryFont(), FontParts::NameSizeStyle);
-        writeFirstRunSettings(services.settings, board);
+        writeFirstRunSettings(services.settings, elementFont(board, FontTarget::Grid, 1),
+                              elementFont(board, FontTarget::Words, 1));
         return {.proceed = true, .soundChecked = true};
     }
 

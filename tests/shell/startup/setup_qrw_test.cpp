@@ -74,6 +74,8 @@ TEST_F(SetupQrwTest, AcceptingTheWarrantyWritesEveryDefaultInOrder) {
     }
     EXPECT_EQ(recording.writes(), expected);
     EXPECT_EQ(recording.writes().size(), 45);
+    EXPECT_EQ(recording.operations(), 1);  // lands whole, with one trip to the disk
+    EXPECT_EQ(recording.writesOutsideOperations(), 0);
     EXPECT_EQ(expected[16], "F_Times/S1_N=B.Marsh");
 
     // The board carries the fonts it stored.
@@ -111,6 +113,21 @@ TEST_F(SetupQrwTest, LaterRunWithOnlyTheMarkerAppliesDefaultFonts) {
     EXPECT_TRUE(board.model().entries[5].font.strikeOut());
 }
 
+// The marker is there but reads as nothing: the player's records must survive the start.
+TEST_F(SetupQrwTest, AnUnreadableMarkerIsNotAFirstRun) {
+    Services services = recordingServices();
+    recording.write("Settings", "F_RUN", "0");
+    recording.write("Settings", "S_COMP", "41");
+    recording.write("F_Times", "S1_N", "Me");
+    BoardWindow board(services);
+    EXPECT_TRUE(setupQrw(services, board).proceed);
+    EXPECT_FALSE(env.state.firstRun);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_EQ(recording.writes().size(), 3);
+    EXPECT_EQ(recording.read("Settings", "S_COMP", {}), "41");
+    EXPECT_EQ(recording.read("F_Times", "S1_N", {}), "Me");
+}
+
 TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
     Services services = recordingServices();
     for (const auto& [key, value] :
@@ -120,7 +137,7 @@ TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
                                                             {"G_FBOLD", "False"},
                                                             {"G_FITALIC", "True"},
                                                             {"W_FNAME", "Times"},
-                                                            {"W_FSIZE", "nonsense"},
+                                                            {"W_FSIZE", "100000"},
                                                             {"W_FBOLD", "TRUE"}}) {
         recording.write("Settings", key, value);
     }
@@ -138,7 +155,7 @@ TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
     EXPECT_TRUE(cell.underline());
     const QFont& entry = board.model().entries[1].font;
     EXPECT_EQ(entry.family(), "Times");
-    EXPECT_EQ(entry.pointSizeF(), 14);  // an unreadable size falls back to the default
+    EXPECT_EQ(entry.pointSizeF(), 14);  // an absurd size falls back to the default
     EXPECT_TRUE(entry.bold());
     EXPECT_FALSE(entry.italic());
 }
