@@ -170,8 +170,7 @@ TEST_F(FastTimes, AResetThatCouldNotBeSavedIsNotReportedAsDone) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     IniSettingsStore unwritable(env.dir.path() + "/blocked/QRW.ini");
-    Services services{env.state, env.dialogs, unwritable,
-                      env.sound, env.shell,   env.programFolder()};
+    Services services = env.withStore(unwritable);
     FastTimesWindow window(services);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     window.resetScores();
