@@ -1,16 +1,21 @@
 // Every parser of a value read back from the settings file takes any text at all: Booleans,
 // counters, numbers and font sizes, finishing times "m:ss" and the statistics made from the
-// counters. None may crash or overflow, and what the program writes must read back as written.
+// counters, and the fastest-times ranking. None may crash or overflow, and what the program
+// writes must read back as written.
 #include "fuzz_check.h"
 #include "platform/settings_store.h"
+#include "records/fastest_times_table.h"
+#include "records/memory_settings_store.h"
 #include "records/statistics_figures.h"
 #include "records/time_key.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -39,6 +44,38 @@ void integers(FuzzedDataProvider& in) {
     const auto written = in.ConsumeIntegral<long long>();
     (void)settings::toInteger(text(in), fallback);
     check(settings::toInteger(QString::number(written), fallback) == written);
+}
+
+// A counter read from the file plus what a game adds, held at the ends of the range.
+void counters(FuzzedDataProvider& in) {
+    MemorySettingsStore store;
+    const QString stored = text(in);
+    store.write(settings::kSettings, QStringLiteral("S_COMP"), stored);
+    const auto delta = in.ConsumeIntegral<long long>();
+    const __int128 exact = static_cast<__int128>(settings::toInteger(stored, 0)) + delta;
+    const __int128 held = std::clamp<__int128>(exact, std::numeric_limits<long long>::min(),
+                                               std::numeric_limits<long long>::max());
+    check(settings::addToCounter(store, QStringLiteral("S_COMP"), delta) == held);
+}
+
+void fontSizes(FuzzedDataProvider& in) {
+    const double size = settings::toFontSize(text(in), 14);
+    check(size == 14 || (size >= 1 && size <= 512));
+}
+
+// A finishing time takes the first row it beats, whatever the stored table holds.
+void ranking(FuzzedDataProvider& in) {
+    MemorySettingsStore store;
+    for (int row = 1; row <= fastest_times::kRows; ++row) {
+        if (in.ConsumeBool())
+            store.write(settings::kFastTimes, QStringLiteral("S%1_S").arg(row), text(in));
+    }
+    const QString finishing = text(in);
+    const int rank = fastest_times::rankFor(store, finishing);
+    check(rank >= 0 && rank <= fastest_times::kRows);
+    for (int row = 1; row < (rank ? rank : fastest_times::kRows + 1); ++row)
+        check(!isFasterThan(finishing, fastest_times::storedTime(store, row)));
+    if (rank) check(isFasterThan(finishing, fastest_times::storedTime(store, rank)));
 }
 
 void numbers(FuzzedDataProvider& in) {
@@ -73,7 +110,7 @@ void statisticsFigures(FuzzedDataProvider& in) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
-    switch (in.ConsumeIntegralInRange(0, 4)) {
+    switch (in.ConsumeIntegralInRange(0, 7)) {
         case 0:
             booleans(in);
             break;
@@ -81,10 +118,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             integers(in);
             break;
         case 2:
-            numbers(in);
+            counters(in);
             break;
         case 3:
+            numbers(in);
+            break;
+        case 4:
+            fontSizes(in);
+            break;
+        case 5:
             times(in);
+            break;
+        case 6:
+            ranking(in);
             break;
         default:
             statisticsFigures(in);
