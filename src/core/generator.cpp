@@ -1,5 +1,6 @@
 #include "core/generator.h"
 
+#include "core/complete_placer.h"
 #include "core/random_source.h"
 #include "core/theme_file.h"
 
@@ -140,6 +141,15 @@ void PlacementGrid::setLetter(int cell, QChar letter) {
     cells.insert(std::upper_bound(cells.begin(), cells.end(), cell), static_cast<short>(cell));
 }
 
+void PlacementGrid::place(const QString& word, const Placement& placement) {
+    const int step = direction(placement.code).cellStep;
+    for (int j = 0; j < word.size(); ++j) {
+        const int cell = placement.first + j * step;
+        if (!used_[cell]) setLetter(cell, word[j]);
+        used_[cell] = true;
+    }
+}
+
 bool PlacementGrid::fits(const QString& word, int start, int step, int crossingCell) const {
     for (int j = 0; j < word.size(); ++j) {
         const int cell = start + j * step;
@@ -157,13 +167,23 @@ bool PlacementGrid::fits(const QString& word, int start, int step, int crossingC
 namespace {
 
 using generator::PlacementGrid;
+using generator::PlacerVerdict;
 
 enum class CycleOutcome { Placed, Failed, Abandoned };
 
+// How often the complete placer lets window events run: once per displayed frame.
+constexpr std::chrono::milliseconds kPumpInterval{16};
+
 class Generation {
   public:
-    Generation(GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random)
-        : state_(state), themePath_(themePath), ui_(ui), random_(random), grid_(state.cellUsed) {}
+    Generation(GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random,
+               std::chrono::milliseconds placerBudget)
+        : state_(state),
+          themePath_(themePath),
+          ui_(ui),
+          random_(random),
+          placerBudget_(placerBudget),
+          grid_(state.cellUsed) {}
 
     std::optional<GeneratedPuzzle> run();
 
@@ -172,12 +192,14 @@ class Generation {
     bool readWords();
     void sortWords();
     bool placeWord(int slot);
+    PlacerVerdict runCompletePlacer();
     GeneratedPuzzle finish();
 
     GameState& state_;
     const QString& themePath_;
     GeneratorUi& ui_;
     RandomSource& random_;
+    std::chrono::milliseconds placerBudget_;
     PlacementGrid grid_;
     std::array<generator::Placement, GameState::kMaxWords + 1> placements_{};
 };
@@ -193,7 +215,12 @@ std::optional<GeneratedPuzzle> Generation::run() {
         const int failedShown = ui_.addFailedCycle();
         ui_.pumpEvents();
         if (ui_.stopRequested()) break;
-        if (failedShown == generator::kWaitQuestionCount) keepWaiting = ui_.askWait();
+        if (failedShown == generator::kWaitQuestionCount) {
+            const PlacerVerdict verdict = runCompletePlacer();
+            if (verdict == PlacerVerdict::Found) return finish();
+            if (verdict == PlacerVerdict::Impossible || ui_.stopRequested()) break;
+            keepWaiting = ui_.askWait();
+        }
         if (failedShown >= generator::kWaitQuestionCount && !keepWaiting) break;
     }
     state_.gameInProgress = false;
@@ -264,6 +291,40 @@ bool Generation::placeWord(int slot) {
     }
 }
 
+// The words of the failed cycle are still read and sorted; a puzzle found here replaces
+// whatever that cycle had placed.
+PlacerVerdict Generation::runCompletePlacer() {
+    if (placerBudget_ <= std::chrono::milliseconds::zero()) return PlacerVerdict::Undecided;
+    const std::vector<QString> words(state_.wordList.begin() + 1,
+                                     state_.wordList.begin() + 1 + state_.wordCount);
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    Clock::time_point lastPump = start;
+    const auto keepGoing = [&] {
+        const Clock::time_point now = Clock::now();
+        if (now - lastPump >= kPumpInterval) {
+            ui_.pumpEvents();
+            lastPump = now;
+            if (ui_.stopRequested()) return false;
+        }
+        return now - start < placerBudget_;
+    };
+    const generator::PlacerResult result =
+        generator::placeAllWords(words, state_.level, {}, random_, keepGoing);
+    if (result.verdict != PlacerVerdict::Found) return result.verdict;
+
+    grid_.clear();
+    placements_ = {};
+    for (int slot = 1; slot <= state_.wordCount; ++slot) {
+        const generator::Placement& placement = result.placements[slot - 1];
+        grid_.place(state_.wordList[slot], placement);
+        placements_[slot] = placement;
+        state_.wordCells[slot] = {0, placement.first, placement.last};
+    }
+    ui_.setProgress(state_.wordCount);
+    return PlacerVerdict::Found;
+}
+
 GeneratedPuzzle Generation::finish() {
     // Cells showing the same letter share one string instead of allocating 360.
     std::array<QString, 256> shared;
@@ -285,6 +346,7 @@ GeneratedPuzzle Generation::finish() {
 }  // namespace
 
 std::optional<GeneratedPuzzle> buildPuzzle(GameState& state, const QString& themePath,
-                                           GeneratorUi& ui, RandomSource& random) {
-    return Generation(state, themePath, ui, random).run();
+                                           GeneratorUi& ui, RandomSource& random,
+                                           std::chrono::milliseconds placerBudget) {
+    return Generation(state, themePath, ui, random, placerBudget).run();
 }

@@ -51,19 +51,28 @@ class RecordingUi : public GeneratorUi {
         ++wordListLayouts;
         if (state) listAtLayout.assign(state->wordList.begin(), state->wordList.end());
     }
-    void pumpEvents() override { ++pumps; }
+    void pumpEvents() override {
+        ++pumps;
+        if (attemptAdd == kWaitQuestionCount) ++pumpsOnQuestionCount;
+    }
     int addFailedCycle() override { return ++attemptAdd; }
     bool askWait() override {
         ++questionsAsked;
         askedAt = attemptAdd;
         return waitAnswer;
     }
-    bool stopRequested() override { return attemptAdd >= stopAtAttemptAdd; }
+    bool stopRequested() override {
+        return attemptAdd >= stopAtAttemptAdd ||
+               pumpsOnQuestionCount >= stopAfterPumpsOnQuestionCount;
+    }
     void hideStrikeLines() override { ++cycles; }
 
     const GameState* state = nullptr;
     bool waitAnswer = false;
     int stopAtAttemptAdd = 1000000;  // the failed-cycle count at which Stop is pressed
+    // Stop pressed after this many event pumps while the counter shows the question's count.
+    int stopAfterPumpsOnQuestionCount = 1000000;
+    int pumpsOnQuestionCount = 0;
 
     std::vector<int> maximums;
     std::vector<int> progress;
@@ -108,8 +117,9 @@ class GeneratorTest : public ::testing::Test {
         return writeFile(bytes);
     }
 
-    std::optional<GeneratedPuzzle> build(const QString& path, RandomSource& random) {
-        return buildPuzzle(state, path, ui, random);
+    std::optional<GeneratedPuzzle> build(const QString& path, RandomSource& random,
+                                         std::chrono::milliseconds placerBudget = kPlacerBudget) {
+        return buildPuzzle(state, path, ui, random, placerBudget);
     }
 
     QTemporaryDir dir;
@@ -393,12 +403,13 @@ TEST_F(GeneratorTest, WordOnlyThemeLeavesQuestionSlotsAlone) {
     EXPECT_EQ(std::set<QString>(state.questionList.begin() + 1, state.questionList.end()), stale);
 }
 
+// Without the complete placer's help the random generator asks after its ninth failed cycle.
 TEST_F(GeneratorTest, TwentyOneLetterWordAsksOnceOnTheNinthFailedCycleAndNoGivesUp) {
     const QString path = writeTheme(
         {"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG", "EEL", "FOX", "GNU", "HEN", "OWL", "PIG", "RAT"});
     ui.waitAnswer = false;
     SeededRandom random(11);
-    EXPECT_FALSE(build(path, random));
+    EXPECT_FALSE(build(path, random, std::chrono::milliseconds::zero()));
     EXPECT_FALSE(state.gameInProgress);
     EXPECT_EQ(ui.questionsAsked, 1);
     EXPECT_EQ(ui.askedAt, kWaitQuestionCount);
@@ -413,10 +424,47 @@ TEST_F(GeneratorTest, AnsweringYesKeepsCyclingWithoutAskingAgainUntilStopped) {
     ui.waitAnswer = true;
     ui.stopAtAttemptAdd = 14;
     SeededRandom random(11);
-    EXPECT_FALSE(build(path, random));
+    EXPECT_FALSE(build(path, random, std::chrono::milliseconds::zero()));
     EXPECT_FALSE(state.gameInProgress);
     EXPECT_EQ(ui.questionsAsked, 1);
     EXPECT_EQ(ui.cycles, 13);
+}
+
+TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
+    // Twenty fourteen-letter words at Easy: the random cycles nearly always fail; the placer
+    // finds a board and it is played without a question.
+    std::vector<QByteArray> fourteen;
+    for (char c = 'A'; c < 'A' + 20; ++c) fourteen.push_back(QByteArray(7, c) + "ABCDEFG");
+    state.level = 1;
+    SeededRandom random(6);
+    const auto puzzle = build(writeTheme(fourteen), random);
+    ASSERT_TRUE(puzzle);
+    EXPECT_EQ(ui.questionsAsked, 0);
+    EXPECT_TRUE(state.gameInProgress);
+    expectValidPuzzle(state, *puzzle);
+
+    // A word no grid line can hold: proven at once, no question.
+    ui = RecordingUi();
+    SeededRandom random2(11);
+    EXPECT_FALSE(build(writeTheme({"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG"}), random2));
+    EXPECT_FALSE(state.gameInProgress);
+    EXPECT_EQ(ui.questionsAsked, 0);
+    EXPECT_EQ(ui.attemptAdd, kWaitQuestionCount);
+}
+
+TEST_F(GeneratorTest, StopWorksWhileTheCompletePlacerSearches) {
+    // Nineteen-letter words at Easy run only across, one per row: 20 of them never fit, but
+    // the search cannot rule out every order quickly. Stop is pressed once it has begun.
+    std::vector<QByteArray> rows;
+    for (char c = 'A'; c < 'A' + 20; ++c) rows.push_back(QByteArray(19, c));
+    state.level = 1;
+    ui.stopAtAttemptAdd = kWaitQuestionCount + 1;
+    ui.stopAfterPumpsOnQuestionCount = 2;  // the pump after the failed cycle, then the placer's
+    SeededRandom random(2);
+    EXPECT_FALSE(build(writeTheme(rows), random));
+    EXPECT_FALSE(state.gameInProgress);
+    EXPECT_EQ(ui.questionsAsked, 0);
+    EXPECT_EQ(ui.attemptAdd, kWaitQuestionCount);
 }
 
 TEST_F(GeneratorTest, StopBeforeTheFirstWordGivesUp) {

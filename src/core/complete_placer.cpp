@@ -1,0 +1,198 @@
+#include "core/complete_placer.h"
+
+#include "core/random_source.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+namespace generator {
+
+namespace {
+
+// Candidate tries between two calls of keepGoing: a try with its look-ahead can cost up to a
+// millisecond on a crowded grid, so this keeps the Stop button and the time budget responsive.
+constexpr long kCheckEvery = 16;
+// Tries allowed to the first randomised search before it starts again in a new order; each
+// restart doubles it. Restarts keep one unlucky early choice from costing the whole budget,
+// and a search that ends within its allowance has seen every possibility.
+constexpr long kFirstAllowance = 64;
+
+struct Candidate {
+    int code;
+    int first;
+    int crossingCell;  // 0 when the word shares no cell
+};
+
+class Search {
+  public:
+    Search(const std::vector<QString>& words, int level, GridShape shape, RandomSource& random,
+           const std::function<bool()>& keepGoing)
+        : shape_(shape), random_(random), keepGoing_(keepGoing) {
+        for (const QString& word : words) words_.push_back(word.toStdU16String());
+        for (int code = 1; code <= 8; ++code) {
+            if (code != 7 && allowed(level, code)) codes_.push_back(code);
+        }
+        const auto cells = static_cast<std::size_t>(shape.columns * shape.rows + 1);
+        letters_.assign(cells, 0);
+        cover_.assign(cells, 0);
+        chosen_.resize(words_.size());
+    }
+
+    PlacerResult run();
+
+  private:
+    enum class Outcome { Found, Exhausted, OutOfAllowance, Stopped };
+
+    Outcome placeFrom(std::size_t index);
+    bool everyWordFitsFrom(std::size_t index) const;
+    // Calls visit(candidate) for each legal placement of word `index` on the current grid
+    // until visit returns true; returns whether it did.
+    template <class Visit>
+    bool anyCandidate(std::size_t index, Visit visit) const;
+    int stepOf(int code) const {
+        const Direction dir = direction(code);
+        return dir.rowStep * shape_.columns + dir.columnStep;
+    }
+    int columnOf(int cell) const { return (cell - 1) % shape_.columns + 1; }
+    void lay(std::size_t index, const Candidate& candidate, int delta);
+    void shuffle(std::vector<Candidate>& candidates);
+
+    GridShape shape_;
+    RandomSource& random_;
+    const std::function<bool()>& keepGoing_;
+    std::vector<std::u16string> words_;
+    std::vector<int> codes_;
+    std::vector<char16_t> letters_;  // 0 for a cell no word covers yet
+    std::vector<int> cover_;         // how many placed words cover each cell
+    std::vector<Candidate> chosen_;
+    long tries_ = 0;
+    long allowance_ = kFirstAllowance;
+};
+
+template <class Visit>
+bool Search::anyCandidate(std::size_t index, Visit visit) const {
+    const std::u16string& word = words_[index];
+    const int span = static_cast<int>(word.size()) - 1;
+    for (int code : codes_) {
+        const Direction dir = direction(code);
+        const int step = stepOf(code);
+        for (int row = 0; row < shape_.rows; ++row) {
+            const int lastRow = row + span * dir.rowStep;
+            if (lastRow < 0 || lastRow >= shape_.rows) continue;
+            for (int col = 1; col <= shape_.columns; ++col) {
+                const int lastCol = col + span * dir.columnStep;
+                if (lastCol < 1 || lastCol > shape_.columns) continue;
+                const int first = row * shape_.columns + col;
+                int shared = 0;
+                int crossing = 0;
+                for (int j = 0; j <= span && shared <= 1; ++j) {
+                    const int cell = first + j * step;
+                    if (letters_[cell] == 0) continue;
+                    shared = letters_[cell] == word[j] ? shared + 1 : 2;
+                    crossing = cell;
+                }
+                if (shared > 1) continue;
+                // The random generator reads the last column as column 0 of the next row, so it
+                // never starts a free word there and never crosses there.
+                if (shared == 0 && col == shape_.columns) continue;
+                if (shared == 1 && columnOf(crossing) == shape_.columns) continue;
+                if (visit(Candidate{code, first, shared == 1 ? crossing : 0})) return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Search::everyWordFitsFrom(std::size_t index) const {
+    for (std::size_t k = index; k < words_.size(); ++k) {
+        if (!anyCandidate(k, [](const Candidate&) { return true; })) return false;
+    }
+    return true;
+}
+
+void Search::lay(std::size_t index, const Candidate& candidate, int delta) {
+    const std::u16string& word = words_[index];
+    const int step = stepOf(candidate.code);
+    for (std::size_t j = 0; j < word.size(); ++j) {
+        const int cell = candidate.first + static_cast<int>(j) * step;
+        cover_[cell] += delta;
+        letters_[cell] = cover_[cell] > 0 ? word[j] : 0;
+    }
+}
+
+void Search::shuffle(std::vector<Candidate>& candidates) {
+    for (std::size_t i = candidates.size(); i > 1; --i) {
+        const auto j = static_cast<std::size_t>(random_.draw() * static_cast<double>(i));
+        std::swap(candidates[i - 1], candidates[j < i ? j : i - 1]);
+    }
+}
+
+Search::Outcome Search::placeFrom(std::size_t index) {
+    if (index == words_.size()) return Outcome::Found;
+    std::vector<Candidate> candidates;
+    anyCandidate(index, [&candidates](const Candidate& c) {
+        candidates.push_back(c);
+        return false;
+    });
+    shuffle(candidates);
+    // Crossing placements first: each saves a cell for the words still to come.
+    std::stable_partition(candidates.begin(), candidates.end(),
+                          [](const Candidate& c) { return c.crossingCell != 0; });
+    for (const Candidate& candidate : candidates) {
+        if (++tries_ % kCheckEvery == 0 && !keepGoing_()) return Outcome::Stopped;
+        if (tries_ > allowance_) return Outcome::OutOfAllowance;
+        lay(index, candidate, +1);
+        if (everyWordFitsFrom(index + 1)) {
+            const Outcome outcome = placeFrom(index + 1);
+            if (outcome == Outcome::Found) {
+                chosen_[index] = candidate;
+                return outcome;
+            }
+            if (outcome != Outcome::Exhausted) {
+                lay(index, candidate, -1);
+                return outcome;
+            }
+        }
+        lay(index, candidate, -1);
+    }
+    return Outcome::Exhausted;
+}
+
+PlacerResult Search::run() {
+    for (const std::u16string& word : words_) {
+        if (word.empty()) return {PlacerVerdict::Impossible, {}};
+    }
+    if (!everyWordFitsFrom(0)) return {PlacerVerdict::Impossible, {}};
+    for (;;) {
+        tries_ = 0;
+        switch (placeFrom(0)) {
+            case Outcome::Found: {
+                PlacerResult result{PlacerVerdict::Found, {}};
+                for (std::size_t i = 0; i < words_.size(); ++i) {
+                    const Candidate& c = chosen_[i];
+                    const int span = static_cast<int>(words_[i].size()) - 1;
+                    result.placements.push_back(Placement{
+                        c.code, c.first, c.first + span * stepOf(c.code), c.crossingCell});
+                }
+                return result;
+            }
+            case Outcome::Exhausted:
+                return {PlacerVerdict::Impossible, {}};
+            case Outcome::Stopped:
+                return {PlacerVerdict::Undecided, {}};
+            case Outcome::OutOfAllowance:
+                allowance_ *= 2;
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+PlacerResult placeAllWords(const std::vector<QString>& words, int level, GridShape shape,
+                           RandomSource& random, const std::function<bool()>& keepGoing) {
+    return Search(words, level, shape, random, keepGoing).run();
+}
+
+}  // namespace generator
