@@ -1,6 +1,7 @@
 #include "core/generator.h"
 
 #include "core/complete_placer.h"
+#include "core/filler_copies.h"
 #include "core/random_source.h"
 #include "core/theme_file.h"
 
@@ -334,11 +335,17 @@ GeneratedPuzzle Generation::finish() {
         if (text.isNull()) text = QString(letter);
         return text;
     };
-    GeneratedPuzzle puzzle;
+    GridLetters letters;
     for (int cell = 1; cell <= generator::kCells; ++cell) {
-        puzzle.cells[cell] =
-            caption(state_.cellUsed[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26)));
+        letters[cell] =
+            state_.cellUsed[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26));
     }
+    const std::vector<QString> words(state_.wordList.begin() + 1,
+                                     state_.wordList.begin() + 1 + state_.wordCount);
+    redrawFillerCopies(letters, state_.cellUsed, words, random_);
+    GeneratedPuzzle puzzle;
+    for (int cell = 1; cell <= generator::kCells; ++cell)
+        puzzle.cells[cell] = caption(letters[cell]);
     puzzle.placements = placements_;
     return puzzle;
 }

@@ -132,12 +132,13 @@ struct GeneratedPuzzle {
 };
 
 // Reads the theme, sorts its words, hides them in the grid at state.level and fills the rest
-// with random letters. Writes puzzleRevealed, wordCount, wordList, questionList (themes with
-// questions only), wordCells, cellUsed and attemptCount. When the ninth cycle has failed, the
-// complete placer gets `placerBudget` first: a puzzle it finds is played without the wait
-// question, a proof that none exists gives up at once. On failure (unreadable theme, no puzzle
-// possible, the wait question answered No, Stop pressed) sets gameInProgress to false and
-// returns nullopt; the caller then shows the failure box.
+// with random letters (re-drawn where they would spell a list word a second time). Writes
+// puzzleRevealed, wordCount, wordList, questionList (themes with questions only), wordCells,
+// cellUsed and attemptCount. When the ninth cycle has failed, the complete placer gets
+// `placerBudget` first: a puzzle it finds is played without the wait question, a proof that none
+// exists gives up at once. On failure (unreadable theme, no puzzle possible, the wait question
+// answered No, Stop pressed) sets gameInProgress to false and returns nullopt; the caller then
+// shows the failure box.
 std::optional<GeneratedPuzzle> buildPuzzle(
     GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random,
     std::chrono::milliseconds placerBudget = generator::kPlacerBudget);
