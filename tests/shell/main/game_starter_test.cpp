@@ -1,7 +1,7 @@
 #include "main_window_fixture.h"
 
-#include "shell/main/status_strip.h"
 #include "platform/progress/creating_puzzle_window.h"
+#include "shell/main/status_strip.h"
 
 #include <QAction>
 #include <QTimer>
@@ -176,23 +176,13 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
     EXPECT_TRUE(window->strip().levelCaption().isEmpty());
 }
 
-TEST_F(GameStarterTest, WordsThatNeverFitEndAfterTheWaitQuestion) {
+// No placement exists, so the player is not asked whether to wait for one.
+TEST_F(GameStarterTest, WordsThatNeverFitEndWithoutTheWaitQuestion) {
     writeTheme("long.qrw", "Too Long", {"ABCDEFGHIJKLMNOPQRSTUVWXY", "SHORT", "WORDS"});
     chooseGame("long.qrw", "Too Long", 1, 1, false);
-    env.dialogs.onNextBox([this](const ScriptedDialogs::Shown&) {
-        // The question comes while "Creating Puzzle" shows the ninth failed cycle.
-        auto* progress = window->findChild<CreatingPuzzleWindow*>();
-        ASSERT_NE(progress, nullptr);
-        EXPECT_TRUE(progress->isVisible());
-        EXPECT_EQ(progress->labelText(), "Creating Puzzle");
-        EXPECT_EQ(progress->progressMaximum(), 3);
-        EXPECT_EQ(progress->attemptAddText(), "10");
-    });
-    env.dialogs.answerMessage(MsgAnswer::No);
     window->startGame();
-    ASSERT_EQ(env.dialogs.shown().size(), 2u);
-    EXPECT_EQ(env.dialogs.shown()[0].title, "Puzzle Generation");
-    EXPECT_EQ(env.dialogs.shown()[1].text, "Could not generate puzzle!");
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    EXPECT_EQ(env.dialogs.shown()[0].text, "Could not generate puzzle!");
     EXPECT_FALSE(env.state.gameInProgress);
     EXPECT_FALSE(boardShown());
 }
