@@ -22,10 +22,12 @@ class NullUi : public GeneratorUi {
     void setProgress(int) override {}
     void wordListReady() override {}
     void pumpEvents() override {}
-    int addFailedCycle() override { return 0; }
+    int addFailedCycle() override { return ++failedShown; }
     bool askWait() override { return true; }
     bool stopRequested() override { return false; }
     void hideStrikeLines() override {}
+
+    int failedShown = 1;  // as the window's counter starts
 };
 
 // Twenty words of 8 to 14 letters: many failed cycles before a puzzle, so many progress steps.

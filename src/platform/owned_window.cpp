@@ -5,6 +5,17 @@
 #include <QTimer>
 #include <QWidget>
 
+// A window the program has not placed itself opens centred over its owner, never in a corner of
+// the screen (as happens without a window manager).
+void centreOverOwner(QWidget* window) {
+    const QWidget* owner = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!owner || window->testAttribute(Qt::WA_Moved)) return;
+    window->adjustSize();
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(owner->frameGeometry().center());
+    window->move(frame.topLeft());
+}
+
 void showOwnedWindow(QWidget* window) {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
@@ -12,14 +23,7 @@ void showOwnedWindow(QWidget* window) {
     // owner. Without a window manager nobody else would, and the shortcuts would stay dead.
     const QPointer<QWidget> owner =
         window->parentWidget() ? window->parentWidget()->window() : nullptr;
-    // A window the program has not placed itself opens centred over its owner, never in a corner
-    // of the screen (as happens without a window manager).
-    if (owner && !window->testAttribute(Qt::WA_Moved)) {
-        window->adjustSize();
-        QRect frame(QPoint(), window->size());
-        frame.moveCenter(owner->frameGeometry().center());
-        window->move(frame.topLeft());
-    }
+    centreOverOwner(window);
     QObject::connect(window, &QObject::destroyed, qApp, [owner] {
         QTimer::singleShot(0, qApp, [owner] {
             QWidget* next = QApplication::activeModalWidget();

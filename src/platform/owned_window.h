@@ -7,3 +7,6 @@ class QWidget;
 // again as soon as it closes by any route. The window is deleted when it closes. Unless the
 // window was placed already, it opens centred over the window it belongs to.
 void showOwnedWindow(QWidget* window);
+
+// Moves a window that has not been placed yet so it is centred over the window it belongs to.
+void centreOverOwner(QWidget* window);

@@ -1,12 +1,15 @@
 #include "platform/progress/creating_puzzle_window.h"
 
 #include "platform/design_font.h"
+#include "platform/owned_window.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
 namespace {
 constexpr double kDesignWidth = 4365;
@@ -24,6 +27,7 @@ CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
       pb1_(new QProgressBar(this)),
       attemptAdd_(new QLabel(QStringLiteral("1"), this)) {
     setObjectName(QStringLiteral("cp_stat"));
+    setWindowTitle(QStringLiteral("Creating Puzzle"));
 
     label1_->setObjectName(QStringLiteral("Label1"));
     label1_->setFont(designFont(8.25, true));
@@ -49,10 +53,16 @@ CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
         width = kWidthWithStop;
     }
     setFixedSize(twips::toPixelsRounded(width), twips::toPixelsRounded(kClientHeight));
+
+    frameTimer_ = new QTimer(this);
+    frameTimer_->setSingleShot(true);
+    connect(frameTimer_, &QTimer::timeout, this, &CreatingPuzzleWindow::releaseBarUpdates);
 }
 
+// The label names what is being done; the title bar says the same instead of the program name.
 void CreatingPuzzleWindow::setLabelText(const QString& text) {
     label1_->setText(text);
+    setWindowTitle(text);
 }
 QString CreatingPuzzleWindow::labelText() const {
     return label1_->text();
@@ -61,8 +71,29 @@ QString CreatingPuzzleWindow::labelText() const {
 void CreatingPuzzleWindow::setProgressMaximum(int maximum) {
     pb1_->setMaximum(maximum);
 }
+// The bar repaints itself on every change, which cost more than generating the puzzle. Its
+// value is always current, but it is painted at most once per displayed frame: in between, its
+// updates are held back and released by a timer.
 void CreatingPuzzleWindow::setProgressValue(int value) {
+    pb1_->setUpdatesEnabled(false);
     pb1_->setValue(value);
+    if (!lastPaint_.isValid() || lastPaint_.elapsed() >= frameInterval()) {
+        releaseBarUpdates();
+    } else if (!frameTimer_->isActive()) {
+        frameTimer_->start(static_cast<int>(frameInterval() - lastPaint_.elapsed()));
+    }
+}
+
+void CreatingPuzzleWindow::releaseBarUpdates() {
+    frameTimer_->stop();
+    pb1_->setUpdatesEnabled(true);  // schedules one repaint with the latest value
+    lastPaint_.start();
+}
+
+qint64 CreatingPuzzleWindow::frameInterval() const {
+    const QScreen* shown = screen();
+    const double rate = shown && shown->refreshRate() > 1 ? shown->refreshRate() : 60;
+    return static_cast<qint64>(1000 / rate);
 }
 int CreatingPuzzleWindow::progressMaximum() const {
     return pb1_->maximum();
@@ -83,6 +114,11 @@ QString CreatingPuzzleWindow::attemptAddText() const {
 void CreatingPuzzleWindow::requestStop() {
     stopRequested_ = true;
     if (stop_) stop_->setEnabled(false);
+}
+
+void CreatingPuzzleWindow::showEvent(QShowEvent* event) {
+    centreOverOwner(this);
+    QWidget::showEvent(event);
 }
 
 void CreatingPuzzleWindow::closeEvent(QCloseEvent* event) {

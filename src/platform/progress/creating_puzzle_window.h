@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 
 // The "Creating Puzzle" window cp_stat: a label, the progress bar PB1 and the hidden failed-cycle
 // counter attempt_add. While a puzzle is generated it also offers a Stop button, and it takes
@@ -15,6 +17,7 @@ class CreatingPuzzleWindow : public QWidget {
   public:
     enum class Use { PuzzleGeneration, FontUpdate };
 
+    // `parent` owns the window: it stays above it and opens centred over it.
     explicit CreatingPuzzleWindow(Use use, QWidget* parent = nullptr);
 
     void setLabelText(const QString& text);  // Label1: "Creating Puzzle" or "Updating fonts"
@@ -34,15 +37,21 @@ class CreatingPuzzleWindow : public QWidget {
     void requestStop();  // the Stop button
 
   protected:
+    void showEvent(QShowEvent* event) override;  // opens centred over its owner
     // Closing from the title bar while a puzzle is generated means Stop: the generator ends and
     // its caller closes the window.
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void releaseBarUpdates();
+    qint64 frameInterval() const;  // milliseconds per displayed frame
+
     Use use_;
     QLabel* label1_;
     QProgressBar* pb1_;
     QLabel* attemptAdd_;
     QPushButton* stop_ = nullptr;
     bool stopRequested_ = false;
+    QTimer* frameTimer_;
+    QElapsedTimer lastPaint_;
 };

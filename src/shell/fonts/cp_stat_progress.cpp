@@ -2,11 +2,12 @@
 
 #include "platform/progress/creating_puzzle_window.h"
 
-CpStatProgress::CpStatProgress() = default;
+CpStatProgress::CpStatProgress(QWidget* anchor) : anchor_(anchor) {}
 CpStatProgress::~CpStatProgress() = default;
 
 void CpStatProgress::begin(const QString& label, int maximum) {
-    window_ = std::make_unique<CreatingPuzzleWindow>(CreatingPuzzleWindow::Use::FontUpdate);
+    window_ = std::make_unique<CreatingPuzzleWindow>(CreatingPuzzleWindow::Use::FontUpdate,
+                                                     anchor_ ? anchor_->window() : nullptr);
     window_->setLabelText(label);
     window_->setProgressMaximum(maximum);
     window_->setProgressValue(0);

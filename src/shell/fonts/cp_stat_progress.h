@@ -5,11 +5,13 @@
 #include <memory>
 
 class CreatingPuzzleWindow;
+class QWidget;
 
 // Font progress shown in the "Creating Puzzle" window, created for the update and gone after.
 class CpStatProgress : public FontProgress {
   public:
-    CpStatProgress();
+    // The window belongs to the top-level window of `anchor` (the main window).
+    explicit CpStatProgress(QWidget* anchor);
     ~CpStatProgress() override;
 
     void begin(const QString& label, int maximum) override;
@@ -17,5 +19,6 @@ class CpStatProgress : public FontProgress {
     void end() override;
 
   private:
+    QWidget* anchor_;
     std::unique_ptr<CreatingPuzzleWindow> window_;
 };

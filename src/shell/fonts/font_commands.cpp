@@ -14,7 +14,7 @@ FontCommands::FontCommands(Services& services, BoardWindow& board,
                            std::unique_ptr<FontProgress> progress)
     : services_(services),
       board_(board),
-      progress_(progress ? std::move(progress) : std::make_unique<CpStatProgress>()) {}
+      progress_(progress ? std::move(progress) : std::make_unique<CpStatProgress>(&board)) {}
 
 FontCommands::~FontCommands() = default;
 

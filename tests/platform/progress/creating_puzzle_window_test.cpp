@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QtTest/QTest>
 
 namespace {
 
@@ -46,6 +47,32 @@ TEST(CreatingPuzzleWindowTest, DesignedControlsWithTheCounterOutOfSight) {
     EXPECT_EQ(window.labelText(), "Updating fonts");
     EXPECT_EQ(window.addFailedCycle(), 2);
     EXPECT_EQ(window.attemptAddText(), "2");
+}
+
+// Values come faster than frames: the bar holds back its repaints in between, but always holds
+// the latest value and shows it once the frame is over.
+TEST(CreatingPuzzleWindowTest, BarCatchesUpWithValuesSetWithinOneFrame) {
+    CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
+    window.show();
+    auto* bar = window.findChild<QProgressBar*>(QStringLiteral("PB1"));
+    for (int value = 1; value <= 20; ++value) window.setProgressValue(value);
+    EXPECT_EQ(window.progressValue(), 20);
+    EXPECT_FALSE(bar->updatesEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(bar->updatesEnabled(), 2000);
+    EXPECT_EQ(bar->value(), 20);
+}
+
+TEST(CreatingPuzzleWindowTest, CaptionedAndCentredOverItsOwner) {
+    QWidget owner;
+    owner.setGeometry(200, 150, 800, 600);
+    owner.show();
+    auto* window = new CreatingPuzzleWindow(CreatingPuzzleWindow::Use::PuzzleGeneration, &owner);
+    window->setLabelText(QStringLiteral("Creating Puzzle"));
+    window->show();
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowTitle(), "Creating Puzzle");
+    EXPECT_LE((window->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
+              4);  // rounding of two centres
 }
 
 TEST(CreatingPuzzleWindowTest, GenerationOffersStopAndBlocksTheRestOfTheProgram) {

@@ -1,7 +1,9 @@
 #include "shell/fonts/font_commands.h"
 #include "board/board_window.h"
 #include "core/game_state.h"
+#include "platform/progress/creating_puzzle_window.h"
 #include "shell/fonts/board_fonts.h"
+#include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
 #include "shell/startup/recording_settings.h"
 #include "support/test_env.h"
@@ -140,6 +142,20 @@ TEST_F(FontCommandsTest, ProgressWindowComesAndGoes) {
         EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
     }
     EXPECT_EQ(store.writes().size(), 4);
+}
+
+TEST_F(FontCommandsTest, ProgressWindowIsCaptionedAndOwnedByTheMainWindow) {
+    QWidget mainWindow;
+    board.setParent(&mainWindow);
+    CpStatProgress progress(&board);
+    progress.begin(QStringLiteral("Updating fonts"), 5);
+    auto* shown = mainWindow.findChild<CreatingPuzzleWindow*>();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->isWindow());
+    EXPECT_EQ(shown->windowTitle(), "Updating fonts");
+    progress.end();
+    EXPECT_FALSE(mainWindow.findChild<CreatingPuzzleWindow*>());
+    board.setParent(nullptr);
 }
 
 TEST(StoredFont, MissingKeysGiveBoldFourteenPointMsSansSerif) {
