@@ -3,6 +3,7 @@
 #include "core/filler_copies.h"
 #include "core/generator.h"
 #include "core/random_source.h"
+#include "null_generator_ui.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,25 +15,6 @@
 #include <vector>
 
 namespace {
-
-// No window: progress is dropped, the wait question is counted and answered Yes.
-class NullUi : public GeneratorUi {
-  public:
-    void setProgressMaximum(int) override {}
-    void setProgress(int) override {}
-    void wordListReady() override {}
-    void pumpEvents() override {}
-    int addFailedCycle() override { return ++failedShown; }
-    bool askWait() override {
-        asked = true;
-        return true;
-    }
-    bool stopRequested() override { return false; }
-    void hideStrikeLines() override {}
-
-    int failedShown = 1;
-    bool asked = false;
-};
 
 QString writeTheme(const QTemporaryDir& dir, const std::vector<const char*>& words) {
     QByteArray bytes = "Bench\r\n!Bench\r\n#" + QByteArray::number(int(words.size())) + "W\r\n";
@@ -78,7 +60,7 @@ void generate(benchmark::State& bench, const QStringList& paths, int level) {
     double attempts = 0, failedCycles = 0, puzzles = 0, unasked = 0;
     int next = 0;
     for (auto _ : bench) {
-        NullUi ui;
+        NullGeneratorUi ui;
         state.gameInProgress = true;
         const auto puzzle = buildPuzzle(state, paths[next++ % paths.size()], ui, random);
         benchmark::DoNotOptimize(puzzle);
@@ -121,7 +103,7 @@ void BM_ShippedThemesFillerCopies(benchmark::State& bench) {
     for (const QString& path : shippedThemes()) {
         GameState state;
         state.level = static_cast<int>(bench.range(0));
-        NullUi ui;
+        NullGeneratorUi ui;
         const auto puzzle = buildPuzzle(state, path, ui, random);
         if (!puzzle) continue;
         Board board{{}, state.cellUsed, {}};

@@ -3,6 +3,7 @@
 // give the window layer's ratio.
 #include "core/generator.h"
 #include "core/random_source.h"
+#include "null_generator_ui.h"
 #include "platform/progress/creating_puzzle_ui.h"
 #include "platform/progress/creating_puzzle_window.h"
 #include "platform/qt_dialogs.h"
@@ -15,20 +16,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-class NullUi : public GeneratorUi {
-  public:
-    void setProgressMaximum(int) override {}
-    void setProgress(int) override {}
-    void wordListReady() override {}
-    void pumpEvents() override {}
-    int addFailedCycle() override { return ++failedShown; }
-    bool askWait() override { return true; }
-    bool stopRequested() override { return false; }
-    void hideStrikeLines() override {}
-
-    int failedShown = 1;  // as the window's counter starts
-};
 
 // Twenty words of 8 to 14 letters: many failed cycles before a puzzle, so many progress steps.
 QString longWordTheme(const QTemporaryDir& dir) {
@@ -45,36 +32,40 @@ QString longWordTheme(const QTemporaryDir& dir) {
     return path;
 }
 
-QString theme(const QTemporaryDir& dir, int which) {
-    return which == 0 ? QStringLiteral(QUARROW_SOURCE_DIR "/data/birds.qrw") : longWordTheme(dir);
-}
-
 // Argument 0: a shipped theme (birds, Expert); 1: the 8-14-letter list (Easy).
-void BM_CoreOnly(benchmark::State& bench) {
+struct Workload {
+    explicit Workload(const benchmark::State& bench) {
+        const bool shipped = bench.range(0) == 0;
+        path = shipped ? QStringLiteral(QUARROW_SOURCE_DIR "/data/birds.qrw") : longWordTheme(dir);
+        state.level = shipped ? 4 : 1;
+    }
+    std::optional<GeneratedPuzzle> build(GeneratorUi& ui) {
+        return buildPuzzle(state, path, ui, random);
+    }
+
     QTemporaryDir dir;
-    const QString path = theme(dir, static_cast<int>(bench.range(0)));
+    QString path;
     GameState state;
-    state.level = bench.range(0) == 0 ? 4 : 1;
     ClockRandom random;
+};
+
+void BM_CoreOnly(benchmark::State& bench) {
+    Workload work(bench);
     for (auto _ : bench) {
-        NullUi ui;
-        benchmark::DoNotOptimize(buildPuzzle(state, path, ui, random));
+        NullGeneratorUi ui;
+        benchmark::DoNotOptimize(work.build(ui));
     }
 }
 
 void BM_WithProgressWindow(benchmark::State& bench) {
-    QTemporaryDir dir;
-    const QString path = theme(dir, static_cast<int>(bench.range(0)));
-    GameState state;
-    state.level = bench.range(0) == 0 ? 4 : 1;
-    ClockRandom random;
+    Workload work(bench);
     QtDialogs dialogs;
     for (auto _ : bench) {
         CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
         window.setLabelText(QStringLiteral("Creating Puzzle"));
         window.show();
         CreatingPuzzleUi ui(window, dialogs, nullptr, nullptr);
-        benchmark::DoNotOptimize(buildPuzzle(state, path, ui, random));
+        benchmark::DoNotOptimize(work.build(ui));
         window.close();
     }
 }
