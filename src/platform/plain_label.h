@@ -8,6 +8,8 @@
 // `maximumLines` lines (one unless set), fewer if the label is not tall enough. Its size hint
 // does not grow with the text, so a long title cannot widen a window.
 class PlainLabel : public QLabel {
+    Q_OBJECT
+
   public:
     explicit PlainLabel(QWidget* parent = nullptr);
     PlainLabel(const QString& text, QWidget* parent);
