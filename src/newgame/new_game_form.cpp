@@ -1,6 +1,7 @@
 #include "newgame/new_game_form.h"
 
 #include "core/game_state.h"
+#include "core/playable_words.h"
 #include "core/theme_file.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
@@ -143,6 +144,15 @@ bool NewGameForm::startGame() {
             QStringLiteral("Please select a Puzzle with 20 questions for Time Challenge!"),
             kTimeChallenge, MsgButtons::Ok, MsgIcon::None);
         return false;
+    }
+    // A word no player could find would leave a board that can never be finished.
+    const QString path = services_.themeFolders().resolve(storedThemePath(files_[selected_]));
+    if (const std::optional<ThemeContents> theme = readTheme(path)) {
+        if (const auto unplayable = firstUnplayableWord(*theme)) {
+            services_.dialogs.message(unplayable->message, QStringLiteral("Error"), MsgButtons::Ok,
+                                      MsgIcon::Critical);
+            return false;
+        }
     }
     state.puzzleFile = storedThemePath(files_[selected_]);
     state.puzzleTitle = gameTitle_;

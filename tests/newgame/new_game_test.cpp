@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -206,6 +208,45 @@ TEST_F(NewGameTest, BadThemeReportsAndAGoodOneWorksAfterwards) {
     EXPECT_EQ(form.wordsVol(), "12");
     EXPECT_TRUE(form.startGame());
     EXPECT_EQ(env.state.puzzleFile, "data\\a_good.qrw");
+}
+
+TEST_F(NewGameTest, StartRefusesAThemeWithAWordTheGridCannotShow) {
+    const std::vector<std::pair<QByteArray, QString>> badWords{
+        {"ICE CREAM", "ICE CREAM"},
+        {"R2D2", "R2D2"},
+        {"TAB\tBED", QStringLiteral("TAB\uFFFDBED")},
+        {QByteArray("NUL\0NUT", 7), QStringLiteral("NUL\uFFFDNUT")},
+    };
+    for (const auto& [word, shown] : badWords) {
+        env.writeFile("data/bad.qrw", theme("Bad", "#10W", 9) + word + "\r\n");
+        NewPuzzleDialog dialog(env.services);
+        dialog.show();
+        auto started = countEmissions(&dialog, &NewPuzzleDialog::startGameRequested);
+        env.dialogs.clear();
+        dialog.findChild<QPushButton*>("Command1")->click();
+        SCOPED_TRACE(shown.toStdString());
+        EXPECT_EQ(*started, 0);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_FALSE(env.state.gameInProgress);
+        ASSERT_EQ(env.dialogs.shown().size(), 1u);
+        expectMessage(env.dialogs.last(),
+                      "The word \"" + shown +
+                          "\" cannot be shown in the grid: words may only contain letters.",
+                      "Error", MsgIcon::Critical);
+    }
+
+    // Twenty letters fill a row; twenty-one fit nowhere.
+    NewGameForm form(env.services);
+    env.writeFile("data/bad.qrw", theme("Long", "#10W", 9) + "ABCDEFGHIJKLMNOPQRSTU\r\n");
+    form.load();
+    env.dialogs.clear();
+    EXPECT_FALSE(form.startGame());
+    expectMessage(env.dialogs.last(),
+                  "The word \"ABCDEFGHIJKLMNOPQRSTU\" cannot be shown in the grid: it is longer "
+                  "than 20 letters.",
+                  "Error", MsgIcon::Critical);
+    env.writeFile("data/bad.qrw", theme("Long", "#10W", 9) + "ABCDEFGHIJKLMNOPQRST\r\n");
+    EXPECT_TRUE(form.startGame());
 }
 
 TEST_F(NewGameTest, EmptyDataFolderOpensQuietlyAndRefusesToStart) {
