@@ -1,30 +1,12 @@
 // Applying a font to the 360 grid cells, as Options > Fonts and start-up do. Goal: < 20 ms.
-#include "board/board_window.h"
-#include "core/game_state.h"
-#include "platform/media_control.h"
-#include "platform/qt_dialogs.h"
-#include "platform/services.h"
-#include "platform/settings_store.h"
-#include "platform/shell_opener.h"
-#include "platform/sound/sound_player.h"
+#include "bench_board.h"
 #include "shell/fonts/board_fonts.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentMedia : public MediaControl {
-  public:
-    void setFileName(const QString& path) override { file_ = path; }
-    QString fileName() const override { return file_; }
-    void command(const QString&) override {}
-
-  private:
-    QString file_;
-};
 
 // Two fonts taken in turn, so every pass really changes every cell.
 QFont benchFont(int pass) {
@@ -33,18 +15,6 @@ QFont benchFont(int pass) {
     font.setBold(pass % 2 == 1);
     return font;
 }
-
-struct BenchBoard {
-    QTemporaryDir dir;
-    GameState state;
-    QtDialogs dialogs;
-    IniSettingsStore settings{dir.path() + QStringLiteral("/QRW.ini")};
-    SilentMedia media;
-    SoundPlayer sound{state, media, dir.path()};
-    DesktopShellOpener shell;
-    Services services{state, dialogs, settings, sound, shell, dir.path(), dir.path()};
-    BoardWindow board{services};
-};
 
 void BM_ApplyFontToGrid(benchmark::State& run) {
     BenchBoard bench;
@@ -72,11 +42,4 @@ BENCHMARK(BM_ApplyFontToGridAndRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QUARROW_BENCHMARK_MAIN()

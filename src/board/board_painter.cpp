@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 using namespace board_geometry;
@@ -160,13 +161,36 @@ QColor translucentStandIn(DrawMode mode) {
     return colour;
 }
 
-void drawStrikeLines(QPainter& p, const BoardModel& model) {
+// The raster engine hands a fill of 96 rows or more to worker threads; for a marker line
+// waking them costs more than the drawing, so a taller line is drawn in bands of 64 device rows.
+// Bands must tile exactly (the flash modes are not idempotent), so only a painter whose device rows
+// fall on whole logical rows is banded.
+void drawInBands(QPainter& p, const QRect& bounds, const std::function<void()>& draw) {
+    const QTransform& toDevice = p.deviceTransform();
+    const double scale = toDevice.m22();
+    const bool wholeRows = toDevice.type() <= QTransform::TxScale && scale >= 1 &&
+                           scale == std::floor(scale) && toDevice.dy() == std::floor(toDevice.dy());
+    const int rows = static_cast<int>(64 / std::max(1.0, scale));
+    if (!wholeRows || bounds.height() * scale < 96) {
+        draw();
+        return;
+    }
+    for (int top = bounds.top(); top <= bounds.bottom(); top += rows) {
+        p.save();
+        p.setClipRect(QRect(bounds.left(), top, bounds.width(), rows), Qt::IntersectClip);
+        draw();
+        p.restore();
+    }
+}
+
+void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area) {
     // The PDF engine claims raster operations but draws them as plain opaque pen strokes.
     const bool rasterOps = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
     p.setRenderHint(QPainter::Antialiasing, false);
     for (int k = 1; k <= 20; ++k) {
         const BoardLine& line = model.lines[k];
-        if (!line.visible) continue;
+        const QRect bounds = strikeLineBounds(line);
+        if (!line.visible || (!area.isNull() && !area.intersects(bounds))) continue;
         const QColor colour = rasterOps ? kLineColour : translucentStandIn(line.mode);
         p.setCompositionMode(rasterOps ? rasterOp(line.mode)
                                        : QPainter::CompositionMode_SourceOver);
@@ -183,11 +207,23 @@ void drawStrikeLines(QPainter& p, const BoardModel& model) {
         }
         // Round ends, as a marker pen leaves them: the end letters are covered too.
         p.setPen(QPen(colour, kLineWidthPixels, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(from, to);
+        if (rasterOps) {
+            drawInBands(p, area.isNull() ? bounds : bounds.intersected(area),
+                        [&] { p.drawLine(from, to); });
+        } else {
+            p.drawLine(from, to);
+        }
     }
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 }  // namespace
+
+QRect strikeLineBounds(const BoardLine& line) {
+    const QRectF ends(twips::point(line.p1.x(), line.p1.y()),
+                      twips::point(line.p2.x(), line.p2.y()));
+    const int reach = kLineWidthPixels / 2 + 2;
+    return ends.normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+}
 
 void paintStaticBoard(QPainter& painter, const BoardModel& model) {
     painter.save();
@@ -201,9 +237,9 @@ void paintStaticBoard(QPainter& painter, const BoardModel& model) {
     painter.restore();
 }
 
-void paintStrikeLines(QPainter& painter, const BoardModel& model) {
+void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& area) {
     painter.save();
-    drawStrikeLines(painter, model);
+    drawStrikeLines(painter, model, area);
     painter.restore();
 }
 

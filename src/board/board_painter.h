@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+
+struct BoardLine;
 struct BoardModel;
 class QPainter;
 
@@ -12,4 +15,8 @@ void paintBoardModel(QPainter& painter, const BoardModel& model);
 // word-list entry's look or the title, so the screen keeps it in a pixmap; the strike lines and
 // the open selection are drawn over it.
 void paintStaticBoard(QPainter& painter, const BoardModel& model);
-void paintStrikeLines(QPainter& painter, const BoardModel& model);
+// Lines that cannot touch `area` are skipped; a null area draws them all.
+void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& area = QRect());
+
+// The pixels a strike line may touch: its end points and half its width around them.
+QRect strikeLineBounds(const BoardLine& line);

@@ -15,6 +15,7 @@
 #include <QHelpEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -26,13 +27,6 @@ QTimer* makeTimer(QObject* owner, int intervalMs, void (BoardWindow::*handler)()
     timer->setInterval(intervalMs);
     QObject::connect(timer, &QTimer::timeout, static_cast<BoardWindow*>(owner), handler);
     return timer;
-}
-
-// Pixels a strike line may touch: its end points and half its 20-pixel width around them.
-QRect lineBounds(const BoardLine& line) {
-    const QRectF ends(twips::point(line.p1.x(), line.p1.y()),
-                      twips::point(line.p2.x(), line.p2.y()));
-    return ends.normalized().toAlignedRect().adjusted(-12, -12, 12, 12);
 }
 
 // Only a single left or right button counts; other buttons and chords do nothing.
@@ -120,9 +114,9 @@ void BoardWindow::wsMouseMove(int cell) {
     const QPointF centre = board_geometry::cellCentre(cell);
     if (selection.p2 == centre) return;
     // Only the band under the old and the new line needs painting while the pointer moves.
-    const QRect before = lineBounds(selection);
+    const QRect before = strikeLineBounds(selection);
     selection.p2 = centre;
-    update(before.united(lineBounds(selection)));
+    update(before.united(strikeLineBounds(selection)));
 }
 
 void BoardWindow::wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos) {
@@ -272,9 +266,9 @@ bool BoardWindow::boardVisible() const {
     return isVisible();
 }
 
-void BoardWindow::paintEvent(QPaintEvent*) {
+void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    paintBoard(painter);
+    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect());
 }
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/board_model.h"
+#include "board/static_board_cache.h"
 
 #include <QWidget>
 
@@ -52,6 +53,7 @@ class BoardWindow : public QWidget {
     void settleRunningFlash();
 
     // The board's client area as it is drawn on screen, for the screen and the printer alike.
+    // The screen itself paints through a cache of the static board.
     void paintBoard(QPainter& painter) const;
     QSize clientSizePixels() const;
 
@@ -89,4 +91,5 @@ class BoardWindow : public QWidget {
     QTimer* hlFlash_;
     QTimer* hlFlashCheck_;
     QTimer* puzzleComplete_;
+    StaticBoardCache staticBoard_;
 };

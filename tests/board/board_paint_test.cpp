@@ -1,6 +1,7 @@
 #include "board/board_model.h"
 #include "board/board_painter.h"
 #include "board/board_window.h"
+#include "board/static_board_cache.h"
 #include "platform/twips.h"
 #include "support/test_env.h"
 
@@ -180,6 +181,48 @@ TEST(BoardPainting, FlashModesInvertTheMarker) {
     EXPECT_EQ(notXor.mismatches, 0);
 }
 
+TEST(BoardPainting, ALongLineInvertsEachPixelUnderItExactlyOnce) {
+    // From the top left to the bottom right of the grid: several hundred rows at either ratio.
+    for (const qreal ratio : {1.0, 2.0}) {
+        BoardModel model = rowUnderLine(DrawMode::NotXorPen);
+        model.lines[1].p1 = board_geometry::cellCentre(1);
+        model.lines[1].p2 = board_geometry::cellCentre(345);
+        auto painted = [&](bool visible, bool maskOnly) {
+            QImage image(QSize(782, 505) * ratio, QImage::Format_RGB32);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            model.lines[1].visible = visible;
+            if (maskOnly) {  // the pixels the line covers, in black
+                const BoardLine& line = model.lines[1];
+                painter.setPen(QPen(Qt::black, 20, Qt::SolidLine, Qt::RoundCap));
+                painter.drawLine(twips::point(line.p1.x(), line.p1.y()),
+                                 twips::point(line.p2.x(), line.p2.y()));
+            } else {
+                paintBoardModel(painter, model);
+            }
+            return image;
+        };
+        const QImage plain = painted(false, false);
+        const QImage lined = painted(true, false);
+        const QImage mask = painted(false, true);
+        int covered = 0;
+        int wrong = 0;
+        for (int y = 0; y < plain.height(); ++y) {
+            for (int x = 0; x < plain.width(); ++x) {
+                const bool under = qGray(mask.pixel(x, y)) < 128;
+                covered += under;
+                const QRgb expected =
+                    under ? perChannel(plain.pixel(x, y), [](int s, int p) { return ~(s ^ p); })
+                          : plain.pixel(x, y);
+                wrong += (lined.pixel(x, y) & 0xffffff) != (expected & 0xffffff);
+            }
+        }
+        EXPECT_GT(covered, 5000 * ratio * ratio) << ratio;
+        EXPECT_EQ(wrong, 0) << ratio;
+    }
+}
+
 TEST(BoardPainting, WindowPaintsWhatTheModelHolds) {
     TestEnv env;
     BoardWindow board(env.services);
@@ -190,4 +233,56 @@ TEST(BoardPainting, WindowPaintsWhatTheModelHolds) {
     const QImage painted = paint(board.model());
     ASSERT_EQ(grabbed.size(), painted.size());
     EXPECT_EQ(grabbed, painted);
+}
+
+TEST(StaticBoardCache, PaintsWhatAFreshPaintShowsAfterEveryChange) {
+    BoardModel model = rowUnderLine(DrawMode::MaskPen);
+    model.entries[1].font = defaultEntryFont();
+    model.entries[1].caption = QStringLiteral("ANT");
+    StaticBoardCache cache;
+    const QSize size(782, 505);
+    auto image = [&](qreal ratio) {
+        QImage result(size * ratio, QImage::Format_RGB32);
+        result.setDevicePixelRatio(ratio);
+        return result;
+    };
+    auto cached = [&](qreal ratio = 1) {
+        QImage result = image(ratio);
+        QPainter painter(&result);
+        cache.paint(painter, model, size, ratio, QRect(QPoint(0, 0), size));
+        return result;
+    };
+    auto fresh = [&](qreal ratio = 1) {
+        QImage result = image(ratio);
+        QPainter painter(&result);
+        paintBoardModel(painter, model);
+        return result;
+    };
+    EXPECT_EQ(cached(), fresh());
+    EXPECT_EQ(cache.rebuilds(), 1);
+
+    // Moving the selection and flashing a line leave the static board alone.
+    model.lines[1].visible = true;
+    model.lines[1].p2 = board_geometry::cellCentre(85);
+    EXPECT_EQ(cached(), fresh());
+    model.lines[1].mode = DrawMode::NotXorPen;
+    EXPECT_EQ(cached(), fresh());
+    EXPECT_EQ(cache.rebuilds(), 1);
+
+    // A found or flashing entry, a font, a letter, the title and the pixel ratio each show.
+    const std::vector<std::function<void()>> changes = {
+        [&] { model.entries[1].font.setStrikeOut(true); },
+        [&] { model.entries[1].color = QColor(255, 0, 0); },
+        [&] { model.cells[200].font.setBold(true); },
+        [&] { model.cells[7].caption = QStringLiteral("Q"); },
+        [&] { model.title = QStringLiteral("Birds"); },
+    };
+    int rebuilds = 1;
+    for (const auto& change : changes) {
+        change();
+        EXPECT_EQ(cached(), fresh());
+        EXPECT_EQ(cache.rebuilds(), ++rebuilds);
+    }
+    EXPECT_EQ(cached(2), fresh(2));
+    EXPECT_EQ(cache.rebuilds(), ++rebuilds);
 }
