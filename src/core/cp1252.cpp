@@ -34,13 +34,38 @@ QString decodeCp1252(QByteArrayView bytes) {
     return text;
 }
 
+namespace {
+// Calls visit(byte, start, length) for each character of `text`, a surrogate pair counting once,
+// until it returns false.
+template <typename Visit>
+void forEachEncoded(QStringView text, Visit visit) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const qsizetype start = i;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+        if (!visit(c.isSurrogate() ? kUnrepresentable : encodeChar(c.unicode()), start,
+                   i - start + 1))
+            return;
+    }
+}
+}  // namespace
+
 QByteArray encodeCp1252(QStringView text) {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-        bytes.append(c.isSurrogate() ? kUnrepresentable : encodeChar(c.unicode()));
-    }
+    forEachEncoded(text, [&](char byte, qsizetype, qsizetype) {
+        bytes.append(byte);
+        return true;
+    });
     return bytes;
+}
+
+QString firstOutsideCp1252(QStringView text) {
+    QString found;
+    forEachEncoded(text, [&](char byte, qsizetype start, qsizetype length) {
+        if (byte == kUnrepresentable && text[start] != QLatin1Char(kUnrepresentable))
+            found = text.mid(start, length).toString();
+        return found.isEmpty();
+    });
+    return found;
 }

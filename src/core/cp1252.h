@@ -13,3 +13,7 @@ QString decodeCp1252(QByteArrayView bytes);
 // A character the code page cannot hold is written as "?" (one per character, so a character
 // outside the Basic Multilingual Plane also gives a single "?").
 QByteArray encodeCp1252(QStringView text);
+
+// The first character of `text` the code page cannot hold (two code units for one outside the
+// Basic Multilingual Plane); empty when every character can be stored.
+QString firstOutsideCp1252(QStringView text);

@@ -7,12 +7,14 @@
 #include "platform/twips.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
 #include <vector>
 
 namespace {
@@ -159,20 +161,40 @@ void CreateListWindow::loadTheme(const EditorTheme& theme) {
         questions_[i]->setText(theme.questions[i]);
     }
     check_->setChecked(theme.questionsOn);
+    // Long texts show their start, not their tail.
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->setCursorPosition(0);
 }
 
 void CreateListWindow::createPuzzleFile() {
+    const DialogOwnerScope owner(services_.dialogs, this);
     EditorEntries current = entries();
     const editor::SaveOutcome outcome = editor::createPuzzleFile(services_, current);
     author_->setText(current.author);
-    if (outcome == editor::SaveOutcome::Saved) close();
+    if (outcome == editor::SaveOutcome::Saved) closeWithoutAsking();
 }
 
 void CreateListWindow::cancel() {
-    if (editor::cancelNeedsQuestion(entries()) &&
-        editor::show(services_.dialogs, editor::cancelQuestion()) != MsgAnswer::Yes)
-        return;
+    if (mayLeave()) closeWithoutAsking();
+}
+
+bool CreateListWindow::mayLeave() {
+    if (!editor::cancelNeedsQuestion(entries())) return true;
+    const DialogOwnerScope owner(services_.dialogs, this);
+    return editor::show(services_.dialogs, editor::cancelQuestion()) == MsgAnswer::Yes;
+}
+
+void CreateListWindow::closeWithoutAsking() {
+    leaving_ = true;
     close();
+}
+
+void CreateListWindow::closeEvent(QCloseEvent* event) {
+    // The close box asks Cancel's question too: typed words are never dropped silently.
+    const bool decided = std::exchange(leaving_, false);
+    if (decided || mayLeave())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void openPuzzleCreator(Services& services, QWidget* owner) {

@@ -14,8 +14,8 @@ class QLineEdit;
 class QPushButton;
 
 // The puzzle editor Create_list: twenty word boxes, twenty question boxes, title and author.
-// "Create Puzzle File" saves a theme file and closes the window; "Cancel" closes it, asking
-// first when a word was typed; the close box closes it without asking.
+// "Create Puzzle File" saves a theme file and closes the window; "Cancel" and the close box
+// close it, asking first when a word was typed. Every box it opens belongs to it.
 class CreateListWindow : public QWidget {
     Q_OBJECT
   public:
@@ -40,12 +40,15 @@ class CreateListWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QLineEdit* addBox(const char* name, int row, double left, double top);
     void buildDecoration();
     void setQuestionsOn(bool on);
     void applyColours();
+    bool mayLeave();  // asks Cancel's question when a word box holds text
+    void closeWithoutAsking();
 
     Services& services_;
     EditorBoxColours colours_;
@@ -56,6 +59,7 @@ class CreateListWindow : public QWidget {
     QCheckBox* check_ = nullptr;
     QPushButton* create_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    bool leaving_ = false;  // the window is closing on a decision already made
 };
 
 // Tools menu entries: an empty editor, or the editor filled from a theme the player picks.

@@ -1,5 +1,10 @@
 #include "editor/editor_checks.h"
 
+#include "core/cp1252.h"
+
+#include <utility>
+#include <vector>
+
 namespace editor {
 namespace {
 
@@ -58,6 +63,25 @@ std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries) {
     for (int row = 1; row <= EditorEntries::kBoxes; ++row) {
         if (row > kMinWords && entries.words[row].isEmpty()) break;
         if (auto failure = checkRow(entries, row)) return failure;
+    }
+    return firstUnsavableText(entries);
+}
+
+std::optional<EditorMessage> firstUnsavableText(const EditorEntries& entries) {
+    std::vector<std::pair<QString, QString>> boxes{{QStringLiteral("Puzzle Title"), entries.title},
+                                                   {QStringLiteral("Author"), entries.author}};
+    if (entries.questionsOn) {
+        for (int row = 1; row <= savedWordCount(entries); ++row)
+            boxes.emplace_back(QStringLiteral("Question %1").arg(row), entries.questions[row]);
+    }
+    for (const auto& [box, text] : boxes) {
+        const QString character = firstOutsideCp1252(text);
+        if (character.isEmpty()) continue;
+        return EditorMessage{
+            QStringLiteral("The %1 box holds a character that a Quarrow puzzle file cannot store "
+                           "(\"%2\"). Please replace it before continuing.")
+                .arg(box, character),
+            QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Information};
     }
     return std::nullopt;
 }

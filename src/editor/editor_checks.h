@@ -38,8 +38,12 @@ inline const QString kDefaultMessageTitle = QStringLiteral("Quarrow");
 
 // The first entry that stops "Create Puzzle File", in the order the player meets them: the
 // title, then row by row the word, its question, its length and its letters. Rows after the
-// tenth are looked at only up to the first empty word box.
+// tenth are looked at only up to the first empty word box. Text the file cannot store comes last.
 std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries);
+
+// The title, author and saved questions must fit the file's code page: the first box holding a
+// character that would be stored as "?" is named, with the character.
+std::optional<EditorMessage> firstUnsavableText(const EditorEntries& entries);
 
 // Words that are saved: the filled word boxes before the first empty one, counting from box 1.
 int savedWordCount(const EditorEntries& entries);

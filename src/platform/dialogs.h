@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class QPrinter;
 class QWidget;
 
@@ -37,12 +39,27 @@ class Dialogs {
     // Save dialog for a PDF when no printer is installed; empty when cancelled.
     virtual QString savePdf(const QString& suggestedPath) = 0;
 
-    // Window that owns the boxes (the active window when none is set).
-    void setOwner(QWidget* owner) { owner_ = owner; }
+    // Window that owns the boxes (the active window when none is set). Returns the previous one.
+    QWidget* setOwner(QWidget* owner) { return std::exchange(owner_, owner); }
 
   protected:
     QWidget* owner() const { return owner_; }
 
   private:
     QWidget* owner_ = nullptr;
+};
+
+// Boxes opened while this lives belong to `owner`, so they open over it and it stays in front
+// of the window beneath it; the previous owner is restored afterwards.
+class DialogOwnerScope {
+  public:
+    DialogOwnerScope(Dialogs& dialogs, QWidget* owner)
+        : dialogs_(dialogs), previous_(dialogs.setOwner(owner)) {}
+    ~DialogOwnerScope() { dialogs_.setOwner(previous_); }
+    DialogOwnerScope(const DialogOwnerScope&) = delete;
+    DialogOwnerScope& operator=(const DialogOwnerScope&) = delete;
+
+  private:
+    Dialogs& dialogs_;
+    QWidget* previous_;
 };

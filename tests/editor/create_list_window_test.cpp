@@ -1,6 +1,7 @@
 #include "editor/create_list_window.h"
 #include "core/theme_file.h"
 #include "editor_test_entries.h"
+#include "platform/qt_dialogs.h"
 #include "platform/twips.h"
 #include "support/test_env.h"
 
@@ -10,8 +11,12 @@
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -171,4 +176,74 @@ TEST(CreateListLoader, EditShowsTheThemeWithQuestionsTicked) {
     openPuzzleEditor(env.services);
     EXPECT_EQ(openEditorWindow(), nullptr);
     EXPECT_TRUE(env.dialogs.messages().empty());
+}
+
+TEST_F(CreateList, CloseBoxAsksCancelsQuestionOnlyWhenAWordWasTyped) {
+    window->titleBox()->setText("Only a title");
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(env.dialogs.shown().empty());
+
+    window->show();
+    window->wordBox(1)->setText("apple");
+    env.dialogs.answerMessage(MsgAnswer::No);
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(env.dialogs.last().text, editor::cancelQuestion().text);
+    EXPECT_EQ(env.dialogs.last().title, "Cancel Create Puzzle");
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(env.dialogs.shown().size(), 2u);
+}
+
+TEST_F(CreateList, LoadedTextsShowTheirStart) {
+    EditorTheme theme;
+    theme.title = QString(200, 'T') + "end";
+    theme.wordCount = 10;
+    theme.questionsOn = true;
+    for (int i = 1; i <= 10; ++i) {
+        theme.words[i] = "word";
+        theme.questions[i] = "What is the capital of Germany? " + QString(100, 'x');
+    }
+    window->loadTheme(theme);
+    EXPECT_EQ(window->questionBox(1)->cursorPosition(), 0);
+    EXPECT_EQ(window->questionBox(10)->cursorPosition(), 0);
+    EXPECT_EQ(window->titleBox()->cursorPosition(), 0);
+}
+
+// With the real message boxes: every box the editor opens is its own child, so it opens over
+// the editor and the editor is not sent behind the main window.
+TEST(CreateListBoxes, BelongToTheEditorAndTheMainWindowGetsThemBack) {
+    TestEnv env;
+    QtDialogs dialogs;
+    QWidget mainWindow;
+    dialogs.setOwner(&mainWindow);
+    Services services{env.state,
+                      dialogs,
+                      *env.settings,
+                      env.sound,
+                      env.shell,
+                      env.programFolder(),
+                      env.services.userThemeFolder};
+    auto* editor = new CreateListWindow(services, &mainWindow);
+    editor->show();
+
+    std::vector<QWidget*> parents;
+    auto answerNextBox = [&](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [&parents, button] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            parents.push_back(box->parentWidget());
+            box->button(button)->click();
+        });
+    };
+    answerNextBox(QMessageBox::Ok);
+    editor->createPuzzleFile();  // no title
+    editor->wordBox(1)->setText("apple");
+    answerNextBox(QMessageBox::No);
+    editor->cancel();
+
+    EXPECT_EQ(parents, (std::vector<QWidget*>{editor, editor}));
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(dialogs.setOwner(nullptr), &mainWindow);
+    delete editor;
 }

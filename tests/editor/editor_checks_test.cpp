@@ -162,3 +162,33 @@ TEST(EditorChecks, CancelAsksOnlyWhenAWordBoxHoldsText) {
     EXPECT_EQ(question.buttons, MsgButtons::YesNo);
     EXPECT_EQ(question.icon, MsgIcon::Exclamation);
 }
+
+TEST(EditorChecks, TextTheFileCannotStoreIsRefusedNamingTheBox) {
+    EditorEntries entries = validEntries(12, true);
+    entries.title = QStringLiteral("Caf\u00e9 \u20ac 100?");  // all of it fits the code page
+    entries.questions[14] = QStringLiteral("\u2192 not saved: row 13 is empty");
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+
+    const auto refusal = [](const EditorEntries& e) {
+        const auto message = editor::firstFailingCheck(e);
+        return message ? message->text : QString();
+    };
+    entries.questions[12] = QStringLiteral("Capital of \u0141\u00f3d\u017a?");
+    EXPECT_TRUE(refusal(entries).contains("Question 12 box"));
+    EXPECT_TRUE(refusal(entries).contains("\"\u0141\""));
+    entries.author = QStringLiteral("Ann \U0001F600");
+    EXPECT_TRUE(refusal(entries).contains("Author box"));
+    EXPECT_TRUE(refusal(entries).contains(QStringLiteral("\"\U0001F600\"")));
+    entries.title = QStringLiteral("\u65e5\u672c");
+    EXPECT_TRUE(refusal(entries).startsWith("The Puzzle Title box"));
+    EXPECT_EQ(editor::firstFailingCheck(entries)->title, "Error");
+
+    // Questions that are switched off are not saved, so they are not looked at.
+    entries.title = entries.author = QStringLiteral("Plain");
+    entries.questionsOn = false;
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
+    // The word checks keep their order: a short word is reported first.
+    entries.questionsOn = true;
+    entries.words[2] = QStringLiteral("ab");
+    EXPECT_EQ(refusal(entries), "All words must be at least 3 characters long");
+}
