@@ -17,8 +17,20 @@ using fuzz::check;
 
 constexpr std::size_t kMaxText = 48;
 
+// Text as typed: mostly characters the file can store, sometimes any UTF-16 at all (which the
+// checks must refuse where the file cannot hold it).
 QString text(FuzzedDataProvider& in) {
+    const bool anyCharacter = in.ConsumeBool();
     const std::string bytes = in.ConsumeRandomLengthString(kMaxText);
+    if (anyCharacter) {
+        QString typed(static_cast<qsizetype>(bytes.size() / 2), Qt::Uninitialized);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            typed[i] =
+                QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                            static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+        }
+        return typed;
+    }
     return decodeCp1252(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
