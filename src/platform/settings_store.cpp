@@ -126,10 +126,14 @@ void IniSettingsStore::onSaveFailed(std::function<void(const QString&)> handler)
 bool IniSettingsStore::save() {
     bool saved = false;
     if (settings_) {
+        // QSettings keeps an error status for good; a fresh object tells whether this save worked.
+        if (settings_->status() != QSettings::NoError)
+            settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
         for (const auto& [key, value] : pending_) settings_->setValue(key, value);
-        pending_.clear();
         settings_->sync();
         saved = settings_->status() == QSettings::NoError;
+        // Unsaved values stay for this run and go to the disk with the next save that works.
+        if (saved) pending_.clear();
     }
     if (!saved && !failureReported_) {
         failureReported_ = true;

@@ -135,6 +135,15 @@ TEST(SettingsStore, AFailedSaveIsReportedOnceAndNotAsSuccess) {
     store.write("Settings", "SOUND", "False");
     EXPECT_EQ(reported, QStringList{dir.path() + "/QRW/QRW.ini"});
     EXPECT_EQ(store.read("Settings", "SOUND", "True"), "False");  // kept for this session
+
+    // Room again: the next save takes everything along and says so.
+    ASSERT_TRUE(QFile::remove(dir.path() + "/QRW"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("QRW"));
+    SettingsOperation later(store);
+    store.write("Settings", "S_REV", "0");
+    EXPECT_TRUE(later.finish());
+    for (const char* key : {"Settings/S_COMP", "Settings/SOUND", "Settings/S_REV"})
+        EXPECT_NE(onDisk(dir.path() + "/QRW/QRW.ini", key), "") << key;
 }
 
 // Each kind of unusable file is renamed aside with the date, kept byte for byte, and the store
