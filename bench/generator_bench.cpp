@@ -164,8 +164,7 @@ BENCHMARK(BM_TwentyLongWordsExpert)
     ->ReportAggregatesOnly(true);
 // One puzzle per repetition, so the spread (p95) is that of single puzzles.
 BENCHMARK(BM_EightToFourteenLetters)
-    ->Arg(1)
-    ->Arg(4)
+    ->DenseRange(1, 4)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(100)

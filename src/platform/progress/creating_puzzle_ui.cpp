@@ -25,8 +25,12 @@ void CreatingPuzzleUi::wordListReady() {
     if (onWordListReady_) onWordListReady_();
 }
 
+// A pass through the event loop costs about as much as placing a word, so passes closer together
+// than a millisecond are skipped: nothing a player sees or does is that quick.
 void CreatingPuzzleUi::pumpEvents() {
+    if (lastPump_.isValid() && lastPump_.nsecsElapsed() < kPumpGapNs) return;
     QCoreApplication::processEvents();
+    lastPump_.start();
 }
 
 int CreatingPuzzleUi::addFailedCycle() {
@@ -34,9 +38,11 @@ int CreatingPuzzleUi::addFailedCycle() {
 }
 
 bool CreatingPuzzleUi::askWait() {
-    return dialogs_.message(QString::fromLatin1(generator_messages::kWaitText),
-                            QString::fromLatin1(generator_messages::kWaitTitle), MsgButtons::YesNo,
-                            MsgIcon::Information) == MsgAnswer::Yes;
+    const bool wait = dialogs_.message(QString::fromLatin1(generator_messages::kWaitText),
+                                       QString::fromLatin1(generator_messages::kWaitTitle),
+                                       MsgButtons::YesNo, MsgIcon::Information) == MsgAnswer::Yes;
+    lastPump_.invalidate();  // what the player did meanwhile is seen at the next chance
+    return wait;
 }
 
 // A window that has gone away can no longer show progress, so generation ends.

@@ -2,6 +2,7 @@
 
 #include "core/generator.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <functional>
@@ -27,10 +28,13 @@ class CreatingPuzzleUi : public GeneratorUi {
     void hideStrikeLines() override;
 
   private:
+    static constexpr qint64 kPumpGapNs = 1'000'000;
+
     QPointer<CreatingPuzzleWindow> window_;  // guards against the window going away mid-run
     Dialogs& dialogs_;
     std::function<void()> onWordListReady_;
     std::function<void()> onHideStrikeLines_;
+    QElapsedTimer lastPump_;
 };
 
 // The box shown when buildPuzzle gives up: "Could not generate puzzle!", "Puzzle Error".
