@@ -20,6 +20,8 @@ using namespace board_geometry;
 const QColor kLetterColour(64, 64, 64);
 const QColor kLineColour(0, 144, 144);
 const QColor kTitleBack(192, 192, 205);
+const QColor kCursorOuter(200, 70, 0);
+const QColor kCursorInner(255, 255, 255);
 constexpr int kLineWidthPixels = 20;
 constexpr double kTwipsPerPoint = 20;
 
@@ -223,6 +225,26 @@ QRect strikeLineBounds(const BoardLine& line) {
                       twips::point(line.p2.x(), line.p2.y()));
     const int reach = kLineWidthPixels / 2 + 2;
     return ends.normalized().toAlignedRect().adjusted(-reach, -reach, reach, reach);
+}
+
+QRect cellCursorBounds(int n) {
+    return twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize)
+        .toAlignedRect()
+        .adjusted(-2, -2, 2, 2);
+}
+
+void paintCellCursor(QPainter& painter, int n) {
+    if (!isCell(n)) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setBrush(Qt::NoBrush);
+    // Dark outside and light inside, so the frame shows on paper and on a marker line alike.
+    const QRectF cell = twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize);
+    painter.setPen(QPen(kCursorOuter, 2.5));
+    painter.drawRoundedRect(cell, 4, 4);
+    painter.setPen(QPen(kCursorInner, 1));
+    painter.drawRoundedRect(cell.adjusted(2, 2, -2, -2), 3, 3);
+    painter.restore();
 }
 
 void paintStaticBoard(QPainter& painter, const BoardModel& model) {

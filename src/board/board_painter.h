@@ -20,3 +20,7 @@ void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& a
 
 // The pixels a strike line may touch: its end points and half its width around them.
 QRect strikeLineBounds(const BoardLine& line);
+
+// The keyboard's cell cursor: a frame around cell n, drawn over everything else.
+void paintCellCursor(QPainter& painter, int n);
+QRect cellCursorBounds(int n);

@@ -1,6 +1,7 @@
 #include "board/board_window.h"
 
 #include "board/board_painter.h"
+#include "board/cursor_keys.h"
 #include "board/selection.h"
 #include "board/strike_rules.h"
 #include "core/game_state.h"
@@ -13,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -20,6 +22,8 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QToolTip>
+
+#include <utility>
 
 namespace {
 QTimer* makeTimer(QObject* owner, int intervalMs, void (BoardWindow::*handler)()) {
@@ -50,6 +54,8 @@ BoardWindow::BoardWindow(Services& services, QWidget* parent)
     for (int i = 1; i <= 20; ++i) model_.entries[i].font = defaultEntryFont();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Keyboard play: the board takes the focus by Tab or a click.
+    setFocusPolicy(Qt::StrongFocus);
     resize(clientSizePixels());
 }
 
@@ -269,12 +275,38 @@ bool BoardWindow::boardVisible() const {
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect());
+    if (cursorShown_ && hasFocus()) paintCellCursor(painter, cursorCell_);
+}
+
+bool BoardWindow::selectionOpen() const {
+    const int line = strike::selectionLine(services_.state);
+    return line != 0 && model_.lines[line].visible;
+}
+
+void BoardWindow::showCursor(bool shown) {
+    if (cursorShown_ == shown) return;
+    cursorShown_ = shown;
+    update(cellCursorBounds(cursorCell_));
+}
+
+void BoardWindow::moveCursor(int cell) {
+    update(cellCursorBounds(cursorCell_));
+    cursorCell_ = cell;
+    update(cellCursorBounds(cursorCell_));
+    wsMouseMove(cell);  // an open selection's free end follows the cursor
 }
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
+    showCursor(false);
+    dragFrom_ = 0;
     const QPointF pos = event->position();
     if (const int cell = cellAt(pos)) {
-        wsMouseDown(cell, singleButton(event));
+        const Qt::MouseButton button = singleButton(event);
+        const bool wasOpen = selectionOpen();
+        wsMouseDown(cell, button);
+        // A press that opens a selection may become a drag: released on another cell, it
+        // acts as the second click.
+        if (button == Qt::LeftButton && !wasOpen && selectionOpen()) dragFrom_ = cell;
     } else if (const int entry = entryAt(pos)) {
         wcoMouseDown(entry, singleButton(event), event->globalPosition().toPoint());
     }
@@ -282,11 +314,60 @@ void BoardWindow::mousePressEvent(QMouseEvent* event) {
 
 void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
+    // Qt repeats the last position when windows change under a still pointer: not a mouse use.
+    if (pos != lastPointer_) showCursor(false);
+    lastPointer_ = pos;
     if (const int cell = cellAt(pos)) {
+        if (!cursorShown_) cursorCell_ = cell;  // keys go on from where the pointer is
         wsMouseMove(cell);
     } else if (const int entry = entryAt(pos)) {
         wcoMouseMove(entry);
     }
+}
+
+void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const int from = std::exchange(dragFrom_, 0);
+    if (from == 0 || event->button() != Qt::LeftButton || event->buttons() != Qt::NoButton) {
+        return;
+    }
+    // Released where it went down, the press was the first of two clicks.
+    const int cell = cellAt(event->position());
+    if (cell != 0 && cell != from && selectionOpen()) wsMouseDown(cell, Qt::LeftButton);
+}
+
+void BoardWindow::keyPressEvent(QKeyEvent* event) {
+    const cursor_keys::Outcome outcome = cursor_keys::onKey(event->key(), cursorCell_);
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (outcome.act == cursor_keys::Act::None || !plain) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // The first key only shows where the cursor is; Escape needs no cell and acts at once.
+    const bool wasShown = cursorShown_;
+    showCursor(true);
+    switch (outcome.act) {
+        case cursor_keys::Act::Move:
+            if (wasShown) moveCursor(outcome.cell);
+            break;
+        case cursor_keys::Act::LeftClick:
+            if (wasShown) wsMouseDown(cursorCell_, Qt::LeftButton);
+            break;
+        case cursor_keys::Act::RightClick:
+            wsMouseDown(cursorCell_, Qt::RightButton);
+            break;
+        case cursor_keys::Act::None:
+            break;
+    }
+}
+
+void BoardWindow::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update(cellCursorBounds(cursorCell_));
+}
+
+void BoardWindow::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update(cellCursorBounds(cursorCell_));
 }
 
 bool BoardWindow::event(QEvent* event) {

@@ -57,6 +57,10 @@ class BoardWindow : public QWidget {
     void paintBoard(QPainter& painter) const;
     QSize clientSizePixels() const;
 
+    // Keyboard play: the cell cursor, shown from the first key until the mouse is used.
+    int cursorCell() const { return cursorCell_; }
+    bool cursorShown() const { return cursorShown_; }
+
     // Cell and entry under a point of the board (pixels), 0 when none.
     int cellAt(const QPointF& pos) const;
     int entryAt(const QPointF& pos) const;
@@ -81,10 +85,17 @@ class BoardWindow : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;  // ends a drag
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;  // activation and tool tips
 
   private:
     QWidget* frame();
+    bool selectionOpen() const;
+    void showCursor(bool shown);
+    void moveCursor(int cell);
 
     Services& services_;
     BoardModel model_;
@@ -92,4 +103,8 @@ class BoardWindow : public QWidget {
     QTimer* hlFlashCheck_;
     QTimer* puzzleComplete_;
     StaticBoardCache staticBoard_;
+    int cursorCell_ = 1;
+    bool cursorShown_ = false;
+    int dragFrom_ = 0;  // the cell whose press opened the selection, while the button is down
+    QPointF lastPointer_{-1, -1};
 };

@@ -98,6 +98,42 @@ void Player::find(int slot, bool lastToFirst) {
     click(last);
 }
 
+void Player::dragOver(int slot) {
+    const QPoint first = cellPixel(env_.state.wordCells[slot][1]);
+    const QPoint last = cellPixel(env_.state.wordCells[slot][2]);
+    QTest::mouseMove(&board(), first);
+    QTest::mousePress(&board(), Qt::LeftButton, {}, first);
+    QTest::mouseMove(&board(), last);
+    QTest::mouseRelease(&board(), Qt::LeftButton, {}, last);
+}
+
+void Player::key(int key) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, static_cast<Qt::Key>(key));
+}
+
+void Player::cursorTo(int cell) {
+    const auto row = [](int n) { return (n - 1) / 20; };
+    const auto column = [](int n) { return (n - 1) % 20; };
+    if (!board().cursorShown()) key(Qt::Key_Down);  // the first key shows the cursor
+    for (int step = 0; step < 40 && board().cursorCell() != cell; ++step) {
+        const int at = board().cursorCell();
+        key(row(at) < row(cell)         ? Qt::Key_Down
+            : row(at) > row(cell)       ? Qt::Key_Up
+            : column(at) < column(cell) ? Qt::Key_Right
+                                        : Qt::Key_Left);
+    }
+    ASSERT_EQ(board().cursorCell(), cell);
+}
+
+void Player::findByKeyboard(int slot) {
+    cursorTo(env_.state.wordCells[slot][1]);
+    key(Qt::Key_Space);
+    cursorTo(env_.state.wordCells[slot][2]);
+    key(Qt::Key_Return);
+}
+
 void Player::findTheRest() {
     for (int slot = 1; slot <= env_.state.wordCount; ++slot) {
         if (board().model().entries[slot].struck()) continue;

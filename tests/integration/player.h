@@ -40,6 +40,16 @@ class Player {
     void find(int slot, bool lastToFirst = false);
     // Finds every word not yet struck, first to last.
     void findTheRest();
+    // Presses word `slot`'s first letter, drags to its last and releases there.
+    void dragOver(int slot);
+
+    // A key pressed and released, sent where the keyboard focus is.
+    void key(int key);
+    // Moves the board's cell cursor to `cell` with the arrow keys.
+    void cursorTo(int cell);
+    // Finds word `slot` with the keyboard alone: Space on its first letter, Enter on its last.
+    void findByKeyboard(int slot);
+
     // hl_flash_check's tick, 750 ms after a strike: the flash settles.
     void letFlashEnd();
     // The ticks after the last strike: hl_flash hands over to puzzle_complete, which runs until

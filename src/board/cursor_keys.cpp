@@ -1,0 +1,50 @@
+#include "board/cursor_keys.h"
+
+#include <Qt>
+
+#include <algorithm>
+
+namespace cursor_keys {
+namespace {
+constexpr int kColumns = 20;
+constexpr int kRows = 18;
+
+Outcome moveTo(int row, int column) {
+    return {Act::Move,
+            std::clamp(row, 0, kRows - 1) * kColumns + std::clamp(column, 0, kColumns - 1) + 1};
+}
+}  // namespace
+
+Outcome onKey(int key, int cell) {
+    cell = std::clamp(cell, 1, kRows * kColumns);
+    const int row = (cell - 1) / kColumns;
+    const int column = (cell - 1) % kColumns;
+    switch (key) {
+        case Qt::Key_Left:
+            return moveTo(row, column - 1);
+        case Qt::Key_Right:
+            return moveTo(row, column + 1);
+        case Qt::Key_Up:
+            return moveTo(row - 1, column);
+        case Qt::Key_Down:
+            return moveTo(row + 1, column);
+        case Qt::Key_Home:
+            return moveTo(row, 0);
+        case Qt::Key_End:
+            return moveTo(row, kColumns - 1);
+        case Qt::Key_PageUp:
+            return moveTo(0, column);
+        case Qt::Key_PageDown:
+            return moveTo(kRows - 1, column);
+        case Qt::Key_Space:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return {Act::LeftClick, cell};
+        case Qt::Key_Escape:
+            return {Act::RightClick, cell};
+        default:
+            return {Act::None, cell};
+    }
+}
+
+}  // namespace cursor_keys
