@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -55,9 +56,14 @@ TEST(CreatingPuzzleWindowTest, BarCatchesUpWithValuesSetWithinOneFrame) {
     CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
     window.show();
     auto* bar = window.findChild<QProgressBar*>(QStringLiteral("PB1"));
+    QElapsedTimer clock;
+    clock.start();
     for (int value = 1; value <= 20; ++value) window.setProgressValue(value);
     EXPECT_EQ(window.progressValue(), 20);
-    EXPECT_FALSE(bar->updatesEnabled());
+    // Unless a busy machine stalled the loop for a whole frame, the last repaint is held back.
+    if (clock.elapsed() < 10) {
+        EXPECT_FALSE(bar->updatesEnabled());
+    }
     QTRY_VERIFY_WITH_TIMEOUT(bar->updatesEnabled(), 2000);
     EXPECT_EQ(bar->value(), 20);
 }
