@@ -201,10 +201,19 @@ void openPuzzleCreator(Services& services, QWidget* owner) {
     showOwnedWindow(new CreateListWindow(services, owner));
 }
 
-void openPuzzleEditor(Services& services, QWidget* owner) {
-    const auto theme = editor::pickPuzzleToEdit(services);
+namespace {
+void showEditorWith(Services& services, const std::optional<EditorTheme>& theme, QWidget* owner) {
     if (!theme) return;
     auto* window = new CreateListWindow(services, owner);
     window->loadTheme(*theme);
     showOwnedWindow(window);
+}
+}  // namespace
+
+void openPuzzleEditor(Services& services, QWidget* owner) {
+    showEditorWith(services, editor::pickPuzzleToEdit(services), owner);
+}
+
+void openPuzzleEditorOn(Services& services, const QString& path, QWidget* owner) {
+    showEditorWith(services, editor::loadPuzzleToEdit(services, path), owner);
 }

@@ -66,3 +66,5 @@ class CreateListWindow : public QWidget {
 // Both show the window owned by `owner` (the main window) and return at once.
 void openPuzzleCreator(Services& services, QWidget* owner = nullptr);
 void openPuzzleEditor(Services& services, QWidget* owner = nullptr);
+// The editor filled from a named theme file (a theme opened from the desktop).
+void openPuzzleEditorOn(Services& services, const QString& path, QWidget* owner = nullptr);

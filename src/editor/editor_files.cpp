@@ -54,6 +54,10 @@ std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {
     const QString path =
         services.dialogs.openFile(folders.listPaths(), browseFrom, QStringLiteral("Qrw"));
     if (path.isEmpty()) return std::nullopt;
+    return loadPuzzleToEdit(services, path);
+}
+
+std::optional<EditorTheme> loadPuzzleToEdit(Services& services, const QString& path) {
     auto theme = loadThemeForEditor(path);
     if (!theme) {
         show(services.dialogs, invalidFileMessage());

@@ -24,6 +24,8 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries);
 // "Edit QRW Puzzle": asks for a theme file and reads it for the editor. Nothing when the
 // dialog is cancelled; the invalid-file message when it cannot be read.
 std::optional<EditorTheme> pickPuzzleToEdit(Services& services);
+// Reads the named theme file for the editor, with the invalid-file message when it cannot.
+std::optional<EditorTheme> loadPuzzleToEdit(Services& services, const QString& path);
 
 // Shows one of the editor's message boxes.
 MsgAnswer show(Dialogs& dialogs, const EditorMessage& message);

@@ -329,6 +329,9 @@ void MainWindow::createPuzzle() {
 void MainWindow::editPuzzle() {
     openPuzzleEditor(services_, this);
 }
+void MainWindow::editPuzzleFile(const QString& path) {
+    openPuzzleEditorOn(services_, path, this);
+}
 
 // ---- Help
 

@@ -64,6 +64,7 @@ class MainWindow : public QMainWindow {
     void warranty();
     void createPuzzle();
     void editPuzzle();
+    void editPuzzleFile(const QString& path);  // a theme named on the command line
     void revealWord();
     void revealPuzzle();
     void chooseGridFont();

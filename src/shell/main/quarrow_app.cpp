@@ -21,7 +21,8 @@ QuarrowApp::QuarrowApp(const QString& programFolder)
 
 QuarrowApp::~QuarrowApp() = default;
 
-void QuarrowApp::start() {
+void QuarrowApp::start(const QString& editFile) {
+    editFile_ = editFile;
     tellIfSettingsMovedAside(settings_, dialogs_);
     tellWhenRecordsCannotBeSaved(settings_, dialogs_);
     auto* splash = new SplashWindow(services_, mmControl1_);
@@ -44,4 +45,5 @@ void QuarrowApp::openMainWindow() {
                      [] { QCoreApplication::exit(0); });
     dialogs_.setOwner(mainWindow_.get());
     mainWindow_->showCentred();
+    if (!editFile_.isEmpty()) mainWindow_->editPuzzleFile(editFile_);
 }

@@ -23,8 +23,9 @@ class QuarrowApp {
     ~QuarrowApp();
 
     // Shows the splash; when it has finished, loads and shows the main window, or ends the
-    // program at once when the player declines the warranty.
-    void start();
+    // program at once when the player declines the warranty. A named theme file then opens in
+    // the editor.
+    void start(const QString& editFile = {});
 
   private:
     void openMainWindow();
@@ -38,5 +39,6 @@ class QuarrowApp {
     DesktopShellOpener shell_;
     Services services_;
     QPointer<SplashWindow> splash_;
+    QString editFile_;
     std::unique_ptr<MainWindow> mainWindow_;
 };
