@@ -162,9 +162,11 @@ void BoardWindow::addLine(int slot) {
 
 void BoardWindow::endOfPuzzle() {
     startFlash();
-    QCoreApplication::processEvents();
+    // The game is marked over before pending events run, so none of them (New WordSearch, a
+    // reveal) can act on it halfway through its end.
     emit gameEnded();
     services_.state.gameInProgress = false;
+    QCoreApplication::processEvents();
 }
 
 void BoardWindow::layLineOverWord(int line, int slot) {
@@ -223,6 +225,12 @@ void BoardWindow::startFlash() {
     // Restarting gives a word struck during another's flash its own three quarters of a second.
     hlFlash_->start();
     hlFlashCheck_->start();
+}
+
+void BoardWindow::stopTimers() {
+    hlFlash_->stop();
+    hlFlashCheck_->stop();
+    puzzleComplete_->stop();
 }
 
 void BoardWindow::paintBoard(QPainter& painter) const {

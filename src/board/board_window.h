@@ -48,6 +48,8 @@ class BoardWindow : public QWidget {
     bool hlFlashCheckEnabled() const;
     bool puzzleCompleteEnabled() const;
     void startFlash();  // enables hl_flash and hl_flash_check
+    // Once a game has ended or been dropped no tick of it may reach the next game.
+    void stopTimers();
     // A word struck while another still flashes takes the flash over: the earlier word's line
     // and entry return to normal first. Called before every strike.
     void settleRunningFlash();

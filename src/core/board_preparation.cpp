@@ -23,14 +23,15 @@ std::array<WordListEntryUpdate, GameState::kMaxWords + 1> wordListLayout(const G
         const QString& question = state.questionList[i];
         switch (state.showMode) {
             case 1:
+                // Only questions have a tip; an earlier Questions game's tip must not linger.
                 entry.caption = word;
+                entry.toolTip = QString();
                 break;
             case 2:
                 entry = {question, question, word};
                 break;
             case 3:
-                entry.caption = QString();
-                entry.tag = word;
+                entry = {QString(), QString(), word};
                 break;
             default:
                 break;

@@ -1,7 +1,7 @@
 #include "core/game_state.h"
 
-QString GameState::levelName() const {
-    return level >= 1 && level <= 4 ? levelNames[level] : QString();
+QString GameState::levelName(int number) const {
+    return number >= 1 && number <= 4 ? levelNames[number] : QString();
 }
 
 void applyMainWindowLoadDefaults(GameState& state) {

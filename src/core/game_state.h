@@ -49,8 +49,9 @@ struct GameState {
     bool hideBoardOnActivate = false;
     int editorWordCount = 0;
 
-    // Name of the current level, or empty text for a level outside 1..4.
-    QString levelName() const;
+    // Name of the current level, or of `level`; empty text for a level outside 1..4.
+    QString levelName() const { return levelName(level); }
+    QString levelName(int number) const;
 };
 
 // The values the main window sets while it loads, before set-up runs: switches and counters

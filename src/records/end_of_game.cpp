@@ -31,8 +31,7 @@ EndOfGameResult finishedSpeedChallenge(Services& services, const QString& puzzle
     return result;
 }
 
-EndOfGameResult ordinaryGame(Services& services, const QString& puzzleTitle,
-                             const QString& levelName) {
+EndOfGameResult ordinaryGame(Services& services, const FinishedGame& game) {
     const GameState& state = services.state;
     MediaControl& media = services.sound.media();
     media.setFileName(services.sound.pathOf(verdict::kOrdinaryBaseSound));
@@ -41,10 +40,10 @@ EndOfGameResult ordinaryGame(Services& services, const QString& puzzleTitle,
 
     EndOfGameResult result;
     result.timeLook = FinishTimeLook::Greyed;
-    result.verdict = verdict::ordinary(state.puzzleRevealed, state.wordsRevealed, state.level,
-                                       puzzleTitle, levelName);
+    result.verdict = verdict::ordinary(state.puzzleRevealed, state.wordsRevealed, game.level,
+                                       game.puzzleTitle, game.levelName);
     media.setFileName(services.sound.pathOf(
-        verdict::ordinarySound(state.puzzleRevealed, state.wordsRevealed, state.level)));
+        verdict::ordinarySound(state.puzzleRevealed, state.wordsRevealed, game.level)));
     if (state.soundOn) {
         media.command(QStringLiteral("Open"));
         media.command(QStringLiteral("Play"));
@@ -54,13 +53,12 @@ EndOfGameResult ordinaryGame(Services& services, const QString& puzzleTitle,
 
 }  // namespace
 
-EndOfGameResult evaluateEndOfGame(Services& services, const QString& puzzleTitle,
-                                  const QString& levelName, const QString& finishingTime) {
+EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game) {
     // The game counted and its place in the table land together.
     SettingsOperation operation(services.settings);
     settings::addToCounter(services.settings, QStringLiteral("S_PLAYED"), 1);
     services.state.loopSound = 0;
-    if (!services.state.speedChallenge) return ordinaryGame(services, puzzleTitle, levelName);
+    if (!services.state.speedChallenge) return ordinaryGame(services, game);
     if (services.state.puzzleRevealed) return {verdict::kSpeedRevealed};
-    return finishedSpeedChallenge(services, puzzleTitle, finishingTime);
+    return finishedSpeedChallenge(services, game.puzzleTitle, game.finishingTime);
 }

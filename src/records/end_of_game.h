@@ -11,6 +11,14 @@ enum class FinishTimeLook {
     Greyed,       // an ordinary game: disabled, grey RGB(128, 128, 128)
 };
 
+// The game being closed, as it was started: the level chosen for the next game may differ.
+struct FinishedGame {
+    QString puzzleTitle;
+    int level = 0;
+    QString levelName;
+    QString finishingTime;
+};
+
 struct EndOfGameResult {
     QString verdict;
     FinishTimeLook timeLook = FinishTimeLook::Unchanged;
@@ -20,6 +28,5 @@ struct EndOfGameResult {
 // Everything that happens when a game ends, before the dialog is shown: counts the game in
 // "S_PLAYED", chooses the verdict and the closing tune, and in a finished Speed Challenge that
 // beats the tenth fastest time asks for the player's name and stores the new row. Reads the
-// game kind, reveals, level and sound switch from the game state.
-EndOfGameResult evaluateEndOfGame(Services& services, const QString& puzzleTitle,
-                                  const QString& levelName, const QString& finishingTime);
+// game kind, reveals and sound switch from the game state.
+EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game);

@@ -50,20 +50,18 @@ QLabel* summaryValue(QWidget* parent, const char* name, const QString& text, int
 
 }  // namespace
 
-EndPuzzleDialog::EndPuzzleDialog(Services& services, const QString& puzzleTitle,
-                                 const QString& levelName, const QString& finishingTime,
+EndPuzzleDialog::EndPuzzleDialog(Services& services, const FinishedGame& game,
                                  QWidget* positionReference, QWidget* parent)
     : QWidget(parent, Qt::Dialog), services_(services) {
     setObjectName(QStringLiteral("end_puzzle"));
     setWindowTitle(QStringLiteral(" QRW Puzzle Complete"));
-    buildControls(puzzleTitle, levelName, finishingTime);
-    result_ = evaluateEndOfGame(services_, puzzleTitle, levelName, finishingTime);
+    buildControls(game);
+    result_ = evaluateEndOfGame(services_, game);
     showResult();
     positionOver(positionReference);
 }
 
-void EndPuzzleDialog::buildControls(const QString& puzzleTitle, const QString& levelName,
-                                    const QString& finishingTime) {
+void EndPuzzleDialog::buildControls(const FinishedGame& game) {
     designed::setClientSize(this, kWidth, kHeight);
 
     // Label8 sits a little below and right of Label2, drawing its shadow.
@@ -91,9 +89,9 @@ void EndPuzzleDialog::buildControls(const QString& puzzleTitle, const QString& l
     designed::label(this, "Label1", QStringLiteral(" Puzzle"), 240, 1200, 1000, 300);
     designed::label(this, "Label5", QStringLiteral(" Level"), 240, 1620, 1000, 300);
     designed::label(this, "Label7", QStringLiteral(" Time"), 240, 2040, 1000, 300);
-    summaryValue(this, "ep_name", puzzleTitle, 1200);
-    summaryValue(this, "pe_level", levelName, 1620);
-    peTime_ = summaryValue(this, "pe_time", finishingTime, 2040);
+    summaryValue(this, "ep_name", game.puzzleTitle, 1200);
+    summaryValue(this, "pe_level", game.levelName, 1620);
+    peTime_ = summaryValue(this, "pe_time", game.finishingTime, 2040);
 
     // The verdict holds the theme's title.
     PlainLabel* verdict =

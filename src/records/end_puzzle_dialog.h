@@ -15,8 +15,7 @@ class EndPuzzleDialog : public QWidget {
     Q_OBJECT
   public:
     // `positionReference` is the main window the dialog is centred over (the screen when null).
-    EndPuzzleDialog(Services& services, const QString& puzzleTitle, const QString& levelName,
-                    const QString& finishingTime, QWidget* positionReference,
+    EndPuzzleDialog(Services& services, const FinishedGame& game, QWidget* positionReference,
                     QWidget* parent = nullptr);
 
     const EndOfGameResult& result() const { return result_; }
@@ -33,8 +32,7 @@ class EndPuzzleDialog : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildControls(const QString& puzzleTitle, const QString& levelName,
-                       const QString& finishingTime);
+    void buildControls(const FinishedGame& game);
     void showResult();
     void positionOver(const QWidget* reference);
 

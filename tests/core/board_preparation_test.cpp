@@ -39,7 +39,7 @@ TEST(WordListLayoutTest, EachDisplayModeSetsItsOwnProperties) {
     const auto words = wordListLayout(twelveWords(1));
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(words[i].caption, QStringLiteral("WORD%1").arg(i));
-        EXPECT_FALSE(words[i].toolTip.has_value());
+        EXPECT_EQ(words[i].toolTip, QString());
         EXPECT_FALSE(words[i].tag.has_value());
     }
     expectBlankTail(words);
@@ -47,7 +47,7 @@ TEST(WordListLayoutTest, EachDisplayModeSetsItsOwnProperties) {
     const auto blanks = wordListLayout(twelveWords(3));
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(blanks[i].caption, QString());
-        EXPECT_FALSE(blanks[i].toolTip.has_value());
+        EXPECT_EQ(blanks[i].toolTip, QString());
         EXPECT_EQ(blanks[i].tag, QStringLiteral("WORD%1").arg(i));
     }
     expectBlankTail(blanks);

@@ -22,7 +22,8 @@ class EndPuzzle : public ::testing::Test {
     }
 
     std::unique_ptr<EndPuzzleDialog> open(const QString& time = "3:07") {
-        return std::make_unique<EndPuzzleDialog>(services, "Fruit", "Medium", time, nullptr);
+        return std::make_unique<EndPuzzleDialog>(
+            services, FinishedGame{"Fruit", env.state.level, "Medium", time}, nullptr);
     }
     QStringList tune(const QString& file) const {
         return {"Stop", "Close", "file:" + env.sound.pathOf(file), "Open", "Play"};
@@ -160,7 +161,7 @@ TEST_F(EndPuzzle, TiesAndLongTimesDoNotQualify) {
 TEST_F(EndPuzzle, MissingTableMeansNoHighScore) {
     TestEnv fresh;
     fresh.state.speedChallenge = true;
-    EndPuzzleDialog dialog(fresh.services, "Fruit", "Expert", "0:30", nullptr);
+    EndPuzzleDialog dialog(fresh.services, {"Fruit", 4, "Expert", "0:30"}, nullptr);
     EXPECT_EQ(dialog.result().verdict,
               "You did not achieve a high score this go, better luck next time!");
     EXPECT_TRUE(fresh.dialogs.shown().empty());
@@ -208,7 +209,7 @@ TEST_F(EndPuzzle, ClosingByOkOrCloseBoxReportsClosed) {
 TEST_F(EndPuzzle, SitsCentredOverTheMainWindowRaisedBy750Twips) {
     QWidget mainWindow;
     mainWindow.setGeometry(100, 50, 1000, 800);
-    EndPuzzleDialog dialog(services, "Fruit", "Medium", "3:07", &mainWindow);
+    EndPuzzleDialog dialog(services, {"Fruit", 2, "Medium", "3:07"}, &mainWindow);
     const QRect area = mainWindow.frameGeometry();
     const int left = area.left() + (area.width() - dialog.width() - 17) / 2;   // 250 twips
     const int top = area.top() + (area.height() - dialog.height() - 100) / 2;  // 1500 twips

@@ -8,10 +8,8 @@
 #include "platform/services.h"
 #include "shell/main/status_strip.h"
 
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QTimer>
 
 #include <memory>
 
@@ -40,7 +38,6 @@ bool GameStarter::start() {
         buildPuzzle(state, services_.themeFolders().resolve(state.puzzleFile), ui, random_);
     progress->close();
     if (!puzzle) {
-        state.gameInProgress = false;
         showGenerationFailure(services_.dialogs);
         return false;
     }
@@ -81,15 +78,7 @@ void GameStarter::finish() {
 
     view_.strip.setLevelCaption(levelCaption(state));
     const RgbColour speed = speedMarkColour(state.speedChallenge);
-    if (state.speedChallenge) {
-        view_.gameClock.start();
-    } else {
-        view_.gameClock.stop();
-    }
     view_.strip.setSpeedColor(QColor(speed.red, speed.green, speed.blue));
-    view_.revealw.setEnabled(true);
-    view_.revealx.setEnabled(true);
-    view_.puzzleinfx.setEnabled(true);
     view_.strip.setClockText(QStringLiteral("0:00"));
     view_.board.setTitle(state.puzzleTitle);
     view_.boardFrame.show();

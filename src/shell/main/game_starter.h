@@ -4,9 +4,7 @@
 
 class BoardWindow;
 class CreatingPuzzleWindow;
-class QAction;
 class QMdiSubWindow;
-class QTimer;
 class QWidget;
 class RandomSource;
 class StatusStrip;
@@ -14,7 +12,8 @@ struct Services;
 
 // Starts the game the new-game dialog set up: shows "Creating Puzzle", runs the generator
 // with the word list laid out on the board in every cycle, and on success prepares the board
-// and the main window for play. On failure the board stays hidden and no game is running.
+// and the main window for play. On failure the board stays hidden. The menus and the game clock
+// follow the game's phase, which the main window keeps.
 class GameStarter {
   public:
     // The parts of the main window a new game touches.
@@ -22,10 +21,6 @@ class GameStarter {
         BoardWindow& board;
         QMdiSubWindow& boardFrame;
         StatusStrip& strip;
-        QTimer& gameClock;
-        QAction& revealw;
-        QAction& revealx;
-        QAction& puzzleinfx;
         QWidget* progressParent;  // owner of the "Creating Puzzle" window
     };
 

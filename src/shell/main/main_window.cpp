@@ -6,23 +6,24 @@
 #include "core/random_source.h"
 #include "editor/create_list_window.h"
 #include "newgame/new_puzzle_dialog.h"
-#include "records/end_puzzle_dialog.h"
-#include "records/fast_times_window.h"
-#include "records/statistics_window.h"
-#include "shell/fonts/font_commands.h"
-#include "shell/fonts/font_progress.h"
-#include "shell/main/about_window.h"
-#include "shell/main/game_clock.h"
-#include "shell/main/game_starter.h"
-#include "shell/main/status_strip.h"
-#include "shell/main/title_window.h"
-#include "shell/main/window_layout.h"
 #include "platform/dialogs.h"
 #include "platform/owned_window.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
+#include "records/end_puzzle_dialog.h"
+#include "records/fast_times_window.h"
+#include "records/statistics_window.h"
+#include "shell/fonts/font_commands.h"
+#include "shell/fonts/font_progress.h"
+#include "shell/main/about_window.h"
+#include "shell/main/child_window_area.h"
+#include "shell/main/game_clock.h"
+#include "shell/main/game_starter.h"
+#include "shell/main/status_strip.h"
+#include "shell/main/title_window.h"
+#include "shell/main/window_layout.h"
 #include "shell/printing/print_dialog.h"
 #include "shell/printing/printer_holder.h"
 #include "shell/startup/setup_qrw.h"
@@ -56,7 +57,8 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    mdi_ = new QMdiArea(central);
+    auto* area = new ChildWindowArea(central);
+    mdi_ = area;
     mdi_->setBackground(QColor(128, 128, 128));
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -82,12 +84,12 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
     printer_ = std::make_unique<PrinterHolder>();
     starter_ = std::make_unique<GameStarter>(
-        services_, random_,
-        GameStarter::View{*board_, *boardFrame_, *strip_, *timer_, *menu_.revealw, *menu_.revealx,
-                          *menu_.puzzleinfx, this});
+        services_, random_, GameStarter::View{*board_, *boardFrame_, *strip_, this});
 
     connectMenu();
     connectBoard();
+    // The area settles its size only once the window's layout has run.
+    connect(area, &ChildWindowArea::resized, this, &MainWindow::layOut);
 
     const QSize client(twips::toPixelsRounded(kClientWidth), twips::toPixelsRounded(kClientHeight));
     resize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -136,8 +138,9 @@ void MainWindow::connectBoard() {
     connect(board_, &BoardWindow::optionsMenuRequested, this,
             [this](const QPoint& globalPos) { menu_.optx->popup(globalPos); });
     connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setShowFull);
-    connect(board_, &BoardWindow::puzzleInformationDisabled, this,
-            [this] { menu_.puzzleinfx->setEnabled(false); });
+    connect(board_, &BoardWindow::puzzleInformationDisabled, this, [this] {
+        if (life_.wordFoundByHand()) applyLife();
+    });
     connect(board_, &BoardWindow::gameEnded, this, &MainWindow::onGameEnded);
     connect(board_, &BoardWindow::completionReady, this, &MainWindow::onCompletionReady);
 }
@@ -169,9 +172,9 @@ void MainWindow::showCentred() {
 
 void MainWindow::layOut() {
     window_layout::Input in;
-    const QRect outer = frameGeometry();
-    in.width = twips::fromPixels(outer.width());
-    in.height = twips::fromPixels(outer.height());
+    in.width = twips::fromPixels(frameGeometry().width());
+    in.areaWidth = twips::fromPixels(mdi_->width());
+    in.areaHeight = twips::fromPixels(mdi_->height());
     in.titleWidth = twips::fromPixels(titleFrame_->width());
     in.titleHeight = twips::fromPixels(titleFrame_->height());
     in.boardWidth = twips::fromPixels(boardFrame_->width());
@@ -202,6 +205,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::newWordSearch() {
     GameState& state = services_.state;
+    if (!life_.enabled(GameCommand::NewWordSearch)) return;
     if (state.gameInProgress &&
         services_.dialogs.message(
             QStringLiteral(
@@ -210,10 +214,11 @@ void MainWindow::newWordSearch() {
             MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return;
     }
-    state.gameInProgress = false;
+    // Reveals off, the clock and the board's timers stopped: nothing may act on the dropped game.
+    life_.newWordSearch();
+    applyLife();
     if (endPuzzle_) endPuzzle_->close();
     if (fastTimes_) fastTimes_->close();
-    menu_.puzzleinfx->setEnabled(false);
 
     BoardModel& model = board_->model();
     for (int i = 1; i <= GameState::kMaxWords; ++i) model.entries[i].font.setStrikeOut(false);
@@ -226,11 +231,13 @@ void MainWindow::newWordSearch() {
 }
 
 void MainWindow::showNewGameDialog() {
+    strip_->setShowFull(QString());
     auto* dialog = new NewPuzzleDialog(services_, this);
     // Queued, so the dialog has closed before the generator runs.
     connect(dialog, &NewPuzzleDialog::startGameRequested, this, &MainWindow::startGame,
             Qt::QueuedConnection);
     connect(dialog, &NewPuzzleDialog::cancelled, this, [this] {
+        showDifficultyChecks();
         raise();
         activateWindow();
     });
@@ -238,6 +245,7 @@ void MainWindow::showNewGameDialog() {
 }
 
 void MainWindow::print() {
+    if (!life_.enabled(GameCommand::Print)) return;
     if (!boardFrame_->isVisible()) {
         services_.dialogs.message(
             QStringLiteral("There is currently no puzzle loaded, please start a New Game (CTRL + "
@@ -282,12 +290,17 @@ void MainWindow::puzzleInformation() {
 }
 
 void MainWindow::chooseDifficulty(int level) {
-    for (int entry = 1; entry <= 4; ++entry) menu_.levelEntry(entry)->setChecked(entry == level);
     services_.state.level = level;
+    showDifficultyChecks();
     services_.dialogs.message(
         QStringLiteral("New setting will will be activated when you start a new game."),
         QStringLiteral("Difficulty ") + services_.state.levelName(), MsgButtons::Ok,
         MsgIcon::Information);
+}
+
+void MainWindow::showDifficultyChecks() {
+    const int level = services_.state.level;
+    for (int entry = 1; entry <= 4; ++entry) menu_.levelEntry(entry)->setChecked(entry == level);
 }
 
 void MainWindow::toggleSound() {
@@ -351,14 +364,27 @@ void MainWindow::warranty() {
 // ---- Game
 
 void MainWindow::revealWord() {
-    ::revealWord(services_, *board_);
+    if (life_.enabled(GameCommand::RevealWord)) ::revealWord(services_, *board_);
 }
 void MainWindow::revealPuzzle() {
-    ::revealPuzzle(services_, *board_);
+    if (life_.enabled(GameCommand::RevealPuzzle)) ::revealPuzzle(services_, *board_);
 }
 
 void MainWindow::startGame() {
-    starter_->start();
+    // The dialog may have changed the level, also by a Time Challenge forcing Expert.
+    showDifficultyChecks();
+    const GameState& state = services_.state;
+    if (!life_.generationStarted({state.puzzleFile, state.puzzleTitle, state.level, state.showMode,
+                                  state.speedChallenge})) {
+        return;
+    }
+    applyLife();
+    if (starter_->start()) {
+        life_.generated();
+    } else {
+        life_.generationFailed();
+    }
+    applyLife();
     // The main window takes the keyboard back from the closed dialog and the progress window,
     // so its shortcuts work at once even where the window manager gives the focus to none.
     activateWindow();
@@ -370,21 +396,41 @@ void MainWindow::showBoard() {
     mdi_->setActiveSubWindow(boardFrame_);
 }
 
+void MainWindow::applyLife() {
+    menu_.newpuz->setEnabled(life_.enabled(GameCommand::NewWordSearch));
+    menu_.revealx->setEnabled(life_.enabled(GameCommand::RevealPuzzle));
+    menu_.revealw->setEnabled(life_.enabled(GameCommand::RevealWord));
+    menu_.puzzleinfx->setEnabled(life_.enabled(GameCommand::PuzzleInformation));
+    menu_.printx->setEnabled(life_.enabled(GameCommand::Print));
+    if (!life_.mayRun(GameTimer::GameClock)) {
+        timer_->stop();
+    } else if (!timer_->isActive()) {
+        timer_->start();
+    }
+    if (!life_.mayRun(GameTimer::Flash) && !life_.mayRun(GameTimer::CompletionSequence)) {
+        board_->stopTimers();
+    }
+    services_.state.gameInProgress = life_.gameInProgress();
+}
+
 void MainWindow::onGameEnded() {
-    menu_.revealw->setEnabled(false);
-    menu_.revealx->setEnabled(false);
-    timer_->stop();
+    if (life_.lastWordStruck()) applyLife();
 }
 
 void MainWindow::onCompletionReady() {
-    const GameState& state = services_.state;
+    // A sequence left over from a game that is no longer on the board opens nothing.
+    if (life_.phase() != GamePhase::Completing) return;
+    const GameSetup& game = life_.setup();
     titleFrame_->hide();
-    endPuzzle_ = new EndPuzzleDialog(services_, state.puzzleTitle, state.levelName(),
-                                     strip_->clockText(), this, this);
+    const FinishedGame finished{game.puzzleTitle, game.level, services_.state.levelName(game.level),
+                                strip_->clockText()};
+    endPuzzle_ = new EndPuzzleDialog(services_, finished, this, this);
     connect(endPuzzle_, &EndPuzzleDialog::viewFastestTimesRequested, this,
             &MainWindow::fastestTimes);
     connect(endPuzzle_, &EndPuzzleDialog::closed, this, &MainWindow::showBoard);
     showOwnedWindow(endPuzzle_);
+    life_.endDialogShown();
+    applyLife();
 }
 
 void MainWindow::gameClockTick() {

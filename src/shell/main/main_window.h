@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/main/game_life.h"
 #include "shell/main/main_menu.h"
 
 #include <QMainWindow>
@@ -42,6 +43,7 @@ class MainWindow : public QMainWindow {
     void showCentred();
 
     const MainMenu& menu() const { return menu_; }
+    const GameLife& life() const { return life_; }
     BoardWindow& board() { return *board_; }
     QMdiSubWindow& boardFrame() { return *boardFrame_; }
     QMdiSubWindow& titleFrame() { return *titleFrame_; }
@@ -95,6 +97,9 @@ class MainWindow : public QMainWindow {
     void connectBoard();
     QMdiSubWindow* addChild(QWidget* widget);
     void addPlayedSecondsToStore();
+    // Puts the menus, timers and gameInProgress in line with the game's phase.
+    void applyLife();
+    void showDifficultyChecks();
     void onGameEnded();
     void onCompletionReady();
     void showBoard();
@@ -102,6 +107,7 @@ class MainWindow : public QMainWindow {
     void showPrintDialog();
 
     Services& services_;
+    GameLife life_;
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource& random_;
     MainMenu menu_{};

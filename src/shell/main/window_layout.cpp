@@ -1,24 +1,26 @@
 #include "shell/main/window_layout.h"
 
+#include <algorithm>
+
 namespace window_layout {
 namespace {
-constexpr double kFrameAllowance = 100;    // borders of the main window
-constexpr double kChromeAllowance = 1125;  // title bar, menu bar and status strip
 constexpr double kClockMargin = 250;
 constexpr double kShowFullLeft = 3450;
 constexpr double kStripReserve = 4000;
 constexpr double kCaptionGap = 150;
 constexpr double kShadowOffset = 20;
 constexpr double kSpeedOffset = 300;
+
+Position centred(const Input& in, double width, double height) {
+    return {(in.areaWidth - width) / 2, std::max(0.0, (in.areaHeight - height) / 2)};
+}
 }  // namespace
 
 Result layOut(const Input& in) {
     Result out;
     out.strip = in.previous;
-    out.title = {(in.width - kFrameAllowance - in.titleWidth) / 2,
-                 (in.height - kChromeAllowance - in.titleHeight) / 2};
-    out.board = {(in.width - kFrameAllowance - in.boardWidth) / 2,
-                 (in.height - kChromeAllowance - in.boardHeight) / 2};
+    out.title = centred(in, in.titleWidth, in.titleHeight);
+    out.board = centred(in, in.boardWidth, in.boardHeight);
     out.strip.timercapLeft = in.width - in.timercapWidth - kClockMargin;
     out.strip.showFullLeft = kShowFullLeft;
 

@@ -20,8 +20,9 @@ struct StripPositions {
 };
 
 struct Input {
-    double width = 0;   // outer width of the main window
-    double height = 0;  // outer height of the main window
+    double width = 0;       // outer width of the main window
+    double areaWidth = 0;   // the client area the children share: below the menu bar, above
+    double areaHeight = 0;  // the strip, whatever frame the window manager adds or leaves out
     double titleWidth = 0;
     double titleHeight = 0;
     double boardWidth = 0;
@@ -39,9 +40,11 @@ struct Result {
     bool stripFitted = false;  // false: the window is too narrow for the text display
 };
 
-// Children centred above the strip; the clock at the right edge with the indicator before it;
-// the text display from 3450 up to the level caption. When the text display would get a
-// negative width the steps after it are skipped and those controls keep their positions.
+// Children centred in their area, never pushed above its top edge (a window too small for the
+// board cuts it at the bottom and right, the grid's top row stays in sight); the clock at the
+// right edge with the indicator before it; the text display from 3450 up to the level caption.
+// When the text display would get a negative width the steps after it are skipped and those
+// controls keep their positions.
 Result layOut(const Input& in);
 
 }  // namespace window_layout

@@ -20,12 +20,6 @@ std::vector<QString> sortedTwelve() {
     return sorted;
 }
 
-std::vector<QString> twentyWords() {
-    return {"ALPHA", "BRAVO", "CHARLIE", "DELTA", "ECHO",   "FOXTROT", "GOLF",
-            "HOTEL", "INDIA", "JULIET",  "KILO",  "LIMA",   "MIKE",    "NOVEMBER",
-            "OSCAR", "PAPA",  "QUEBEC",  "ROMEO", "SIERRA", "TANGO"};
-}
-
 class GameStarterTest : public MainWindowTest {
   protected:
     void writeQuizTheme() {
@@ -91,7 +85,7 @@ TEST_F(GameStarterTest, QuestionsModeShowsQuestionsAndKeepsWordsInTheTags) {
     EXPECT_TRUE(env.dialogs.shown().empty());
 }
 
-TEST_F(GameStarterTest, WordsModeSetsOnlyTheCaptions) {
+TEST_F(GameStarterTest, WordsModeSetsTheCaptionsAndDropsOldTips) {
     writeQuizTheme();
     fillEntriesWithOldValues();
     chooseGame("quiz.qrw", "Fruit Quiz", 1, 3, false);
@@ -99,7 +93,7 @@ TEST_F(GameStarterTest, WordsModeSetsOnlyTheCaptions) {
     const auto sorted = sortedTwelve();
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(entry(i).caption, sorted[i - 1]) << i;
-        EXPECT_EQ(entry(i).toolTip, "old tip") << i;
+        EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
         EXPECT_EQ(entry(i).tag, "old tag") << i;
         EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), 9.75) << i;
     }
@@ -116,7 +110,7 @@ TEST_F(GameStarterTest, BlanksModeHidesTheWordsInTheTags) {
     const auto sorted = sortedTwelve();
     for (int i = 1; i <= 12; ++i) {
         EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
-        EXPECT_EQ(entry(i).toolTip, "old tip") << i;
+        EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
         EXPECT_EQ(entry(i).tag, sorted[i - 1]) << i;
     }
     EXPECT_EQ(window->strip().levelCaption(), "Level : Medium");
@@ -134,10 +128,8 @@ TEST_F(GameStarterTest, APlayersOwnListFontIsKept) {
 }
 
 TEST_F(GameStarterTest, SpeedChallengeRunsTheClockAndLightsTheIndicator) {
-    writeTheme("twenty.qrw", "Alphabet", twentyWords());
-    chooseGame("twenty.qrw", "Alphabet", 1, 4, true);
     window->strip().setClockText("3:10");
-    window->startGame();
+    startTwentyWordGame(4, true);
     EXPECT_TRUE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().speedColor(), QColor(192, 255, 255));
     EXPECT_EQ(window->strip().levelCaption(), "Level : Expert");
@@ -145,7 +137,9 @@ TEST_F(GameStarterTest, SpeedChallengeRunsTheClockAndLightsTheIndicator) {
     window->gameClockTick();
     EXPECT_EQ(window->strip().clockText(), "0:01");
 
-    // The next standard game stops the clock again.
+    // Dropping the game stops the clock; the next standard game leaves it stopped.
+    abandonGame();
+    EXPECT_FALSE(window->gameClock().isActive());
     chooseGame("twenty.qrw", "Alphabet", 1, 4, false);
     window->startGame();
     EXPECT_FALSE(window->gameClock().isActive());

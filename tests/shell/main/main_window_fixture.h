@@ -3,6 +3,7 @@
 #include "board/board_window.h"
 #include "core/game_state.h"
 #include "core/random_source.h"
+#include "newgame/new_puzzle_dialog.h"
 #include "shell/main/main_window.h"
 #include "support/test_env.h"
 
@@ -50,6 +51,27 @@ class MainWindowTest : public ::testing::Test {
         env.state.level = level;
         env.state.speedChallenge = speedChallenge;
         env.state.gameInProgress = true;
+    }
+
+    static std::vector<QString> twentyWords() {
+        return {"ALPHA", "BRAVO", "CHARLIE", "DELTA", "ECHO",   "FOXTROT", "GOLF",
+                "HOTEL", "INDIA", "JULIET",  "KILO",  "LIMA",   "MIKE",    "NOVEMBER",
+                "OSCAR", "PAPA",  "QUEBEC",  "ROMEO", "SIERRA", "TANGO"};
+    }
+
+    // A generated game of twenty words on the board, as after Start Game.
+    void startTwentyWordGame(int level, bool speedChallenge) {
+        writeTheme("twenty.qrw", "Alphabet", twentyWords());
+        chooseGame("twenty.qrw", "Alphabet", 1, level, speedChallenge);
+        window->startGame();
+    }
+
+    // New WordSearch answered Yes, then the dialog cancelled.
+    void abandonGame() {
+        env.dialogs.answerMessage(MsgAnswer::Yes);
+        window->newWordSearch();
+        if (auto* dialog = window->findChild<NewPuzzleDialog*>()) dialog->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     QString setting(const QString& key, const QString& fallback = QString()) const {

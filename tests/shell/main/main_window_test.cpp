@@ -1,18 +1,20 @@
 #include "main_window_fixture.h"
 
 #include "newgame/new_puzzle_dialog.h"
+#include "platform/twips.h"
 #include "records/end_puzzle_dialog.h"
 #include "records/fast_times_window.h"
 #include "records/statistics_window.h"
 #include "shell/main/about_window.h"
 #include "shell/main/status_strip.h"
-#include "platform/twips.h"
 #include "shell/startup/warranty.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -97,8 +99,10 @@ TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
     window->board().model().entries[3].font.setStrikeOut(true);
     env.state.foundCount = 4;
     window->menu().puzzleinfx->setEnabled(true);
+    window->strip().setShowFull("What is red?");
     window->newWordSearch();
     EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_TRUE(window->strip().showFull().isEmpty());  // the last hovered text is gone
     EXPECT_FALSE(window->board().model().entries[3].struck());
     EXPECT_EQ(env.state.foundCount, 0);
     EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
@@ -331,12 +335,23 @@ TEST_F(MainWindowTest, ResizingTooNarrowMovesOnlyTheClockAndTheChildren) {
     EXPECT_LT(window->boardFrame().x(), 0);  // partly off the client area
 }
 
+TEST_F(MainWindowTest, TheBoardSitsWhollyInsideTheAreaBelowTheMenuBar) {
+    // Offscreen windows have no frame at all, as on a display without a window manager.
+    window->resize(
+        twips::toPixelsRounded(MainWindow::kClientWidth),
+        twips::toPixelsRounded(MainWindow::kClientHeight) + window->menuBar()->sizeHint().height());
+    QCoreApplication::processEvents();
+    const QMdiArea* area = window->boardFrame().mdiArea();
+    const QRect board = window->boardFrame().geometry();
+    EXPECT_GE(board.top(), 0);
+    EXPECT_LE(board.bottom(), area->height());
+    EXPECT_GE(board.left(), 0);
+    EXPECT_LE(board.right(), area->width());
+}
+
 TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
+    startTwentyWordGame(4, true);
     BoardWindow& board = window->board();
-    window->menu().puzzleinfx->setEnabled(true);
-    window->menu().revealw->setEnabled(true);
-    window->menu().revealx->setEnabled(true);
-    window->gameClock().start();
     window->strip().setClockText("1:23");
 
     emit board.hoverText("What is red?");
@@ -347,14 +362,19 @@ TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
     emit board.gameEnded();
     EXPECT_FALSE(window->menu().revealw->isEnabled());
     EXPECT_FALSE(window->menu().revealx->isEnabled());
+    EXPECT_FALSE(window->menu().newpuz->isEnabled());  // until the end-of-game dialog is up
+    EXPECT_FALSE(env.state.gameInProgress);
     EXPECT_FALSE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().clockText(), "1:23");  // the final time stays
 }
 
 TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard) {
-    env.state.puzzleTitle = "Fruit";
-    env.state.level = 3;
+    emit window->board().completionReady();  // no game: nothing opens
+    EXPECT_EQ(window->findChild<EndPuzzleDialog*>(), nullptr);
+
+    startTwentyWordGame(3, false);
     window->strip().setClockText("2:05");
+    emit window->board().gameEnded();
     emit window->board().completionReady();
     EXPECT_FALSE(window->titleFrame().isVisible());
     auto* dialog = window->findChild<EndPuzzleDialog*>();
@@ -362,9 +382,11 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
     EXPECT_TRUE(dialog->isVisible());
     QStringList texts;
     for (const QLabel* label : dialog->findChildren<QLabel*>()) texts << label->text();
-    EXPECT_TRUE(texts.contains("Fruit"));
+    EXPECT_TRUE(texts.contains("Alphabet"));
     EXPECT_TRUE(texts.contains("Hard"));
     EXPECT_TRUE(texts.contains("2:05"));
+    EXPECT_EQ(window->life().phase(), GamePhase::Ended);
+    EXPECT_TRUE(window->menu().newpuz->isEnabled());
 
     dialog->viewFastestTimes();
     auto* times = window->findChild<FastTimesWindow*>();
@@ -373,6 +395,21 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
 
     dialog->close();
     EXPECT_TRUE(boardShown());
+}
+
+TEST_F(MainWindowTest, CtrlTabLeavesTheBoardInFront) {
+    startTwentyWordGame(2, false);
+    QMdiArea* area = window->boardFrame().mdiArea();
+    ASSERT_TRUE(window->titleFrame().isVisible());  // behind the board, within Ctrl+Tab's reach
+    for (const Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+        QTest::keyPress(&window->board(), Qt::Key_Control, Qt::ControlModifier);
+        QTest::keyClick(&window->board(), Qt::Key_Tab, held);
+        QTest::keyRelease(&window->board(), Qt::Key_Control, Qt::NoModifier);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(area->activeSubWindow(), &window->boardFrame());
+        EXPECT_EQ(area->subWindowList(QMdiArea::StackingOrder).back(), &window->boardFrame());
+    }
 }
 
 TEST(MainWindowLoad, FirstRunAcceptedSetsTheStartingState) {

@@ -9,11 +9,13 @@ using window_layout::Input;
 using window_layout::layOut;
 using window_layout::StripPositions;
 
-// The design sizes of the children and the strip controls.
-Input designInput(double width, double height) {
+// The design sizes of the children and the strip controls in a window `width` wide whose
+// children share an area of areaWidth x areaHeight.
+Input designInput(double width, double areaWidth, double areaHeight) {
     Input in;
     in.width = width;
-    in.height = height;
+    in.areaWidth = areaWidth;
+    in.areaHeight = areaHeight;
     in.titleWidth = 6000;
     in.titleHeight = 1800;
     in.boardWidth = 11730;
@@ -26,11 +28,11 @@ Input designInput(double width, double height) {
 }
 
 TEST(WindowLayout, WideWindowPlacesEveryControl) {
-    const auto out = layOut(designInput(12120, 8730));
-    EXPECT_DOUBLE_EQ(out.board.left, (12120 - 100 - 11730) / 2.0);
-    EXPECT_DOUBLE_EQ(out.board.top, (8730 - 1125 - 7575) / 2.0);
-    EXPECT_DOUBLE_EQ(out.title.left, (12120 - 100 - 6000) / 2.0);
-    EXPECT_DOUBLE_EQ(out.title.top, (8730 - 1125 - 1800) / 2.0);
+    const auto out = layOut(designInput(12120, 12000, 7635));
+    EXPECT_DOUBLE_EQ(out.board.left, (12000 - 11730) / 2.0);
+    EXPECT_DOUBLE_EQ(out.board.top, (7635 - 7575) / 2.0);
+    EXPECT_DOUBLE_EQ(out.title.left, (12000 - 6000) / 2.0);
+    EXPECT_DOUBLE_EQ(out.title.top, (7635 - 1800) / 2.0);
     EXPECT_TRUE(out.stripFitted);
     EXPECT_DOUBLE_EQ(out.strip.timercapLeft, 12120 - 735 - 250);
     EXPECT_DOUBLE_EQ(out.strip.showFullLeft, 3450);
@@ -43,16 +45,16 @@ TEST(WindowLayout, WideWindowPlacesEveryControl) {
 }
 
 TEST(WindowLayout, HalvesAreNotRounded) {
-    const auto out = layOut(designInput(12001, 8730));
-    EXPECT_DOUBLE_EQ(out.board.left, 85.5);
+    const auto out = layOut(designInput(12001, 11731, 7635));
+    EXPECT_DOUBLE_EQ(out.board.left, 0.5);
 }
 
 TEST(WindowLayout, NarrowWindowStopsAtTheTextDisplay) {
     // 6729 is one twip short of 735 + 1695 + 300 + 4000.
-    const auto out = layOut(designInput(6729, 5000));
+    const auto out = layOut(designInput(6729, 6609, 5000));
     EXPECT_FALSE(out.stripFitted);
     // The children are still centred and the clock still moves.
-    EXPECT_DOUBLE_EQ(out.board.left, (6729 - 100 - 11730) / 2.0);
+    EXPECT_DOUBLE_EQ(out.board.left, (6609 - 11730) / 2.0);
     EXPECT_DOUBLE_EQ(out.strip.timercapLeft, 6729 - 735 - 250);
     EXPECT_DOUBLE_EQ(out.strip.showFullLeft, 3450);
     // Everything after the failed width keeps its previous value.
@@ -63,16 +65,17 @@ TEST(WindowLayout, NarrowWindowStopsAtTheTextDisplay) {
 }
 
 TEST(WindowLayout, ExactFitGivesAnEmptyTextDisplay) {
-    const auto out = layOut(designInput(6730, 5000));
+    const auto out = layOut(designInput(6730, 6610, 5000));
     EXPECT_TRUE(out.stripFitted);
     EXPECT_DOUBLE_EQ(out.strip.showFullWidth, 0);
 }
 
-TEST(WindowLayout, SmallWindowGivesChildrenNegativePositions) {
-    const auto out = layOut(designInput(3000, 2000));
+TEST(WindowLayout, SmallWindowCutsChildrenAtTheRightAndBottomOnly) {
+    const auto out = layOut(designInput(3000, 2900, 1500));
     EXPECT_LT(out.board.left, 0);
-    EXPECT_LT(out.board.top, 0);
     EXPECT_LT(out.title.left, 0);
+    EXPECT_DOUBLE_EQ(out.board.top, 0);  // never above the area, under the menu bar
+    EXPECT_DOUBLE_EQ(out.title.top, 0);
 }
 
 TEST(GameClock, MinutesAndTwoDigitSeconds) {

@@ -1,0 +1,189 @@
+// Whole games on the real main window around the moments where one game gives way to the
+// next: dropping a game, a failed start, New WordSearch straight after the last strike and a
+// Difficulty change in the middle of a game.
+
+#include "integration/player.h"
+
+#include "board/board_window.h"
+#include "newgame/new_puzzle_dialog.h"
+#include "shell/main/status_strip.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+const GameChoice kFruitMedium{QStringLiteral("fruit.qrw"), 1, 2, false};
+
+class GameTransitions : public IntegrationTest {
+  protected:
+    // Ctrl+N answered Yes (when asked) and the new-game dialog cancelled.
+    void abandonAndCancel() {
+        env.dialogs.answerMessage(MsgAnswer::Yes);
+        NewPuzzleDialog* dialog = player->openNewGameDialog();
+        ASSERT_NE(dialog, nullptr);
+        Player::clickButton(*dialog, "Command2");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // With no game on the board neither reveal does anything, by menu or by call.
+    void expectRevealsDoNothing() {
+        EXPECT_FALSE(window->menu().revealw->isEnabled());
+        EXPECT_FALSE(window->menu().revealx->isEnabled());
+        env.dialogs.clear();
+        env.dialogs.answerMessage(MsgAnswer::Yes);
+        window->revealPuzzle();
+        EXPECT_EQ(player->openRevealWord(), nullptr);
+        EXPECT_TRUE(env.dialogs.shown().empty());
+        EXPECT_EQ(Player::endOfGameDialog(), nullptr);
+        EXPECT_FALSE(window->boardFrame().isVisible());
+        EXPECT_EQ(setting("S_REV"), "0");
+        EXPECT_EQ(setting("S_PLAYED"), "0");
+        env.dialogs.clear();
+    }
+
+    QString endLabel(const char* name) const {
+        QWidget* dialog = Player::endOfGameDialog();
+        const QLabel* label = dialog ? dialog->findChild<QLabel*>(QLatin1String(name)) : nullptr;
+        return label ? label->text() : QStringLiteral("(missing)");
+    }
+
+    void pressCtrlN() { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); }
+};
+
+TEST_F(GameTransitions, AbandonThenCancelLeavesNothingToRevealThenAWholeGame) {
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
+    player->find(1);
+    EXPECT_TRUE(window->board().hlFlashEnabled());
+    abandonAndCancel();
+    EXPECT_FALSE(window->gameClock().isActive());  // no clock ticking over the title artwork
+    EXPECT_FALSE(window->board().hlFlashEnabled());
+    EXPECT_FALSE(window->board().hlFlashCheckEnabled());
+    EXPECT_EQ(window->life().phase(), GamePhase::Abandoned);
+    expectRevealsDoNothing();
+
+    player->startGame(kFruitMedium);
+    EXPECT_EQ(window->board().model().lines[1].mode, DrawMode::MaskPen);
+    player->findTheRest();
+    player->runCompletion();
+    EXPECT_EQ(Player::verdict(),
+              "You have completed Fruit on Medium level! Try a harder level next time!");
+    EXPECT_EQ(setting("S_PLAYED"), "1");
+    EXPECT_EQ(setting("S_COMP"), "1");
+    EXPECT_EQ(setting("S_REV"), "0");
+}
+
+TEST_F(GameTransitions, AbandonThenStartPlaysTheNewGameToItsEnd) {
+    player->startGame({QStringLiteral("capitals.qrw"), 2, 3, false});
+    player->find(2);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    player->startGame({QStringLiteral("kitchen.qrw"), 3, 1, false});
+    EXPECT_EQ(env.dialogs.messages().size(), 1u);    // the question about the running game
+    EXPECT_FALSE(window->board().hlFlashEnabled());  // the old strike's flash is gone
+    const BoardModel& model = window->board().model();
+    for (int slot = 1; slot <= 20; ++slot) EXPECT_FALSE(model.entries[slot].struck()) << slot;
+    player->findTheRest();
+    player->runCompletion();
+    EXPECT_EQ(Player::verdict(),
+              "You have completed In the Kitchen on Easy level! Try a harder level next time!");
+    EXPECT_EQ(endLabel("ep_name"), "In the Kitchen");
+    EXPECT_EQ(setting("S_PLAYED"), "1");
+    EXPECT_EQ(setting("S_COMP"), "1");
+}
+
+TEST_F(GameTransitions, AFailedStartLeavesNoGameToReveal) {
+    player->startGame(kFruitMedium);
+    player->find(1);
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    env.writeFile(QStringLiteral("data/gone.qrw"),
+                  "Gone\r\n!Tester\r\n#10W\r\nONE\r\nTWO\r\nSIX\r\nTEN\r\nFOUR\r\nFIVE\r\n"
+                  "NINE\r\nSEVEN\r\nEIGHT\r\nTHREE\r\n");
+    NewPuzzleDialog* dialog = player->openNewGameDialog();
+    ASSERT_NE(dialog, nullptr);
+    auto* themes = dialog->findChild<QListWidget*>(QStringLiteral("puzzles"));
+    themes->setCurrentItem(themes->findItems(QStringLiteral("gone.qrw"), Qt::MatchExactly)[0]);
+    QFile::remove(env.programFolder() + QStringLiteral("/data/gone.qrw"));
+    env.dialogs.clear();
+    Player::clickButton(*dialog, "Command1");
+    for (int round = 0; round < 20; ++round) QCoreApplication::processEvents();
+    ASSERT_FALSE(env.dialogs.messages().empty());
+    EXPECT_EQ(env.dialogs.messages().back().text, "Could not generate puzzle!");
+    EXPECT_EQ(window->life().phase(), GamePhase::NoGame);
+    EXPECT_FALSE(env.state.gameInProgress);
+    expectRevealsDoNothing();
+
+    // The next start works as from a fresh window.
+    player->startGame(kFruitMedium);
+    EXPECT_TRUE(window->menu().revealw->isEnabled());
+    EXPECT_TRUE(env.dialogs.messages().empty());  // no game was running, so no question
+}
+
+TEST_F(GameTransitions, NewWordSearchRightAfterTheLastStrikeWaitsForTheEndOfGame) {
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
+    env.dialogs.answerInput(QStringLiteral("Quinn"));
+    player->findTheRest();
+    EXPECT_FALSE(window->menu().newpuz->isEnabled());
+    pressCtrlN();
+    window->newWordSearch();
+    EXPECT_EQ(window->findChild<NewPuzzleDialog*>(), nullptr);
+    EXPECT_EQ(foundCount(), 20);
+
+    player->runCompletion();
+    ASSERT_NE(Player::endOfGameDialog(), nullptr);
+    EXPECT_EQ(Player::verdict(), "Congratulations you achieved a high score!");
+    EXPECT_EQ(fastTime("S1_N"), "Quinn");
+    EXPECT_EQ(setting("S_COMP"), "1");
+    EXPECT_EQ(setting("S_PLAYED"), "1");
+    EXPECT_FALSE(window->board().hlFlashCheckEnabled());
+    Player::closeEndOfGameDialog();
+    EXPECT_TRUE(window->boardFrame().isVisible());
+
+    // Over the finished board New WordSearch needs no question, and the next game plays through.
+    env.dialogs.clear();
+    player->startGame(kFruitMedium);
+    EXPECT_TRUE(env.dialogs.messages().empty());
+    player->findTheRest();
+    player->runCompletion();
+    EXPECT_EQ(Player::verdict(),
+              "You have completed Fruit on Medium level! Try a harder level next time!");
+    EXPECT_EQ(setting("S_PLAYED"), "2");
+}
+
+TEST_F(GameTransitions, ADifficultyChangeMidGameWaitsForTheNextGame) {
+    env.state.soundOn = true;
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 4, false});
+    EXPECT_TRUE(window->menu().expertx->isChecked());  // the dialog's level is checked
+    EXPECT_FALSE(window->menu().mediumx->isChecked());
+    window->menu().easyx->trigger();
+    EXPECT_EQ(env.dialogs.last().text,
+              "New setting will will be activated when you start a new game.");
+    // Puzzle Information speaks of the next game.
+    window->menu().puzzleinfx->trigger();
+    EXPECT_TRUE(env.dialogs.last().text.contains("Difficulty : Easy"));
+    EXPECT_EQ(window->strip().levelCaption(), "Level : Expert");
+
+    player->findTheRest();
+    env.media.clear();
+    player->runCompletion();
+    EXPECT_EQ(endLabel("pe_level"), "Expert");
+    EXPECT_EQ(Player::verdict(), "You have completed Fruit on Expert level! Congratulations!");
+    EXPECT_TRUE(env.media.log().contains("file:" + env.sound.pathOf("sf0008.wav")));
+    Player::closeEndOfGameDialog();
+
+    // The next game is played on Easy; a Time Challenge then moves the check to Expert.
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    EXPECT_EQ(window->strip().levelCaption(), "Level : Easy");
+    EXPECT_TRUE(window->menu().easyx->isChecked());
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
+    EXPECT_TRUE(window->menu().expertx->isChecked());
+    EXPECT_FALSE(window->menu().easyx->isChecked());
+}
+
+}  // namespace
