@@ -11,11 +11,11 @@ using P = GamePhase;
 
 const GameSetup kExpertChallenge{"data\\fruit.qrw", "Fruit", 4, 1, true};
 
-// A life brought into `phase` by the ordinary route.
-GameLife lifeIn(GamePhase phase, const GameSetup& setup = kExpertChallenge) {
+// A life brought into `phase` by the ordinary route, playing a Time Challenge.
+GameLife lifeIn(GamePhase phase) {
     GameLife life;
     if (phase == P::NoGame) return life;
-    life.generationStarted(setup);
+    life.generationStarted(kExpertChallenge);
     if (phase == P::Generating) return life;
     life.generated();
     if (phase == P::Abandoned) life.newWordSearch();
@@ -56,13 +56,6 @@ TEST(GameLife, CommandsAndTimersByPhase) {
         EXPECT_EQ(life.mayRun(GameTimer::CompletionSequence), row.completion);
         EXPECT_EQ(life.gameInProgress(), row.phase == P::Generating || row.phase == P::Playing);
     }
-}
-
-TEST(GameLife, TheClockRunsOnlyInATimeChallenge) {
-    GameSetup standard = kExpertChallenge;
-    standard.timeChallenge = false;
-    EXPECT_FALSE(lifeIn(P::Playing, standard).mayRun(GameTimer::GameClock));
-    EXPECT_TRUE(lifeIn(P::Playing).mayRun(GameTimer::GameClock));
 }
 
 TEST(GameLife, AWordFoundByHandEndsPuzzleInformationForThatGame) {
@@ -125,20 +118,6 @@ TEST(GameLife, EveryTransitionFromEveryPhase) {
             EXPECT_EQ(life.phase(), expected);
         }
     }
-}
-
-TEST(GameLife, KeepsWhatTheGameStartedWith) {
-    GameSetup next = kExpertChallenge;
-    next.puzzleTitle = "Capitals";
-    next.level = 1;
-    GameLife life = lifeIn(P::Playing);
-    EXPECT_FALSE(life.generationStarted(next));  // a running game keeps its setup
-    life.lastWordStruck();
-    EXPECT_EQ(life.setup().level, 4);
-    EXPECT_EQ(life.setup().puzzleTitle, "Fruit");
-    life.endDialogShown();
-    EXPECT_TRUE(life.generationStarted(next));
-    EXPECT_EQ(life.setup().level, 1);
 }
 
 }  // namespace
