@@ -1,7 +1,8 @@
 // Repainting the board: the whole client area with and without the cached static board, and
-// the small repaints of a selection dragged over the grid, against the floor of copying the
-// same areas from the cache. Goals: cached repaint well under the uncached one; a drag step
-// at most twice the floor.
+// the small repaints of a selection dragged over the grid. Goals: a cached repaint far below
+// an uncached one; a drag step through the window (BM_SelectionDrag) at most twice the bare
+// cost of painting the same areas from the cache with their lines (BM_SelectionDragAreas/1).
+// BM_SelectionDragFloor copies the areas without any line, which shows what the line costs.
 #include "bench_board.h"
 #include "board/board_painter.h"
 #include "board/static_board_cache.h"

@@ -191,8 +191,9 @@ void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area) {
     p.setRenderHint(QPainter::Antialiasing, false);
     for (int k = 1; k <= 20; ++k) {
         const BoardLine& line = model.lines[k];
+        if (!line.visible) continue;
         const QRect bounds = strikeLineBounds(line);
-        if (!line.visible || (!area.isNull() && !area.intersects(bounds))) continue;
+        if (!area.isNull() && !area.intersects(bounds)) continue;
         const QColor colour = rasterOps ? kLineColour : translucentStandIn(line.mode);
         p.setCompositionMode(rasterOps ? rasterOp(line.mode)
                                        : QPainter::CompositionMode_SourceOver);

@@ -7,17 +7,20 @@
 #include <cmath>
 
 namespace {
-// Fonts are compared on every repaint; the model's fonts are copies of the painted ones until
-// one is changed, and a copy is recognised without comparing every attribute.
+// Captions and fonts are compared on every repaint. The model's are copies of the painted
+// ones until one is changed, and a copy is recognised without comparing its contents.
 bool sameFont(const QFont& a, const QFont& b) {
     return a.isCopyOf(b) || a == b;
+}
+bool sameText(const QString& a, const QString& b) {
+    return a.constData() == b.constData() || a == b;
 }
 
 // Whether the two models give the same static board; strike lines do not count.
 bool sameStaticBoard(const BoardModel& a, const BoardModel& b) {
-    if (a.title != b.title) return false;
+    if (!sameText(a.title, b.title)) return false;
     for (std::size_t n = 1; n < a.cells.size(); ++n) {
-        if (a.cells[n].caption != b.cells[n].caption ||
+        if (!sameText(a.cells[n].caption, b.cells[n].caption) ||
             !sameFont(a.cells[n].font, b.cells[n].font)) {
             return false;
         }
@@ -25,7 +28,8 @@ bool sameStaticBoard(const BoardModel& a, const BoardModel& b) {
     for (std::size_t i = 1; i < a.entries.size(); ++i) {
         const BoardEntry& x = a.entries[i];
         const BoardEntry& y = b.entries[i];
-        if (x.caption != y.caption || !sameFont(x.font, y.font) || x.color != y.color) return false;
+        if (!sameText(x.caption, y.caption) || !sameFont(x.font, y.font) || x.color != y.color)
+            return false;
     }
     return true;
 }
