@@ -1,13 +1,22 @@
 # The Debian package: `cpack -G DEB` in a Release build (scripts/package) gives
 # quarrow_<version>_<arch>.deb. Library dependencies come from dpkg-shlibdeps; the GStreamer
 # plugins that play the wave files are named here, since no library links to them.
+
+# install_gzipped(<file> <destination>): installs the file compressed the way Debian wants it.
+function(install_gzipped source destination)
+    get_filename_component(name ${source} NAME)
+    set(out ${CMAKE_BINARY_DIR}/gzipped/${name}.gz)
+    add_custom_command(OUTPUT ${out}
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/gzipped
+                       COMMAND gzip -9nc ${source} > ${out}
+                       DEPENDS ${source})
+    add_custom_target(gzipped_${name} ALL DEPENDS ${out})
+    install(FILES ${out} DESTINATION ${destination})
+endfunction()
+
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quarrow)
-set(changelog_gz ${CMAKE_BINARY_DIR}/changelog.gz)
-add_custom_command(OUTPUT ${changelog_gz}
-                   COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/desktop/changelog > ${changelog_gz}
-                   DEPENDS ${PROJECT_SOURCE_DIR}/desktop/changelog)
-add_custom_target(quarrow_changelog ALL DEPENDS ${changelog_gz})
-install(FILES ${changelog_gz} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quarrow)
+install_gzipped(${PROJECT_SOURCE_DIR}/desktop/changelog ${CMAKE_INSTALL_DATADIR}/doc/quarrow)
+install_gzipped(${PROJECT_SOURCE_DIR}/desktop/quarrow.6 ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quarrow)
