@@ -18,6 +18,7 @@ namespace {
 using namespace board_geometry;
 
 const QColor kLetterColour(64, 64, 64);
+const QColor kPaperLineColour(128, 128, 128, 110);
 const QColor kLineColour(0, 144, 144);
 const QColor kTitleBack(192, 192, 205);
 const QColor kCursorOuter(200, 70, 0);
@@ -92,6 +93,20 @@ void drawGridPaper(QPainter& p) {
     }
 }
 
+// The screen's panels and backdrop give way to white paper with a thin outline.
+void drawPaperPanel(QPainter& p, const QRectF& r) {
+    p.setBrush(Qt::white);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r);
+    p.setBrush(Qt::NoBrush);
+}
+
+void drawPaperTitle(QPainter& p, const QString& title) {
+    p.setFont(onBoard(titleFont()));
+    p.setPen(Qt::black);
+    drawFitted(p, twips::rectF(kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight), title);
+}
+
 void drawTitle(QPainter& p, const QString& title) {
     const QRectF band = twips::rectF(kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight);
     const QRectF shadow = band.translated(0, twips::toPixels(kShadowOffset));
@@ -104,8 +119,8 @@ void drawTitle(QPainter& p, const QString& title) {
     drawFitted(p, band, title);
 }
 
-void drawLetters(QPainter& p, const BoardModel& model) {
-    p.setPen(kLetterColour);
+void drawLetters(QPainter& p, const BoardModel& model, BoardInk ink) {
+    p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : kLetterColour);
     for (int n = 1; n <= 360; ++n) {
         const BoardCell& cell = model.cells[n];
         if (cell.caption.isEmpty()) continue;
@@ -115,9 +130,12 @@ void drawLetters(QPainter& p, const BoardModel& model) {
     }
 }
 
-void drawWordList(QPainter& p, const BoardModel& model) {
+void drawWordList(QPainter& p, const BoardModel& model, BoardInk ink) {
     const QRectF panel = twips::rectF(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-    drawRaisedPanel(p, panel, QColor(250, 247, 238), QColor(232, 226, 210));
+    if (ink == BoardInk::Paper)
+        drawPaperPanel(p, panel);
+    else
+        drawRaisedPanel(p, panel, QColor(250, 247, 238), QColor(232, 226, 210));
     // Two fine rules head the list; faint guides separate the rows.
     p.setPen(QPen(QColor(120, 100, 70, 110), 1));
     for (double y : {240.0, 300.0}) {
@@ -135,7 +153,7 @@ void drawWordList(QPainter& p, const BoardModel& model) {
         const BoardEntry& entry = model.entries[i];
         if (entry.caption.isEmpty()) continue;
         p.setFont(onBoard(entry.font));
-        p.setPen(entry.color);
+        p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : entry.color);
         drawFitted(p, pixels(entryRect(i)), entry.caption);
     }
 }
@@ -185,7 +203,7 @@ void drawInBands(QPainter& p, const QRect& bounds, const std::function<void()>& 
     }
 }
 
-void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area) {
+void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area, BoardInk ink) {
     // The PDF engine claims raster operations but draws them as plain opaque pen strokes.
     const bool rasterOps = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -193,10 +211,13 @@ void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area) {
         const BoardLine& line = model.lines[k];
         if (!line.visible) continue;
         const QRect bounds = strikeLineBounds(line);
-        if (!area.isNull() && !area.intersects(bounds)) continue;
-        const QColor colour = rasterOps ? kLineColour : translucentStandIn(line.mode);
-        p.setCompositionMode(rasterOps ? rasterOp(line.mode)
-                                       : QPainter::CompositionMode_SourceOver);
+        if (!line.visible || (!area.isNull() && !area.intersects(bounds))) continue;
+        const QColor colour = ink == BoardInk::Paper ? kPaperLineColour
+                              : rasterOps            ? kLineColour
+                                                     : translucentStandIn(line.mode);
+        p.setCompositionMode(rasterOps && ink == BoardInk::Screen
+                                 ? rasterOp(line.mode)
+                                 : QPainter::CompositionMode_SourceOver);
         const QPointF from = twips::point(line.p1.x(), line.p1.y());
         const QPointF to = twips::point(line.p2.x(), line.p2.y());
         if (from == to) {
@@ -248,25 +269,31 @@ void paintCellCursor(QPainter& painter, int n) {
     painter.restore();
 }
 
-void paintStaticBoard(QPainter& painter, const BoardModel& model) {
+void paintStaticBoard(QPainter& painter, const BoardModel& model, BoardInk ink) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    drawBackdrop(painter);
-    drawTitle(painter, model.title);
-    drawGridPaper(painter);
-    drawLetters(painter, model);
-    drawWordList(painter, model);
+    if (ink == BoardInk::Paper) {
+        painter.fillRect(twips::rectF(0, 0, kClientWidth, kClientHeight), Qt::white);
+        drawPaperTitle(painter, model.title);
+        drawPaperPanel(painter, pixels(kPaperTwips));
+    } else {
+        drawBackdrop(painter);
+        drawTitle(painter, model.title);
+        drawGridPaper(painter);
+    }
+    drawLetters(painter, model, ink);
+    drawWordList(painter, model, ink);
     painter.restore();
 }
 
-void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& area) {
+void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& area, BoardInk ink) {
     painter.save();
-    drawStrikeLines(painter, model, area);
+    drawStrikeLines(painter, model, area, ink);
     painter.restore();
 }
 
-void paintBoardModel(QPainter& painter, const BoardModel& model) {
-    paintStaticBoard(painter, model);
-    paintStrikeLines(painter, model);
+void paintBoardModel(QPainter& painter, const BoardModel& model, BoardInk ink) {
+    paintStaticBoard(painter, model, ink);
+    paintStrikeLines(painter, model, QRect(), ink);
 }

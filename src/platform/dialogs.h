@@ -6,7 +6,6 @@
 
 #include <utility>
 
-class QPrinter;
 class QWidget;
 
 enum class MsgIcon { None, Information, Exclamation, Critical };
@@ -34,8 +33,6 @@ class Dialogs {
                              const QString& defaultSuffix) = 0;
     virtual QString saveFile(const QString& initialDir, const QString& defaultSuffix) = 0;
     virtual FontChoice chooseFont(const QFont& initial) = 0;
-    // The platform's printer set-up; failures and cancelling leave the printer as it was.
-    virtual void printerSetup(QPrinter& printer) = 0;
     // Save dialog for a PDF when no printer is installed; empty when cancelled.
     virtual QString savePdf(const QString& suggestedPath) = 0;
 

@@ -7,9 +7,6 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace {
 
@@ -73,11 +70,6 @@ FontChoice QtDialogs::chooseFont(const QFont& initial) {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, parentWidget());
     return ok ? FontChoice{font, true} : FontChoice{initial, false};
-}
-
-void QtDialogs::printerSetup(QPrinter& printer) {
-    QPrintDialog dialog(&printer, parentWidget());
-    dialog.exec();
 }
 
 QString QtDialogs::savePdf(const QString& suggestedPath) {

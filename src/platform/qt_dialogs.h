@@ -12,7 +12,6 @@ class QtDialogs : public Dialogs {
                      const QString& defaultSuffix) override;
     QString saveFile(const QString& initialDir, const QString& defaultSuffix) override;
     FontChoice chooseFont(const QFont& initial) override;
-    void printerSetup(QPrinter& printer) override;
     QString savePdf(const QString& suggestedPath) override;
 
   private:

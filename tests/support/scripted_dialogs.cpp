@@ -92,10 +92,6 @@ FontChoice ScriptedDialogs::chooseFont(const QFont& initial) {
     return answer;
 }
 
-void ScriptedDialogs::printerSetup(QPrinter&) {
-    record({Shown::Kind::PrinterSetup, {}, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, {}});
-}
-
 QString ScriptedDialogs::savePdf(const QString& suggestedPath) {
     record({Shown::Kind::SavePdf, {}, {}, MsgButtons::Ok, MsgIcon::None, suggestedPath, {}, {}});
     return nextFile();

@@ -16,7 +16,7 @@
 class ScriptedDialogs : public Dialogs {
   public:
     struct Shown {
-        enum class Kind { Message, Input, OpenFile, SaveFile, Font, PrinterSetup, SavePdf };
+        enum class Kind { Message, Input, OpenFile, SaveFile, Font, SavePdf };
         Kind kind;
         QString text;  // message text or input prompt
         QString title;
@@ -52,7 +52,6 @@ class ScriptedDialogs : public Dialogs {
                      const QString& defaultSuffix) override;
     QString saveFile(const QString& initialDir, const QString& defaultSuffix) override;
     FontChoice chooseFont(const QFont& initial) override;
-    void printerSetup(QPrinter& printer) override;
     QString savePdf(const QString& suggestedPath) override;
 
   private:

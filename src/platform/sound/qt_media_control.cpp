@@ -1,5 +1,6 @@
 #include "platform/sound/qt_media_control.h"
 
+#include "platform/sound/effect_voice.h"
 #include "platform/sound/wave_header.h"
 
 #include <QAudioDevice>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QMediaPlayer>
-#include <QSoundEffect>
 #include <QUrl>
 
 #include <algorithm>
@@ -38,6 +38,10 @@ std::optional<std::chrono::milliseconds> waveLengthOf(const QString& path) {
 }  // namespace
 
 QtMediaControl::QtMediaControl(QObject* parent) : QObject(parent) {
+    // A sound server that restarts, or a new default output, needs new sinks.
+    connect(&devices_, &QMediaDevices::audioOutputsChanged, this, [this] {
+        for (EffectVoice* voice : std::as_const(effects_)) voice->rebuild();
+    });
     doneTimer_.setSingleShot(true);
     doneTimer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a tune 5% early
     connect(&doneTimer_, &QTimer::timeout, this, &QtMediaControl::deliverDone);
@@ -68,13 +72,10 @@ void QtMediaControl::command(const QString& verb) {
 }
 
 void QtMediaControl::playEffect() {
-    // Nothing to hear without an output, and a sound effect on no device never ends.
+    // Nothing to hear without an output.
     if (fileName_.isEmpty() || !hasAudioOutput()) return;
-    QSoundEffect*& effect = effects_[fileName_];
-    if (!effect) {
-        effect = new QSoundEffect(this);
-        effect->setSource(QUrl::fromLocalFile(fileName_));
-    }
+    EffectVoice*& effect = effects_[fileName_];
+    if (!effect) effect = new EffectVoice(fileName_, this);
     effect->play();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QMediaDevices>
 #include <QObject>
 #include <QTimer>
 
@@ -11,11 +12,11 @@
 #include <optional>
 
 class QMediaPlayer;
-class QSoundEffect;
+class EffectVoice;
 
 // The media control on Qt Multimedia. Tunes ("Open", "Play", "Stop", "Close") go through one
 // media player, created on first use because it is slow to build; effects ("sound") go through
-// a sound effect per file, so a click never cuts a tune off.
+// a voice per file, with an audio sink of its own, so a click never cuts a tune off.
 //
 // Done follows every "Play" exactly once, from the event loop, unless "Stop", "Close" or a
 // later "Play" comes first: when the player reaches the end of the file; or, when there is no
@@ -57,5 +58,6 @@ class QtMediaControl : public QObject, public MediaControl {
     QTimer doneTimer_;
 
     QMediaPlayer* player_ = nullptr;
-    QHash<QString, QSoundEffect*> effects_;
+    QMediaDevices devices_;
+    QHash<QString, EffectVoice*> effects_;
 };

@@ -25,7 +25,9 @@
 #include "shell/main/title_window.h"
 #include "shell/main/window_layout.h"
 #include "shell/printing/print_dialog.h"
-#include "shell/printing/printer_holder.h"
+#include "shell/printing/print_session.h"
+#include "shell/printing/print_setup_dialog.h"
+#include "shell/printing/print_system.h"
 #include "shell/startup/setup_qrw.h"
 #include "shell/startup/warranty.h"
 
@@ -82,7 +84,7 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     connect(timer1_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
 
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
-    printer_ = std::make_unique<PrinterHolder>();
+    printing_ = new PrintSession(std::make_unique<CupsCommands>(), this);
     starter_ = std::make_unique<GameStarter>(
         services_, random_, GameStarter::View{*board_, *boardFrame_, *strip_, this});
 
@@ -257,11 +259,11 @@ void MainWindow::print() {
 }
 
 void MainWindow::showPrintDialog() {
-    openPrintDialog(services_, *board_, printer_->printer(), this);
+    openPrintDialog(services_, *board_, *printing_, this);
 }
 
 void MainWindow::printSetup() {
-    ::printSetup(services_, printer_->printer());
+    printing::runPrintSetup(*printing_, this);
 }
 
 // ---- Options

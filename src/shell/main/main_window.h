@@ -14,7 +14,7 @@ class EndPuzzleDialog;
 class FastTimesWindow;
 class FontCommands;
 class GameStarter;
-class PrinterHolder;
+class PrintSession;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -121,7 +121,7 @@ class MainWindow : public QMainWindow {
     QTimer* timer1_;
     std::unique_ptr<FontCommands> fonts_;
     std::unique_ptr<GameStarter> starter_;
-    std::unique_ptr<PrinterHolder> printer_;
+    PrintSession* printing_ = nullptr;  // child of the window
     QPointer<EndPuzzleDialog> endPuzzle_;
     QPointer<FastTimesWindow> fastTimes_;
 };

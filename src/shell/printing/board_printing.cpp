@@ -1,43 +1,57 @@
 #include "shell/printing/board_printing.h"
 
+#include "board/board_painter.h"
 #include "board/board_window.h"
 #include "core/game_state.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
+#include "shell/printing/print_session.h"
+#include "shell/printing/print_settings.h"
+#include "shell/printing/print_system.h"
 
 #include <QDir>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
+#include <QPointer>
 #include <QStandardPaths>
-
-#include <memory>
+#include <QTemporaryFile>
 
 namespace printing {
 namespace {
 
-bool paintPage(const BoardWindow& board, QPrinter& printer) {
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    // The painter's origin is the top left of the printable area.
-    const QRectF page(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    const QSizeF content = board.clientSizePixels();
+const QString kDocName = QStringLiteral("Quarrow");
+
+void paintFitted(QPainter& painter, const QRectF& page, const QSizeF& content,
+                 const BoardModel& model, BoardInk ink) {
     const QRectF target = fitCentred(content, page);
+    painter.save();
     painter.translate(target.topLeft());
     painter.scale(target.width() / content.width(), target.height() / content.height());
-    board.paintBoard(painter);
-    return painter.end();
+    paintBoardModel(painter, model, ink);
+    painter.restore();
 }
 
-// A PDF printer of its own, laid out like the chosen printer, so the file name the player
-// gives is not remembered for the next print.
-std::unique_ptr<QPrinter> pdfPrinter(const QPrinter& like, const QString& path) {
-    auto pdf = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    pdf->setOutputFormat(QPrinter::PdfFormat);
-    pdf->setOutputFileName(path);
-    pdf->setPageLayout(like.pageLayout());
-    pdf->setDocName(like.docName());
-    return pdf;
+// Writes the pages to a PDF at `path`. PDF needs no print system, so nothing here can wait on
+// one.
+bool writePdf(const QString& path, const BoardWindow& board, const GameState& state,
+              const PrintSettings& settings, const PrintOptions& options) {
+    QPdfWriter writer(path);
+    writer.setPageLayout(pageLayout(settings));
+    writer.setTitle(kDocName);
+    writer.setCreator(kDocName);
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    // The painter's origin is the top left of the printable area.
+    const QRectF page(QPointF(0, 0),
+                      writer.pageLayout().paintRectPixels(writer.resolution()).size());
+    const QSizeF content = board.clientSizePixels();
+    const BoardInk ink = options.inkSaving ? BoardInk::Paper : BoardInk::Screen;
+    paintFitted(painter, page, content, board.model(), ink);
+    if (options.answerPage) {
+        writer.newPage();
+        paintFitted(painter, page, content, answerModel(board.model(), state), ink);
+    }
+    return painter.end();
 }
 
 QString pdfFolder() {
@@ -45,18 +59,43 @@ QString pdfFolder() {
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
 }
 
+void reportFailure(Dialogs& dialogs) {
+    dialogs.message(
+        QStringLiteral("The puzzle could not be printed. Check the printer, or choose a file "
+                       "in a folder you can write to, and try again."),
+        QStringLiteral("Print Error"), MsgButtons::Ok, MsgIcon::Critical);
+}
+
+// The job's file outlives this call: the print system removes it once it has read it.
+QString spoolFile() {
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quarrow-XXXXXX.pdf"));
+    file.setAutoRemove(false);
+    return file.open() ? file.fileName() : QString();
+}
+
 }  // namespace
+
+BoardModel answerModel(const BoardModel& shown, const GameState& state) {
+    BoardModel answers = shown;
+    for (int i = 1; i <= GameState::kMaxWords; ++i) {
+        BoardLine& line = answers.lines[i];
+        BoardEntry& entry = answers.entries[i];
+        line = BoardLine{};
+        if (i > state.wordCount) continue;
+        line = {true, board_geometry::cellCentre(state.wordCells[i][1]),
+                board_geometry::cellCentre(state.wordCells[i][2]), DrawMode::MaskPen};
+        entry.caption = state.wordList[i];
+        entry.font.setStrikeOut(false);
+        entry.color = QColor(0, 0, 0);
+    }
+    return answers;
+}
 
 QRectF fitCentred(const QSizeF& content, const QRectF& page) {
     if (content.isEmpty() || page.isEmpty()) return {page.center(), QSizeF(0, 0)};
     const QSizeF size = content.scaled(page.size(), Qt::KeepAspectRatio);
     return {page.left() + (page.width() - size.width()) / 2,
             page.top() + (page.height() - size.height()) / 2, size.width(), size.height()};
-}
-
-bool needsPdfFile(const QPrinter& printer, bool printersInstalled) {
-    if (!printer.outputFileName().isEmpty()) return false;
-    return !printersInstalled || printer.outputFormat() == QPrinter::PdfFormat;
 }
 
 QString suggestedPdfPath(const QString& folder, const QString& title) {
@@ -73,23 +112,31 @@ QString withPdfExtension(const QString& path) {
                : path + QStringLiteral(".pdf");
 }
 
-PrintResult printBoard(Services& services, const BoardWindow& board, QPrinter& printer) {
-    printer.setDocName(QStringLiteral("Quarrow"));
-    bool printed = false;
-    if (needsPdfFile(printer, !QPrinterInfo::availablePrinterNames().isEmpty())) {
+PrintResult printBoard(Services& services, const BoardWindow& board, PrintSession& session,
+                       const PrintOptions& options) {
+    const PrintSettings& settings = session.settings();
+    if (settings.printer.isEmpty()) {
         const QString path =
             services.dialogs.savePdf(suggestedPdfPath(pdfFolder(), services.state.puzzleTitle));
         if (path.isEmpty()) return PrintResult::Cancelled;
-        printed = paintPage(board, *pdfPrinter(printer, withPdfExtension(path)));
-    } else {
-        printed = paintPage(board, printer);
+        if (writePdf(withPdfExtension(path), board, services.state, settings, options))
+            return PrintResult::Printed;
+        reportFailure(services.dialogs);
+        return PrintResult::Failed;
     }
-    if (printed) return PrintResult::Printed;
-    services.dialogs.message(
-        QStringLiteral("The puzzle could not be printed. Check the printer, or choose a file "
-                       "in a folder you can write to, and try again."),
-        QStringLiteral("Print Error"), MsgButtons::Ok, MsgIcon::Critical);
-    return PrintResult::Failed;
+
+    const QString spool = spoolFile();
+    if (spool.isEmpty() || !writePdf(spool, board, services.state, settings, options)) {
+        QFile::remove(spool);
+        reportFailure(services.dialogs);
+        return PrintResult::Failed;
+    }
+    Dialogs* dialogs = &services.dialogs;
+    session.system().submit({settings.printer, settings.copies, kDocName, spool}, &session,
+                            [dialogs](bool accepted) {
+                                if (!accepted) reportFailure(*dialogs);
+                            });
+    return PrintResult::Printed;
 }
 
 }  // namespace printing

@@ -7,8 +7,12 @@
 #include "platform/services.h"
 #include "platform/twips.h"
 #include "shell/printing/board_printing.h"
+#include "shell/printing/print_session.h"
+#include "shell/printing/print_settings.h"
+#include "shell/printing/print_setup_dialog.h"
 #include "shell/printing/printer_summary.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -17,13 +21,14 @@ namespace {
 
 // Design layout, in twips.
 constexpr double kClientWidth = 4800;
-constexpr double kClientHeight = 2340;
+constexpr double kClientHeight = 2940;  // the paper options sit below the designed controls
 constexpr double kCaptionLeft = 240;
 constexpr double kValueLeft = 2040;
 constexpr double kRowHeight = 285;
 constexpr double kButtonTop = 1620;
 constexpr double kButtonWidth = 1380;
 constexpr double kButtonHeight = 435;
+constexpr double kOptionTop = 2220;
 
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, double left, double top,
                  double width) {
@@ -47,6 +52,16 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text, i
     return button;
 }
 
+QCheckBox* addOption(QWidget* parent, const char* name, const QString& text, bool checked,
+                     int row) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    box->setGeometry(
+        twips::rect(kCaptionLeft, kOptionTop + row * kRowHeight, kClientWidth - 480, kRowHeight));
+    return box;
+}
+
 void addRule(QWidget* parent, double top) {
     auto* line = new QFrame(parent);
     line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
@@ -55,14 +70,15 @@ void addRule(QWidget* parent, double top) {
 
 }  // namespace
 
-PrintDialog::PrintDialog(Services& services, BoardWindow& board, QPrinter& printer, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), services_(services), board_(board), printer_(printer) {
+PrintDialog::PrintDialog(Services& services, BoardWindow& board, PrintSession& session,
+                         QWidget* parent)
+    : QWidget(parent, Qt::Dialog), services_(services), board_(board), session_(session) {
     setObjectName(QStringLiteral("print_act"));
     setWindowTitle(QStringLiteral("Print WordSearch"));
     setFixedSize(twips::toPixelsRounded(kClientWidth), twips::toPixelsRounded(kClientHeight));
 
     // Read once: set-up changes show the next time the dialog opens.
-    const PrinterSummary summary = printing::summarize(printer);
+    const PrinterSummary summary = printing::summarize(session.settings());
     addRule(this, 150);
     addLabel(this, "Label7", QStringLiteral(" Selected Printer"), kCaptionLeft, 360, 1740);
     name_ = addValue(this, "print_name", summary.name, 360);
@@ -75,29 +91,50 @@ PrintDialog::PrintDialog(Services& services, BoardWindow& board, QPrinter& print
     setup_ = addButton(this, "Command1", QStringLiteral("Setup..."), 0);
     print_ = addButton(this, "Command2", QStringLiteral("Print Now"), 1);
     cancel_ = addButton(this, "Command3", QStringLiteral("Cancel"), 2);
+    addRule(this, 2130);
+    const PrintOptions options = printing::readOptions(services.settings);
+    inkSaving_ =
+        addOption(this, "inkSaving", QStringLiteral("Ink-saving print"), options.inkSaving, 0);
+    answerPage_ =
+        addOption(this, "answerPage", QStringLiteral("Add answer page"), options.answerPage, 1);
+    for (QCheckBox* box : {inkSaving_, answerPage_})
+        connect(box, &QCheckBox::toggled, this,
+                [this] { printing::writeOptions(services_.settings, this->options()); });
     giveDialogKeys(*this, *print_);
     connect(setup_, &QPushButton::clicked, this, &PrintDialog::setup);
     connect(print_, &QPushButton::clicked, this, &PrintDialog::printNow);
     connect(cancel_, &QPushButton::clicked, this, &PrintDialog::cancel);
+
+    // A print server that started after the game shows up here.
+    session.pickUpDefault(this, [this] { showPrinter(); });
+}
+
+void PrintDialog::showPrinter() {
+    const PrinterSummary summary = printing::summarize(session_.settings());
+    name_->setText(summary.name);
+    copies_->setText(summary.copies);
+    orientation_->setText(summary.orientation);
+}
+
+PrintOptions PrintDialog::options() const {
+    return {inkSaving_->isChecked(), answerPage_->isChecked()};
 }
 
 void PrintDialog::setup() {
-    services_.dialogs.printerSetup(printer_);
+    printing::runPrintSetup(session_, this);
 }
 
 void PrintDialog::printNow() {
+    const PrintOptions chosen = options();
     close();
-    printing::printBoard(services_, board_, printer_);
+    printing::printBoard(services_, board_, session_, chosen);
 }
 
 void PrintDialog::cancel() {
     close();
 }
 
-void openPrintDialog(Services& services, BoardWindow& board, QPrinter& printer, QWidget* owner) {
-    showOwnedWindow(new PrintDialog(services, board, printer, owner));
-}
-
-void printSetup(Services& services, QPrinter& printer) {
-    services.dialogs.printerSetup(printer);
+void openPrintDialog(Services& services, BoardWindow& board, PrintSession& session,
+                     QWidget* owner) {
+    showOwnedWindow(new PrintDialog(services, board, session, owner));
 }

@@ -2,18 +2,21 @@
 
 #include <QWidget>
 
+struct PrintOptions;
 struct Services;
 class BoardWindow;
+class PrintSession;
+class QCheckBox;
 class QLabel;
-class QPrinter;
 class QPushButton;
 
 // The print dialog print_act: shows the printer's name, copies and orientation as they were
-// when it opened, and offers set-up, printing the board, and cancel.
+// when it opened, and offers set-up, printing the board, and cancel. Below them, two paper
+// options the settings store remembers: ink-saving colours and an answer page.
 class PrintDialog : public QWidget {
     Q_OBJECT
   public:
-    PrintDialog(Services& services, BoardWindow& board, QPrinter& printer,
+    PrintDialog(Services& services, BoardWindow& board, PrintSession& session,
                 QWidget* parent = nullptr);
 
     // Command1, Command2, Command3, public so tests can press them without clicking.
@@ -27,21 +30,26 @@ class PrintDialog : public QWidget {
     QPushButton* setupButton() const { return setup_; }
     QPushButton* printButton() const { return print_; }
     QPushButton* cancelButton() const { return cancel_; }
+    QCheckBox* inkSavingBox() const { return inkSaving_; }
+    QCheckBox* answerPageBox() const { return answerPage_; }
+    PrintOptions options() const;
 
   private:
+    void showPrinter();
+
     Services& services_;
     BoardWindow& board_;
-    QPrinter& printer_;
+    PrintSession& session_;
     QLabel* name_ = nullptr;
     QLabel* copies_ = nullptr;
     QLabel* orientation_ = nullptr;
     QPushButton* setup_ = nullptr;
     QPushButton* print_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QCheckBox* inkSaving_ = nullptr;
+    QCheckBox* answerPage_ = nullptr;
 };
 
 // File > Print, once the main window has made sure a puzzle is on the board.
-void openPrintDialog(Services& services, BoardWindow& board, QPrinter& printer,
+void openPrintDialog(Services& services, BoardWindow& board, PrintSession& session,
                      QWidget* owner = nullptr);
-// File > Print Setup ...: the platform's printer set-up, changes kept in `printer`.
-void printSetup(Services& services, QPrinter& printer);

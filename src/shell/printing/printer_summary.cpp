@@ -1,6 +1,6 @@
 #include "shell/printing/printer_summary.h"
 
-#include <QPrinter>
+#include "shell/printing/print_settings.h"
 
 namespace printing {
 
@@ -12,12 +12,11 @@ QString orientationCaption(int number) {
     return number == 1 ? QStringLiteral("Portrait") : QStringLiteral("Landscape");
 }
 
-PrinterSummary summarize(const QPrinter& printer) {
+PrinterSummary summarize(const PrintSettings& settings) {
     PrinterSummary summary;
-    summary.name =
-        printer.printerName().isEmpty() ? QStringLiteral("PDF file") : printer.printerName();
-    summary.copies = QString::number(printer.copyCount());
-    summary.orientation = orientationCaption(orientationNumber(printer.pageLayout().orientation()));
+    summary.name = settings.printer.isEmpty() ? QStringLiteral("PDF file") : settings.printer;
+    summary.copies = QString::number(settings.copies);
+    summary.orientation = orientationCaption(orientationNumber(settings.orientation));
     return summary;
 }
 

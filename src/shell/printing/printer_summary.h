@@ -3,7 +3,7 @@
 #include <QPageLayout>
 #include <QString>
 
-class QPrinter;
+struct PrintSettings;
 
 // What the print dialog shows about the current printer.
 struct PrinterSummary {
@@ -18,7 +18,7 @@ namespace printing {
 int orientationNumber(QPageLayout::Orientation orientation);
 // 1 shows "Portrait", any other number "Landscape".
 QString orientationCaption(int number);
-// With no printer installed the board goes to a PDF file, and the name says so.
-PrinterSummary summarize(const QPrinter& printer);
+// With no printer chosen the board goes to a PDF file, and the name says so.
+PrinterSummary summarize(const PrintSettings& settings);
 
 }  // namespace printing

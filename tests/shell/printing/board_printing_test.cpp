@@ -1,13 +1,15 @@
 #include "shell/printing/board_printing.h"
 #include "board/board_window.h"
+#include "fake_print_system.h"
 #include "platform/twips.h"
+#include "shell/printing/print_session.h"
+#include "shell/printing/print_settings.h"
 #include "support/test_env.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
-#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -31,11 +33,15 @@ void fillBoard(BoardWindow& board) {
     board.modelChanged();
 }
 
-std::unique_ptr<QPrinter> pdfPrinterAt(const QString& path) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    return printer;
+// The game behind that board: APPLE over cells 1..5 (found), BANANA and CHERRY not yet.
+void fillState(GameState& state) {
+    state.wordCount = 3;
+    state.wordList[1] = QStringLiteral("APPLE");
+    state.wordList[2] = QStringLiteral("BANANA");
+    state.wordList[3] = QStringLiteral("CHERRY");
+    state.wordCells[1] = {0, 1, 5};
+    state.wordCells[2] = {0, 41, 46};
+    state.wordCells[3] = {0, 81, 201};
 }
 
 // Runs a poppler tool; false when it is not installed.
@@ -58,10 +64,28 @@ int countPixels(const QImage& image, const QRect& area, bool light) {
 
 class BoardPrinting : public ::testing::Test {
   protected:
-    void SetUp() override { fillBoard(board); }
+    void SetUp() override {
+        fillBoard(board);
+        fillState(env.state);
+    }
     QString tempPath(const QString& name) const { return env.dir.path() + '/' + name; }
+    // Prints to a PDF file, as a player without a printer does.
+    printing::PrintResult printToPdf(const QString& path, const PrintOptions& options = {}) {
+        env.dialogs.answerFile(path);
+        return printing::printBoard(env.services, board, session, options);
+    }
+    QString pageText(const QString& pdf, int page) {
+        const QString out = tempPath(QStringLiteral("page%1.txt").arg(page));
+        if (!runTool("pdftotext",
+                     {"-f", QString::number(page), "-l", QString::number(page), pdf, out}))
+            return {};
+        QFile text(out);
+        return text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll()) : QString();
+    }
     TestEnv env;
     BoardWindow board{env.services};
+    FakePrintSystem* system = new FakePrintSystem;
+    PrintSession session{std::unique_ptr<PrintSystem>(system)};
 };
 
 }  // namespace
@@ -75,14 +99,7 @@ TEST(BoardPrintingRules, FitCentresTheBoardOnThePage) {
     EXPECT_TRUE(empty.isEmpty());
 }
 
-TEST(BoardPrintingRules, PdfFileIsAskedForOnlyWithoutPrinterOrFileName) {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    EXPECT_TRUE(printing::needsPdfFile(pdf, true));
-    EXPECT_TRUE(printing::needsPdfFile(pdf, false));
-    pdf.setOutputFileName(QStringLiteral("/tmp/chosen.pdf"));
-    EXPECT_FALSE(printing::needsPdfFile(pdf, false));
-
+TEST(BoardPrintingRules, PdfFileNames) {
     EXPECT_EQ(printing::suggestedPdfPath("/docs", "Fruit/Veg: 2?"), "/docs/Fruit_Veg_ 2_.pdf");
     EXPECT_EQ(printing::suggestedPdfPath("/docs", "  "), "/docs/Quarrow.pdf");
     EXPECT_EQ(printing::withPdfExtension("/docs/board"), "/docs/board.pdf");
@@ -91,9 +108,7 @@ TEST(BoardPrintingRules, PdfFileIsAskedForOnlyWithoutPrinterOrFileName) {
 
 TEST_F(BoardPrinting, PageHoldsTheBoardScaledAndCentred) {
     const QString pdf = tempPath("board.pdf");
-    const auto printer = pdfPrinterAt(pdf);
-    ASSERT_EQ(printing::printBoard(env.services, board, *printer), printing::PrintResult::Printed);
-    EXPECT_TRUE(env.dialogs.shown().empty());
+    ASSERT_EQ(printToPdf(pdf), printing::PrintResult::Printed);
     ASSERT_TRUE(QFile::exists(pdf));
 
     if (!runTool("pdftoppm",
@@ -103,8 +118,8 @@ TEST_F(BoardPrinting, PageHoldsTheBoardScaledAndCentred) {
     ASSERT_FALSE(page.isNull());
 
     // Where the board should be, in the picture's pixels.
-    const double toImage = double(kRenderDpi) / printer->resolution();
-    const QRectF area = printer->pageRect(QPrinter::DevicePixel);
+    const double toImage = double(kRenderDpi) / 72;
+    const QRectF area = printing::pageLayout(session.settings()).paintRect(QPageLayout::Point);
     const QRectF target =
         printing::fitCentred(board.clientSizePixels(), QRectF(QPointF(0, 0), area.size()))
             .translated(area.topLeft());
@@ -142,13 +157,9 @@ TEST_F(BoardPrinting, PageHoldsTheBoardScaledAndCentred) {
 
 TEST_F(BoardPrinting, TextStaysTextInThePdf) {
     const QString pdf = tempPath("text.pdf");
-    ASSERT_EQ(printing::printBoard(env.services, board, *pdfPrinterAt(pdf)),
-              printing::PrintResult::Printed);
-    if (!runTool("pdftotext", {pdf, tempPath("text.txt")}))
-        GTEST_SKIP() << "pdftotext is not installed";
-    QFile text(tempPath("text.txt"));
-    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
-    const QString content = QString::fromUtf8(text.readAll());
+    ASSERT_EQ(printToPdf(pdf), printing::PrintResult::Printed);
+    const QString content = pageText(pdf, 1);
+    if (content.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
     for (const char* expected : {"APPLE", "BANANA", "CHERRY", "Fruit"})
         EXPECT_TRUE(content.contains(expected)) << expected << " in:\n" << content.toStdString();
     QString letters = content;
@@ -156,32 +167,115 @@ TEST_F(BoardPrinting, TextStaysTextInThePdf) {
     EXPECT_TRUE(letters.contains(kRow1)) << content.toStdString();
 }
 
-TEST_F(BoardPrinting, WithoutAFileNameThePlayerNamesThePdf) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
+TEST_F(BoardPrinting, WithoutAPrinterThePlayerNamesThePdfEachTime) {
     env.state.puzzleTitle = QStringLiteral("Fruit");
-
     env.dialogs.answerFile(QString());  // cancelled: nothing printed
-    EXPECT_EQ(printing::printBoard(env.services, board, printer), printing::PrintResult::Cancelled);
+    EXPECT_EQ(printing::printBoard(env.services, board, session, {}),
+              printing::PrintResult::Cancelled);
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
     EXPECT_EQ(env.dialogs.last().kind, ScriptedDialogs::Shown::Kind::SavePdf);
     EXPECT_TRUE(env.dialogs.last().initialDir.endsWith("/Fruit.pdf"));
 
-    env.dialogs.answerFile(tempPath("named"));
-    EXPECT_EQ(printing::printBoard(env.services, board, printer), printing::PrintResult::Printed);
+    EXPECT_EQ(printToPdf(tempPath("named")), printing::PrintResult::Printed);
     EXPECT_TRUE(QFile::exists(tempPath("named.pdf")));
-    // The name is not kept: the next print asks again.
-    EXPECT_TRUE(printer.outputFileName().isEmpty());
+    EXPECT_EQ(printToPdf(QString()), printing::PrintResult::Cancelled) << "asked again";
+    EXPECT_TRUE(system->jobs.empty());
     EXPECT_EQ(env.dialogs.unexpected(), 0);
 }
 
+TEST_F(BoardPrinting, WithAPrinterTheJobIsQueuedWithoutWaitingOrAsking) {
+    session.choose({QStringLiteral("Office"), QPageSize::Letter, QPageLayout::Landscape, 2});
+    ASSERT_EQ(printing::printBoard(env.services, board, session, {}),
+              printing::PrintResult::Printed);
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    ASSERT_EQ(system->jobs.size(), 1u);
+    const PrintJob& job = system->jobs.front();
+    EXPECT_EQ(job.printer, "Office");
+    EXPECT_EQ(job.copies, 2);
+    const QString page = pageText(job.pdfPath, 1);
+    if (!page.isEmpty()) {
+        EXPECT_TRUE(page.contains("CHERRY")) << page.toStdString();
+    }
+
+    // A queue that refuses the job is reported when it says so.
+    system->answerJobs(false);
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    EXPECT_EQ(env.dialogs.last().title, "Print Error");
+    QFile::remove(job.pdfPath);
+}
+
+// Ink-saving answer page: page 1 is the board as played, page 2 marks every word and lists
+// them all; both on white paper with black letters and grey lines only.
+TEST_F(BoardPrinting, InkSavingPrintWithAnswerPage) {
+    const QString pdf = tempPath("answers.pdf");
+    ASSERT_EQ(printToPdf(pdf, {true, true}), printing::PrintResult::Printed);
+    const QString first = pageText(pdf, 1);
+    if (first.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+    const QString second = pageText(pdf, 2);
+    for (const char* word : {"APPLE", "BANANA", "CHERRY"}) {
+        EXPECT_TRUE(first.contains(word)) << word;
+        EXPECT_TRUE(second.contains(word)) << word;
+    }
+    EXPECT_TRUE(pageText(pdf, 3).isEmpty()) << "two pages only";
+
+    ASSERT_TRUE(
+        runTool("pdftoppm", {"-png", "-r", QString::number(kRenderDpi), pdf, tempPath("ink")}));
+    for (const char* name : {"ink-1.png", "ink-2.png"}) {
+        const QImage page(tempPath(name));
+        ASSERT_FALSE(page.isNull()) << name;
+        int dark = 0, grey = 0, coloured = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QRgb p = page.pixel(x, y);
+                const int spread = std::max({qRed(p), qGreen(p), qBlue(p)}) -
+                                   std::min({qRed(p), qGreen(p), qBlue(p)});
+                coloured += spread > 24;
+                dark += qGray(p) < 80;
+                grey += spread <= 24 && qGray(p) > 150 && qGray(p) < 235;
+            }
+        const int all = page.width() * page.height();
+        EXPECT_LT(dark, all / 20) << name << ": no dark backdrop";
+        EXPECT_GT(dark, all / 2000) << name << ": black letters";
+        EXPECT_EQ(coloured, 0) << name;
+        EXPECT_GT(grey, 0) << name << ": grey strike lines";
+    }
+    // Page 2 draws three lines (18 cells) where page 1 draws one (7 cells): pixels of the line's
+    // grey over paper.
+    const auto greyCount = [](const QImage& page) {
+        int n = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QRgb p = page.pixel(x, y);
+                n += qAbs(qRed(p) - 200) < 8 && qAbs(qGreen(p) - 200) < 8 &&
+                     qAbs(qBlue(p) - 200) < 8;
+            }
+        return n;
+    };
+    EXPECT_GT(greyCount(QImage(tempPath("ink-2.png"))),
+              3 * greyCount(QImage(tempPath("ink-1.png"))) / 2);
+}
+
 TEST_F(BoardPrinting, FailureIsReportedNotSwallowed) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    env.dialogs.answerFile(tempPath("no/such/folder/board.pdf"));
-    EXPECT_EQ(printing::printBoard(env.services, board, printer), printing::PrintResult::Failed);
+    EXPECT_EQ(printToPdf(tempPath("no/such/folder/board.pdf")), printing::PrintResult::Failed);
     const auto& report = env.dialogs.last();
     EXPECT_EQ(report.kind, ScriptedDialogs::Shown::Kind::Message);
     EXPECT_EQ(report.title, "Print Error");
     EXPECT_EQ(report.icon, MsgIcon::Critical);
+}
+
+TEST(AnswerModel, MarksEveryWordAndListsThemUnstruck) {
+    TestEnv env;
+    BoardWindow board(env.services);
+    fillBoard(board);
+    fillState(env.state);
+    const BoardModel answers = printing::answerModel(board.model(), env.state);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(answers.lines[i].visible) << i;
+        EXPECT_EQ(answers.lines[i].p1, board_geometry::cellCentre(env.state.wordCells[i][1]));
+        EXPECT_EQ(answers.lines[i].p2, board_geometry::cellCentre(env.state.wordCells[i][2]));
+        EXPECT_EQ(answers.entries[i].caption, env.state.wordList[i]);
+        EXPECT_FALSE(answers.entries[i].font.strikeOut()) << i;
+    }
+    EXPECT_FALSE(answers.lines[4].visible);
+    EXPECT_TRUE(board.model().entries[2].font.strikeOut()) << "the board itself is untouched";
 }

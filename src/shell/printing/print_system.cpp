@@ -1,0 +1,78 @@
+#include "shell/printing/print_system.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QProcess>
+#include <QTimer>
+
+namespace {
+
+// A client the server never answers is ended after this long; the answer is then dropped.
+constexpr int kPatienceMs = 120'000;
+const QString kDefaultPrefix = QStringLiteral("system default destination: ");
+
+// Runs `program` as a child in the C locale (its output is parsed) and calls `finished` with
+// its success and output once it has ended or could not start.
+void runClient(const QString& program, const QStringList& arguments,
+               std::function<void(bool ok, const QString& output)> finished) {
+    auto* process = new QProcess;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    process->setProcessEnvironment(environment);
+    auto report = [process, finished](bool ok) {
+        process->deleteLater();
+        finished(ok, QString::fromLocal8Bit(process->readAllStandardOutput()));
+    };
+    QObject::connect(process, &QProcess::finished, process,
+                     [report](int code, QProcess::ExitStatus status) {
+                         report(status == QProcess::NormalExit && code == 0);
+                     });
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [report](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart) report(false);
+                     });
+    QTimer::singleShot(kPatienceMs, process, [process] { process->kill(); });
+    process->start(program, arguments);
+}
+
+}  // namespace
+
+namespace printing {
+
+PrinterList parsePrinterList(const QString& lpstatOutput) {
+    PrinterList list;
+    for (const QString& raw : lpstatOutput.split('\n', Qt::SkipEmptyParts)) {
+        const QString line = raw.trimmed();
+        if (line.startsWith(kDefaultPrefix))
+            list.defaultName = line.mid(kDefaultPrefix.size()).trimmed();
+        else if (!line.isEmpty() && !line.contains(' '))
+            list.names << line;
+    }
+    if (!list.names.contains(list.defaultName)) list.defaultName.clear();
+    return list;
+}
+
+}  // namespace printing
+
+void CupsCommands::listPrinters(QObject* context, std::function<void(const PrinterList&)> answer) {
+    QPointer<QObject> guard(context);
+    runClient(QStringLiteral("lpstat"), {QStringLiteral("-d"), QStringLiteral("-e")},
+              [guard, answer](bool, const QString& output) {
+                  // lpstat fails when one of its two questions has no answer; the other still
+                  // counts.
+                  if (guard) answer(printing::parsePrinterList(output));
+              });
+}
+
+void CupsCommands::submit(const PrintJob& job, QObject* context,
+                          std::function<void(bool accepted)> done) {
+    const QString pdf = job.pdfPath;
+    runClient(QStringLiteral("lp"),
+              {QStringLiteral("-d"), job.printer, QStringLiteral("-n"), QString::number(job.copies),
+               QStringLiteral("-t"), job.title, QStringLiteral("--"), pdf},
+              [pdf, guard = QPointer<QObject>(context), done](bool ok, const QString&) {
+                  // lp has sent the whole file to the server by the time it ends.
+                  QFile::remove(pdf);
+                  if (guard) done(ok);
+              });
+}

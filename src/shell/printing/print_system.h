@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QObject;
+
+struct PrinterList {
+    QStringList names;
+    QString defaultName;  // empty when the system names none
+};
+
+struct PrintJob {
+    QString printer;
+    int copies = 1;
+    QString title;
+    QString pdfPath;  // a finished PDF; the print system may remove it once it has the job
+};
+
+// The platform's print queues. Neither call waits for the print system: a print server that
+// has stopped answering must never hold up the window. Answers come from the event loop and
+// are dropped once `context` is destroyed.
+class PrintSystem {
+  public:
+    virtual ~PrintSystem() = default;
+    // `answer` may never come when the system does not reply.
+    virtual void listPrinters(QObject* context, std::function<void(const PrinterList&)> answer) = 0;
+    // `done(false)` when the queue refused the job or could not be reached.
+    virtual void submit(const PrintJob& job, QObject* context,
+                        std::function<void(bool accepted)> done) = 0;
+};
+
+// CUPS through its command-line clients, each run as a child process: a hung server hangs the
+// child, not the game.
+class CupsCommands : public PrintSystem {
+  public:
+    void listPrinters(QObject* context, std::function<void(const PrinterList&)> answer) override;
+    void submit(const PrintJob& job, QObject* context,
+                std::function<void(bool accepted)> done) override;
+};
+
+namespace printing {
+// Reads `lpstat -d -e` output in the C locale.
+PrinterList parsePrinterList(const QString& lpstatOutput);
+}  // namespace printing
