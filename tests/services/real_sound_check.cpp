@@ -1,16 +1,24 @@
 #include "platform/sound/qt_media_control.h"
 
+#include "platform/sound/media_engine.h"
+#include "platform/sound/media_thread.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
+
+#include <algorithm>
+#include <cstdio>
 
 #include <functional>
 
-// Plays effects on the real sound server for scripts/check-services, which records the
-// server's monitor and counts what was heard. Between two rounds the script restarts the
-// server; the second round must be heard as well.
+// Plays sounds on the real sound server for scripts/check-services, which records the server's
+// monitor and measures what was heard. Between two rounds of effects the script restarts the
+// server; the second round must be heard as well. Then the start-up tune plays through the
+// media player; and last the script stops the server dead, and nothing may wait for it.
 namespace {
 
 void runEventsUntil(const std::function<bool()>& done, int ms) {
@@ -45,11 +53,63 @@ TEST(RealSound, EffectsAreHeardBeforeAndAfterTheServerRestarts) {
     const QString handshake = qEnvironmentVariable("QUARROW_SOUND_HANDSHAKE");
     if (handshake.isEmpty()) GTEST_SKIP() << "run by scripts/check-services";
     const QString sfx = QStringLiteral(QUARROW_PROGRAM_DIR "/sfx");
-    QtMediaControl control;
+    MediaThread media;
+    QtMediaControl control(media);
     playRound(control, sfx);
     touch(handshake + QStringLiteral("/round1"));
     const QString go = handshake + QStringLiteral("/go");
     runEventsUntil([&go] { return QFile::exists(go); }, 30'000);
     ASSERT_TRUE(QFile::exists(go)) << "the script never restarted the server";
     playRound(control, sfx);
+}
+
+// The splash's tune, started as the splash starts it.
+struct StartUpTune {
+    const QString path = QStringLiteral(QUARROW_PROGRAM_DIR "/sfx/sf0003.wav");
+    MediaThread media;
+    QtMediaControl control{media};
+    bool done = false;
+
+    StartUpTune() {
+        control.setOnDone([this] { done = true; });
+        control.setFileName(path);
+        control.command(QStringLiteral("Open"));
+        control.command(QStringLiteral("Play"));
+    }
+};
+
+TEST(RealSound, TheStartUpTuneIsHeardInFull) {
+    if (qEnvironmentVariableIsEmpty("QUARROW_SOUND_HANDSHAKE"))
+        GTEST_SKIP() << "run by scripts/check-services";
+    StartUpTune tune;
+    runEventsUntil([&tune] { return tune.done; }, 10'000);
+    EXPECT_TRUE(tune.done);
+}
+
+TEST(RealSound, AHungServerNeverHoldsUpTheCaller) {
+    if (qEnvironmentVariableIsEmpty("QUARROW_SOUND_HUNG"))
+        GTEST_SKIP() << "run by scripts/check-services";
+    QElapsedTimer clock;
+    clock.start();
+    StartUpTune tune;
+    // and a first move's click
+    tune.control.setFileName(QStringLiteral(QUARROW_PROGRAM_DIR "/sfx/click.wav"));
+    tune.control.command(QStringLiteral("sound"));
+    qint64 longestTurn = clock.elapsed();
+    const auto length = waveFileLength(tune.path);
+    ASSERT_TRUE(length);
+    while (!tune.done && clock.elapsed() < length->count() + 5000) {
+        const qint64 before = clock.elapsed();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        longestTurn = std::max(longestTurn, clock.elapsed() - before);
+    }
+    std::printf("   a hung server: Done %lld ms after Play (tune %lld ms), longest wait %lld ms\n",
+                static_cast<long long>(clock.elapsed()), static_cast<long long>(length->count()),
+                static_cast<long long>(longestTurn));
+    std::fflush(stdout);
+    EXPECT_TRUE(tune.done) << "Done never came";
+    EXPECT_LT(longestTurn, 250);
+    // The script lets the server go on now, so the media thread can end before we do.
+    const QString go = qEnvironmentVariable("QUARROW_SOUND_HUNG") + QStringLiteral("/go");
+    runEventsUntil([&go] { return QFile::exists(go); }, 30'000);
 }

@@ -16,7 +16,9 @@ QString userThemeFolder() {
 }  // namespace
 
 QuarrowApp::QuarrowApp(const QString& programFolder)
-    : sound_(state_, mm1_, programFolder + QStringLiteral("/sfx")),
+    : mm1_(mediaThread_),
+      mmControl1_(mediaThread_),
+      sound_(state_, mm1_, programFolder + QStringLiteral("/sfx")),
       services_{state_, dialogs_, settings_, sound_, shell_, programFolder, userThemeFolder()} {}
 
 QuarrowApp::~QuarrowApp() = default;

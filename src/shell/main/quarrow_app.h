@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/shell_opener.h"
+#include "platform/sound/media_thread.h"
 #include "platform/sound/qt_media_control.h"
 #include "platform/sound/sound_player.h"
 
@@ -33,6 +34,7 @@ class QuarrowApp {
     GameState state_;
     QtDialogs dialogs_;
     IniSettingsStore settings_;
+    MediaThread mediaThread_;    // outlives both controls below
     QtMediaControl mm1_;         // the board's and the dialogs' sounds
     QtMediaControl mmControl1_;  // the splash's start-up tune
     SoundPlayer sound_;

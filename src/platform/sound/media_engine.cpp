@@ -1,0 +1,169 @@
+#include "platform/sound/media_engine.h"
+
+#include "platform/sound/effect_voice.h"
+#include "platform/sound/wave_header.h"
+
+#include <QAudioDevice>
+#include <QAudioOutput>
+#include <QFile>
+#include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QUrl>
+
+#include <algorithm>
+#include <climits>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// An effect is heard with the move that caused it, or not at all.
+constexpr auto kEffectStaleAfter = 300ms;
+// The chunks before the samples are small; this covers them in any file we ship or meet.
+constexpr qint64 kHeaderBytes = 64 * 1024;
+
+bool hasAudioOutput() {
+    return !QMediaDevices::audioOutputs().isEmpty();
+}
+
+}  // namespace
+
+std::optional<std::chrono::milliseconds> waveFileLength(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray head = file.read(kHeaderBytes);
+    return waveDuration(std::string_view(head.constData(), std::size_t(head.size())),
+                        std::uint64_t(file.size()));
+}
+
+MediaEngine::MediaEngine(QObject* parent) : QObject(parent), doneTimer_(this) {
+    doneTimer_.setSingleShot(true);
+    doneTimer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a tune 5% early
+    connect(&doneTimer_, &QTimer::timeout, this, &MediaEngine::deliverDone);
+}
+
+MediaEngine::~MediaEngine() {
+    // The player may still signal while it is torn down; let that happen while we are whole.
+    donePending_ = false;
+    delete player_;
+}
+
+void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play,
+                      std::chrono::steady_clock::time_point issued) {
+    switch (verb) {
+        case MediaVerb::Sound:
+            if (std::chrono::steady_clock::now() - issued < kEffectStaleAfter) playEffect(file);
+            break;
+        case MediaVerb::Open:
+            open(file);
+            break;
+        case MediaVerb::Play:
+            this->play(file, play);
+            break;
+        case MediaVerb::Stop:
+            stop();
+            break;
+        case MediaVerb::Close:
+            close();
+            break;
+    }
+}
+
+void MediaEngine::playEffect(const QString& file) {
+    // Nothing to hear without an output.
+    if (file.isEmpty() || !hasAudioOutput()) return;
+    if (!devices_) {
+        devices_ = new QMediaDevices(this);
+        // A sound server that restarts, or a new default output, needs new sinks.
+        connect(devices_, &QMediaDevices::audioOutputsChanged, this, [this] {
+            for (EffectVoice* voice : std::as_const(effects_)) voice->rebuild();
+        });
+    }
+    EffectVoice*& effect = effects_[file];
+    if (!effect) effect = new EffectVoice(file, this);
+    effect->play();
+}
+
+void MediaEngine::open(const QString& file) {
+    close();
+    isOpen_ = true;
+    openedLength_ = waveFileLength(file);
+    // With no output the player has nothing to play into; the length alone times the tune.
+    usePlayer_ = QFile::exists(file) && hasAudioOutput();
+    playerFailed_ = false;
+    if (usePlayer_) player().setSource(QUrl::fromLocalFile(file));
+}
+
+void MediaEngine::play(const QString& file, quint64 play) {
+    if (!isOpen_) open(file);
+    donePending_ = true;
+    play_ = play;
+    sincePlay_.start();
+    if (usePlayer_ && !playerFailed_) {
+        doneTimer_.stop();
+        player_->play();
+    } else {
+        finishIn(openedLength_.value_or(0ms));
+    }
+}
+
+void MediaEngine::stop() {
+    donePending_ = false;
+    doneTimer_.stop();
+    if (player_ && !playerFailed_) player_->stop();
+}
+
+void MediaEngine::close() {
+    stop();
+    if (playerFailed_) {
+        // A GStreamer pipeline that failed blocks for a second on its next state change, while
+        // deleting it is instant; a fresh player costs a few milliseconds.
+        delete player_;
+        player_ = nullptr;
+        playerFailed_ = false;
+    } else if (usePlayer_) {
+        player_->setSource(QUrl());
+    }
+    isOpen_ = false;
+    usePlayer_ = false;
+    openedLength_.reset();
+}
+
+QMediaPlayer& MediaEngine::player() {
+    if (!player_) {
+        player_ = new QMediaPlayer(this);
+        player_->setAudioOutput(new QAudioOutput(player_));
+        connect(player_, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::EndOfMedia)
+                        onPlayerEnded();
+                    else if (status == QMediaPlayer::InvalidMedia)
+                        onPlayerFailed();
+                });
+        connect(player_, &QMediaPlayer::errorOccurred, this, &MediaEngine::onPlayerFailed);
+    }
+    return *player_;
+}
+
+void MediaEngine::onPlayerEnded() {
+    if (donePending_) finishIn(0ms);
+}
+
+void MediaEngine::onPlayerFailed() {
+    playerFailed_ = true;
+    if (!donePending_) return;
+    // Keep the tune's timing: the end comes when it would have.
+    const auto elapsed = std::chrono::milliseconds(sincePlay_.elapsed());
+    finishIn(std::max(openedLength_.value_or(0ms) - elapsed, 0ms));
+}
+
+void MediaEngine::finishIn(std::chrono::milliseconds delay) {
+    doneTimer_.start(int(std::min<std::chrono::milliseconds::rep>(delay.count(), INT_MAX)));
+}
+
+void MediaEngine::deliverDone() {
+    if (!donePending_) return;
+    donePending_ = false;
+    emit tuneEnded(play_);
+}

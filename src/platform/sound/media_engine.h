@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
+
+class EffectVoice;
+class QMediaDevices;
+class QMediaPlayer;
+
+enum class MediaVerb { Sound, Open, Play, Stop, Close };
+
+// How long a wave file plays, from its header; nothing for a missing or unreadable file.
+std::optional<std::chrono::milliseconds> waveFileLength(const QString& path);
+
+// Does what a media control's commands ask, on the thread it lives on. Tunes ("Open", "Play",
+// "Stop", "Close") go through one media player, created on first use because it is slow to
+// build; effects ("Sound") go through a voice per file, with an audio sink of its own, so a
+// click never cuts a tune off.
+//
+// tuneEnded(play) follows a "Play" at most once, and not after "Stop", "Close" or a later
+// "Play": when the player reaches the end of the file; or, when there is no audio output, the
+// file is missing or the player fails, after the length the wave header gives (at once when it
+// gives none).
+class MediaEngine : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit MediaEngine(QObject* parent = nullptr);
+    ~MediaEngine() override;
+
+    // `play` names a "Play" in tuneEnded; `issued` is when the caller gave the command: an effect
+    // that could not start soon after is dropped rather than played late.
+    void run(MediaVerb verb, const QString& file, quint64 play,
+             std::chrono::steady_clock::time_point issued);
+
+  signals:
+    void tuneEnded(quint64 play);
+
+  private:
+    void playEffect(const QString& file);
+    void open(const QString& file);
+    void play(const QString& file, quint64 play);
+    void stop();
+    void close();
+
+    QMediaPlayer& player();
+    void onPlayerEnded();
+    void onPlayerFailed();
+    void finishIn(std::chrono::milliseconds delay);
+    void deliverDone();
+
+    std::optional<std::chrono::milliseconds> openedLength_;
+    bool isOpen_ = false;
+    bool usePlayer_ = false;  // the opened file went to the player (an output exists)
+    bool playerFailed_ = false;
+
+    bool donePending_ = false;  // a "Play" awaits its end
+    quint64 play_ = 0;
+    QElapsedTimer sincePlay_;
+    QTimer doneTimer_;
+
+    QMediaPlayer* player_ = nullptr;
+    QMediaDevices* devices_ = nullptr;  // built with the first voice, on this thread
+    QHash<QString, EffectVoice*> effects_;
+};
