@@ -4,6 +4,7 @@
 #include "platform/plain_text.h"
 #include "platform/twips.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPaintEngine>
 #include <QPainter>
@@ -36,6 +37,15 @@ QFont onBoard(const QFont& font) {
         result.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
     }
     return result;
+}
+
+// The font made smaller where its lines are taller than `height` pixels, so that a large
+// chosen font never spills onto the neighbouring rows or cells; the chosen size is kept.
+QFont fittingHeight(QFont font, qreal height) {
+    const qreal lineHeight = QFontMetricsF(font).height();
+    if (lineHeight > height && font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, int(font.pixelSize() * height / lineHeight)));
+    return font;
 }
 
 QRectF pixels(const QRectF& r) {
@@ -124,9 +134,9 @@ void drawLetters(QPainter& p, const BoardModel& model, BoardInk ink) {
     for (int n = 1; n <= 360; ++n) {
         const BoardCell& cell = model.cells[n];
         if (cell.caption.isEmpty()) continue;
-        p.setFont(onBoard(cell.font));
-        p.drawText(twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize), Qt::AlignCenter,
-                   cell.caption);
+        const QRectF box = twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize);
+        p.setFont(fittingHeight(onBoard(cell.font), box.height()));
+        p.drawText(box, Qt::AlignCenter, cell.caption);
     }
 }
 
@@ -152,9 +162,10 @@ void drawWordList(QPainter& p, const BoardModel& model, BoardInk ink) {
     for (int i = 1; i <= 20; ++i) {
         const BoardEntry& entry = model.entries[i];
         if (entry.caption.isEmpty()) continue;
-        p.setFont(onBoard(entry.font));
+        const QRectF box = pixels(entryRect(i));
+        p.setFont(fittingHeight(onBoard(entry.font), box.height()));
         p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : entry.color);
-        drawFitted(p, pixels(entryRect(i)), entry.caption);
+        drawFitted(p, box, entry.caption);
     }
 }
 

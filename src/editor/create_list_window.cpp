@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -81,6 +82,8 @@ CreateListWindow::CreateListWindow(Services& services, QWidget* parent)
     author_ = new QLineEdit(this);
     author_->setObjectName(QStringLiteral("a_name"));
     author_->setGeometry(twips::rect(kFieldLeft, kAuthorTop, kFieldWidth, kBoxHeight));
+    title_->installEventFilter(this);
+    author_->installEventFilter(this);
 
     create_ = new QPushButton(QStringLiteral("Create Puzzle File"), this);
     create_->setObjectName(QStringLiteral("Command1"));
@@ -134,7 +137,16 @@ void CreateListWindow::applyColours() {
 }
 
 bool CreateListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && colours_.questionsOn()) {
+    if (event->type() == QEvent::FocusOut) {
+        // A box the player leaves shows the start of its text, as a loaded one does; not when
+        // only a message box or menu took the focus for a moment.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* box = qobject_cast<QLineEdit*>(watched);
+        if (box && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            box->setCursorPosition(0);
+    }
+    if (event->type() == QEvent::FocusIn && colours_.questionsOn() &&
+        watched->property(kRowProperty).isValid()) {
         colours_.focusRow(watched->property(kRowProperty).toInt());
         applyColours();
     }

@@ -19,18 +19,17 @@ bool isPlainLetter(QChar c) {
 
 std::optional<EditorMessage> checkRow(const EditorEntries& entries, int row) {
     const QString& word = entries.words[row];
-    if (row <= kMinWords) {
-        if (word.isEmpty())
-            return EditorMessage{
-                QStringLiteral("Please fill in atleast 10 word boxes before continuing!"),
-                kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
-        if (entries.questionsOn && entries.questions[row].isEmpty())
-            return EditorMessage{
-                QStringLiteral("The word related question boxes are active, Please fill in the "
-                               "required boxes or disable them by ticking the relevant checkbox "
-                               "before continuing!"),
-                kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
-    }
+    if (row <= kMinWords && word.isEmpty())
+        return EditorMessage{
+            QStringLiteral("Please fill in atleast 10 word boxes before continuing!"),
+            kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
+    // Every saved word needs its question: a word without one is a blank clue in play.
+    if (entries.questionsOn && entries.questions[row].isEmpty())
+        return EditorMessage{
+            QStringLiteral("The word related question boxes are active, Please fill in the "
+                           "required boxes or disable them by ticking the relevant checkbox "
+                           "before continuing!"),
+            kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
     if (word.size() < kMinLetters)
         return EditorMessage{QStringLiteral("All words must be at least 3 characters long"),
                              kDefaultMessageTitle, MsgButtons::Ok, MsgIcon::None};

@@ -143,6 +143,30 @@ TEST(BoardPainting, AVeryLongQuestionShowsItsStartAndCostsNoMoreThanAShortOne) {
     EXPECT_TRUE(texts.startsWith(QStringLiteral("Birds y"))) << texts.left(40).toStdString();
 }
 
+TEST(BoardPainting, ALargeChosenFontShowsWholeLettersInItsRowAndCell) {
+    using namespace board_geometry;
+    BoardModel model;
+    model.entries[2].font = defaultEntryFont();
+    model.entries[2].font.setPointSizeF(40);
+    model.entries[2].caption = QStringLiteral("WWW");
+    model.cells[22].font = defaultCellFont();
+    model.cells[22].font.setPointSizeF(40);
+    model.cells[22].caption = QStringLiteral("W");
+    const QImage drawn = paint(model);
+    const QImage bare = paint(BoardModel());
+    // Letters cut at the box would leave ink on its top and bottom pixel rows.
+    const auto edgesUntouched = [&](QRectF twipsBox, const char* what) {
+        const QRect box =
+            twips::rectF(twipsBox.x(), twipsBox.y(), twipsBox.width(), twipsBox.height()).toRect();
+        for (int y : {box.top(), box.bottom()}) {
+            const QRect row(box.left(), y, box.width(), 1);
+            EXPECT_EQ(drawn.copy(row), bare.copy(row)) << what << " at y " << y;
+        }
+    };
+    edgesUntouched(entryRect(2), "entry 2");
+    edgesUntouched(QRectF(cellLeft(22), cellTop(22), kCellSize, kCellSize), "cell 22");
+}
+
 TEST(BoardPainting, AFreshSelectionShowsItsAnchorAtOnce) {
     BoardModel model = rowUnderLine(DrawMode::MaskPen);
     model.lines[1].p2 = model.lines[1].p1;

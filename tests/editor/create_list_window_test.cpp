@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -195,7 +197,7 @@ TEST_F(CreateList, CloseBoxAsksCancelsQuestionOnlyWhenAWordWasTyped) {
     EXPECT_EQ(env.dialogs.shown().size(), 2u);
 }
 
-TEST_F(CreateList, LoadedTextsShowTheirStart) {
+TEST_F(CreateList, LoadedTextsAndBoxesThePlayerLeavesShowTheirStart) {
     EditorTheme theme;
     theme.title = QString(200, 'T') + "end";
     theme.wordCount = 10;
@@ -208,6 +210,18 @@ TEST_F(CreateList, LoadedTextsShowTheirStart) {
     EXPECT_EQ(window->questionBox(1)->cursorPosition(), 0);
     EXPECT_EQ(window->questionBox(10)->cursorPosition(), 0);
     EXPECT_EQ(window->titleBox()->cursorPosition(), 0);
+
+    // Typed text: the cursor stays at its end while a message box has the focus, and goes to
+    // the start when the player tabs on.
+    for (QLineEdit* box : {window->questionBox(2), window->titleBox()}) {
+        box->setText(QStringLiteral("Red or green fruit, and rather more than fits"));
+        QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(box, &away);
+        EXPECT_EQ(box->cursorPosition(), box->text().size());
+        QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(box, &tab);
+        EXPECT_EQ(box->cursorPosition(), 0);
+    }
 }
 
 // With the real message boxes: every box the editor opens is its own child, so it opens over

