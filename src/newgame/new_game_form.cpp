@@ -132,7 +132,10 @@ bool NewGameForm::startGame() {
     // With no readable theme there is nothing to generate from.
     if (selected_ < 0 || !headerRead_) {
         services_.dialogs.message(
-            QStringLiteral("Please select a puzzle from the list before starting a game."),
+            selected_ < 0
+                ? QStringLiteral("Please select a puzzle from the list before starting a game.")
+                : QStringLiteral("The selected puzzle cannot be read. Please select another "
+                                 "puzzle from the list before starting a game."),
             QStringLiteral("New Game"), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }

@@ -197,8 +197,9 @@ TEST_F(NewGameTest, BadThemeReportsAndAGoodOneWorksAfterwards) {
         env.dialogs.clear();
         EXPECT_FALSE(form.startGame());
         expectMessage(env.dialogs.last(),
-                      "Please select a puzzle from the list before starting a game.", "New Game",
-                      MsgIcon::Information);
+                      "The selected puzzle cannot be read. Please select another puzzle from the "
+                      "list before starting a game.",
+                      "New Game", MsgIcon::Information);
         EXPECT_FALSE(env.state.gameInProgress);
     }
 
