@@ -51,15 +51,11 @@ bool GameLife::generationStarted(const GameSetup& setup) {
 }
 
 bool GameLife::generated() {
-    if (phase_ != GamePhase::Generating) return false;
-    phase_ = GamePhase::Playing;
-    return true;
+    return move(GamePhase::Generating, GamePhase::Playing);
 }
 
 bool GameLife::generationFailed() {
-    if (phase_ != GamePhase::Generating) return false;
-    phase_ = GamePhase::NoGame;
-    return true;
+    return move(GamePhase::Generating, GamePhase::NoGame);
 }
 
 bool GameLife::wordFoundByHand() {
@@ -69,15 +65,11 @@ bool GameLife::wordFoundByHand() {
 }
 
 bool GameLife::lastWordStruck() {
-    if (phase_ != GamePhase::Playing) return false;
-    phase_ = GamePhase::Completing;
-    return true;
+    return move(GamePhase::Playing, GamePhase::Completing);
 }
 
 bool GameLife::endDialogShown() {
-    if (phase_ != GamePhase::Completing) return false;
-    phase_ = GamePhase::Ended;
-    return true;
+    return move(GamePhase::Completing, GamePhase::Ended);
 }
 
 bool GameLife::newWordSearch() {
@@ -87,5 +79,11 @@ bool GameLife::newWordSearch() {
     } else if (phase_ == GamePhase::Ended) {
         phase_ = GamePhase::NoGame;
     }
+    return true;
+}
+
+bool GameLife::move(GamePhase from, GamePhase to) {
+    if (phase_ != from) return false;
+    phase_ = to;
     return true;
 }

@@ -50,6 +50,9 @@ class GameLife {
     bool newWordSearch();
 
   private:
+    // The transition from `from` to `to`; refused from any other phase.
+    bool move(GamePhase from, GamePhase to);
+
     GamePhase phase_ = GamePhase::NoGame;
     GameSetup setup_;
     bool foundByHand_ = false;
