@@ -17,8 +17,12 @@ void PrintSession::choose(const PrintSettings& settings) {
 void PrintSession::pickUpDefault(QObject* context, std::function<void()> adopted) {
     if (chosenByPlayer_ || !settings_.printer.isEmpty()) return;
     system_->listPrinters(context, [this, adopted](const PrinterList& list) {
-        if (chosenByPlayer_ || !settings_.printer.isEmpty() || list.defaultName.isEmpty()) return;
-        settings_.printer = list.defaultName;
-        if (adopted) adopted();
+        if (adoptDefault(list) && adopted) adopted();
     });
+}
+
+bool PrintSession::adoptDefault(const PrinterList& list) {
+    if (chosenByPlayer_ || !settings_.printer.isEmpty() || list.defaultName.isEmpty()) return false;
+    settings_.printer = list.defaultName;
+    return true;
 }

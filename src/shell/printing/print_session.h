@@ -8,6 +8,7 @@
 #include <memory>
 
 class PrintSystem;
+struct PrinterList;
 
 // The printer choice of the run: set-up changes hold for every later print. Starts with no
 // printer (a PDF file); the system's default printer is adopted when a print dialog opens, so
@@ -26,6 +27,9 @@ class PrintSession : public QObject {
     // While the player has chosen nothing and no printer is known, asks the system for its
     // default printer without waiting; `adopted` runs if one is taken up.
     void pickUpDefault(QObject* context, std::function<void()> adopted);
+    // Takes up the list's default printer while the player has chosen nothing and no printer is
+    // known; true if it did.
+    bool adoptDefault(const PrinterList& list);
 
   private:
     std::unique_ptr<PrintSystem> system_;

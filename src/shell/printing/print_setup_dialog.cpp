@@ -58,14 +58,21 @@ PrintSetupDialog::PrintSetupDialog(PrintSession& session, QWidget* parent)
     form->addRow(QStringLiteral("Copies:"), copies_);
     form->addRow(buttons);
 
+    connect(printer_, &QComboBox::activated, this, [this] { printerPicked_ = true; });
     // The list comes when the print system answers; until then the current choice stands.
-    session.system().listPrinters(this,
-                                  [this](const PrinterList& list) { listPrinters(list.names); });
+    session.system().listPrinters(this, [this](const PrinterList& list) { listPrinters(list); });
 }
 
-void PrintSetupDialog::listPrinters(const QStringList& names) {
-    for (const QString& name : names)
+void PrintSetupDialog::listPrinters(const PrinterList& list) {
+    for (const QString& name : list.names)
         if (printer_->findData(name) < 0) printer_->addItem(name, name);
+    // With nothing chosen yet, set-up offers the system's default printer, as the print dialog
+    // does.
+    if (session_.adoptDefault(list) && !printerPicked_) {
+        if (printer_->findData(list.defaultName) < 0)
+            printer_->addItem(list.defaultName, list.defaultName);
+        printer_->setCurrentIndex(printer_->findData(list.defaultName));
+    }
 }
 
 PrintSettings PrintSetupDialog::chosen() const {

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class PrintSession;
+struct PrinterList;
 class QComboBox;
 class QRadioButton;
 class QSpinBox;
@@ -23,9 +24,10 @@ class PrintSetupDialog : public QDialog {
     QSpinBox* copiesBox() const { return copies_; }
 
   private:
-    void listPrinters(const QStringList& names);
+    void listPrinters(const PrinterList& list);
 
     PrintSession& session_;
+    bool printerPicked_ = false;  // the player picked in the printer box
     QComboBox* printer_ = nullptr;
     QComboBox* paper_ = nullptr;
     QRadioButton* portrait_ = nullptr;

@@ -144,6 +144,7 @@ TEST_F(PrintAct, SetupOffersTheQueuesAndKeepsTheChoiceOnlyOnOk) {
     EXPECT_EQ(setup.printerBox()->count(), 1) << "PDF file until the system answers";
     system->answerLists({{"Office", "PDF"}, "PDF"});
     ASSERT_EQ(setup.printerBox()->count(), 3);
+    EXPECT_EQ(setup.printerBox()->currentText(), "PDF") << "the default, nothing being chosen";
     setup.printerBox()->setCurrentIndex(setup.printerBox()->findText("Office"));
     setup.paperBox()->setCurrentIndex(setup.paperBox()->findText("Legal"));
     setup.copiesBox()->setValue(4);
@@ -175,4 +176,11 @@ TEST_F(PrintAct, PrintNowClosesThenPrints) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_GT(QFile(pdf).size(), 1000);
+}
+
+TEST_F(PrintAct, APrinterPickedBeforeTheListArrivesStays) {
+    PrintSetupDialog setup(session);
+    emit setup.printerBox()->activated(0);  // "PDF file", picked by the player
+    system->answerLists({{"Office"}, "Office"});
+    EXPECT_EQ(setup.printerBox()->currentText(), "PDF file");
 }
