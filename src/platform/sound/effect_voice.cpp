@@ -2,9 +2,12 @@
 
 #include "platform/sound/wave_header.h"
 
+#include <QAudioOutput>
 #include <QAudioSink>
 #include <QFile>
 #include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -84,6 +87,10 @@ void EffectVoice::play() {
     // nearly full and never starts a short sound.
     sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
     device_ = sink_->start();
+    if (!device_) {
+        playThroughPlayer();
+        return;
+    }
     sincePlay_.start();
     written_ = 0;
     feed();
@@ -104,6 +111,16 @@ void EffectVoice::feed() {
         if (device_)
             drain_.start(int(std::max<qint64>(length - sincePlay_.elapsed(), 0)) + kDrainMs);
     }
+}
+
+void EffectVoice::playThroughPlayer() {
+    // Qt's own connection to the sound server gives up for good when the server is away for
+    // more than a few seconds; a media player connects afresh for each source it plays.
+    delete player_;
+    player_ = new QMediaPlayer(this);
+    player_->setAudioOutput(new QAudioOutput(player_));
+    player_->setSource(QUrl::fromLocalFile(path_));
+    player_->play();
 }
 
 void EffectVoice::rebuild() {

@@ -11,11 +11,12 @@
 #include <optional>
 
 class QAudioSink;
+class QMediaPlayer;
 
 // One effect file, read into memory once and played on a long-lived audio sink of its own.
 // The sink is fed from memory and stopped only after the sound has drained from the server's
 // buffer, so a click of a few milliseconds is heard in full; a sink that lost its server is
-// rebuilt on the next play.
+// rebuilt on the next play, and one that cannot reach it hands the effect to a media player.
 class EffectVoice : public QObject {
     Q_OBJECT
   public:
@@ -33,13 +34,15 @@ class EffectVoice : public QObject {
   private:
     bool load();
     void feed();  // hands the sink as many bytes as it takes now
+    void playThroughPlayer();
 
     QString path_;
     std::optional<bool> loaded_;
     QAudioFormat format_;
     QByteArray samples_;  // the sound followed by a little silence
     QAudioSink* sink_ = nullptr;
-    QPointer<QIODevice> device_;  // the sink's input while it plays
+    QMediaPlayer* player_ = nullptr;  // only while the sink cannot reach the sound server
+    QPointer<QIODevice> device_;      // the sink's input while it plays
     qsizetype written_ = 0;
     QElapsedTimer sincePlay_;
     QTimer pump_;
