@@ -67,12 +67,16 @@ void CupsCommands::listPrinters(QObject* context, std::function<void(const Print
 void CupsCommands::submit(const PrintJob& job, QObject* context,
                           std::function<void(bool accepted)> done) {
     const QString pdf = job.pdfPath;
-    runClient(QStringLiteral("lp"),
-              {QStringLiteral("-d"), job.printer, QStringLiteral("-n"), QString::number(job.copies),
+    // lp has sent the whole file to the server by the time it ends; the shell then removes the
+    // file, even when the game has ended first (a print server that does not answer keeps lp
+    // waiting).
+    runClient(QStringLiteral("sh"),
+              {QStringLiteral("-c"),
+               QStringLiteral("lp \"$@\"; status=$?; rm -f -- \"$0\"; exit $status"), pdf,
+               QStringLiteral("-d"), job.printer, QStringLiteral("-n"), QString::number(job.copies),
                QStringLiteral("-t"), job.title, QStringLiteral("--"), pdf},
               [pdf, guard = QPointer<QObject>(context), done](bool ok, const QString&) {
-                  // lp has sent the whole file to the server by the time it ends.
-                  QFile::remove(pdf);
+                  QFile::remove(pdf);  // if lp had to be ended
                   if (guard) done(ok);
               });
 }
