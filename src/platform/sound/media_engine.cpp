@@ -37,6 +37,10 @@ std::optional<std::chrono::milliseconds> waveFileLength(const QString& path) {
                         std::uint64_t(file.size()));
 }
 
+void startCapped(QTimer& timer, std::chrono::milliseconds delay) {
+    timer.start(int(std::min<std::chrono::milliseconds::rep>(delay.count(), INT_MAX)));
+}
+
 MediaEngine::MediaEngine(QObject* parent) : QObject(parent), doneTimer_(this) {
     doneTimer_.setSingleShot(true);
     doneTimer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a tune 5% early
@@ -159,7 +163,7 @@ void MediaEngine::onPlayerFailed() {
 }
 
 void MediaEngine::finishIn(std::chrono::milliseconds delay) {
-    doneTimer_.start(int(std::min<std::chrono::milliseconds::rep>(delay.count(), INT_MAX)));
+    startCapped(doneTimer_, delay);
 }
 
 void MediaEngine::deliverDone() {

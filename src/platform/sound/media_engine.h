@@ -16,6 +16,9 @@ enum class MediaVerb { Sound, Open, Play, Stop, Close };
 
 // How long a wave file plays, from its header; nothing for a missing or unreadable file.
 std::optional<std::chrono::milliseconds> waveFileLength(const QString& path);
+// Starts `timer` for `delay`, capped at the longest wait a QTimer holds (a header may claim
+// a length of weeks).
+void startCapped(QTimer& timer, std::chrono::milliseconds delay);
 
 // Does what a media control's commands ask, on the thread it lives on. Tunes ("Open", "Play",
 // "Stop", "Close") go through one media player, created on first use because it is slow to

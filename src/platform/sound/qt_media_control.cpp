@@ -3,8 +3,6 @@
 #include "platform/sound/media_engine.h"
 #include "platform/sound/media_thread.h"
 
-#include <algorithm>
-#include <climits>
 #include <optional>
 
 using namespace std::chrono_literals;
@@ -50,8 +48,7 @@ void QtMediaControl::command(const QString& verb) {
         case MediaVerb::Play: {
             ++play_;
             donePending_ = true;
-            const auto latest = waveFileLength(fileName_).value_or(0ms) + kEndGrace;
-            lateDone_.start(int(std::min<std::chrono::milliseconds::rep>(latest.count(), INT_MAX)));
+            startCapped(lateDone_, waveFileLength(fileName_).value_or(0ms) + kEndGrace);
             break;
         }
         case MediaVerb::Open:  // closes what was open first

@@ -66,13 +66,10 @@ PrintSetupDialog::PrintSetupDialog(PrintSession& session, QWidget* parent)
 void PrintSetupDialog::listPrinters(const PrinterList& list) {
     for (const QString& name : list.names)
         if (printer_->findData(name) < 0) printer_->addItem(name, name);
-    // With nothing chosen yet, set-up offers the system's default printer, as the print dialog
-    // does.
-    if (session_.adoptDefault(list) && !printerPicked_) {
-        if (printer_->findData(list.defaultName) < 0)
-            printer_->addItem(list.defaultName, list.defaultName);
+    // With nothing chosen yet, set-up offers the system's default printer (always one of the
+    // names), as the print dialog does.
+    if (session_.adoptDefault(list) && !printerPicked_)
         printer_->setCurrentIndex(printer_->findData(list.defaultName));
-    }
 }
 
 PrintSettings PrintSetupDialog::chosen() const {
