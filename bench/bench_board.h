@@ -1,8 +1,10 @@
 #pragma once
 
-// A board window with real Qt services, silent sound and a throw-away settings file, for the
-// benchmarks that drive the board as the game does.
+// A board window playing a game, with real Qt services, silent sound and a throw-away settings
+// file, for the benchmarks that drive the board as the game does.
+#include "board/board_play.h"
 #include "board/board_window.h"
+#include "core/game_session.h"
 #include "core/game_state.h"
 #include "platform/media_control.h"
 #include "platform/qt_dialogs.h"
@@ -31,8 +33,11 @@ struct BenchBoard {
     SilentMedia media;
     SoundPlayer sound{state, media, dir.path()};
     DesktopShellOpener shell;
-    Services services{state, dialogs, settings, sound, shell, dir.path(), dir.path()};
-    BoardWindow board{services};
+    Services services{state, dialogs,    settings,   sound,
+                      shell, dir.path(), dir.path(), dir.filePath(QStringLiteral("saved-game"))};
+    GameSession session;
+    BoardWindow board{state};
+    BoardPlay play{services, session, board};
 };
 
 // Runs the benchmarks registered in the program with a QApplication on the offscreen platform

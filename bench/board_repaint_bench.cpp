@@ -36,8 +36,26 @@ void halfPlayed(BoardModel& model, const QString& question) {
         line.visible = true;
         line.p1 = board_geometry::cellCentre(20 * 3 * k + k);
         line.p2 = board_geometry::cellCentre(20 * 3 * k + k + 6);
-        model.entries[k].font.setStrikeOut(true);
+        model.entries[k].struck = true;
     }
+}
+
+// The same game in play: twenty question words of seven letters, the five found ones where
+// halfPlayed draws their lines, the others down the right of the grid.
+void playHalfAGame(BenchBoard& bench, const QString& question) {
+    Puzzle puzzle;
+    for (int n = 1; n <= 360; ++n) puzzle.letters[n] = QChar('A' + n * 7 % 26);
+    for (int i = 1; i <= 20; ++i) {
+        const int first = i <= 5 ? 20 * 3 * i + i : 20 * (i - 6) + 14;
+        puzzle.words.push_back({QStringLiteral("WORDING"), question, first, first + 6});
+    }
+    bench.session.generationStarted({"data\\bench.qrw", "Bench", "", 2, 2, false});
+    bench.session.generated(puzzle);
+    for (int k = 1; k <= 5; ++k) {
+        emit bench.board.cellPressed(puzzle.word(k).first, PressButton::Left);
+        emit bench.board.cellPressed(puzzle.word(k).last, PressButton::Left);
+    }
+    bench.play.stopTimers();
 }
 
 BoardModel benchModel(const QString& question = QStringLiteral("Which bird hoots at night?")) {
@@ -102,16 +120,14 @@ struct DragFixture {
     std::size_t next = 0;
 
     DragFixture() {
-        halfPlayed(bench.board.model(), QStringLiteral("Which bird hoots at night?"));
-        bench.state.wordCount = 20;
-        bench.state.foundCount = 5;
+        playHalfAGame(bench, QStringLiteral("Which bird hoots at night?"));
         bench.board.show();
         QApplication::processEvents();
-        bench.board.wsMouseDown(kAnchor, Qt::LeftButton);
+        emit bench.board.cellPressed(kAnchor, PressButton::Left);
         QApplication::processEvents();
     }
     void dragStep() {
-        bench.board.wsMouseMove(path[next]);
+        emit bench.board.pointerOver(path[next]);
         QApplication::processEvents();
         next = (next + 1) % path.size();
     }
@@ -143,7 +159,8 @@ BENCHMARK(BM_SelectionDrag)->MeasureProcessCPUTime()->Unit(benchmark::kMicroseco
 void BM_SelectionDragFloor(benchmark::State& run) {
     DragFixture drag;
     drag.recordAreas();
-    for (BoardLine& line : drag.bench.board.model().lines) line.visible = false;
+    drag.bench.session.newWordSearch();  // no line left to draw
+    drag.bench.play.refresh();
     std::size_t next = 0;
     for (auto _ : run) {
         drag.bench.board.update(drag.repainted[next]);

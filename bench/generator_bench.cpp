@@ -3,6 +3,7 @@
 #include "core/filler_copies.h"
 #include "core/generator.h"
 #include "core/random_source.h"
+#include "core/theme_file.h"
 #include "null_generator_ui.h"
 
 #include <benchmark/benchmark.h>
@@ -52,25 +53,33 @@ const std::vector<const char*> kTwentyFourteenLetterWords = {
     "MISINTERPRETED", "OVERWHELMINGLY", "PHOTOSYNTHESIS", "PROFESSIONALLY", "RECOMMENDATION",
     "REPRESENTATIVE", "RESPONSIBILITY", "SIMULTANEOUSLY", "TRANSFORMATION", "UNDERSTANDINGS"};
 
+// The words of each theme, read once as the game reads them at Start Game.
+std::vector<std::vector<PuzzleWord>> wordsOf(const QStringList& paths) {
+    std::vector<std::vector<PuzzleWord>> themes;
+    for (const QString& path : paths) {
+        const auto theme = readTheme(path);
+        if (const auto words = theme ? wordsToHide(*theme) : std::nullopt) themes.push_back(*words);
+    }
+    return themes;
+}
+
 // Generates from the given themes in turn, one puzzle per iteration.
 void generate(benchmark::State& bench, const QStringList& paths, int level) {
-    GameState state;
-    state.level = level;
+    const auto themes = wordsOf(paths);
     ClockRandom random;
     double attempts = 0, failedCycles = 0, puzzles = 0, unasked = 0;
-    int next = 0;
+    std::size_t next = 0;
     for (auto _ : bench) {
         NullGeneratorUi ui;
-        state.gameInProgress = true;
-        const auto puzzle = buildPuzzle(state, paths[next++ % paths.size()], ui, random);
-        benchmark::DoNotOptimize(puzzle);
-        if (!puzzle) {
+        const GenerationResult result =
+            generatePuzzle(themes[next++ % themes.size()], level, ui, random);
+        benchmark::DoNotOptimize(result);
+        if (!result.puzzle) {
             bench.SkipWithError("generation failed");
             break;
         }
         const int failed = ui.failedShown - 1;
-        // Each failed cycle used its whole budget; the last one counted from 1.
-        attempts += failed * (generator::kAttemptLimit - 2) + (state.attemptCount - 1);
+        attempts += result.attempts;
         failedCycles += failed;
         ++puzzles;
         if (!ui.asked) ++unasked;
@@ -100,17 +109,18 @@ void BM_ShippedThemesFillerCopies(benchmark::State& bench) {
     };
     std::vector<Board> boards;
     ClockRandom random;
-    for (const QString& path : shippedThemes()) {
-        GameState state;
-        state.level = static_cast<int>(bench.range(0));
+    for (const auto& words : wordsOf(shippedThemes())) {
         NullGeneratorUi ui;
-        const auto puzzle = buildPuzzle(state, path, ui, random);
+        const auto puzzle =
+            generatePuzzle(words, static_cast<int>(bench.range(0)), ui, random).puzzle;
         if (!puzzle) continue;
-        Board board{{}, state.cellUsed, {}};
-        for (int cell = 1; cell <= GameState::kCells; ++cell)
-            board.letters[cell] = puzzle->cells[cell][0];
-        board.words.assign(state.wordList.begin() + 1,
-                           state.wordList.begin() + 1 + state.wordCount);
+        Board board{puzzle->letters, {}, {}};
+        for (const PuzzleWord& word : puzzle->words) {
+            board.words.push_back(word.word);
+            const int span = static_cast<int>(word.word.size()) - 1;
+            const int step = span == 0 ? 0 : (word.last - word.first) / span;
+            for (int j = 0; j <= span; ++j) board.placed[word.first + j * step] = true;
+        }
         boards.push_back(board);
     }
     std::size_t next = 0;

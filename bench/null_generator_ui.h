@@ -4,19 +4,16 @@
 
 // No window: progress is dropped, the failed cycles are counted as the window would count them
 // and the wait question is noted and answered Yes.
-class NullGeneratorUi : public GeneratorUi {
+class NullGeneratorUi : public GenerationProgress {
   public:
     void setProgressMaximum(int) override {}
     void setProgress(int) override {}
-    void wordListReady() override {}
-    void pumpEvents() override {}
     int addFailedCycle() override { return ++failedShown; }
     bool askWait() override {
         asked = true;
         return true;
     }
     bool stopRequested() override { return false; }
-    void hideStrikeLines() override {}
 
     int failedShown = 1;  // the window's counter starts at "1"
     bool asked = false;

@@ -3,6 +3,7 @@
 // give the window layer's ratio.
 #include "core/generator.h"
 #include "core/random_source.h"
+#include "core/theme_file.h"
 #include "null_generator_ui.h"
 #include "platform/progress/creating_puzzle_ui.h"
 #include "platform/progress/creating_puzzle_window.h"
@@ -36,16 +37,18 @@ QString longWordTheme(const QTemporaryDir& dir) {
 struct Workload {
     explicit Workload(const benchmark::State& bench) {
         const bool shipped = bench.range(0) == 0;
-        path = shipped ? QStringLiteral(QUARROW_SOURCE_DIR "/data/birds.qrw") : longWordTheme(dir);
-        state.level = shipped ? 4 : 1;
+        const QString path =
+            shipped ? QStringLiteral(QUARROW_SOURCE_DIR "/data/birds.qrw") : longWordTheme(dir);
+        words = wordsToHide(readTheme(path).value()).value();
+        level = shipped ? 4 : 1;
     }
-    std::optional<GeneratedPuzzle> build(GeneratorUi& ui) {
-        return buildPuzzle(state, path, ui, random);
+    GenerationResult build(GenerationProgress& progress) {
+        return generatePuzzle(words, level, progress, random);
     }
 
     QTemporaryDir dir;
-    QString path;
-    GameState state;
+    std::vector<PuzzleWord> words;
+    int level = 0;
     ClockRandom random;
 };
 
@@ -64,7 +67,7 @@ void BM_WithProgressWindow(benchmark::State& bench) {
         CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
         window.setLabelText(QStringLiteral("Creating Puzzle"));
         window.show();
-        CreatingPuzzleUi ui(window, dialogs, nullptr, nullptr);
+        CreatingPuzzleUi ui(window, dialogs);
         benchmark::DoNotOptimize(work.build(ui));
         window.close();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_session.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -8,12 +10,13 @@
 
 #include <array>
 
-// What the board shows, readable by tests without pixels. Index 0 of every array is unused so
-// that cell n, entry i and line k keep the numbering of the game (cells 1..360, entries and
-// lines 1..20).
+// What the board shows, readable by tests without pixels. The game's part of it is drawn from a
+// GameSession (session_view.h); the fonts and the title are the board's own. Index 0 of every array
+// is unused so that cell n, entry i and line k keep the numbering of the game (cells 1..360,
+// entries and lines 1..20).
 
 // Drawing modes of the strike lines, with their classic numbers.
-enum class DrawMode { NotMaskPen = 8, MaskPen = 9, NotXorPen = 10 };
+using DrawMode = LineMode;
 
 struct BoardCell {
     QString caption;  // one capital letter, or empty
@@ -22,11 +25,10 @@ struct BoardCell {
 
 struct BoardEntry {
     QString caption;
-    QString tag;  // the word itself where the caption does not show it
     QString toolTip;
-    QFont font;  // font.strikeOut() is the record that the word has been found
+    QFont font;
     QColor color = QColor(0, 0, 0);
-    bool struck() const { return font.strikeOut(); }
+    bool struck = false;  // drawn struck through
 };
 
 struct BoardLine {

@@ -163,7 +163,9 @@ void drawWordList(QPainter& p, const BoardModel& model, BoardInk ink) {
         const BoardEntry& entry = model.entries[i];
         if (entry.caption.isEmpty()) continue;
         const QRectF box = pixels(entryRect(i));
-        p.setFont(fittingHeight(onBoard(entry.font), box.height()));
+        QFont font = fittingHeight(onBoard(entry.font), box.height());
+        font.setStrikeOut(entry.struck);
+        p.setFont(font);
         p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : entry.color);
         drawFitted(p, box, entry.caption);
     }
@@ -307,4 +309,18 @@ void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& a
 void paintBoardModel(QPainter& painter, const BoardModel& model, BoardInk ink) {
     paintStaticBoard(painter, model, ink);
     paintStrikeLines(painter, model, QRect(), ink);
+}
+
+void paintCover(QPainter& painter, const BoardModel& model, const QString& text) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    drawBackdrop(painter);
+    drawTitle(painter, model.title);
+    const QRectF paper = pixels(kPaperTwips);
+    drawRaisedPanel(painter, paper, QColor(252, 250, 244), QColor(238, 234, 222));
+    painter.setFont(onBoard(titleFont()));
+    painter.setPen(kLetterColour);
+    painter.drawText(paper, Qt::AlignCenter, text);
+    painter.restore();
 }

@@ -5,6 +5,7 @@
 struct BoardLine;
 struct BoardModel;
 class QPainter;
+class QString;
 
 // Paints the board's client area in pixels from its top left: artwork, title, letter grid,
 // word list and the visible strike lines. Screen and printer use the same routine; fonts are
@@ -23,6 +24,10 @@ void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& a
 
 // The pixels a strike line may touch: its end points and half its width around them.
 QRect strikeLineBounds(const BoardLine& line);
+
+// A paused game's board: the backdrop and the title, with `text` where the grid was; neither
+// the letters nor the word list show.
+void paintCover(QPainter& painter, const BoardModel& model, const QString& text);
 
 // The keyboard's cell cursor: a frame around cell n, drawn over everything else.
 void paintCellCursor(QPainter& painter, int n);

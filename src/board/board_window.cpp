@@ -2,17 +2,11 @@
 
 #include "board/board_painter.h"
 #include "board/cursor_keys.h"
-#include "board/selection.h"
-#include "board/strike_rules.h"
+#include "board/session_view.h"
 #include "core/game_state.h"
-#include "platform/dialogs.h"
 #include "platform/plain_text.h"
-#include "platform/services.h"
-#include "platform/settings_store.h"
-#include "platform/sound/sound_player.h"
 #include "platform/twips.h"
 
-#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -20,32 +14,25 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QTimer>
 #include <QToolTip>
 
+#include <optional>
 #include <utility>
 
 namespace {
-QTimer* makeTimer(QObject* owner, int intervalMs, void (BoardWindow::*handler)()) {
-    auto* timer = new QTimer(owner);
-    timer->setInterval(intervalMs);
-    QObject::connect(timer, &QTimer::timeout, static_cast<BoardWindow*>(owner), handler);
-    return timer;
+// Only a single left or right button counts; other buttons and chords do nothing.
+std::optional<PressButton> singleButton(const QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    if (event->buttons() != button && event->buttons() != Qt::NoButton) return std::nullopt;
+    if (button == Qt::LeftButton) return PressButton::Left;
+    if (button == Qt::RightButton) return PressButton::Right;
+    return std::nullopt;
 }
 
-// Only a single left or right button counts; other buttons and chords do nothing.
-Qt::MouseButton singleButton(const QMouseEvent* event) {
-    const Qt::MouseButton button = event->button();
-    return event->buttons() == button || event->buttons() == Qt::NoButton ? button : Qt::NoButton;
-}
+const QString kCoverText = QStringLiteral("Paused");
 }  // namespace
 
-BoardWindow::BoardWindow(Services& services, QWidget* parent)
-    : QWidget(parent),
-      services_(services),
-      hlFlash_(makeTimer(this, 100, &BoardWindow::hlFlashTimer)),
-      hlFlashCheck_(makeTimer(this, 750, &BoardWindow::hlFlashCheckTimer)),
-      puzzleComplete_(makeTimer(this, 10, &BoardWindow::puzzleCompleteTimer)) {
+BoardWindow::BoardWindow(GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
     // Until the first game the grid shows random letters, 'A'..'Z' with equal chance.
     for (int n = 1; n <= 360; ++n) {
         model_.cells[n].font = defaultCellFont();
@@ -61,10 +48,6 @@ BoardWindow::BoardWindow(Services& services, QWidget* parent)
 
 BoardWindow::~BoardWindow() = default;
 
-void BoardWindow::modelChanged() {
-    update();
-}
-
 void BoardWindow::setCellFont(int n, const QFont& font) {
     if (!board_geometry::isCell(n)) return;
     model_.cells[n].font = font;
@@ -73,10 +56,7 @@ void BoardWindow::setCellFont(int n, const QFont& font) {
 
 void BoardWindow::setEntryFont(int i, const QFont& font) {
     if (i < 1 || i > 20) return;
-    // The strikethrough records that the word is found; a new font must not lose it.
-    QFont applied = font;
-    applied.setStrikeOut(model_.entries[i].font.strikeOut());
-    model_.entries[i].font = applied;
+    model_.entries[i].font = font;
     update();
 }
 
@@ -85,152 +65,32 @@ void BoardWindow::setTitle(const QString& title) {
     update();
 }
 
-void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
-    GameState& state = services_.state;
-    const int line = strike::selectionLine(state);
-    if (line == 0 || !board_geometry::isCell(cell)) return;
-    BoardLine& selection = model_.lines[line];
-    if (button == Qt::RightButton) {
-        selection.visible = false;
-    } else if (button == Qt::LeftButton && !selection.visible) {
-        // The free end starts on the anchor until the pointer moves to another cell.
-        selection.visible = true;
-        selection.p1 = selection.p2 = board_geometry::cellCentre(cell);
-        services_.sound.effect(QStringLiteral("click.wav"));
-    } else if (button == Qt::LeftButton) {
-        // The second click evaluates the line up to the cell clicked, whether or not a move
-        // over that cell was seen first.
-        selection.p2 = board_geometry::cellCentre(cell);
-        const int slot = selection::matchingWord(state, selection.p1, selection.p2);
-        if (slot != 0 && model_.entries[slot].struck()) {
-            services_.dialogs.message(QStringLiteral("Word already found!"),
-                                      QStringLiteral("Illegal Move"), MsgButtons::Ok,
-                                      MsgIcon::Critical);
-        } else if (slot != 0) {
-            addLine(slot);
-        }
-    }
-    update();
-}
-
-void BoardWindow::wsMouseMove(int cell) {
-    const int line = strike::selectionLine(services_.state);
-    if (line == 0 || !board_geometry::isCell(cell) || !model_.lines[line].visible) return;
-    BoardLine& selection = model_.lines[line];
-    const QPointF centre = board_geometry::cellCentre(cell);
-    if (selection.p2 == centre) return;
-    // Only the band under the old and the new line needs painting while the pointer moves.
-    const QRect before = strikeLineBounds(selection);
-    selection.p2 = centre;
-    update(before.united(strikeLineBounds(selection)));
-}
-
-void BoardWindow::wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos) {
-    if (entry >= 1 && entry <= 20 && button == Qt::RightButton) {
-        emit optionsMenuRequested(globalPos);
-    }
-}
-
-void BoardWindow::wcoMouseMove(int entry) {
-    if (entry >= 1 && entry <= 20) emit hoverText(model_.entries[entry].caption);
-}
-
-void BoardWindow::settleRunningFlash() {
-    if (!hlFlashCheck_->isActive()) return;
-    strike::settleFlash(services_.state, model_);
-    update();
-}
-
-void BoardWindow::addLine(int slot) {
-    GameState& state = services_.state;
-    if (slot < 1 || slot > GameState::kMaxWords || strike::puzzleComplete(state)) return;
-    settleRunningFlash();
-    ++state.foundCount;
-    strike::strikeEntry(model_, slot, state.showMode);
-    services_.sound.effect(QStringLiteral("strike_word.wav"));
-    state.lastLine = state.foundCount;
-    state.lastWord = slot;
-    emit puzzleInformationDisabled();
-    update();
-    if (state.foundCount < state.wordCount) {
-        startFlash();
-    } else {
-        settings::addToCounter(services_.settings, QStringLiteral("S_COMP"), 1);
-        endOfPuzzle();
-    }
-}
-
-void BoardWindow::endOfPuzzle() {
-    startFlash();
-    // The game is marked over before pending events run, so none of them (New WordSearch, a
-    // reveal) can act on it halfway through its end.
-    emit gameEnded();
-    services_.state.gameInProgress = false;
-    QCoreApplication::processEvents();
-}
-
-void BoardWindow::layLineOverWord(int line, int slot) {
-    strike::layLineOverWord(services_.state, model_, line, slot);
-    update();
-}
-
-void BoardWindow::clearSurface() {
-    update();
-}
-
-void BoardWindow::hlFlashTimer() {
-    if (strike::flashTick(services_.state, model_) == strike::FlashTick::GameOver) {
-        puzzleComplete_->start();
-        hlFlash_->stop();
-    }
-    update();
-}
-
-void BoardWindow::hlFlashCheckTimer() {
-    hlFlash_->stop();
-    hlFlashCheck_->stop();
-    strike::settleFlash(services_.state, model_);
-    update();
-}
-
-void BoardWindow::puzzleCompleteTimer() {
-    const GameState& state = services_.state;
-    if (hlFlash_->isActive()) {
-        hlFlash_->stop();
-        if (state.wordCount >= 1 && state.wordCount <= GameState::kMaxWords) {
-            model_.lines[state.wordCount].mode = DrawMode::MaskPen;
-        }
-    }
-    const strike::CompletionTick tick = strike::completionTick(state, model_);
-    update();
-    if (tick == strike::CompletionTick::Stepped) {
-        services_.sound.effect(QStringLiteral("complete_word.wav"));
+void BoardWindow::showSession(const GameSession& session) {
+    const std::array<BoardLine, 21> before = model_.lines;
+    if (::showSession(session, model_)) {
+        update();
         return;
     }
-    puzzleComplete_->stop();
-    emit completionReady();
+    // Only the bands under the lines that moved or changed need painting.
+    QRect dirty;
+    for (int k = 1; k <= GameState::kMaxWords; ++k) {
+        const BoardLine& was = before[k];
+        const BoardLine& now = model_.lines[k];
+        if (was.visible == now.visible && was.p1 == now.p1 && was.p2 == now.p2 &&
+            was.mode == now.mode) {
+            continue;
+        }
+        if (was.visible) dirty |= strikeLineBounds(was);
+        if (now.visible) dirty |= strikeLineBounds(now);
+    }
+    if (!dirty.isEmpty()) update(dirty);
 }
 
-bool BoardWindow::hlFlashEnabled() const {
-    return hlFlash_->isActive();
-}
-bool BoardWindow::hlFlashCheckEnabled() const {
-    return hlFlashCheck_->isActive();
-}
-bool BoardWindow::puzzleCompleteEnabled() const {
-    return puzzleComplete_->isActive();
-}
-
-void BoardWindow::startFlash() {
-    // Restarting gives a word struck during another's flash its own three quarters of a second.
-    hlFlash_->start();
-    hlFlashCheck_->start();
-}
-
-void BoardWindow::stopTimers() {
-    hlFlash_->stop();
-    hlFlashCheck_->stop();
-    puzzleComplete_->stop();
+void BoardWindow::setCovered(bool covered) {
+    if (covered_ == covered) return;
+    covered_ = covered;
+    if (covered) emit hoverText(QString());
+    update();
 }
 
 void BoardWindow::paintBoard(QPainter& painter) const {
@@ -255,9 +115,8 @@ int BoardWindow::entryAt(const QPointF& pos) const {
 }
 
 void BoardWindow::formActivate() {
-    GameState& state = services_.state;
-    if (!state.hideBoardOnActivate) return;
-    state.hideBoardOnActivate = false;
+    if (!state_.hideBoardOnActivate) return;
+    state_.hideBoardOnActivate = false;
     hideBoard();
 }
 
@@ -282,13 +141,12 @@ bool BoardWindow::boardVisible() const {
 
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (covered_) {
+        paintCover(painter, model_, kCoverText);
+        return;
+    }
     staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect());
     if (cursorShown_ && hasFocus()) paintCellCursor(painter, cursorCell_);
-}
-
-bool BoardWindow::selectionOpen() const {
-    const int line = strike::selectionLine(services_.state);
-    return line != 0 && model_.lines[line].visible;
 }
 
 void BoardWindow::showCursor(bool shown) {
@@ -301,52 +159,56 @@ void BoardWindow::moveCursor(int cell) {
     update(cellCursorBounds(cursorCell_));
     cursorCell_ = cell;
     update(cellCursorBounds(cursorCell_));
-    wsMouseMove(cell);  // an open selection's free end follows the cursor
+    emit pointerOver(cell);  // an open selection's free end follows the cursor
 }
 
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
+    leftDownOnCell_ = false;
+    const std::optional<PressButton> button = singleButton(event);
+    if (covered_) {
+        // The cover still offers the Options menu, which holds Pause.
+        if (button == PressButton::Right)
+            emit optionsMenuRequested(event->globalPosition().toPoint());
+        return;
+    }
     showCursor(false);
-    dragFrom_ = 0;
     const QPointF pos = event->position();
     if (const int cell = cellAt(pos)) {
-        const Qt::MouseButton button = singleButton(event);
-        const bool wasOpen = selectionOpen();
-        wsMouseDown(cell, button);
-        // A press that opens a selection may become a drag: released on another cell, it
-        // acts as the second click.
-        if (button == Qt::LeftButton && !wasOpen && selectionOpen()) dragFrom_ = cell;
-    } else if (const int entry = entryAt(pos)) {
-        wcoMouseDown(entry, singleButton(event), event->globalPosition().toPoint());
+        if (!button) return;
+        leftDownOnCell_ = *button == PressButton::Left;
+        emit cellPressed(cell, *button);
+    } else if (const int entry = entryAt(pos); entry && button == PressButton::Right) {
+        emit optionsMenuRequested(event->globalPosition().toPoint());
     }
 }
 
 void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (covered_) return;
     const QPointF pos = event->position();
     // Qt repeats the last position when windows change under a still pointer: not a mouse use.
     if (pos != lastPointer_) showCursor(false);
     lastPointer_ = pos;
     if (const int cell = cellAt(pos)) {
         if (!cursorShown_) cursorCell_ = cell;  // keys go on from where the pointer is
-        wsMouseMove(cell);
+        emit pointerOver(cell);
     } else if (const int entry = entryAt(pos)) {
-        wcoMouseMove(entry);
+        emit hoverText(model_.entries[entry].caption);
     }
 }
 
 void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const int from = std::exchange(dragFrom_, 0);
-    if (from == 0 || event->button() != Qt::LeftButton || event->buttons() != Qt::NoButton) {
+    const bool wasDown = std::exchange(leftDownOnCell_, false);
+    if (!wasDown || covered_ || event->button() != Qt::LeftButton ||
+        event->buttons() != Qt::NoButton) {
         return;
     }
-    // Released where it went down, the press was the first of two clicks.
-    const int cell = cellAt(event->position());
-    if (cell != 0 && cell != from && selectionOpen()) wsMouseDown(cell, Qt::LeftButton);
+    if (const int cell = cellAt(event->position())) emit leftReleased(cell);
 }
 
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
     const cursor_keys::Outcome outcome = cursor_keys::onKey(event->key(), cursorCell_);
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (outcome.act == cursor_keys::Act::None || !plain) {
+    if (covered_ || outcome.act == cursor_keys::Act::None || !plain) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -358,10 +220,10 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
             if (wasShown) moveCursor(outcome.cell);
             break;
         case cursor_keys::Act::LeftClick:
-            if (wasShown) wsMouseDown(cursorCell_, Qt::LeftButton);
+            if (wasShown) emit cellPressed(cursorCell_, PressButton::Left);
             break;
         case cursor_keys::Act::RightClick:
-            wsMouseDown(cursorCell_, Qt::RightButton);
+            emit cellPressed(cursorCell_, PressButton::Right);
             break;
         case cursor_keys::Act::None:
             break;
@@ -387,22 +249,24 @@ bool BoardWindow::event(QEvent* event) {
             // A board shown inside an already active window gets no activation of its own.
             QMetaObject::invokeMethod(this, &BoardWindow::formActivate, Qt::QueuedConnection);
             break;
-        case QEvent::ToolTip: {
-            auto* help = static_cast<QHelpEvent*>(event);
-            const int entry = entryAt(help->pos());
-            const QString tip = entry ? model_.entries[entry].toolTip : QString();
-            if (tip.isEmpty()) {
-                QToolTip::hideText();
-                event->ignore();
-            } else {
-                const QRectF area = board_geometry::entryRect(entry);
-                QToolTip::showText(help->globalPos(), plain_text::toolTip(tip), this,
-                                   twips::rect(area.x(), area.y(), area.width(), area.height()));
-            }
+        case QEvent::ToolTip:
+            showToolTip(static_cast<QHelpEvent*>(event));
             return true;
-        }
         default:
             break;
     }
     return QWidget::event(event);
+}
+
+void BoardWindow::showToolTip(QHelpEvent* help) {
+    const int entry = covered_ ? 0 : entryAt(help->pos());
+    const QString tip = entry ? model_.entries[entry].toolTip : QString();
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        help->ignore();
+        return;
+    }
+    const QRectF area = board_geometry::entryRect(entry);
+    QToolTip::showText(help->globalPos(), plain_text::toolTip(tip), this,
+                       twips::rect(area.x(), area.y(), area.width(), area.height()));
 }

@@ -5,54 +5,31 @@
 
 #include <QWidget>
 
-struct Services;
+class GameSession;
+class QHelpEvent;
 class QPainter;
-class QTimer;
+struct GameState;
 
-// The board window QRW_MF: letter grid, word list, strike lines, the flash and completion
-// timers. Everything is painted by paintBoard(), which also serves printing.
+// The board window QRW_MF: draws the letter grid, the word list and the strike lines of a game,
+// and turns mouse and keys into presses and moves on cells, which whoever plays the game acts
+// on. Everything is painted by paintBoard(), which also serves printing.
 class BoardWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit BoardWindow(Services& services, QWidget* parent = nullptr);
+    explicit BoardWindow(GameState& state, QWidget* parent = nullptr);
     ~BoardWindow() override;
 
-    BoardModel& model() { return model_; }
     const BoardModel& model() const { return model_; }
-    // Call after changing the model directly, so the window repaints.
-    void modelChanged();
+    // Draws the game as it now stands; only what changed is painted again.
+    void showSession(const GameSession& session);
 
     // Fonts of the grid and the word list; element 1 stands for the whole array.
-    // setEntryFont keeps the entry's strikethrough, the record that its word is found; clear
-    // that through model() when a new game starts.
     void setCellFont(int n, const QFont& font);
     void setEntryFont(int i, const QFont& font);
     void setTitle(const QString& title);  // Label1 and then Label2
-
-    // Play (selection, striking, completion). Mouse handlers are public so tests can drive them.
-    void wsMouseDown(int cell, Qt::MouseButton button);
-    void wsMouseMove(int cell);
-    void wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos);
-    void wcoMouseMove(int entry);
-    void addLine(int slot);
-    void endOfPuzzle();
-    // Lays line `line` from the first to the last letter of word `slot` and shows it.
-    void layLineOverWord(int line, int slot);
-    void clearSurface();  // drops anything drawn directly on the surface
-
-    // Timer handlers, public so tests can step them without waiting.
-    void hlFlashTimer();
-    void hlFlashCheckTimer();
-    void puzzleCompleteTimer();
-    bool hlFlashEnabled() const;
-    bool hlFlashCheckEnabled() const;
-    bool puzzleCompleteEnabled() const;
-    void startFlash();  // enables hl_flash and hl_flash_check
-    // Once a game has ended or been dropped no tick of it may reach the next game.
-    void stopTimers();
-    // A word struck while another still flashes takes the flash over: the earlier word's line
-    // and entry return to normal first. Called before every strike.
-    void settleRunningFlash();
+    // A paused game: a cover hides the grid and the word list, and the board takes no input.
+    void setCovered(bool covered);
+    bool covered() const { return covered_; }
 
     // The board's client area as it is drawn on screen, for the screen and the printer alike.
     // The screen itself paints through a cache of the static board.
@@ -77,17 +54,18 @@ class BoardWindow : public QWidget {
     QSize sizeHint() const override;
 
   signals:
+    // A single left or right button (or the key standing for it) went down on a cell.
+    void cellPressed(int cell, PressButton button);
+    void pointerOver(int cell);   // the pointer or the cursor moved onto a cell
+    void leftReleased(int cell);  // the left button, pressed on a cell, came up over `cell`
     void optionsMenuRequested(const QPoint& globalPos);  // right click on the word list
     void hoverText(const QString& text);                 // for the status strip's show_full
-    void puzzleInformationDisabled();                    // first strike of a game
-    void gameEnded();        // end_of_puzzle: reveal entries off, game clock stopped
-    void completionReady();  // completion sequence done: hide title_img, open end_puzzle
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;  // ends a drag
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -95,18 +73,16 @@ class BoardWindow : public QWidget {
 
   private:
     QWidget* frame();
-    bool selectionOpen() const;
     void showCursor(bool shown);
     void moveCursor(int cell);
+    void showToolTip(QHelpEvent* help);
 
-    Services& services_;
+    GameState& state_;
     BoardModel model_;
-    QTimer* hlFlash_;
-    QTimer* hlFlashCheck_;
-    QTimer* puzzleComplete_;
     StaticBoardCache staticBoard_;
+    bool covered_ = false;
     int cursorCell_ = 1;
     bool cursorShown_ = false;
-    int dragFrom_ = 0;  // the cell whose press opened the selection, while the button is down
+    bool leftDownOnCell_ = false;
     QPointF lastPointer_{-1, -1};
 };

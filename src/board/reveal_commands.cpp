@@ -1,87 +1,53 @@
 #include "board/reveal_commands.h"
 
+#include "board/board_play.h"
 #include "board/board_window.h"
 #include "board/reveal_rules.h"
 #include "board/reveal_word_dialog.h"
-#include "board/strike_rules.h"
-#include "core/game_state.h"
 #include "platform/dialogs.h"
 #include "platform/owned_window.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "platform/sound/sound_player.h"
-
-#include <QRect>
-
-#include <algorithm>
 
 namespace {
 const QString kRevealWordTitle = QStringLiteral("Reveal Word");
 }
 
-RevealWordDialog* revealWord(Services& services, BoardWindow& board) {
-    if (services.state.wordsRevealed >= reveal::kWordQuota) {
+RevealWordDialog* revealWord(Services& services, BoardPlay& play) {
+    if (!play.session().mayRevealWord()) {
         services.dialogs.message(
             QStringLiteral("Sorry - You have already used your reveal word quota!"),
             kRevealWordTitle, MsgButtons::Ok, MsgIcon::Critical);
         return nullptr;
     }
-    auto* dialog = new RevealWordDialog(services, board, board.window());
+    auto* dialog = new RevealWordDialog(services, play.session(), play.board().window());
     QObject::connect(dialog, &RevealWordDialog::wordChosen, dialog,
-                     [&services, &board, dialog](int slot) {
-                         if (revealSingleWord(services, board, slot)) dialog->close();
+                     [&services, &play, dialog](int slot) {
+                         if (revealSingleWord(services, play, slot)) dialog->close();
                      });
     showOwnedWindow(dialog);
     return dialog;
 }
 
-bool revealSingleWord(Services& services, BoardWindow& board, int slot) {
-    GameState& state = services.state;
-    if (slot < 1 || slot > std::min(state.wordCount, GameState::kMaxWords) ||
-        board.model().entries[slot].struck() || strike::puzzleComplete(state)) {
-        return false;
-    }
-    board.settleRunningFlash();
-    ++state.foundCount;
-    state.lastLine = state.foundCount;
-    // An open selection is this same line; laying it over the word takes it over.
-    board.layLineOverWord(state.lastLine, slot);
+bool revealSingleWord(Services& services, BoardPlay& play, int slot) {
+    GameSession& session = play.session();
+    const StrikeOutcome outcome = session.revealWord(slot);
+    if (outcome == StrikeOutcome::Refused) return false;
+    play.refresh();
     settings::addToCounter(services.settings, QStringLiteral("S_CHEAT"), 1);
-    ++state.wordsRevealed;
-    const QString note = reveal::quotaNote(state.wordsRevealed);
+    const QString note = reveal::quotaNote(session.wordsRevealed());
     if (!note.isEmpty()) {
         services.dialogs.message(note, kRevealWordTitle, MsgButtons::Ok, MsgIcon::Information);
     }
-    strike::strikeEntry(board.model(), slot, state.showMode);
-    board.modelChanged();
-    services.sound.effect(QStringLiteral("strike_word.wav"));
-    state.lastWord = slot;
-    if (state.foundCount < state.wordCount) {
-        board.startFlash();
-    } else {
-        board.endOfPuzzle();
-    }
+    play.afterStrike(outcome);
     return true;
 }
 
-void revealPuzzle(Services& services, BoardWindow& board) {
+void revealPuzzle(Services& services, BoardPlay& play) {
     const MsgAnswer answer = services.dialogs.message(
         QStringLiteral("Are you sure you want to reveal the puzzle?"),
         QStringLiteral("Reveal Puzzle"), MsgButtons::YesNo, MsgIcon::Information);
-    if (answer != MsgAnswer::Yes) {
-        board.clearSurface();
-        return;
-    }
-    GameState& state = services.state;
-    board.settleRunningFlash();
-    state.puzzleRevealed = true;
-    state.foundCount = state.wordCount;
-    const int count = std::clamp(state.wordCount, 0, GameState::kMaxWords);
-    for (int i = 1; i <= count; ++i) {
-        board.layLineOverWord(i, i);
-        strike::strikeEntry(board.model(), i, state.showMode);
-    }
-    board.modelChanged();
+    if (answer != MsgAnswer::Yes || !play.session().revealPuzzle()) return;
     settings::addToCounter(services.settings, QStringLiteral("S_REV"), 1);
-    board.endOfPuzzle();
+    play.endOfPuzzle();
 }

@@ -1,7 +1,7 @@
 #include "board/reveal_word_dialog.h"
 
-#include "board/board_window.h"
 #include "board/reveal_rules.h"
+#include "core/game_session.h"
 #include "core/game_state.h"
 #include "platform/design_font.h"
 #include "platform/plain_label.h"
@@ -39,8 +39,8 @@ class ClickableRow : public PlainLabel {
 
 }  // namespace
 
-RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidget* parent)
-    : QWidget(parent, Qt::Dialog), services_(services), board_(board) {
+RevealWordDialog::RevealWordDialog(Services& services, const GameSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Dialog), services_(services) {
     setWindowTitle(QStringLiteral("Reveal QRW Word"));
     setFixedSize(twips::rect(0, 0, 5065, 6615).size());
 
@@ -58,7 +58,7 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(twips::rect(120, 720, 4825, 5775));
 
-    const auto captions = reveal::rows(services_.state, board_.model());
+    const auto captions = reveal::rows(session);
     for (int i = 1; i <= 20; ++i) {
         auto* row = new ClickableRow([this, i] { rwListClick(i); }, frame);
         row->setGeometry(twips::rect(120, 240.0 * i, 4585, 255));
@@ -90,7 +90,6 @@ void RevealWordDialog::command1Click() {
 
 void RevealWordDialog::closeEvent(QCloseEvent* event) {
     services_.sound.stopTune();
-    board_.clearSurface();
     event->accept();
 }
 

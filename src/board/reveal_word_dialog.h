@@ -5,7 +5,7 @@
 #include <array>
 
 struct Services;
-class BoardWindow;
+class GameSession;
 class QLabel;
 
 // The reveal-word dialog rev_word: one row per word slot; picking an enabled row reports its slot
@@ -14,7 +14,7 @@ class QLabel;
 class RevealWordDialog : public QWidget {
     Q_OBJECT
   public:
-    RevealWordDialog(Services& services, BoardWindow& board, QWidget* parent = nullptr);
+    RevealWordDialog(Services& services, const GameSession& session, QWidget* parent = nullptr);
 
     QLabel* row(int i) const { return rows_.at(i); }  // rw_list, rows 1..20
 
@@ -31,6 +31,5 @@ class RevealWordDialog : public QWidget {
 
   private:
     Services& services_;
-    BoardWindow& board_;
     std::array<QLabel*, 21> rows_{};
 };

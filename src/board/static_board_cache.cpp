@@ -28,7 +28,8 @@ bool sameStaticBoard(const BoardModel& a, const BoardModel& b) {
     for (std::size_t i = 1; i < a.entries.size(); ++i) {
         const BoardEntry& x = a.entries[i];
         const BoardEntry& y = b.entries[i];
-        if (!sameText(x.caption, y.caption) || !sameFont(x.font, y.font) || x.color != y.color)
+        if (!sameText(x.caption, y.caption) || !sameFont(x.font, y.font) || x.color != y.color ||
+            x.struck != y.struck)
             return false;
     }
     return true;

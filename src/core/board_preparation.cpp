@@ -11,35 +11,6 @@ bool samePointSize(double a, double b) {
 }
 }  // namespace
 
-std::array<WordListEntryUpdate, GameState::kMaxWords + 1> wordListLayout(const GameState& state) {
-    std::array<WordListEntryUpdate, GameState::kMaxWords + 1> entries{};
-    for (int i = 1; i <= GameState::kMaxWords; ++i) {
-        WordListEntryUpdate& entry = entries[i];
-        if (i > state.wordCount) {
-            entry = {QString(), QString(), QString()};
-            continue;
-        }
-        const QString& word = state.wordList[i];
-        const QString& question = state.questionList[i];
-        switch (state.showMode) {
-            case 1:
-                // Only questions have a tip; an earlier Questions game's tip must not linger.
-                entry.caption = word;
-                entry.toolTip = QString();
-                break;
-            case 2:
-                entry = {question, question, word};
-                break;
-            case 3:
-                entry = {QString(), QString(), word};
-                break;
-            default:
-                break;
-        }
-    }
-    return entries;
-}
-
 std::optional<double> wordListPointSize(const QString& entryOneFamily, double entryOnePointSize,
                                         int showMode) {
     const bool defaultFont = entryOneFamily == QStringLiteral("MS Sans Serif") &&
@@ -52,15 +23,10 @@ std::optional<double> wordListPointSize(const QString& entryOneFamily, double en
     return std::nullopt;
 }
 
-QString levelCaption(const GameState& state) {
-    return QStringLiteral("Level : ") + state.levelName();
+QString levelCaption(const QString& levelName) {
+    return QStringLiteral("Level : ") + levelName;
 }
 
 RgbColour speedMarkColour(bool speedChallenge) {
     return speedChallenge ? RgbColour{192, 255, 255} : RgbColour{0, 64, 64};
-}
-
-void resetGameCounters(GameState& state) {
-    state.clockSeconds = 0;
-    state.wordsRevealed = 0;
 }

@@ -12,7 +12,5 @@ void applyMainWindowLoadDefaults(GameState& state) {
     state.levelNames = {QString(), "Easy", "Medium", "Hard", "Expert"};
     state.showModeNames = {QString(), "Words", "Questions", "Blanks"};
     state.level = 2;
-    state.foundCount = 0;
-    state.clockSeconds = 0;
     state.showMode = 1;
 }

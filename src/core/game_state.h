@@ -5,41 +5,24 @@
 #include <array>
 #include <cstdint>
 
-// The one record of shared game state. The application owns it and hands it to every window
-// by reference. Booleans are plain bools; counters that could outgrow 16 bits use wider types.
+// The one record of shared program state: the choices for the next game and program-wide
+// switches. The application owns it and hands it to every window by reference. Booleans are
+// plain bools; counters that could outgrow 16 bits use wider types.
 struct GameState {
     static constexpr int kMaxWords = 20;
     static constexpr int kCells = 360;
 
-    // Current puzzle
+    // The theme chosen in the new-game dialog; the game itself lives in a GameSession.
     QString puzzleFile;  // "data\" + file name, relative to the program folder
     QString puzzleTitle;
     QString puzzleAuthor;
-    int wordCount = 0;
-    std::array<QString, kMaxWords + 1> wordList{};      // slots 1..wordCount, upper case, sorted
-    std::array<QString, kMaxWords + 1> questionList{};  // meaningful for themes with questions
-    // wordCells[i][1] = first-letter cell, wordCells[i][2] = last-letter cell (1..360)
-    std::array<std::array<int, 3>, kMaxWords + 1> wordCells{};
-    std::array<bool, kCells + 1> cellUsed{};  // true: holds a letter of a placed word
 
-    // Game options
+    // Game options for the next game
     int level = 0;  // 1 Easy, 2 Medium, 3 Hard, 4 Expert
     std::array<QString, 5> levelNames{};
     int showMode = 0;  // 1 Words, 2 Questions, 3 Blanks
     std::array<QString, 4> showModeNames{};
     bool speedChallenge = false;
-
-    // Progress of play
-    bool gameInProgress = false;
-    int foundCount = 0;
-    int lastLine = 0;
-    int lastWord = 0;
-    int wordsRevealed = 0;
-    bool puzzleRevealed = false;
-    int clockSeconds = 0;
-
-    // Generator internals
-    int attemptCount = 0;
 
     // Program-wide switches and counters
     bool soundOn = false;

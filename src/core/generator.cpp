@@ -170,190 +170,166 @@ namespace {
 using generator::PlacementGrid;
 using generator::PlacerVerdict;
 
-enum class CycleOutcome { Placed, Failed, Abandoned };
+enum class CycleOutcome { Placed, Failed, Stopped };
 
-// How often the complete placer lets window events run: once per displayed frame.
-constexpr std::chrono::milliseconds kPumpInterval{16};
+// How often the complete placer asks whether to stop: once per displayed frame.
+constexpr std::chrono::milliseconds kStopCheckInterval{16};
 
 class Generation {
   public:
-    Generation(GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random,
-               std::chrono::milliseconds placerBudget)
-        : state_(state),
-          themePath_(themePath),
-          ui_(ui),
+    Generation(const std::vector<PuzzleWord>& words, int level, GenerationProgress& progress,
+               RandomSource& random, std::chrono::milliseconds placerBudget)
+        : words_(words),
+          level_(level),
+          progress_(progress),
           random_(random),
           placerBudget_(placerBudget),
-          grid_(state.cellUsed) {}
+          grid_(used_) {}
 
-    std::optional<GeneratedPuzzle> run();
+    GenerationResult run();
+    int attempts() const { return attempts_; }
 
   private:
     CycleOutcome runCycle();
-    bool readWords();
-    void sortWords();
     bool placeWord(int slot);
     PlacerVerdict runCompletePlacer();
-    GeneratedPuzzle finish();
+    Puzzle finish();
+    int wordCount() const { return static_cast<int>(words_.size()); }
+    const QString& word(int slot) const { return words_[slot - 1].word; }
 
-    GameState& state_;
-    const QString& themePath_;
-    GeneratorUi& ui_;
+    const std::vector<PuzzleWord>& words_;
+    int level_;
+    GenerationProgress& progress_;
     RandomSource& random_;
     std::chrono::milliseconds placerBudget_;
+    std::array<bool, GameState::kCells + 1> used_{};
     PlacementGrid grid_;
+    int attemptCount_ = 0;
+    int attempts_ = 0;
     std::array<generator::Placement, GameState::kMaxWords + 1> placements_{};
 };
 
-std::optional<GeneratedPuzzle> Generation::run() {
-    state_.puzzleRevealed = false;
+GenerationResult Generation::run() {
+    progress_.setProgressMaximum(wordCount());
     bool keepWaiting = true;
     for (;;) {
         const CycleOutcome outcome = runCycle();
-        if (outcome == CycleOutcome::Placed) return finish();
-        if (outcome == CycleOutcome::Abandoned) break;
+        if (outcome == CycleOutcome::Placed) return {finish()};
+        if (outcome == CycleOutcome::Stopped) return {std::nullopt, GenerationFailure::Stopped};
 
-        const int failedShown = ui_.addFailedCycle();
-        ui_.pumpEvents();
-        if (ui_.stopRequested()) break;
+        const int failedShown = progress_.addFailedCycle();
+        if (progress_.stopRequested()) return {std::nullopt, GenerationFailure::Stopped};
         if (failedShown == generator::kWaitQuestionCount) {
             const PlacerVerdict verdict = runCompletePlacer();
-            if (verdict == PlacerVerdict::Found) return finish();
-            if (verdict == PlacerVerdict::Impossible || ui_.stopRequested()) break;
-            keepWaiting = ui_.askWait();
+            if (verdict == PlacerVerdict::Found) return {finish()};
+            if (verdict == PlacerVerdict::Impossible)
+                return {std::nullopt, GenerationFailure::Impossible};
+            if (progress_.stopRequested()) return {std::nullopt, GenerationFailure::Stopped};
+            keepWaiting = progress_.askWait();
         }
-        if (failedShown >= generator::kWaitQuestionCount && !keepWaiting) break;
+        if (failedShown >= generator::kWaitQuestionCount && !keepWaiting)
+            return {std::nullopt, GenerationFailure::GaveUp};
     }
-    state_.gameInProgress = false;
-    return std::nullopt;
 }
 
 CycleOutcome Generation::runCycle() {
     grid_.clear();
     random_.reseed();
-    state_.attemptCount = 1;
-    ui_.hideStrikeLines();
-    for (int i = 1; i <= GameState::kMaxWords; ++i) state_.wordList[i].clear();
-
-    if (!readWords()) return CycleOutcome::Abandoned;
-    sortWords();
-    ui_.wordListReady();
+    attemptCount_ = 1;
     placements_ = {};
 
-    for (int slot = 1; slot <= state_.wordCount; ++slot) {
-        ui_.setProgress(slot);
-        ui_.pumpEvents();
-        if (ui_.stopRequested()) return CycleOutcome::Abandoned;
+    for (int slot = 1; slot <= wordCount(); ++slot) {
+        progress_.setProgress(slot);
+        if (progress_.stopRequested()) return CycleOutcome::Stopped;
         if (!placeWord(slot)) return CycleOutcome::Failed;
     }
     return CycleOutcome::Placed;
 }
 
-// A theme whose count promises more words than it holds would leave empty words on the board
-// that can never be found, so it is refused like any other malformed theme.
-bool Generation::readWords() {
-    const std::optional<ThemeContents> theme = readTheme(themePath_);
-    if (!theme || theme->wordCount < 1 || theme->wordCount > GameState::kMaxWords) return false;
-    for (int i = 1; i <= theme->wordCount; ++i) {
-        if (theme->words[i].isEmpty()) return false;
-    }
-    state_.wordCount = theme->wordCount;
-    ui_.setProgressMaximum(state_.wordCount);
-    for (int i = 1; i <= state_.wordCount; ++i) {
-        state_.wordList[i] = theme->words[i];
-        if (theme->hasQuestions) state_.questionList[i] = theme->questions[i];
-    }
-    return true;
-}
-
-// Bubble sort, so equal words keep their order; each question moves with its word.
-void Generation::sortWords() {
-    const int count = state_.wordCount;
-    for (int pass = 1; pass <= count; ++pass) {
-        for (int j = 1; j < count; ++j) {
-            if (state_.wordList[j] > state_.wordList[j + 1]) {
-                std::swap(state_.wordList[j], state_.wordList[j + 1]);
-                std::swap(state_.questionList[j], state_.questionList[j + 1]);
-            }
-        }
-    }
-}
-
 // Attempts count against the whole cycle, not the word.
 bool Generation::placeWord(int slot) {
     for (;;) {
-        if (++state_.attemptCount >= generator::kAttemptLimit) return false;
-        const auto placement = grid_.attempt(state_.wordList[slot], slot, state_.level, random_);
+        if (++attemptCount_ >= generator::kAttemptLimit) return false;
+        ++attempts_;
+        const auto placement = grid_.attempt(word(slot), slot, level_, random_);
         if (placement) {
             placements_[slot] = *placement;
-            state_.wordCells[slot] = {0, placement->first, placement->last};
             return true;
         }
     }
 }
 
-// The words of the failed cycle are still read and sorted; a puzzle found here replaces
-// whatever that cycle had placed.
+// A puzzle found here replaces whatever the failed cycle had placed.
 PlacerVerdict Generation::runCompletePlacer() {
     if (placerBudget_ <= std::chrono::milliseconds::zero()) return PlacerVerdict::Undecided;
-    const std::vector<QString> words(state_.wordList.begin() + 1,
-                                     state_.wordList.begin() + 1 + state_.wordCount);
+    std::vector<QString> words;
+    for (const PuzzleWord& entry : words_) words.push_back(entry.word);
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();
-    Clock::time_point lastPump = start;
+    Clock::time_point lastCheck = start;
     const auto keepGoing = [&] {
         const Clock::time_point now = Clock::now();
-        if (now - lastPump >= kPumpInterval) {
-            ui_.pumpEvents();
-            lastPump = now;
-            if (ui_.stopRequested()) return false;
+        if (now - lastCheck >= kStopCheckInterval) {
+            lastCheck = now;
+            if (progress_.stopRequested()) return false;
         }
         return now - start < placerBudget_;
     };
     const generator::PlacerResult result =
-        generator::placeAllWords(words, state_.level, {}, random_, keepGoing);
+        generator::placeAllWords(words, level_, {}, random_, keepGoing);
     if (result.verdict != PlacerVerdict::Found) return result.verdict;
 
     grid_.clear();
     placements_ = {};
-    for (int slot = 1; slot <= state_.wordCount; ++slot) {
+    for (int slot = 1; slot <= wordCount(); ++slot) {
         const generator::Placement& placement = result.placements[slot - 1];
-        grid_.place(state_.wordList[slot], placement);
+        grid_.place(word(slot), placement);
         placements_[slot] = placement;
-        state_.wordCells[slot] = {0, placement.first, placement.last};
     }
-    ui_.setProgress(state_.wordCount);
+    progress_.setProgress(wordCount());
     return PlacerVerdict::Found;
 }
 
-GeneratedPuzzle Generation::finish() {
-    // Cells showing the same letter share one string instead of allocating 360.
-    std::array<QString, 256> shared;
-    const auto caption = [&shared](QChar letter) {
-        if (letter.unicode() >= shared.size()) return QString(letter);
-        QString& text = shared[letter.unicode()];
-        if (text.isNull()) text = QString(letter);
-        return text;
-    };
+Puzzle Generation::finish() {
     GridLetters letters;
     for (int cell = 1; cell <= generator::kCells; ++cell) {
-        letters[cell] =
-            state_.cellUsed[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26));
+        letters[cell] = used_[cell] ? grid_.letter(cell) : QChar(64 + random_.drawInt(26));
     }
-    const std::vector<QString> words(state_.wordList.begin() + 1,
-                                     state_.wordList.begin() + 1 + state_.wordCount);
-    redrawFillerCopies(letters, state_.cellUsed, words, random_);
-    GeneratedPuzzle puzzle;
-    for (int cell = 1; cell <= generator::kCells; ++cell)
-        puzzle.cells[cell] = caption(letters[cell]);
-    puzzle.placements = placements_;
+    std::vector<QString> words;
+    for (const PuzzleWord& entry : words_) words.push_back(entry.word);
+    redrawFillerCopies(letters, used_, words, random_);
+    Puzzle puzzle{letters, words_};
+    for (int slot = 1; slot <= wordCount(); ++slot) {
+        puzzle.words[slot - 1].first = placements_[slot].first;
+        puzzle.words[slot - 1].last = placements_[slot].last;
+    }
     return puzzle;
 }
 
 }  // namespace
 
-std::optional<GeneratedPuzzle> buildPuzzle(GameState& state, const QString& themePath,
-                                           GeneratorUi& ui, RandomSource& random,
-                                           std::chrono::milliseconds placerBudget) {
-    return Generation(state, themePath, ui, random, placerBudget).run();
+std::optional<std::vector<PuzzleWord>> wordsToHide(const ThemeContents& theme) {
+    if (theme.wordCount < 1 || theme.wordCount > GameState::kMaxWords) return std::nullopt;
+    std::vector<QString> words, questions;
+    for (int i = 1; i <= theme.wordCount; ++i) {
+        // A theme whose count promises more words than it holds would leave empty words on the
+        // board that can never be found.
+        if (theme.words[i].isEmpty()) return std::nullopt;
+        words.push_back(theme.words[i]);
+        questions.push_back(theme.hasQuestions ? theme.questions[i] : QString());
+    }
+    sortWords(words, questions);
+    std::vector<PuzzleWord> entries;
+    for (std::size_t i = 0; i < words.size(); ++i) entries.push_back({words[i], questions[i]});
+    return entries;
+}
+
+GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, int level,
+                                GenerationProgress& progress, RandomSource& random,
+                                std::chrono::milliseconds placerBudget) {
+    if (words.empty() || static_cast<int>(words.size()) > GameState::kMaxWords) return {};
+    Generation generation(words, level, progress, random, placerBudget);
+    GenerationResult result = generation.run();
+    result.attempts = generation.attempts();
+    return result;
 }

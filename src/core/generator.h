@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game_state.h"
+#include "core/puzzle.h"
 
 #include <QChar>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <vector>
 
 class RandomSource;
+struct ThemeContents;
 
 // Boxes shown around puzzle generation; the window layer shows them, tests compare with them.
 namespace generator_messages {
@@ -24,21 +26,19 @@ inline constexpr char kFailureText[] = "Could not generate puzzle!";
 inline constexpr char kFailureTitle[] = "Puzzle Error";
 }  // namespace generator_messages
 
-// What the window layer supplies while a puzzle is generated.
-class GeneratorUi {
+// How generation reports its progress and learns that the player wants it to stop. The
+// window behind it decides when to let the player act; generation itself never runs events.
+class GenerationProgress {
   public:
-    virtual ~GeneratorUi() = default;
-    virtual void setProgressMaximum(int max) = 0;  // once the theme's word count is known
+    virtual ~GenerationProgress() = default;
+    virtual void setProgressMaximum(int max) = 0;  // the number of words
     virtual void setProgress(int value) = 0;       // before word `value` is placed
-    // The sorted words (and questions) are in the game state: lay out the word list now.
-    virtual void wordListReady() = 0;
-    virtual void pumpEvents() = 0;  // let pending window events run
-    // Counts one more failed cycle on the progress window and returns the new number (the
-    // window starts at 1, so the first failed cycle returns 2).
+    // Counts one more failed cycle and returns the new number (the count starts at 1, so the
+    // first failed cycle returns 2).
     virtual int addFailedCycle() = 0;
     virtual bool askWait() = 0;  // the "Puzzle Generation" question; true = Yes
+    // Asked before every word and now and then during a long search.
     virtual bool stopRequested() = 0;
-    virtual void hideStrikeLines() = 0;  // at the start of every cycle
 };
 
 namespace generator {
@@ -85,7 +85,7 @@ struct Placement {
     int crossingCell = 0;  // the shared cell of a crossing placement, 0 for a free one
 };
 
-// The letters placed so far, with the game state's cellUsed as the record of used cells.
+// The letters placed so far, with `used` as the record of used cells.
 class PlacementGrid {
   public:
     explicit PlacementGrid(std::array<bool, GameState::kCells + 1>& used);
@@ -126,19 +126,27 @@ class PlacementGrid {
 
 }  // namespace generator
 
-struct GeneratedPuzzle {
-    std::array<QString, GameState::kCells + 1> cells;  // captions of cells 1..360
-    std::array<generator::Placement, GameState::kMaxWords + 1> placements;  // per word slot
+enum class GenerationFailure {
+    Unreadable,  // the theme gave no words to hide
+    Impossible,  // the words can be proven not to fit
+    GaveUp,      // the wait question was answered No
+    Stopped,     // the player pressed Stop
 };
 
-// Reads the theme, sorts its words, hides them in the grid at state.level and fills the rest
-// with random letters (re-drawn where they would spell a list word a second time). Writes
-// puzzleRevealed, wordCount, wordList, questionList (themes with questions only), wordCells,
-// cellUsed and attemptCount. When the ninth cycle has failed, the complete placer gets
-// `placerBudget` first: a puzzle it finds is played without the wait question, a proof that none
-// exists gives up at once. On failure (unreadable theme, no puzzle possible, the wait question
-// answered No, Stop pressed) sets gameInProgress to false and returns nullopt; the caller then
-// shows the failure box.
-std::optional<GeneratedPuzzle> buildPuzzle(
-    GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random,
-    std::chrono::milliseconds placerBudget = generator::kPlacerBudget);
+struct GenerationResult {
+    std::optional<Puzzle> puzzle;
+    GenerationFailure failure = GenerationFailure::Unreadable;  // when there is no puzzle
+    int attempts = 0;  // random placement attempts, every cycle together
+};
+
+// The theme's words, upper case and with their questions, in list order; nullopt for a theme
+// with no words, more than 20, or an empty word (which could never be found).
+std::optional<std::vector<PuzzleWord>> wordsToHide(const ThemeContents& theme);
+
+// Hides the words (in list order) in the grid at `level` and fills the rest with random
+// letters (re-drawn where they would spell a list word a second time). When the ninth cycle
+// has failed, the complete placer gets `placerBudget` first: a puzzle it finds is played without
+// the wait question, a proof that none exists gives up at once.
+GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, int level,
+                                GenerationProgress& progress, RandomSource& random,
+                                std::chrono::milliseconds placerBudget = generator::kPlacerBudget);

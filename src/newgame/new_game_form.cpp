@@ -159,7 +159,6 @@ bool NewGameForm::startGame() {
     }
     state.puzzleFile = storedThemePath(files_[selected_]);
     state.puzzleTitle = gameTitle_;
-    state.gameInProgress = true;
     return true;
 }
 

@@ -19,6 +19,7 @@ struct Services {
     ShellOpener& shell;
     QString programFolder;    // holds data/, sfx/ and ReadMe.htm; read-only once installed
     QString userThemeFolder;  // the player's own themes, created when the first one is saved
+    QString savedGameFile;    // a game in play kept when the program closed
 
     // The shipped themes.
     QString dataFolder() const { return programFolder + QStringLiteral("/data"); }

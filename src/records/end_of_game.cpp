@@ -40,10 +40,10 @@ EndOfGameResult ordinaryGame(Services& services, const FinishedGame& game) {
 
     EndOfGameResult result;
     result.timeLook = FinishTimeLook::Greyed;
-    result.verdict = verdict::ordinary(state.puzzleRevealed, state.wordsRevealed, game.level,
+    result.verdict = verdict::ordinary(game.puzzleRevealed, game.wordsRevealed, game.level,
                                        game.puzzleTitle, game.levelName);
     media.setFileName(services.sound.pathOf(
-        verdict::ordinarySound(state.puzzleRevealed, state.wordsRevealed, game.level)));
+        verdict::ordinarySound(game.puzzleRevealed, game.wordsRevealed, game.level)));
     if (state.soundOn) {
         media.command(QStringLiteral("Open"));
         media.command(QStringLiteral("Play"));
@@ -58,7 +58,7 @@ EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game) 
     SettingsOperation operation(services.settings);
     settings::addToCounter(services.settings, QStringLiteral("S_PLAYED"), 1);
     services.state.loopSound = 0;
-    if (!services.state.speedChallenge) return ordinaryGame(services, game);
-    if (services.state.puzzleRevealed) return {verdict::kSpeedRevealed};
+    if (!game.timeChallenge) return ordinaryGame(services, game);
+    if (game.puzzleRevealed) return {verdict::kSpeedRevealed};
     return finishedSpeedChallenge(services, game.puzzleTitle, game.finishingTime);
 }

@@ -17,6 +17,9 @@ struct FinishedGame {
     int level = 0;
     QString levelName;
     QString finishingTime;
+    bool timeChallenge = false;
+    bool puzzleRevealed = false;
+    int wordsRevealed = 0;
 };
 
 struct EndOfGameResult {
@@ -28,5 +31,5 @@ struct EndOfGameResult {
 // Everything that happens when a game ends, before the dialog is shown: counts the game in
 // "S_PLAYED", chooses the verdict and the closing tune, and in a finished Speed Challenge that
 // beats the tenth fastest time asks for the player's name and stores the new row. Reads the
-// game kind, reveals and sound switch from the game state.
+// sound switch from the game state.
 EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game);

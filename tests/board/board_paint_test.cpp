@@ -2,8 +2,8 @@
 #include "board/board_painter.h"
 #include "board/board_window.h"
 #include "board/static_board_cache.h"
+#include "board_test_game.h"
 #include "platform/twips.h"
-#include "support/test_env.h"
 
 #include <gtest/gtest.h>
 
@@ -247,14 +247,19 @@ TEST(BoardPainting, ALongLineInvertsEachPixelUnderItExactlyOnce) {
     }
 }
 
-TEST(BoardPainting, WindowPaintsWhatTheModelHolds) {
-    TestEnv env;
-    BoardWindow board(env.services);
-    board.model() = rowUnderLine(DrawMode::MaskPen);
-    board.model().lines[1].visible = true;
-    board.modelChanged();
-    const QImage grabbed = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage painted = paint(board.model());
+TEST(BoardPainting, WindowPaintsTheGameItShows) {
+    TestGame game(eightWords(), 3);
+    game.select(21, 61);
+    game.press(200);
+    game.moveOver(180);
+    const BoardModel& model = game.model();
+    EXPECT_TRUE(model.entries[2].struck);
+    EXPECT_EQ(model.entries[2].caption, "BEE");  // Blanks shows a word once struck
+    EXPECT_EQ(model.entries[3].caption, QString());
+    EXPECT_EQ(model.lines[2].p2, board_geometry::cellCentre(180));  // the open selection
+    EXPECT_EQ(model.cells[22].caption, "Z");
+    const QImage grabbed = game.board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage painted = paint(model);
     ASSERT_EQ(grabbed.size(), painted.size());
     EXPECT_EQ(grabbed, painted);
 }
@@ -295,7 +300,7 @@ TEST(StaticBoardCache, PaintsWhatAFreshPaintShowsAfterEveryChange) {
 
     // A found or flashing entry, a font, a letter, the title and the pixel ratio each show.
     const std::vector<std::function<void()>> changes = {
-        [&] { model.entries[1].font.setStrikeOut(true); },
+        [&] { model.entries[1].struck = true; },
         [&] { model.entries[1].color = QColor(255, 0, 0); },
         [&] { model.cells[200].font.setBold(true); },
         [&] { model.cells[7].caption = QStringLiteral("Q"); },

@@ -1,7 +1,5 @@
 #include "board_test_game.h"
 
-#include "board/board_model.h"
-
 #include <QFileInfo>
 
 namespace {
@@ -14,31 +12,33 @@ int step(int from, int to) {
 
 TestGame::TestGame(std::vector<Word> words, int showMode) {
     applyMainWindowLoadDefaults(env.state);
-    env.state.showMode = showMode;
-    env.state.wordCount = static_cast<int>(words.size());
-    env.state.gameInProgress = true;
-    for (int i = 1; i <= 20; ++i) {
-        BoardEntry& entry = model().entries[i];
-        entry.caption = entry.tag = entry.toolTip = QString();
-    }
-    for (int i = 1; i <= env.state.wordCount; ++i) {
-        const Word& word = words[i - 1];
-        env.state.wordList[i] = word.text;
-        env.state.wordCells[i] = {0, word.first, word.last};
+    Puzzle puzzle;
+    puzzle.letters.fill(QLatin1Char('Z'));
+    for (const Word& word : words) {
         for (int k = 0, n = word.first; k < word.text.size();
              ++k, n += step(word.first, word.last)) {
-            model().cells[n].caption = word.text.at(k);
+            puzzle.letters[n] = word.text.at(k);
         }
-        BoardEntry& entry = model().entries[i];
-        entry.caption = showMode == 3 ? QString() : word.text;
-        if (showMode != 1) entry.tag = word.text;
+        puzzle.words.push_back(
+            {word.text, QStringLiteral("Q ") + word.text, word.first, word.last});
     }
+    session.generationStarted({"data\\test.qrw", "Test", "Tester", 2, showMode, false});
+    session.generated(puzzle);
+    play.refresh();
+}
+
+void TestGame::press(int cell, PressButton button) {
+    emit board.cellPressed(cell, button);
+}
+
+void TestGame::moveOver(int cell) {
+    emit board.pointerOver(cell);
 }
 
 void TestGame::select(int from, int to) {
-    board.wsMouseDown(from, Qt::LeftButton);
-    board.wsMouseMove(to);
-    board.wsMouseDown(to, Qt::LeftButton);
+    press(from);
+    moveOver(to);
+    press(to);
 }
 
 QStringList TestGame::effects() const {

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "board/board_play.h"
 #include "board/board_window.h"
+#include "core/game_session.h"
 #include "support/test_env.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <utility>
 #include <vector>
 
-// A game laid out by hand on a board: word slot i runs from cells[i].first to cells[i].second,
-// and its letters are written along that run. Words are shown as in `showMode`.
+// A game laid out by hand and played on a board: word i (in list order) runs from first to
+// last, its letters written along that run; every other cell holds 'Z'. Questions read
+// "Q " + the word.
 struct TestGame {
     struct Word {
         QString text;
@@ -21,11 +23,16 @@ struct TestGame {
     explicit TestGame(std::vector<Word> words, int showMode = 1);
 
     TestEnv env;
-    BoardWindow board{env.services};
+    GameSession session;
+    BoardWindow board{env.state};
+    BoardPlay play{env.services, session, board};
 
     GameState& state() { return env.state; }
-    BoardModel& model() { return board.model(); }
+    const BoardModel& model() const { return board.model(); }
 
+    // What the board reports, as the mouse or keys would.
+    void press(int cell, PressButton button = PressButton::Left);
+    void moveOver(int cell);
     // Left click on `from`, pointer over `to`, left click on `to`.
     void select(int from, int to);
     // Effects sent to the media control, by file name ("click.wav", ...).

@@ -47,7 +47,7 @@ TEST(BoardGeometry, HitTestsGiveOverlapsToTheLowerIndex) {
 
 TEST(BoardWindow, ShowsRandomCapitalsBeforeTheFirstGame) {
     TestEnv env;
-    BoardWindow board(env.services);
+    BoardWindow board(env.state);
     std::set<QChar> letters;
     for (int n = 1; n <= 360; ++n) {
         const QString caption = board.model().cells[n].caption;
@@ -62,7 +62,7 @@ TEST(BoardWindow, ShowsRandomCapitalsBeforeTheFirstGame) {
 TEST(BoardWindow, HidesOnlyAtTheFirstActivation) {
     TestEnv env;
     env.state.hideBoardOnActivate = true;
-    BoardWindow board(env.services);
+    BoardWindow board(env.state);
     board.show();
     QEvent activate(QEvent::WindowActivate);
     QCoreApplication::sendEvent(&board, &activate);
@@ -80,7 +80,7 @@ TEST(BoardWindow, InsideAnMdiAreaHidesItsSubWindow) {
     TestEnv env;
     env.state.hideBoardOnActivate = true;
     QMdiArea area;
-    auto* board = new BoardWindow(env.services);
+    auto* board = new BoardWindow(env.state);
     QMdiSubWindow* sub = area.addSubWindow(board);
     area.show();
     QCoreApplication::processEvents();  // the queued check after the first show
@@ -92,18 +92,14 @@ TEST(BoardWindow, InsideAnMdiAreaHidesItsSubWindow) {
 
 TEST(BoardWindow, HoverCopiesTheEntryCaptionEvenWhenEmpty) {
     TestGame game({{"ANT", 1, 3}}, 2);
-    game.model().entries[1].caption = "Which insect lives in a colony?";
     QStringList hover;
     QObject::connect(&game.board, &BoardWindow::hoverText, [&](const QString& t) { hover << t; });
-    game.board.wcoMouseMove(1);
-    game.board.wcoMouseMove(7);
-    // Through the mouse as well: the pointer over entry 1, then over the grid.
-    const QPointF overEntry = twips::point(8500, 600);
-    QMouseEvent move(QEvent::MouseMove, overEntry, overEntry, Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(&game.board, &move);
-    EXPECT_EQ(hover, QStringList({"Which insect lives in a colony?", "",
-                                  "Which insect lives in a colony?"}));
+    for (const double top : {600, 1000}) {  // entry 1, then the empty entry 2
+        const QPointF over = twips::point(8500, top);
+        QMouseEvent move(QEvent::MouseMove, over, over, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&game.board, &move);
+    }
+    EXPECT_EQ(hover, QStringList({"Q ANT", ""}));
 }
 
 TEST(BoardWindow, RightClickOnTheWordListAsksForTheOptionsMenu) {
@@ -136,16 +132,24 @@ TEST(BoardWindow, MouseOnTheGridDrivesTheSelection) {
     EXPECT_FALSE(game.model().lines[1].visible);
     press(3, Qt::LeftButton, Qt::LeftButton);
     press(1, Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(game.state().foundCount, 1);
+    EXPECT_EQ(game.session.foundCount(), 1);
+
+    // Paused, the board is covered and takes no part of the game.
+    game.session.setPaused(true);
+    game.board.setCovered(true);
+    press(21, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_FALSE(game.session.selection().open());
+    const QImage covered = game.board.grab().toImage();
+    game.board.setCovered(false);
+    EXPECT_NE(covered, game.board.grab().toImage());
 }
 
 TEST(BoardWindow, ToolTipShowsTheEntrysToolTipText) {
     TestGame game({{"ANT", 1, 3}}, 2);
-    game.model().entries[1].toolTip = "Which insect lives in a colony?";
     game.board.show();
     const QPoint at = twips::point(9000, 600).toPoint();
     QHelpEvent help(QEvent::ToolTip, at, game.board.mapToGlobal(at));
     QCoreApplication::sendEvent(&game.board, &help);
-    EXPECT_EQ(QToolTip::text(), "Which insect lives in a colony?");
+    EXPECT_EQ(QToolTip::text(), "Q ANT");
     QToolTip::hideText();
 }

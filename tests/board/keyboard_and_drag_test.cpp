@@ -65,7 +65,7 @@ TEST(BoardKeyboard, PlaysAWordAsTwoClicksWithTheCursor) {
     QTest::keyClick(&board, Qt::Key_Enter);  // anchored on 3
     QTest::keyClick(&board, Qt::Key_Home);
     QTest::keyClick(&board, Qt::Key_Return);
-    EXPECT_EQ(game.state().foundCount, 1);
+    EXPECT_EQ(game.session.foundCount(), 1);
     EXPECT_EQ(game.effects(), QStringList({"click.wav", "click.wav", "strike_word.wav"}));
 
     // The mouse hides the cursor; keys take it on from the cell under the pointer.
@@ -84,15 +84,15 @@ TEST(BoardDrag, ReleaseOnTheLastLetterActsAsTheSecondClick) {
     QTest::mousePress(&board, Qt::LeftButton, {}, pixelOf(1));
     QTest::mouseMove(&board, pixelOf(3));
     QTest::mouseRelease(&board, Qt::LeftButton, {}, pixelOf(3));
-    EXPECT_EQ(game.state().foundCount, 1);
+    EXPECT_EQ(game.session.foundCount(), 1);
 
     // Released on the cell it went down on, the press is the first of two clicks.
     QTest::mouseClick(&board, Qt::LeftButton, {}, pixelOf(21));
     EXPECT_TRUE(game.model().lines[2].visible);
-    EXPECT_EQ(game.state().foundCount, 1);
+    EXPECT_EQ(game.session.foundCount(), 1);
     QTest::mouseMove(&board, pixelOf(61));
     QTest::mouseClick(&board, Qt::LeftButton, {}, pixelOf(61));
-    EXPECT_EQ(game.state().foundCount, 2);
+    EXPECT_EQ(game.session.foundCount(), 2);
 }
 
 TEST(BoardDrag, OnlyAPressThatOpensASelectionDrags) {
@@ -103,7 +103,7 @@ TEST(BoardDrag, OnlyAPressThatOpensASelectionDrags) {
     // The second press evaluates (no word from 1 to 40); its release elsewhere does nothing.
     QTest::mousePress(&board, Qt::LeftButton, {}, pixelOf(40));
     QTest::mouseRelease(&board, Qt::LeftButton, {}, pixelOf(3));
-    EXPECT_EQ(game.state().foundCount, 0);
+    EXPECT_EQ(game.session.foundCount(), 0);
     EXPECT_EQ(game.model().lines[1].p2, board_geometry::cellCentre(40));
 
     // A second button during a drag is a chord, which does nothing but end the drag.
@@ -113,5 +113,17 @@ TEST(BoardDrag, OnlyAPressThatOpensASelectionDrags) {
     QTest::mouseRelease(&board, Qt::LeftButton, {}, pixelOf(61));
     EXPECT_TRUE(game.model().lines[1].visible);
     EXPECT_EQ(game.model().lines[1].p1, board_geometry::cellCentre(21));
-    EXPECT_EQ(game.state().foundCount, 0);
+    EXPECT_EQ(game.session.foundCount(), 0);
+}
+
+TEST(BoardDrag, AMissedDragLeavesNoSelectionForTheNextOne) {
+    TestGame game({{"ANT", 1, 3}, {"BEE", 21, 61}});
+    BoardWindow& board = game.board;
+    board.show();
+    QTest::mousePress(&board, Qt::LeftButton, {}, pixelOf(1));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, pixelOf(4));
+    EXPECT_FALSE(game.model().lines[1].visible);
+    QTest::mousePress(&board, Qt::LeftButton, {}, pixelOf(21));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, pixelOf(61));
+    EXPECT_EQ(game.session.foundCount(), 1);
 }

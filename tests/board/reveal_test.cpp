@@ -14,7 +14,7 @@ using board_geometry::cellCentre;
 namespace {
 // Opens the dialog through the command and picks row `slot`; the dialog must close itself.
 void revealThroughDialog(TestGame& game, int slot) {
-    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
+    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
     ASSERT_NE(dialog, nullptr);
     dialog->rwListClick(slot);
     EXPECT_FALSE(dialog->isVisible());
@@ -43,22 +43,22 @@ TEST(RevealWord, QuotaNotesAfterTheFourthAndFifthThenRefusal) {
         EXPECT_EQ(box.icon, MsgIcon::Information);
         EXPECT_EQ(box.buttons, MsgButtons::Ok);
     }
-    EXPECT_EQ(game.state().wordsRevealed, 5);
+    EXPECT_EQ(game.session.wordsRevealed(), 5);
     EXPECT_EQ(game.setting("S_CHEAT"), "5");
 
-    EXPECT_EQ(revealWord(game.env.services, game.board), nullptr);
+    EXPECT_EQ(revealWord(game.env.services, game.play), nullptr);
     EXPECT_EQ(openDialogs(), 0);
     EXPECT_EQ(game.env.dialogs.last().text,
               "Sorry - You have already used your reveal word quota!");
     EXPECT_EQ(game.env.dialogs.last().title, "Reveal Word");
     EXPECT_EQ(game.env.dialogs.last().icon, MsgIcon::Critical);
-    EXPECT_EQ(game.state().foundCount, 5);
+    EXPECT_EQ(game.session.foundCount(), 5);
 }
 
 TEST(RevealWord, RowsOfStruckWordsAndEmptySlotsCannotBePicked) {
     TestGame game({{"ANT", 1, 3}, {"BEE", 21, 61}, {"CAT", 45, 87}});
     game.select(21, 61);
-    RevealWordDialog dialog(game.env.services, game.board);
+    RevealWordDialog dialog(game.env.services, game.session);
     EXPECT_EQ(dialog.windowTitle(), "Reveal QRW Word");
     EXPECT_EQ(dialog.row(1)->text(), "ANT");
     EXPECT_TRUE(dialog.row(1)->isEnabled());
@@ -70,34 +70,34 @@ TEST(RevealWord, RowsOfStruckWordsAndEmptySlotsCannotBePicked) {
     }
     dialog.rwListClick(2);
     dialog.rwListClick(7);
-    EXPECT_EQ(game.state().foundCount, 1);
-    EXPECT_EQ(game.state().wordsRevealed, 0);
+    EXPECT_EQ(game.session.foundCount(), 1);
+    EXPECT_EQ(game.session.wordsRevealed(), 0);
 }
 
 TEST(RevealWord, BlanksRowsAreEmptyButCanBePicked) {
     TestGame game(eightWords(), 3);
-    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
+    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->row(6)->text().isEmpty());
     EXPECT_TRUE(dialog->row(6)->isEnabled());
     dialog->rwListClick(6);
     const BoardEntry& entry = game.model().entries[6];
     EXPECT_EQ(entry.caption, "FOX");
-    EXPECT_TRUE(entry.struck());
+    EXPECT_TRUE(entry.struck);
     // The line runs from the first to the last letter, and the word flashes like a find.
     EXPECT_EQ(game.model().lines[1].p1, cellCentre(150));
     EXPECT_EQ(game.model().lines[1].p2, cellCentre(112));
     EXPECT_TRUE(game.model().lines[1].visible);
-    EXPECT_TRUE(game.board.hlFlashCheckEnabled());
-    EXPECT_EQ(game.state().lastLine, 1);
-    EXPECT_EQ(game.state().lastWord, 6);
+    EXPECT_TRUE(game.play.flashCheckRunning());
+    EXPECT_EQ(game.session.lastLine(), 1);
+    EXPECT_EQ(game.session.lastWord(), 6);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(RevealWord, TheDialogOpensCentredOverTheGame) {
     TestGame game(eightWords());
     game.board.move(300, 200);  // the board is its own window here
-    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
+    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
     ASSERT_NE(dialog, nullptr);
     const QPoint offCentre = dialog->frameGeometry().center() - game.board.frameGeometry().center();
     // Within the few pixels of a window frame, which is unknown until the dialog is shown.
@@ -108,7 +108,7 @@ TEST(RevealWord, TheDialogOpensCentredOverTheGame) {
 TEST(RevealWord, TheDialogPlaysItsTuneUntilItCloses) {
     TestGame game(eightWords());
     game.env.state.soundOn = true;
-    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
+    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
     EXPECT_EQ(game.state().loopSound, 1);
     EXPECT_EQ(game.env.media.log(),
               QStringList({"Stop", "Close", "file:" + game.env.sound.pathOf("sf0002.wav"), "Open",
@@ -119,27 +119,26 @@ TEST(RevealWord, TheDialogPlaysItsTuneUntilItCloses) {
     EXPECT_TRUE(dialog.isNull());
     EXPECT_EQ(game.state().loopSound, 0);
     EXPECT_EQ(game.env.media.log(), QStringList({"Stop", "Close"}));
-    EXPECT_EQ(game.state().foundCount, 0);
+    EXPECT_EQ(game.session.foundCount(), 0);
 }
 
 TEST(RevealWord, RevealingTheLastWordEndsTheGameWithoutCountingACompletion) {
     TestGame game({{"ANT", 1, 3}, {"BEE", 21, 61}});
     int ended = 0;
     int puzzleInfoOff = 0;
-    QObject::connect(&game.board, &BoardWindow::gameEnded, [&] { ++ended; });
-    QObject::connect(&game.board, &BoardWindow::puzzleInformationDisabled,
-                     [&] { ++puzzleInfoOff; });
-    game.board.wsMouseDown(30, Qt::LeftButton);  // an open selection is taken over
+    QObject::connect(&game.play, &BoardPlay::gameEnded, [&] { ++ended; });
+    QObject::connect(&game.play, &BoardPlay::wordFoundByHand, [&] { ++puzzleInfoOff; });
+    game.press(30);  // an open selection is taken over
     revealThroughDialog(game, 1);
     EXPECT_EQ(game.model().lines[1].p1, cellCentre(1));
     revealThroughDialog(game, 2);
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(puzzleInfoOff, 0);
-    EXPECT_FALSE(game.state().gameInProgress);
+    EXPECT_FALSE(game.session.gameInProgress());
     EXPECT_EQ(game.setting("S_COMP"), "absent");
     EXPECT_EQ(game.setting("S_CHEAT"), "2");
-    game.board.hlFlashTimer();
-    EXPECT_TRUE(game.board.puzzleCompleteEnabled());
+    game.play.flashTick();
+    EXPECT_TRUE(game.play.completionRunning());
 }
 
 TEST(RevealWord, ARevealedWordSelectedOnTheGridIsAlreadyFound) {
@@ -147,48 +146,48 @@ TEST(RevealWord, ARevealedWordSelectedOnTheGridIsAlreadyFound) {
     revealThroughDialog(game, 3);
     game.select(87, 45);
     EXPECT_EQ(game.env.dialogs.last().text, "Word already found!");
-    EXPECT_EQ(game.state().foundCount, 1);
+    EXPECT_EQ(game.session.foundCount(), 1);
 }
 
 TEST(RevealPuzzle, NoChangesNothing) {
     TestGame game(eightWords());
     game.select(1, 3);
     game.env.dialogs.answerMessage(MsgAnswer::No);
-    revealPuzzle(game.env.services, game.board);
+    revealPuzzle(game.env.services, game.play);
     const auto& box = game.env.dialogs.last();
     EXPECT_EQ(box.text, "Are you sure you want to reveal the puzzle?");
     EXPECT_EQ(box.title, "Reveal Puzzle");
     EXPECT_EQ(box.buttons, MsgButtons::YesNo);
     EXPECT_EQ(box.icon, MsgIcon::Information);
-    EXPECT_EQ(game.state().foundCount, 1);
-    EXPECT_FALSE(game.state().puzzleRevealed);
-    EXPECT_TRUE(game.state().gameInProgress);
-    EXPECT_FALSE(game.model().entries[2].struck());
+    EXPECT_EQ(game.session.foundCount(), 1);
+    EXPECT_FALSE(game.session.puzzleRevealed());
+    EXPECT_TRUE(game.session.gameInProgress());
+    EXPECT_FALSE(game.model().entries[2].struck);
     EXPECT_EQ(game.setting("S_REV"), "absent");
 }
 
 TEST(RevealPuzzle, YesStrikesEveryWordWithLinesInListOrder) {
     TestGame game(eightWords(), 3);
     int ended = 0;
-    QObject::connect(&game.board, &BoardWindow::gameEnded, [&] { ++ended; });
+    QObject::connect(&game.play, &BoardPlay::gameEnded, [&] { ++ended; });
     game.select(198, 200);  // word 4 found backwards on line 1
     game.env.dialogs.answerMessage(MsgAnswer::Yes);
-    revealPuzzle(game.env.services, game.board);
-    EXPECT_TRUE(game.state().puzzleRevealed);
-    EXPECT_EQ(game.state().foundCount, 8);
+    revealPuzzle(game.env.services, game.play);
+    EXPECT_TRUE(game.session.puzzleRevealed());
+    EXPECT_EQ(game.session.foundCount(), 8);
     const auto words = eightWords();
     for (int i = 1; i <= 8; ++i) {
         const BoardLine& line = game.model().lines[i];
         EXPECT_TRUE(line.visible) << i;
         EXPECT_EQ(line.p1, cellCentre(words[i - 1].first)) << i;
         EXPECT_EQ(line.p2, cellCentre(words[i - 1].last)) << i;
-        EXPECT_TRUE(game.model().entries[i].struck()) << i;
+        EXPECT_TRUE(game.model().entries[i].struck) << i;
         EXPECT_EQ(game.model().entries[i].caption, words[i - 1].text) << i;
     }
     EXPECT_EQ(game.setting("S_REV"), "1");
     EXPECT_EQ(game.setting("S_COMP"), "absent");
     EXPECT_EQ(ended, 1);
-    EXPECT_FALSE(game.state().gameInProgress);
-    game.board.wsMouseDown(10, Qt::LeftButton);
+    EXPECT_FALSE(game.session.gameInProgress());
+    game.press(10);
     EXPECT_FALSE(game.model().lines[9].visible);
 }

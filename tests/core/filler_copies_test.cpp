@@ -2,6 +2,7 @@
 
 #include "core/generator.h"
 #include "core/random_source.h"
+#include "core/theme_file.h"
 
 #include <gtest/gtest.h>
 
@@ -59,17 +60,25 @@ GridLines readLines(const std::array<QString, GameState::kCells + 1>& captions) 
     return lines;
 }
 
-class NullUi : public GeneratorUi {
+class NullProgress : public GenerationProgress {
   public:
     void setProgressMaximum(int) override {}
     void setProgress(int) override {}
-    void wordListReady() override {}
-    void pumpEvents() override {}
     int addFailedCycle() override { return 0; }
     bool askWait() override { return false; }
     bool stopRequested() override { return false; }
-    void hideStrikeLines() override {}
 };
+
+// The cells the puzzle's words lie on.
+std::array<bool, GameState::kCells + 1> placedCells(const Puzzle& puzzle) {
+    std::array<bool, GameState::kCells + 1> placed{};
+    for (const PuzzleWord& word : puzzle.words) {
+        const int span = static_cast<int>(word.word.size()) - 1;
+        const int step = span == 0 ? 0 : (word.last - word.first) / span;
+        for (int j = 0; j <= span; ++j) placed[word.first + j * step] = true;
+    }
+    return placed;
+}
 
 TEST(FillerCopiesTest, RedrawsOnlyFillerThatSpellsAWordAgain) {
     GridLetters letters;
@@ -112,24 +121,29 @@ TEST(FillerCopiesTest, NoShippedBoardShowsAWordTwice) {
     ASSERT_FALSE(themes.isEmpty());
     const int boardsPerTheme = 10000 / static_cast<int>(themes.size()) + 1;
     SeededRandom random(2024);
-    NullUi ui;
+    NullProgress progress;
     int boards = 0;
     for (const QString& name : themes) {
         SCOPED_TRACE(name.toStdString());
+        const auto theme = readTheme(data.filePath(name));
+        const auto words = theme ? wordsToHide(*theme) : std::nullopt;
+        ASSERT_TRUE(words);
         for (int n = 0; n < boardsPerTheme; ++n) {
-            GameState state;
-            state.level = n % 4 + 1;
-            const auto puzzle = buildPuzzle(state, data.filePath(name), ui, random);
+            const auto puzzle = generatePuzzle(*words, n % 4 + 1, progress, random).puzzle;
             ASSERT_TRUE(puzzle);
             ++boards;
-            const GridLines lines = readLines(puzzle->cells);
-            for (int i = 1; i <= state.wordCount; ++i) {
-                const QString& word = state.wordList[i];
+            std::array<QString, GameState::kCells + 1> captions;
+            for (int cell = 1; cell <= GameState::kCells; ++cell)
+                captions[cell] = puzzle->letters[cell];
+            const auto placed = placedCells(*puzzle);
+            const GridLines lines = readLines(captions);
+            for (const PuzzleWord& entry : puzzle->words) {
+                const QString& word = entry.word;
                 for (qsizetype at = lines.text.indexOf(word); at >= 0;
                      at = lines.text.indexOf(word, at + 1)) {
                     bool throughFiller = false;
                     for (qsizetype j = at; j < at + word.size(); ++j) {
-                        throughFiller = throughFiller || !state.cellUsed[lines.cells[j]];
+                        throughFiller = throughFiller || !placed[lines.cells[j]];
                     }
                     ASSERT_FALSE(throughFiller) << word.toStdString() << " board " << n;
                 }

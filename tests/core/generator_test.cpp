@@ -1,6 +1,7 @@
 #include "core/generator.h"
 
 #include "core/random_source.h"
+#include "core/theme_file.h"
 
 #include <gtest/gtest.h>
 
@@ -42,18 +43,13 @@ class ScriptedRandom : public RandomSource {
     std::deque<double> draws_;
 };
 
-// Records what the generator asks of the window layer and answers as scripted.
-class RecordingUi : public GeneratorUi {
+// Records what generation reports and answers as scripted.
+class RecordingProgress : public GenerationProgress {
   public:
     void setProgressMaximum(int max) override { maximums.push_back(max); }
-    void setProgress(int value) override { progress.push_back(value); }
-    void wordListReady() override {
-        ++wordListLayouts;
-        if (state) listAtLayout.assign(state->wordList.begin(), state->wordList.end());
-    }
-    void pumpEvents() override {
-        ++pumps;
-        if (attemptAdd == kWaitQuestionCount) ++pumpsOnQuestionCount;
+    void setProgress(int value) override {
+        progress.push_back(value);
+        if (value == 1) ++cycles;
     }
     int addFailedCycle() override { return ++attemptAdd; }
     bool askWait() override {
@@ -62,23 +58,21 @@ class RecordingUi : public GeneratorUi {
         return waitAnswer;
     }
     bool stopRequested() override {
+        ++stopChecks;
+        if (attemptAdd == kWaitQuestionCount) ++checksOnQuestionCount;
         return attemptAdd >= stopAtAttemptAdd ||
-               pumpsOnQuestionCount >= stopAfterPumpsOnQuestionCount;
+               checksOnQuestionCount >= stopAfterChecksOnQuestionCount;
     }
-    void hideStrikeLines() override { ++cycles; }
 
-    const GameState* state = nullptr;
     bool waitAnswer = false;
     int stopAtAttemptAdd = 1000000;  // the failed-cycle count at which Stop is pressed
-    // Stop pressed after this many event pumps while the counter shows the question's count.
-    int stopAfterPumpsOnQuestionCount = 1000000;
-    int pumpsOnQuestionCount = 0;
+    // Stop pressed at this many checks while the counter shows the question's count.
+    int stopAfterChecksOnQuestionCount = 1000000;
+    int checksOnQuestionCount = 0;
 
     std::vector<int> maximums;
     std::vector<int> progress;
-    std::vector<QString> listAtLayout;
-    int wordListLayouts = 0;
-    int pumps = 0;
+    int stopChecks = 0;
     int attemptAdd = 1;  // the window's counter starts at "1"
     int questionsAsked = 0;
     int askedAt = 0;
@@ -92,12 +86,6 @@ struct ThemeWord {
 
 class GeneratorTest : public ::testing::Test {
   protected:
-    GeneratorTest() {
-        state.level = 4;
-        state.gameInProgress = true;
-        ui.state = &state;
-    }
-
     QString writeFile(const QByteArray& bytes) {
         const QString path = dir.filePath(QStringLiteral("theme.qrw"));
         QFile file(path);
@@ -117,14 +105,24 @@ class GeneratorTest : public ::testing::Test {
         return writeFile(bytes);
     }
 
-    std::optional<GeneratedPuzzle> build(const QString& path, RandomSource& random,
-                                         std::chrono::milliseconds placerBudget = kPlacerBudget) {
-        return buildPuzzle(state, path, ui, random, placerBudget);
+    // The theme read once, as the game does, then generated from.
+    std::optional<Puzzle> build(const QString& path, RandomSource& random,
+                                std::chrono::milliseconds placerBudget = kPlacerBudget) {
+        const auto theme = readTheme(path);
+        const auto words = theme ? wordsToHide(*theme) : std::nullopt;
+        if (!words) {
+            failure = GenerationFailure::Unreadable;
+            return std::nullopt;
+        }
+        GenerationResult result = generatePuzzle(*words, level, progress, random, placerBudget);
+        failure = result.failure;
+        return result.puzzle;
     }
 
     QTemporaryDir dir;
-    GameState state;
-    RecordingUi ui;
+    int level = 4;
+    RecordingProgress progress;
+    GenerationFailure failure = GenerationFailure::Unreadable;
 };
 
 int columnOf(int cell) {
@@ -134,53 +132,51 @@ int rowOf(int cell) {
     return (cell - 1) / 20;
 }
 
-std::vector<int> cellsOf(const Placement& placement, int length) {
-    std::vector<int> cells;
-    for (int j = 0; j < length; ++j)
-        cells.push_back(placement.first + j * direction(placement.code).cellStep);
-    return cells;
+// The direction code whose steps lead from the first to the last letter.
+int codeOf(const PuzzleWord& word) {
+    const int span = static_cast<int>(word.word.size()) - 1;
+    for (int code = 1; code <= 8; ++code) {
+        const Direction dir = direction(code);
+        if (columnOf(word.first) + span * dir.columnStep == columnOf(word.last) &&
+            rowOf(word.first) + span * dir.rowStep == rowOf(word.last)) {
+            return code;
+        }
+    }
+    return 0;
 }
 
 // Every rule a finished puzzle keeps, checked from the outside.
-void expectValidPuzzle(const GameState& state, const GeneratedPuzzle& puzzle) {
+void expectValidPuzzle(int level, const Puzzle& puzzle) {
+    ASSERT_TRUE(puzzle.isConsistent());
     std::set<int> wordCells;
-    for (int i = 1; i <= state.wordCount; ++i) {
-        SCOPED_TRACE(state.wordList[i].toStdString());
-        const Placement& placement = puzzle.placements[i];
-        ASSERT_TRUE(allowed(state.level, placement.code)) << placement.code;
-        ASSERT_NE(placement.code, 7);
-        const QString& word = state.wordList[i];
-        const std::vector<int> cells = cellsOf(placement, word.size());
-        EXPECT_EQ(state.wordCells[i][1], cells.front());
-        EXPECT_EQ(state.wordCells[i][2], cells.back());
-
-        const Direction dir = direction(placement.code);
-        for (std::size_t j = 0; j < cells.size(); ++j) {
-            ASSERT_GE(cells[j], 1);
-            ASSERT_LE(cells[j], 360);
-            EXPECT_EQ(puzzle.cells[cells[j]], QString(word[j]));
-            if (j > 0) {  // one straight line, no wrapping round the grid's edge
-                EXPECT_EQ(columnOf(cells[j]) - columnOf(cells[j - 1]), dir.columnStep);
-                EXPECT_EQ(rowOf(cells[j]) - rowOf(cells[j - 1]), dir.rowStep);
-            }
-        }
-
+    for (int i = 1; i <= puzzle.wordCount(); ++i) {
+        const PuzzleWord& word = puzzle.word(i);
+        SCOPED_TRACE(word.word.toStdString());
+        const int code = codeOf(word);
+        ASSERT_TRUE(allowed(level, code)) << code;
+        ASSERT_NE(code, 7);
         std::vector<int> shared;
-        for (int cell : cells)
+        for (int j = 0; j < word.word.size(); ++j) {
+            const int cell = word.first + j * direction(code).cellStep;
             if (wordCells.count(cell)) shared.push_back(cell);
-        if (placement.crossingCell == 0) {
-            EXPECT_TRUE(shared.empty());
-            EXPECT_NE(cells.front() % 20, 0) << "free placement starting in column 20";
-        } else {
-            EXPECT_NE(i, 1) << "the first word crossed";
-            EXPECT_EQ(shared, std::vector<int>{placement.crossingCell});
         }
-        wordCells.insert(cells.begin(), cells.end());
+        // A word crosses at most one earlier letter; one that crosses none was placed freely
+        // and so does not start in column 20. The first word crosses nothing.
+        EXPECT_LE(shared.size(), 1u);
+        if (shared.empty()) {
+            EXPECT_NE(word.first % 20, 0) << "free start in column 20";
+        }
+        if (i == 1) {
+            EXPECT_TRUE(shared.empty()) << "the first word crossed";
+        }
+        for (int j = 0; j < word.word.size(); ++j)
+            wordCells.insert(word.first + j * direction(code).cellStep);
     }
     for (int cell = 1; cell <= 360; ++cell) {
-        EXPECT_EQ(state.cellUsed[cell], wordCells.count(cell) == 1) << cell;
-        ASSERT_EQ(puzzle.cells[cell].size(), 1);
-        EXPECT_TRUE(puzzle.cells[cell][0] >= 'A' && puzzle.cells[cell][0] <= 'Z') << cell;
+        const QChar letter = puzzle.letters[cell];
+        if (!wordCells.count(cell)) {
+            EXPECT_TRUE(letter >= 'A' && letter <= 'Z') << cell;
+        }
     }
 }
 
@@ -244,8 +240,8 @@ TEST(GeneratorRules, NoFreeStartInColumnTwentyAndNoTwentyOneLetterWord) {
 }
 
 TEST(PlacementGridTest, FiveLetterDiagonalFromCellTwentyThree) {
-    GameState state;
-    PlacementGrid grid(state.cellUsed);
+    std::array<bool, 361> used{};
+    PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(2, 8).give(23, 360).give(1, 3);  // down-right, cell 23, free
     const auto placement = grid.attempt(QStringLiteral("GRAPE"), 1, 4, random);
@@ -257,14 +253,14 @@ TEST(PlacementGridTest, FiveLetterDiagonalFromCellTwentyThree) {
     const int cells[] = {23, 44, 65, 86, 107};
     for (int j = 0; j < 5; ++j) {
         EXPECT_EQ(grid.letter(cells[j]), QStringLiteral("GRAPE")[j]);
-        EXPECT_TRUE(state.cellUsed[cells[j]]);
+        EXPECT_TRUE(used[cells[j]]);
     }
-    EXPECT_EQ(std::count(state.cellUsed.begin(), state.cellUsed.end(), true), 5);
+    EXPECT_EQ(std::count(used.begin(), used.end(), true), 5);
 }
 
 TEST(PlacementGridTest, AttemptsEndOnForbiddenDirectionsAndOnTheFirstWordCrossing) {
-    GameState state;
-    PlacementGrid grid(state.cellUsed);
+    std::array<bool, 361> used{};
+    PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(7, 8);  // bottom to top is never used, even on Expert
     EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, 4, random));
@@ -277,8 +273,8 @@ TEST(PlacementGridTest, AttemptsEndOnForbiddenDirectionsAndOnTheFirstWordCrossin
 }
 
 TEST(PlacementGridTest, CrossingCellInColumnTwentyNeverYieldsAPlacement) {
-    GameState state;
-    PlacementGrid grid(state.cellUsed);
+    std::array<bool, 361> used{};
+    PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(1, 8).give(18, 360).give(1, 3);  // XYZ in cells 18, 19, 20
     ASSERT_TRUE(grid.attempt(QStringLiteral("XYZ"), 1, 4, random));
@@ -294,8 +290,8 @@ TEST(PlacementGridTest, CrossingCellInColumnTwentyNeverYieldsAPlacement) {
 }
 
 TEST(PlacementGridTest, CrossingWordMayStartInColumnTwentyRunningLeft) {
-    GameState state;
-    PlacementGrid grid(state.cellUsed);
+    std::array<bool, 361> used{};
+    PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(3, 8).give(18, 360).give(1, 3);  // PZQ down from cell 18: Z in cell 38
     ASSERT_TRUE(grid.attempt(QStringLiteral("PZQ"), 1, 4, random));
@@ -311,8 +307,8 @@ TEST(PlacementGridTest, CrossingWordMayStartInColumnTwentyRunningLeft) {
 }
 
 TEST(PlacementGridTest, WordsNeverOverlapBeyondTheCrossingCell) {
-    GameState state;
-    PlacementGrid grid(state.cellUsed);
+    std::array<bool, 361> used{};
+    PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(1, 8).give(21, 360).give(1, 3);  // HELLO in cells 21..25
     ASSERT_TRUE(grid.attempt(QStringLiteral("HELLO"), 1, 4, random));
@@ -321,23 +317,22 @@ TEST(PlacementGridTest, WordsNeverOverlapBeyondTheCrossingCell) {
     // Crossing at the second L of HELLO with LLAMA's first L runs LLAMA over HELLO's O.
     random.give(1, 8).give(190, 360).give(2, 3).give(1, 5).give(2, 2);
     EXPECT_FALSE(grid.attempt(QStringLiteral("LLAMA"), 2, 4, random));
-    EXPECT_EQ(std::count(state.cellUsed.begin(), state.cellUsed.end(), true), 5);
+    EXPECT_EQ(std::count(used.begin(), used.end(), true), 5);
 }
 
 TEST_F(GeneratorTest, EveryLevelKeepsItsDirectionsOverManySeeds) {
     const QString path =
         writeTheme({"APPLE", "BANANA", "CHERRY", "DATE", "ELDERBERRY", "FIG", "GRAPE", "HONEYDEW",
                     "KIWI", "LEMON", "MANGO", "NECTARINE", "OLIVE", "PEAR", "PEAR", "QUINCE"});
-    for (int level = 1; level <= 4; ++level) {
+    for (level = 1; level <= 4; ++level) {
         std::set<int> codesSeen;
         for (std::uint64_t seed = 1; seed <= 150; ++seed) {
             SCOPED_TRACE(testing::Message() << "level " << level << " seed " << seed);
-            state.level = level;
             SeededRandom random(seed);
             const auto puzzle = build(path, random);
             ASSERT_TRUE(puzzle);
-            expectValidPuzzle(state, *puzzle);
-            for (int i = 1; i <= state.wordCount; ++i) codesSeen.insert(puzzle->placements[i].code);
+            expectValidPuzzle(level, *puzzle);
+            for (const PuzzleWord& word : puzzle->words) codesSeen.insert(codeOf(word));
         }
         std::set<int> levelCodes;
         for (int code = 1; code <= 8; ++code)
@@ -359,75 +354,53 @@ TEST_F(GeneratorTest, SortsWordsWithTheirQuestionsAndReportsProgress) {
                                              {"DATE", "Sweet and brown"},
                                              {"GRAPE", "Vine"},
                                              {"APPLE", "Second apple"}});
-    state.puzzleRevealed = true;
     SeededRandom random(7);
     const auto puzzle = build(path, random);
     ASSERT_TRUE(puzzle);
-    expectValidPuzzle(state, *puzzle);
+    expectValidPuzzle(level, *puzzle);
 
-    const std::vector<QString> sorted = {"",      "APPLE", "APPLE", "BANANA", "CHERRY",
-                                         "DATE",  "FIG",   "GRAPE", "LEMON",  "MANGO",
-                                         "OLIVE", "PEAR",  "PLUM"};
-    EXPECT_EQ(state.wordCount, 12);
-    for (int i = 1; i <= 12; ++i) EXPECT_EQ(state.wordList[i], sorted[i]);
-    EXPECT_EQ(state.wordList[13], QString());
+    const std::vector<QString> sorted = {"APPLE", "APPLE", "BANANA", "CHERRY", "DATE", "FIG",
+                                         "GRAPE", "LEMON", "MANGO",  "OLIVE",  "PEAR", "PLUM"};
+    ASSERT_EQ(puzzle->wordCount(), 12);
+    for (int i = 1; i <= 12; ++i) EXPECT_EQ(puzzle->word(i).word, sorted[i - 1]);
     // Equal words keep their file order.
-    EXPECT_EQ(state.questionList[1], "Keeps the doctor away");
-    EXPECT_EQ(state.questionList[2], "Second apple");
-    EXPECT_EQ(state.questionList[12], "Purple");
-    EXPECT_NE(state.wordCells[1][1], state.wordCells[2][1]);
-    EXPECT_FALSE(state.puzzleRevealed);
-    EXPECT_TRUE(state.gameInProgress);
+    EXPECT_EQ(puzzle->word(1).question, "Keeps the doctor away");
+    EXPECT_EQ(puzzle->word(2).question, "Second apple");
+    EXPECT_EQ(puzzle->word(12).question, "Purple");
+    EXPECT_NE(puzzle->word(1).first, puzzle->word(2).first);
 
-    // The list is laid out once the words are sorted; progress counts the words placed.
-    EXPECT_EQ(ui.listAtLayout[1], "APPLE");
-    EXPECT_EQ(ui.listAtLayout[12], "PLUM");
-    EXPECT_EQ(ui.maximums.back(), 12);
+    // Progress counts the words placed.
+    EXPECT_EQ(progress.maximums.back(), 12);
     const std::vector<int> expectedProgress = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    EXPECT_EQ(std::vector<int>(ui.progress.end() - 12, ui.progress.end()), expectedProgress);
-    EXPECT_GE(ui.pumps, 12);
-    EXPECT_LT(state.attemptCount, kAttemptLimit);
-}
-
-TEST_F(GeneratorTest, WordOnlyThemeLeavesQuestionSlotsAlone) {
-    const QString path =
-        writeTheme({"ONE", "TWO", "SIX", "TEN", "FOUR", "FIVE", "NINE", "EIGHT", "SEVEN", "THREE"});
-    std::set<QString> stale;
-    for (int i = 1; i <= 20; ++i) {
-        state.questionList[i] = QStringLiteral("stale %1").arg(i);
-        stale.insert(state.questionList[i]);
-    }
-    SeededRandom random(3);
-    ASSERT_TRUE(build(path, random));
-    // Nothing is read into them; they only travel with their slots through the sort.
-    EXPECT_EQ(std::set<QString>(state.questionList.begin() + 1, state.questionList.end()), stale);
+    EXPECT_EQ(std::vector<int>(progress.progress.end() - 12, progress.progress.end()),
+              expectedProgress);
+    EXPECT_GE(progress.stopChecks, 12);
 }
 
 // Without the complete placer's help the random generator asks after its ninth failed cycle.
 TEST_F(GeneratorTest, TwentyOneLetterWordAsksOnceOnTheNinthFailedCycleAndNoGivesUp) {
     const QString path = writeTheme(
         {"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG", "EEL", "FOX", "GNU", "HEN", "OWL", "PIG", "RAT"});
-    ui.waitAnswer = false;
+    progress.waitAnswer = false;
     SeededRandom random(11);
     EXPECT_FALSE(build(path, random, std::chrono::milliseconds::zero()));
-    EXPECT_FALSE(state.gameInProgress);
-    EXPECT_EQ(ui.questionsAsked, 1);
-    EXPECT_EQ(ui.askedAt, kWaitQuestionCount);
-    EXPECT_EQ(ui.attemptAdd, 10);
-    EXPECT_EQ(ui.cycles, 9);
-    EXPECT_EQ(state.attemptCount, kAttemptLimit);
+    EXPECT_EQ(failure, GenerationFailure::GaveUp);
+    EXPECT_EQ(progress.questionsAsked, 1);
+    EXPECT_EQ(progress.askedAt, kWaitQuestionCount);
+    EXPECT_EQ(progress.attemptAdd, 10);
+    EXPECT_EQ(progress.cycles, 9);
 }
 
 TEST_F(GeneratorTest, AnsweringYesKeepsCyclingWithoutAskingAgainUntilStopped) {
     const QString path = writeTheme(
         {"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG", "EEL", "FOX", "GNU", "HEN", "OWL", "PIG", "RAT"});
-    ui.waitAnswer = true;
-    ui.stopAtAttemptAdd = 14;
+    progress.waitAnswer = true;
+    progress.stopAtAttemptAdd = 14;
     SeededRandom random(11);
     EXPECT_FALSE(build(path, random, std::chrono::milliseconds::zero()));
-    EXPECT_FALSE(state.gameInProgress);
-    EXPECT_EQ(ui.questionsAsked, 1);
-    EXPECT_EQ(ui.cycles, 13);
+    EXPECT_EQ(failure, GenerationFailure::Stopped);
+    EXPECT_EQ(progress.questionsAsked, 1);
+    EXPECT_EQ(progress.cycles, 13);
 }
 
 TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
@@ -435,22 +408,21 @@ TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
     // finds a board and it is played without a question.
     std::vector<QByteArray> fourteen;
     for (char c = 'A'; c < 'A' + 20; ++c) fourteen.push_back(QByteArray(7, c) + "ABCDEFG");
-    state.level = 1;
+    level = 1;
     SeededRandom random(6);
     // Time enough for a slow build on a busy machine: the speed is measured in the benchmark.
     const auto puzzle = build(writeTheme(fourteen), random, std::chrono::minutes(1));
     ASSERT_TRUE(puzzle);
-    EXPECT_EQ(ui.questionsAsked, 0);
-    EXPECT_TRUE(state.gameInProgress);
-    expectValidPuzzle(state, *puzzle);
+    EXPECT_EQ(progress.questionsAsked, 0);
+    expectValidPuzzle(level, *puzzle);
 
     // A word no grid line can hold: proven at once, no question.
-    ui = RecordingUi();
+    progress = RecordingProgress();
     SeededRandom random2(11);
     EXPECT_FALSE(build(writeTheme({"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG"}), random2));
-    EXPECT_FALSE(state.gameInProgress);
-    EXPECT_EQ(ui.questionsAsked, 0);
-    EXPECT_EQ(ui.attemptAdd, kWaitQuestionCount);
+    EXPECT_EQ(failure, GenerationFailure::Impossible);
+    EXPECT_EQ(progress.questionsAsked, 0);
+    EXPECT_EQ(progress.attemptAdd, kWaitQuestionCount);
 }
 
 TEST_F(GeneratorTest, StopWorksWhileTheCompletePlacerSearches) {
@@ -458,28 +430,29 @@ TEST_F(GeneratorTest, StopWorksWhileTheCompletePlacerSearches) {
     // the search cannot rule out every order quickly. Stop is pressed once it has begun.
     std::vector<QByteArray> rows;
     for (char c = 'A'; c < 'A' + 20; ++c) rows.push_back(QByteArray(19, c));
-    state.level = 1;
-    ui.stopAtAttemptAdd = kWaitQuestionCount + 1;
-    ui.stopAfterPumpsOnQuestionCount = 2;  // the pump after the failed cycle, then the placer's
+    level = 1;
+    progress.stopAtAttemptAdd = kWaitQuestionCount + 1;
+    progress.stopAfterChecksOnQuestionCount =
+        2;  // the check after the failed cycle, then the placer's
     SeededRandom random(2);
     EXPECT_FALSE(build(writeTheme(rows), random));
-    EXPECT_FALSE(state.gameInProgress);
-    EXPECT_EQ(ui.questionsAsked, 0);
-    EXPECT_EQ(ui.attemptAdd, kWaitQuestionCount);
+    EXPECT_EQ(failure, GenerationFailure::Stopped);
+    EXPECT_EQ(progress.questionsAsked, 0);
+    EXPECT_EQ(progress.attemptAdd, kWaitQuestionCount);
 }
 
 TEST_F(GeneratorTest, StopBeforeTheFirstWordGivesUp) {
     const QString path =
         writeTheme({"ONE", "TWO", "SIX", "TEN", "FOUR", "FIVE", "NINE", "EIGHT", "SEVEN", "THREE"});
-    ui.stopAtAttemptAdd = 1;
+    progress.stopAtAttemptAdd = 1;
     SeededRandom random(5);
     EXPECT_FALSE(build(path, random));
-    EXPECT_FALSE(state.gameInProgress);
-    EXPECT_EQ(ui.progress, std::vector<int>{1});
-    EXPECT_EQ(ui.questionsAsked, 0);
+    EXPECT_EQ(failure, GenerationFailure::Stopped);
+    EXPECT_EQ(progress.progress, std::vector<int>{1});
+    EXPECT_EQ(progress.questionsAsked, 0);
 }
 
-TEST_F(GeneratorTest, UnreadableThemesGiveUpWithoutAsking) {
+TEST_F(GeneratorTest, UnreadableThemesGiveNoWordsToHide) {
     const std::vector<QByteArray> badThemes = {
         "Title\r\n!Me\r\n",                               // no header line
         "Title\r\n!Me\r\n#9W\r\nONE\r\n",                 // one-digit count
@@ -489,28 +462,23 @@ TEST_F(GeneratorTest, UnreadableThemesGiveUpWithoutAsking) {
     };
     for (const QByteArray& bytes : badThemes) {
         SCOPED_TRACE(bytes.toStdString());
-        state.gameInProgress = true;
-        ui = RecordingUi();
-        SeededRandom random(1);
-        EXPECT_FALSE(build(writeFile(bytes), random));
-        EXPECT_FALSE(state.gameInProgress);
-        EXPECT_EQ(ui.wordListLayouts, 0);
-        EXPECT_EQ(ui.questionsAsked, 0);
-        EXPECT_EQ(ui.attemptAdd, 1);
+        const auto theme = parseTheme(bytes);
+        EXPECT_FALSE(theme && wordsToHide(*theme));
     }
-    state.gameInProgress = true;
     SeededRandom random(1);
-    EXPECT_FALSE(build(dir.filePath(QStringLiteral("missing.qrw")), random));
-    EXPECT_FALSE(state.gameInProgress);
+    EXPECT_FALSE(generatePuzzle({}, 4, progress, random).puzzle);
+    EXPECT_EQ(progress.attemptAdd, 1);
+    EXPECT_TRUE(progress.progress.empty());
 }
 
-TEST_F(GeneratorTest, LowerCaseWordsArePlayedInUpperCaseAndCountWithALeadingZero) {
+TEST_F(GeneratorTest, LowerCaseWordsArePlayedInUpperCaseWithoutQuestionsInAWordTheme) {
     SeededRandom random(2);
     const auto puzzle = build(writeTheme({"apple", "Kiwi", "fig"}), random);
     ASSERT_TRUE(puzzle);
-    EXPECT_EQ(state.wordCount, 3);
-    EXPECT_EQ(state.wordList[1], "APPLE");
-    EXPECT_EQ(state.wordList[2], "FIG");
-    EXPECT_EQ(state.wordList[3], "KIWI");
-    expectValidPuzzle(state, *puzzle);
+    ASSERT_EQ(puzzle->wordCount(), 3);
+    EXPECT_EQ(puzzle->word(1).word, "APPLE");
+    EXPECT_EQ(puzzle->word(2).word, "FIG");
+    EXPECT_EQ(puzzle->word(3).word, "KIWI");
+    for (const PuzzleWord& word : puzzle->words) EXPECT_EQ(word.question, QString());
+    expectValidPuzzle(level, *puzzle);
 }

@@ -237,7 +237,8 @@ TEST(CreateListBoxes, BelongToTheEditorAndTheMainWindowGetsThemBack) {
                       env.sound,
                       env.shell,
                       env.programFolder(),
-                      env.services.userThemeFolder};
+                      env.services.userThemeFolder,
+                      env.services.savedGameFile};
     auto* editor = new CreateListWindow(services, &mainWindow);
     editor->show();
 

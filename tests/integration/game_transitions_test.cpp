@@ -2,6 +2,7 @@
 // next: dropping a game, a failed start, New WordSearch straight after the last strike and a
 // Difficulty change in the middle of a game.
 
+#include "board/board_play.h"
 #include "integration/player.h"
 
 #include "board/board_window.h"
@@ -60,12 +61,12 @@ class GameTransitions : public IntegrationTest {
 TEST_F(GameTransitions, AbandonThenCancelLeavesNothingToRevealThenAWholeGame) {
     player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
     player->find(1);
-    EXPECT_TRUE(window->board().hlFlashEnabled());
+    EXPECT_TRUE(window->play().flashRunning());
     abandonAndCancel();
     EXPECT_FALSE(window->gameClock().isActive());  // no clock ticking over the title artwork
-    EXPECT_FALSE(window->board().hlFlashEnabled());
-    EXPECT_FALSE(window->board().hlFlashCheckEnabled());
-    EXPECT_EQ(window->life().phase(), GamePhase::Abandoned);
+    EXPECT_FALSE(window->play().flashRunning());
+    EXPECT_FALSE(window->play().flashCheckRunning());
+    EXPECT_EQ(window->session().phase(), GamePhase::Abandoned);
     expectRevealsDoNothing();
 
     player->startGame(kFruitMedium);
@@ -84,10 +85,10 @@ TEST_F(GameTransitions, AbandonThenStartPlaysTheNewGameToItsEnd) {
     player->find(2);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     player->startGame({QStringLiteral("kitchen.qrw"), 3, 1, false});
-    EXPECT_EQ(env.dialogs.messages().size(), 1u);    // the question about the running game
-    EXPECT_FALSE(window->board().hlFlashEnabled());  // the old strike's flash is gone
+    EXPECT_EQ(env.dialogs.messages().size(), 1u);  // the question about the running game
+    EXPECT_FALSE(window->play().flashRunning());   // the old strike's flash is gone
     const BoardModel& model = window->board().model();
-    for (int slot = 1; slot <= 20; ++slot) EXPECT_FALSE(model.entries[slot].struck()) << slot;
+    for (int slot = 1; slot <= 20; ++slot) EXPECT_FALSE(model.entries[slot].struck) << slot;
     player->findTheRest();
     player->runCompletion();
     EXPECT_EQ(Player::verdict(),
@@ -114,8 +115,8 @@ TEST_F(GameTransitions, AFailedStartLeavesNoGameToReveal) {
     for (int round = 0; round < 20; ++round) QCoreApplication::processEvents();
     ASSERT_FALSE(env.dialogs.messages().empty());
     EXPECT_EQ(env.dialogs.messages().back().text, "Could not generate puzzle!");
-    EXPECT_EQ(window->life().phase(), GamePhase::NoGame);
-    EXPECT_FALSE(env.state.gameInProgress);
+    EXPECT_EQ(window->session().phase(), GamePhase::NoGame);
+    EXPECT_FALSE(game().gameInProgress());
     expectRevealsDoNothing();
 
     // The next start works as from a fresh window.
@@ -140,7 +141,7 @@ TEST_F(GameTransitions, NewWordSearchRightAfterTheLastStrikeWaitsForTheEndOfGame
     EXPECT_EQ(fastTime("S1_N"), "Quinn");
     EXPECT_EQ(setting("S_COMP"), "1");
     EXPECT_EQ(setting("S_PLAYED"), "1");
-    EXPECT_FALSE(window->board().hlFlashCheckEnabled());
+    EXPECT_FALSE(window->play().flashCheckRunning());
     Player::closeEndOfGameDialog();
     EXPECT_TRUE(window->boardFrame().isVisible());
 

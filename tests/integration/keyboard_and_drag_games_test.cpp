@@ -15,7 +15,6 @@ QPointF centre(int cell) {
 
 TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
     player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
-    const GameState& state = env.state;
     BoardWindow& board = window->board();
     const BoardModel& model = board.model();
     env.state.soundOn = true;
@@ -29,7 +28,7 @@ TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
     EXPECT_FALSE(board.cursorShown());
 
     // Escape drops an open selection, as a right click does.
-    player->cursorTo(state.wordCells[1][1]);
+    player->cursorTo(game().puzzle().word(1).first);
     EXPECT_TRUE(board.cursorShown());
     player->key(Qt::Key_Space);
     EXPECT_TRUE(model.lines[1].visible);
@@ -42,11 +41,11 @@ TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
     player->cursorTo(wrong);
     player->key(Qt::Key_Enter);
     EXPECT_EQ(foundCount(), 0);
-    player->cursorTo(state.wordCells[1][2]);
-    EXPECT_EQ(model.lines[1].p2, centre(state.wordCells[1][2]));
+    player->cursorTo(game().puzzle().word(1).last);
+    EXPECT_EQ(model.lines[1].p2, centre(game().puzzle().word(1).last));
     player->key(Qt::Key_Return);
     EXPECT_EQ(foundCount(), 1);
-    EXPECT_TRUE(model.entries[1].struck());
+    EXPECT_TRUE(model.entries[1].struck);
     player->letFlashEnd();
 
     // A word already found: the message, as for a click.
@@ -55,10 +54,10 @@ TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
     EXPECT_EQ(env.dialogs.messages()[0].text, "Word already found!");
     player->key(Qt::Key_Escape);
 
-    for (int slot = 2; slot <= state.wordCount; ++slot) {
+    for (int slot = 2; slot <= game().wordCount(); ++slot) {
         player->findByKeyboard(slot);
         ASSERT_EQ(foundCount(), slot);
-        if (slot < state.wordCount) player->letFlashEnd();
+        if (slot < game().wordCount()) player->letFlashEnd();
     }
     EXPECT_EQ(setting("S_COMP"), "1");
     EXPECT_EQ(
@@ -72,26 +71,25 @@ TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
 
 TEST_F(IntegrationTest, GamePlayedByDraggingFromFirstToLastLetter) {
     player->startGame({QStringLiteral("kitchen.qrw"), 1, 4, false});
-    const GameState& state = env.state;
     const BoardModel& model = window->board().model();
-    for (int slot = 1; slot <= state.wordCount; ++slot) {
+    for (int slot = 1; slot <= game().wordCount(); ++slot) {
         if (slot == 2) {
             // Released where it went down, a press stays the first of two clicks.
-            player->click(state.wordCells[2][2]);
+            player->click(game().puzzle().word(2).last);
             EXPECT_TRUE(model.lines[2].visible);
             EXPECT_EQ(foundCount(), 1);
-            player->moveOver(state.wordCells[2][1]);
-            player->click(state.wordCells[2][1]);
+            player->moveOver(game().puzzle().word(2).first);
+            player->click(game().puzzle().word(2).first);
         } else {
             player->dragOver(slot);
         }
         ASSERT_EQ(foundCount(), slot);
-        EXPECT_TRUE(model.entries[slot].struck());
+        EXPECT_TRUE(model.entries[slot].struck);
         if (slot != 2) {
-            EXPECT_EQ(model.lines[slot].p1, centre(state.wordCells[slot][1]));
-            EXPECT_EQ(model.lines[slot].p2, centre(state.wordCells[slot][2]));
+            EXPECT_EQ(model.lines[slot].p1, centre(game().puzzle().word(slot).first));
+            EXPECT_EQ(model.lines[slot].p2, centre(game().puzzle().word(slot).last));
         }
-        if (slot < state.wordCount) player->letFlashEnd();
+        if (slot < game().wordCount()) player->letFlashEnd();
     }
     EXPECT_TRUE(env.dialogs.shown().empty());
     player->runCompletion();

@@ -1,5 +1,6 @@
 #include "integration/player.h"
 
+#include "board/board_play.h"
 #include "board/board_window.h"
 #include "board/reveal_word_dialog.h"
 #include "newgame/new_puzzle_dialog.h"
@@ -49,6 +50,10 @@ BoardWindow& Player::board() {
     return window_.board();
 }
 
+BoardPlay& Player::play() {
+    return window_.play();
+}
+
 NewPuzzleDialog* Player::openNewGameDialog() {
     window_.menu().newpuz->trigger();
     return visibleWindow<NewPuzzleDialog>();
@@ -90,8 +95,9 @@ void Player::click(int cell, Qt::MouseButton button) {
 }
 
 void Player::find(int slot, bool lastToFirst) {
-    const int first = env_.state.wordCells[slot][lastToFirst ? 2 : 1];
-    const int last = env_.state.wordCells[slot][lastToFirst ? 1 : 2];
+    const PuzzleWord& word = game().puzzle().word(slot);
+    const int first = lastToFirst ? word.last : word.first;
+    const int last = lastToFirst ? word.first : word.last;
     moveOver(first);
     click(first);
     moveOver(last);
@@ -99,8 +105,8 @@ void Player::find(int slot, bool lastToFirst) {
 }
 
 void Player::dragOver(int slot) {
-    const QPoint first = cellPixel(env_.state.wordCells[slot][1]);
-    const QPoint last = cellPixel(env_.state.wordCells[slot][2]);
+    const QPoint first = cellPixel(game().puzzle().word(slot).first);
+    const QPoint last = cellPixel(game().puzzle().word(slot).last);
     QTest::mouseMove(&board(), first);
     QTest::mousePress(&board(), Qt::LeftButton, {}, first);
     QTest::mouseMove(&board(), last);
@@ -128,33 +134,32 @@ void Player::cursorTo(int cell) {
 }
 
 void Player::findByKeyboard(int slot) {
-    cursorTo(env_.state.wordCells[slot][1]);
+    cursorTo(game().puzzle().word(slot).first);
     key(Qt::Key_Space);
-    cursorTo(env_.state.wordCells[slot][2]);
+    cursorTo(game().puzzle().word(slot).last);
     key(Qt::Key_Return);
 }
 
 void Player::findTheRest() {
-    for (int slot = 1; slot <= env_.state.wordCount; ++slot) {
-        if (board().model().entries[slot].struck()) continue;
+    for (int slot = 1; slot <= game().wordCount(); ++slot) {
+        if (board().model().entries[slot].struck) continue;
         find(slot);
-        if (env_.state.foundCount < env_.state.wordCount) letFlashEnd();
+        if (game().foundCount() < game().wordCount()) letFlashEnd();
     }
 }
 
 void Player::letFlashEnd() {
-    board().hlFlashTimer();
-    board().hlFlashTimer();
-    board().hlFlashCheckTimer();
+    play().flashTick();
+    play().flashTick();
+    play().flashCheckTick();
 }
 
 void Player::runCompletion() {
-    board().hlFlashTimer();
-    for (int tick = 0; tick <= 2 * env_.state.wordCount && board().puzzleCompleteEnabled();
-         ++tick) {
-        board().puzzleCompleteTimer();
+    play().flashTick();
+    for (int tick = 0; tick <= 2 * game().wordCount() && play().completionRunning(); ++tick) {
+        play().completionTick();
     }
-    EXPECT_FALSE(board().puzzleCompleteEnabled());
+    EXPECT_FALSE(play().completionRunning());
 }
 
 RevealWordDialog* Player::openRevealWord() {
@@ -195,9 +200,9 @@ void Player::closeEndOfGameDialog() {
 int Player::cellOfNoWordEnd() const {
     for (int cell = 1; cell <= GameState::kCells; ++cell) {
         bool end = false;
-        for (int slot = 1; slot <= env_.state.wordCount; ++slot) {
-            end = end || env_.state.wordCells[slot][1] == cell ||
-                  env_.state.wordCells[slot][2] == cell;
+        for (int slot = 1; slot <= game().wordCount(); ++slot) {
+            end = end || game().puzzle().word(slot).first == cell ||
+                  game().puzzle().word(slot).last == cell;
         }
         if (!end) return cell;
     }

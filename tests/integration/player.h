@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class BoardPlay;
 class BoardWindow;
 class NewPuzzleDialog;
 class RevealWordDialog;
@@ -76,8 +77,12 @@ class Player {
     // A cell that is an end of no word, for clicks that must not match.
     int cellOfNoWordEnd() const;
 
+    // The game on the board.
+    const GameSession& game() const { return window_.session(); }
+
   private:
     BoardWindow& board();
+    BoardPlay& play();
 
     MainWindow& window_;
     TestEnv& env_;
@@ -92,7 +97,8 @@ class IntegrationTest : public ::testing::Test {
 
     QString setting(const QString& key) const;
     QString fastTime(const QString& key) const;
-    int foundCount() const { return env.state.foundCount; }
+    int foundCount() const { return game().foundCount(); }
+    const GameSession& game() const { return window->session(); }
 
     TestEnv env;
     SeededRandom random{2026};

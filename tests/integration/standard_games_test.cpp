@@ -1,6 +1,7 @@
 // Whole standard games on the real main window, played with mouse clicks on the grid, in the
 // three display modes, with and without help.
 
+#include "board/board_play.h"
 #include "integration/player.h"
 
 #include "board/board_window.h"
@@ -37,14 +38,13 @@ QString label(const char* name) {
 
 TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     player->startGame({QStringLiteral("fruit.qrw"), 1, 2, false});
-    const GameState& state = env.state;
     const BoardModel& model = window->board().model();
-    ASSERT_EQ(state.wordCount, 20);
-    EXPECT_EQ(state.level, 2);
-    EXPECT_EQ(state.showMode, 1);
-    EXPECT_FALSE(state.speedChallenge);
-    EXPECT_TRUE(state.gameInProgress);
-    EXPECT_EQ(model.entries[1].caption, state.wordList[1]);
+    ASSERT_EQ(game().wordCount(), 20);
+    EXPECT_EQ(env.state.level, 2);
+    EXPECT_EQ(env.state.showMode, 1);
+    EXPECT_FALSE(env.state.speedChallenge);
+    EXPECT_TRUE(game().gameInProgress());
+    EXPECT_EQ(model.entries[1].caption, game().puzzle().word(1).word);
     EXPECT_TRUE(window->menu().puzzleinfx->isEnabled());
     EXPECT_FALSE(window->gameClock().isActive());
     // The keyboard is back with the main window, so its shortcuts work at once (activation
@@ -55,51 +55,51 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     // First letter to last: struck with its line, the entry flashes.
     player->find(1);
     EXPECT_EQ(foundCount(), 1);
-    EXPECT_TRUE(model.entries[1].struck());
+    EXPECT_TRUE(model.entries[1].struck);
     EXPECT_TRUE(model.lines[1].visible);
-    EXPECT_EQ(model.lines[1].p1, centre(state.wordCells[1][1]));
-    EXPECT_EQ(model.lines[1].p2, centre(state.wordCells[1][2]));
+    EXPECT_EQ(model.lines[1].p1, centre(game().puzzle().word(1).first));
+    EXPECT_EQ(model.lines[1].p2, centre(game().puzzle().word(1).last));
     EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
-    EXPECT_TRUE(window->board().hlFlashEnabled());
+    EXPECT_TRUE(window->play().flashRunning());
     player->letFlashEnd();
-    EXPECT_FALSE(window->board().hlFlashEnabled());
+    EXPECT_FALSE(window->play().flashRunning());
     EXPECT_EQ(model.lines[1].mode, DrawMode::MaskPen);
     EXPECT_EQ(model.entries[1].color, QColor(0, 0, 0));
 
     // Last letter to first: the line keeps the direction it was drawn in.
     player->find(2, true);
     EXPECT_EQ(foundCount(), 2);
-    EXPECT_TRUE(model.entries[2].struck());
-    EXPECT_EQ(model.lines[2].p1, centre(state.wordCells[2][2]));
-    EXPECT_EQ(model.lines[2].p2, centre(state.wordCells[2][1]));
+    EXPECT_TRUE(model.entries[2].struck);
+    EXPECT_EQ(model.lines[2].p1, centre(game().puzzle().word(2).last));
+    EXPECT_EQ(model.lines[2].p2, centre(game().puzzle().word(2).first));
     player->letFlashEnd();
 
     // A wrong second click changes nothing; the selection stays anchored and the right end
     // then matches.
-    player->click(state.wordCells[3][1]);
+    player->click(game().puzzle().word(3).first);
     const int wrong = player->cellOfNoWordEnd();
     player->moveOver(wrong);
     player->click(wrong);
     EXPECT_EQ(foundCount(), 2);
-    EXPECT_FALSE(model.entries[3].struck());
+    EXPECT_FALSE(model.entries[3].struck);
     EXPECT_TRUE(model.lines[3].visible);
-    EXPECT_EQ(model.lines[3].p1, centre(state.wordCells[3][1]));
+    EXPECT_EQ(model.lines[3].p1, centre(game().puzzle().word(3).first));
     EXPECT_TRUE(env.dialogs.shown().empty());
-    player->moveOver(state.wordCells[3][2]);
-    player->click(state.wordCells[3][2]);
+    player->moveOver(game().puzzle().word(3).last);
+    player->click(game().puzzle().word(3).last);
     EXPECT_EQ(foundCount(), 3);
-    EXPECT_TRUE(model.entries[3].struck());
+    EXPECT_TRUE(model.entries[3].struck);
     player->letFlashEnd();
 
     // A right click cancels the open selection; the next left click anchors anew.
-    player->click(state.wordCells[4][1]);
+    player->click(game().puzzle().word(4).first);
     EXPECT_TRUE(model.lines[4].visible);
-    player->click(state.wordCells[4][2], Qt::RightButton);
+    player->click(game().puzzle().word(4).last, Qt::RightButton);
     EXPECT_FALSE(model.lines[4].visible);
     EXPECT_EQ(foundCount(), 3);
     player->find(4, true);
     EXPECT_EQ(foundCount(), 4);
-    EXPECT_EQ(model.lines[4].p1, centre(state.wordCells[4][2]));
+    EXPECT_EQ(model.lines[4].p1, centre(game().puzzle().word(4).last));
     player->letFlashEnd();
 
     // The ends of a word already found: the message, and the selection stays open.
@@ -107,12 +107,12 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     EXPECT_EQ(foundCount(), 4);
     expectOneMessage(env.dialogs, "Word already found!", "Illegal Move", MsgIcon::Critical);
     EXPECT_TRUE(model.lines[5].visible);
-    player->click(state.wordCells[1][1], Qt::RightButton);
+    player->click(game().puzzle().word(1).first, Qt::RightButton);
     EXPECT_FALSE(model.lines[5].visible);
 
     player->findTheRest();
     EXPECT_EQ(foundCount(), 20);
-    EXPECT_FALSE(state.gameInProgress);
+    EXPECT_FALSE(game().gameInProgress());
     EXPECT_FALSE(window->menu().revealw->isEnabled());
     EXPECT_FALSE(window->menu().revealx->isEnabled());
     EXPECT_EQ(setting("S_COMP"), "1");
@@ -149,12 +149,11 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
 
 TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
     player->startGame({QStringLiteral("capitals.qrw"), 2, 3, false});
-    const GameState& state = env.state;
     const BoardModel& model = window->board().model();
-    ASSERT_EQ(state.wordCount, 20);
-    EXPECT_EQ(state.level, 3);
-    EXPECT_EQ(state.showMode, 2);
-    EXPECT_EQ(model.entries[1].caption, state.questionList[1]);
+    ASSERT_EQ(game().wordCount(), 20);
+    EXPECT_EQ(env.state.level, 3);
+    EXPECT_EQ(env.state.showMode, 2);
+    EXPECT_EQ(model.entries[1].caption, game().puzzle().word(1).question);
 
     player->find(1);
     player->letFlashEnd();
@@ -173,7 +172,7 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
         EXPECT_EQ(QApplication::activeModalWidget(), dialog);
         for (int slot = 1; slot <= 20; ++slot) {
             EXPECT_EQ(dialog->row(slot)->text(), model.entries[slot].caption) << slot;
-            EXPECT_EQ(dialog->row(slot)->isEnabled(), !model.entries[slot].struck()) << slot;
+            EXPECT_EQ(dialog->row(slot)->isEnabled(), !model.entries[slot].struck) << slot;
         }
         player->clickRow(*dialog, 1);  // found already: the row takes no click
         EXPECT_TRUE(dialog->isVisible());
@@ -186,14 +185,14 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
         EXPECT_EQ(dialog, nullptr);
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-        EXPECT_EQ(state.wordsRevealed, revealed);
+        EXPECT_EQ(game().wordsRevealed(), revealed);
         EXPECT_EQ(foundCount(), 1 + revealed);
-        EXPECT_TRUE(model.entries[slot].struck());
-        EXPECT_EQ(model.entries[slot].caption, state.questionList[slot]);
+        EXPECT_TRUE(model.entries[slot].struck);
+        EXPECT_EQ(model.entries[slot].caption, game().puzzle().word(slot).question);
         const BoardLine& line = model.lines[foundCount()];
         EXPECT_TRUE(line.visible);
-        EXPECT_EQ(line.p1, centre(state.wordCells[slot][1]));
-        EXPECT_EQ(line.p2, centre(state.wordCells[slot][2]));
+        EXPECT_EQ(line.p1, centre(game().puzzle().word(slot).first));
+        EXPECT_EQ(line.p2, centre(game().puzzle().word(slot).last));
         if (notes[revealed].isEmpty()) {
             EXPECT_TRUE(env.dialogs.shown().empty());
         } else {
@@ -212,13 +211,13 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
     env.dialogs.clear();
     player->find(2);
     expectOneMessage(env.dialogs, "Word already found!", "Illegal Move", MsgIcon::Critical);
-    player->click(state.wordCells[2][1], Qt::RightButton);
+    player->click(game().puzzle().word(2).first, Qt::RightButton);
 
     player->findTheRest();
     player->runCompletion();
     EXPECT_EQ(Player::verdict(),
               "You completed Capital Cities on Hard level! Try again without revealing any words.");
-    EXPECT_EQ(model.entries[20].caption, state.questionList[20]);
+    EXPECT_EQ(model.entries[20].caption, game().puzzle().word(20).question);
     EXPECT_EQ(setting("S_COMP"), "1");
     EXPECT_EQ(setting("S_CHEAT"), "5");
     EXPECT_EQ(setting("S_REV"), "0");
@@ -229,16 +228,15 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
 
 TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
     player->startGame({QStringLiteral("kitchen.qrw"), 3, 1, false});
-    const GameState& state = env.state;
     const BoardModel& model = window->board().model();
-    ASSERT_EQ(state.wordCount, 10);
-    EXPECT_EQ(state.level, 1);
-    EXPECT_EQ(state.showMode, 3);
+    ASSERT_EQ(game().wordCount(), 10);
+    EXPECT_EQ(env.state.level, 1);
+    EXPECT_EQ(env.state.showMode, 3);
     EXPECT_TRUE(model.entries[1].caption.isEmpty());
 
     player->find(3, true);
-    EXPECT_TRUE(model.entries[3].struck());
-    EXPECT_EQ(model.entries[3].caption, state.wordList[3]);
+    EXPECT_TRUE(model.entries[3].struck);
+    EXPECT_EQ(model.entries[3].caption, game().puzzle().word(3).word);
     player->letFlashEnd();
 
     env.dialogs.answerMessage(MsgAnswer::No);
@@ -246,21 +244,21 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
     expectOneMessage(env.dialogs, "Are you sure you want to reveal the puzzle?", "Reveal Puzzle",
                      MsgIcon::Information, MsgButtons::YesNo);
     EXPECT_EQ(foundCount(), 1);
-    EXPECT_TRUE(state.gameInProgress);
-    EXPECT_FALSE(model.entries[1].struck());
+    EXPECT_TRUE(game().gameInProgress());
+    EXPECT_FALSE(model.entries[1].struck);
     EXPECT_EQ(setting("S_REV"), "0");
 
     env.dialogs.answerMessage(MsgAnswer::Yes);
     window->menu().revealx->trigger();
     EXPECT_EQ(foundCount(), 10);
-    EXPECT_TRUE(state.puzzleRevealed);
-    EXPECT_FALSE(state.gameInProgress);
+    EXPECT_TRUE(game().puzzleRevealed());
+    EXPECT_FALSE(game().gameInProgress());
     for (int slot = 1; slot <= 10; ++slot) {
-        EXPECT_TRUE(model.entries[slot].struck()) << slot;
-        EXPECT_EQ(model.entries[slot].caption, state.wordList[slot]) << slot;
+        EXPECT_TRUE(model.entries[slot].struck) << slot;
+        EXPECT_EQ(model.entries[slot].caption, game().puzzle().word(slot).word) << slot;
         // Re-laid in list order, first letter to last, the hand-found word's line too.
-        EXPECT_EQ(model.lines[slot].p1, centre(state.wordCells[slot][1])) << slot;
-        EXPECT_EQ(model.lines[slot].p2, centre(state.wordCells[slot][2])) << slot;
+        EXPECT_EQ(model.lines[slot].p1, centre(game().puzzle().word(slot).first)) << slot;
+        EXPECT_EQ(model.lines[slot].p2, centre(game().puzzle().word(slot).last)) << slot;
     }
     EXPECT_EQ(setting("S_REV"), "1");
     EXPECT_FALSE(window->menu().revealw->isEnabled());
@@ -276,10 +274,10 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
     // The next game from the same window starts with nothing struck and nothing revealed.
     player->startGame({QStringLiteral("fruit.qrw"), 1, 4, false});
     EXPECT_EQ(foundCount(), 0);
-    EXPECT_FALSE(state.puzzleRevealed);
-    EXPECT_TRUE(state.gameInProgress);
+    EXPECT_FALSE(game().puzzleRevealed());
+    EXPECT_TRUE(game().gameInProgress());
     for (int slot = 1; slot <= 20; ++slot) {
-        EXPECT_FALSE(model.entries[slot].struck()) << slot;
+        EXPECT_FALSE(model.entries[slot].struck) << slot;
         EXPECT_FALSE(model.lines[slot].visible) << slot;
     }
     EXPECT_TRUE(window->menu().revealx->isEnabled());

@@ -200,7 +200,6 @@ TEST_F(NewGameTest, BadThemeReportsAndAGoodOneWorksAfterwards) {
                       "The selected puzzle cannot be read. Please select another puzzle from the "
                       "list before starting a game.",
                       "New Game", MsgIcon::Information);
-        EXPECT_FALSE(env.state.gameInProgress);
     }
 
     env.dialogs.clear();
@@ -228,7 +227,6 @@ TEST_F(NewGameTest, StartRefusesAThemeWithAWordTheGridCannotShow) {
         SCOPED_TRACE(shown.toStdString());
         EXPECT_EQ(*started, 0);
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_FALSE(env.state.gameInProgress);
         ASSERT_EQ(env.dialogs.shown().size(), 1u);
         expectMessage(env.dialogs.last(),
                       "The word \"" + shown +
@@ -262,7 +260,6 @@ TEST_F(NewGameTest, EmptyDataFolderOpensQuietlyAndRefusesToStart) {
     expectMessage(env.dialogs.last(),
                   "Please select a puzzle from the list before starting a game.", "New Game",
                   MsgIcon::Information);
-    EXPECT_FALSE(env.state.gameInProgress);
 }
 
 TEST_F(NewGameTest, StartGameRecordsTheChoicesAndCloses) {
@@ -288,7 +285,6 @@ TEST_F(NewGameTest, StartGameRecordsTheChoicesAndCloses) {
     EXPECT_EQ(env.state.puzzleFile, "data\\b_animals.QRW");
     EXPECT_EQ(env.state.puzzleTitle, "Animals");
     EXPECT_EQ(env.state.puzzleAuthor, "Tester");
-    EXPECT_TRUE(env.state.gameInProgress);
     EXPECT_EQ(env.services.themeFolders().resolve(env.state.puzzleFile),
               env.services.dataFolder() + "/b_animals.QRW");
     EXPECT_EQ(env.media.log(), QStringList({"Stop", "Close"}));
@@ -307,9 +303,7 @@ TEST_F(NewGameTest, EnterStartsTheGameAndEscapeCancels) {
         QApplication::sendEvent(dialog.findChild<QListWidget*>("puzzles"), &enter);
         EXPECT_EQ(*started, 1);
         EXPECT_FALSE(dialog.isVisible());
-        EXPECT_TRUE(env.state.gameInProgress);
     }
-    env.state.gameInProgress = false;
     NewPuzzleDialog dialog(env.services);
     dialog.show();
     auto started = countEmissions(&dialog, &NewPuzzleDialog::startGameRequested);
@@ -319,7 +313,6 @@ TEST_F(NewGameTest, EnterStartsTheGameAndEscapeCancels) {
     EXPECT_EQ(*cancelled, 1);
     EXPECT_EQ(*started, 0);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_FALSE(env.state.gameInProgress);
 }
 
 TEST_F(NewGameTest, TimeChallengeStartRecordsSpeedChallenge) {
@@ -352,7 +345,6 @@ TEST_F(NewGameTest, OpensOnTheCurrentLevelAndCancelKeepsTheClickedOne) {
     dialog->findChild<QPushButton*>("Command2")->click();
     EXPECT_EQ(*cancelled, 1);
     EXPECT_EQ(env.state.level, 1);
-    EXPECT_FALSE(env.state.gameInProgress);
 }
 
 TEST_F(NewGameTest, HelpTextIsExact) {

@@ -16,14 +16,11 @@ namespace {
 
 class EndPuzzle : public ::testing::Test {
   protected:
-    EndPuzzle() {
-        env.state.level = 2;
-        fastest_times::writeResetSet(store);
-    }
+    EndPuzzle() { fastest_times::writeResetSet(store); }
 
     std::unique_ptr<EndPuzzleDialog> open(const QString& time = "3:07") {
-        return std::make_unique<EndPuzzleDialog>(
-            services, FinishedGame{"Fruit", env.state.level, "Medium", time}, nullptr);
+        game.finishingTime = time;
+        return std::make_unique<EndPuzzleDialog>(services, game, nullptr);
     }
     QStringList tune(const QString& file) const {
         return {"Stop", "Close", "file:" + env.sound.pathOf(file), "Open", "Play"};
@@ -40,6 +37,7 @@ class EndPuzzle : public ::testing::Test {
     }
     QString played() const { return store.read("Settings", "S_PLAYED", "<missing>"); }
 
+    FinishedGame game{"Fruit", 2, "Medium", "3:07"};
     TestEnv env;
     MemorySettingsStore store;
     Services services = env.withStore(store);
@@ -63,9 +61,9 @@ TEST_F(EndPuzzle, ShowsTheSummaryAndCaptions) {
 TEST_F(EndPuzzle, EveryOpeningCountsOneGamePlayed) {
     open();
     EXPECT_EQ(played(), "1");
-    env.state.speedChallenge = true;
+    game.timeChallenge = true;
     open();
-    env.state.puzzleRevealed = true;
+    game.puzzleRevealed = true;
     open();
     EXPECT_EQ(played(), "3");
     store.write("Settings", "S_PLAYED", "not a number");
@@ -89,16 +87,16 @@ TEST_F(EndPuzzle, OrdinaryGameSendsStopAndCloseEvenWhenSilent) {
 TEST_F(EndPuzzle, OrdinaryGamePlaysTheChosenTuneOnceWhenSoundIsOn) {
     env.state.soundOn = true;
     env.state.loopSound = 1;
-    env.state.level = 4;
-    env.state.wordsRevealed = 2;
+    game.level = 4;
+    game.wordsRevealed = 2;
     open();
     EXPECT_EQ(env.state.loopSound, 0);
     EXPECT_EQ(env.media.log(),
               QStringList({"file:" + env.sound.pathOf("sf0006.wav"), "Stop", "Close",
                            "file:" + env.sound.pathOf("sf0006.wav"), "Open", "Play"}));
     env.media.clear();
-    env.state.puzzleRevealed = true;
-    env.state.level = 1;
+    game.puzzleRevealed = true;
+    game.level = 1;
     auto dialog = open();
     EXPECT_EQ(env.media.log().mid(3),
               QStringList({"file:" + env.sound.pathOf("sf0007.wav"), "Open", "Play"}));
@@ -106,9 +104,9 @@ TEST_F(EndPuzzle, OrdinaryGamePlaysTheChosenTuneOnceWhenSoundIsOn) {
 }
 
 TEST_F(EndPuzzle, SpeedChallengeOutsideTheTableSaysSoAndPlaysTheTune) {
-    env.state.speedChallenge = true;
+    game.timeChallenge = true;
     env.state.soundOn = true;
-    env.state.wordsRevealed = 3;  // plays no part in a Speed Challenge
+    game.wordsRevealed = 3;  // plays no part in a Speed Challenge
     auto dialog = open("4:30");
     EXPECT_EQ(dialog->result().verdict,
               "You did not achieve a high score this go, better luck next time!");
@@ -120,7 +118,7 @@ TEST_F(EndPuzzle, SpeedChallengeOutsideTheTableSaysSoAndPlaysTheTune) {
 }
 
 TEST_F(EndPuzzle, SilentSpeedChallengeSendsNothingToTheMedia) {
-    env.state.speedChallenge = true;
+    game.timeChallenge = true;
     env.state.soundOn = false;
     env.dialogs.answerInput("Ann");
     open("1:00");
@@ -128,7 +126,7 @@ TEST_F(EndPuzzle, SilentSpeedChallengeSendsNothingToTheMedia) {
 }
 
 TEST_F(EndPuzzle, QualifyingSpeedChallengeAsksForTheNameBeforeTheDialogShows) {
-    env.state.speedChallenge = true;
+    game.timeChallenge = true;
     env.state.soundOn = true;
     bool dialogVisibleAtPrompt = true;
     env.dialogs.onNextBox([&](const ScriptedDialogs::Shown&) {
@@ -151,7 +149,7 @@ TEST_F(EndPuzzle, QualifyingSpeedChallengeAsksForTheNameBeforeTheDialogShows) {
 }
 
 TEST_F(EndPuzzle, TiesAndLongTimesDoNotQualify) {
-    env.state.speedChallenge = true;
+    game.timeChallenge = true;
     EXPECT_EQ(open("4:30")->result().verdict,
               "You did not achieve a high score this go, better luck next time!");
     EXPECT_EQ(open("10:05")->result().fastestTimesRank, 0);
@@ -160,16 +158,15 @@ TEST_F(EndPuzzle, TiesAndLongTimesDoNotQualify) {
 
 TEST_F(EndPuzzle, MissingTableMeansNoHighScore) {
     TestEnv fresh;
-    fresh.state.speedChallenge = true;
-    EndPuzzleDialog dialog(fresh.services, {"Fruit", 4, "Expert", "0:30"}, nullptr);
+    EndPuzzleDialog dialog(fresh.services, {"Fruit", 4, "Expert", "0:30", true}, nullptr);
     EXPECT_EQ(dialog.result().verdict,
               "You did not achieve a high score this go, better luck next time!");
     EXPECT_TRUE(fresh.dialogs.shown().empty());
 }
 
 TEST_F(EndPuzzle, RevealedSpeedChallengeOnlyShowsItsVerdict) {
-    env.state.speedChallenge = true;
-    env.state.puzzleRevealed = true;
+    game.timeChallenge = true;
+    game.puzzleRevealed = true;
     env.state.soundOn = true;
     auto dialog = open("1:00");
     EXPECT_EQ(dialog->result().verdict,

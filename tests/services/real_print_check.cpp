@@ -1,4 +1,5 @@
 #include "board/board_window.h"
+#include "core/game_session.h"
 #include "shell/printing/board_printing.h"
 #include "shell/printing/print_dialog.h"
 #include "shell/printing/print_session.h"
@@ -52,15 +53,15 @@ QString runTool(const QString& tool, const QStringList& arguments) {
 struct RealPrint : ::testing::Test {
     void SetUp() override {
         if (kQueue.isEmpty() || kOutput.isEmpty()) GTEST_SKIP() << "run by scripts/check-services";
-        BoardModel& model = board.model();
         const QString row = QStringLiteral("PRINTCHECKABCDEFGHIJ");
-        for (int c = 0; c < 20; ++c) model.cells[c + 1].caption = row[c];
-        model.entries[1].caption = QStringLiteral("PRINTCHECK");
-        model.title = QStringLiteral("Queue check");
-        env.state.wordCount = 1;
-        env.state.wordList[1] = QStringLiteral("PRINTCHECK");
-        env.state.wordCells[1] = {0, 1, 10};
-        board.modelChanged();
+        Puzzle puzzle;
+        puzzle.letters.fill(QLatin1Char('Z'));
+        for (int c = 0; c < 20; ++c) puzzle.letters[c + 1] = row[c];
+        puzzle.words = {{QStringLiteral("PRINTCHECK"), {}, 1, 10}};
+        game.generationStarted({"data\\check.qrw", "Queue check", "", 2, 1, false});
+        game.generated(puzzle);
+        board.showSession(game);
+        board.setTitle(QStringLiteral("Queue check"));
     }
     // Waits for a file the queue writes beyond `before` to be complete, and returns its path.
     QString nextPrintedFile(int before) {
@@ -79,7 +80,8 @@ struct RealPrint : ::testing::Test {
         return path;
     }
     TestEnv env;
-    BoardWindow board{env.services};
+    GameSession game;
+    BoardWindow board{env.state};
     PrintSession session{std::make_unique<CupsCommands>()};
 };
 
@@ -109,7 +111,7 @@ TEST_F(RealPrint, SetupChoosesTheQueueAndOnlyPrintNowPrints) {
     runEventsUntil([] { return false; }, 1500);
     EXPECT_EQ(printedFiles().size(), before) << "set-up printed something";
 
-    ASSERT_EQ(printing::printBoard(env.services, board, session, {true, true}),
+    ASSERT_EQ(printing::printBoard(env.services, board, game.puzzle(), session, {true, true}),
               printing::PrintResult::Printed);
     const QString printed = nextPrintedFile(before);
     ASSERT_FALSE(printed.isEmpty()) << "nothing reached the queue";
@@ -143,7 +145,7 @@ TEST_F(RealPrint, AStoppedServerNeverHoldsTheWindow) {
     QElapsedTimer clock;
     clock.start();
     {
-        PrintDialog dialog(env.services, board, session);
+        PrintDialog dialog(env.services, board, game.puzzle(), session);
         dialog.show();
         QCoreApplication::processEvents();
         dialog.printNow();

@@ -24,7 +24,8 @@ TestEnv::TestEnv()
                sound,
                shell,
                dir.path() + QStringLiteral("/program"),
-               dir.path() + QStringLiteral("/home/.local/share/quarrow/data")} {}
+               dir.path() + QStringLiteral("/home/.local/share/quarrow/data"),
+               dir.path() + QStringLiteral("/home/.local/state/quarrow/saved-game")} {}
 
 void TestEnv::writeFile(const QString& relativePath, const QByteArray& bytes) const {
     const QString path = programFolder() + '/' + relativePath;

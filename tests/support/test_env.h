@@ -30,8 +30,14 @@ struct TestEnv {
     QString programFolder() const { return services.programFolder; }
     // The same services writing into another settings store.
     Services withStore(SettingsStore& store) {
-        return {
-            state, dialogs, store, sound, shell, services.programFolder, services.userThemeFolder};
+        return {state,
+                dialogs,
+                store,
+                sound,
+                shell,
+                services.programFolder,
+                services.userThemeFolder,
+                services.savedGameFile};
     }
     // Writes a file under the program folder (e.g. "data/fruit.qrw") with the given bytes.
     void writeFile(const QString& relativePath, const QByteArray& bytes) const;

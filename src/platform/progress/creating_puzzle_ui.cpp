@@ -5,13 +5,8 @@
 
 #include <QCoreApplication>
 
-CreatingPuzzleUi::CreatingPuzzleUi(CreatingPuzzleWindow& window, Dialogs& dialogs,
-                                   std::function<void()> onWordListReady,
-                                   std::function<void()> onHideStrikeLines)
-    : window_(&window),
-      dialogs_(dialogs),
-      onWordListReady_(std::move(onWordListReady)),
-      onHideStrikeLines_(std::move(onHideStrikeLines)) {}
+CreatingPuzzleUi::CreatingPuzzleUi(CreatingPuzzleWindow& window, Dialogs& dialogs)
+    : window_(&window), dialogs_(dialogs) {}
 
 void CreatingPuzzleUi::setProgressMaximum(int max) {
     if (window_) window_->setProgressMaximum(max);
@@ -19,10 +14,7 @@ void CreatingPuzzleUi::setProgressMaximum(int max) {
 
 void CreatingPuzzleUi::setProgress(int value) {
     if (window_) window_->setProgressValue(value);
-}
-
-void CreatingPuzzleUi::wordListReady() {
-    if (onWordListReady_) onWordListReady_();
+    pumpEvents();
 }
 
 // A pass through the event loop costs about as much as placing a word, so passes closer together
@@ -47,11 +39,8 @@ bool CreatingPuzzleUi::askWait() {
 
 // A window that has gone away can no longer show progress, so generation ends.
 bool CreatingPuzzleUi::stopRequested() {
+    pumpEvents();
     return !window_ || window_->stopRequested();
-}
-
-void CreatingPuzzleUi::hideStrikeLines() {
-    if (onHideStrikeLines_) onHideStrikeLines_();
 }
 
 void showGenerationFailure(Dialogs& dialogs) {

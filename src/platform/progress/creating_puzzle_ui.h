@@ -5,37 +5,31 @@
 #include <QElapsedTimer>
 #include <QPointer>
 
-#include <functional>
-
 class CreatingPuzzleWindow;
 class Dialogs;
 
-// Drives the "Creating Puzzle" window for buildPuzzle: progress bar, failed-cycle counter, Stop
-// button, the wait question through Dialogs; the board's part comes in as two callbacks.
-class CreatingPuzzleUi : public GeneratorUi {
+// Shows generation on the "Creating Puzzle" window: progress bar, failed-cycle counter, Stop
+// button, the wait question through Dialogs. Window events run once per word and whenever
+// generation asks whether to stop, so the window repaints and Stop can be pressed.
+class CreatingPuzzleUi : public GenerationProgress {
   public:
-    CreatingPuzzleUi(CreatingPuzzleWindow& window, Dialogs& dialogs,
-                     std::function<void()> onWordListReady,
-                     std::function<void()> onHideStrikeLines);
+    CreatingPuzzleUi(CreatingPuzzleWindow& window, Dialogs& dialogs);
 
     void setProgressMaximum(int max) override;
     void setProgress(int value) override;
-    void wordListReady() override;
-    void pumpEvents() override;
     int addFailedCycle() override;
     bool askWait() override;
     bool stopRequested() override;
-    void hideStrikeLines() override;
 
   private:
+    void pumpEvents();
+
     static constexpr qint64 kPumpGapNs = 1'000'000;
 
     QPointer<CreatingPuzzleWindow> window_;  // guards against the window going away mid-run
     Dialogs& dialogs_;
-    std::function<void()> onWordListReady_;
-    std::function<void()> onHideStrikeLines_;
     QElapsedTimer lastPump_;
 };
 
-// The box shown when buildPuzzle gives up: "Could not generate puzzle!", "Puzzle Error".
+// The box shown when generation gives up: "Could not generate puzzle!", "Puzzle Error".
 void showGenerationFailure(Dialogs& dialogs);

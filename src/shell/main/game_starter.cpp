@@ -1,11 +1,14 @@
 #include "shell/main/game_starter.h"
 
+#include "board/board_play.h"
 #include "board/board_window.h"
 #include "core/board_preparation.h"
 #include "core/generator.h"
+#include "core/theme_file.h"
 #include "platform/progress/creating_puzzle_ui.h"
 #include "platform/progress/creating_puzzle_window.h"
 #include "platform/services.h"
+#include "shell/main/game_clock.h"
 #include "shell/main/status_strip.h"
 
 #include <QMdiArea>
@@ -17,14 +20,21 @@ namespace {
 struct DeleteLater {
     void operator()(QObject* object) const { object->deleteLater(); }
 };
+
+std::optional<Puzzle> generate(const std::vector<PuzzleWord>& words, int level,
+                               CreatingPuzzleWindow& progress, Dialogs& dialogs,
+                               RandomSource& random) {
+    CreatingPuzzleUi ui(progress, dialogs);
+    return generatePuzzle(words, level, ui, random).puzzle;
+}
 }  // namespace
 
 GameStarter::GameStarter(Services& services, RandomSource& random, View view)
     : services_(services), random_(random), view_(view) {}
 
-bool GameStarter::start() {
-    GameState& state = services_.state;
-    // Deleted later rather than at once: the generator lets events run while it works.
+bool GameStarter::start(GameSession& session) {
+    const GameSetup& setup = session.setup();
+    // Deleted later rather than at once: events run while the generator works.
     std::unique_ptr<CreatingPuzzleWindow, DeleteLater> progress(new CreatingPuzzleWindow(
         CreatingPuzzleWindow::Use::PuzzleGeneration, view_.progressParent));
     progress->setLabelText(QStringLiteral("Creating Puzzle"));
@@ -32,57 +42,41 @@ bool GameStarter::start() {
     progress->setProgressValue(0);
     progress->show();
 
-    CreatingPuzzleUi ui(
-        *progress, services_.dialogs, [this] { layOutWordList(); }, [this] { hideStrikeLines(); });
-    const std::optional<GeneratedPuzzle> puzzle =
-        buildPuzzle(state, services_.themeFolders().resolve(state.puzzleFile), ui, random_);
+    std::optional<Puzzle> puzzle;
+    const auto theme = readTheme(services_.themeFolders().resolve(setup.puzzleFile));
+    if (const auto words = theme ? wordsToHide(*theme) : std::nullopt) {
+        puzzle = generate(*words, setup.level, *progress, services_.dialogs, random_);
+    }
     progress->close();
-    if (!puzzle) {
+    if (!puzzle || !session.generated(std::move(*puzzle))) {
+        session.generationFailed();
         showGenerationFailure(services_.dialogs);
         return false;
     }
-
-    BoardModel& model = view_.board.model();
-    for (int n = 1; n <= GameState::kCells; ++n) model.cells[n].caption = puzzle->cells[n];
-    finish();
+    prepareBoard();
     return true;
 }
 
-void GameStarter::layOutWordList() {
-    BoardModel& model = view_.board.model();
-    const auto layout = wordListLayout(services_.state);
-    for (int i = 1; i <= GameState::kMaxWords; ++i) {
-        BoardEntry& entry = model.entries[i];
-        if (layout[i].caption) entry.caption = *layout[i].caption;
-        if (layout[i].toolTip) entry.toolTip = *layout[i].toolTip;
-        if (layout[i].tag) entry.tag = *layout[i].tag;
+void GameStarter::prepareBoard() {
+    const GameSession& session = view_.play.session();
+    const GameSetup& setup = session.setup();
+    BoardWindow& board = view_.play.board();
+    const QFont& first = board.model().entries[1].font;
+    if (const auto size = wordListPointSize(first.family(), first.pointSizeF(), setup.showMode)) {
+        for (int i = 1; i <= session.wordCount(); ++i) {
+            QFont font = board.model().entries[i].font;
+            font.setPointSizeF(*size);
+            board.setEntryFont(i, font);
+        }
     }
-    for (int n = 1; n <= GameState::kCells; ++n) model.cells[n].caption.clear();
-    view_.board.modelChanged();
-}
+    view_.play.refresh();
 
-void GameStarter::hideStrikeLines() {
-    BoardModel& model = view_.board.model();
-    for (int k = 1; k <= GameState::kMaxWords; ++k) model.lines[k].visible = false;
-    view_.board.modelChanged();
-}
-
-void GameStarter::finish() {
-    GameState& state = services_.state;
-    BoardModel& model = view_.board.model();
-    const QFont& first = model.entries[1].font;
-    if (const auto size = wordListPointSize(first.family(), first.pointSizeF(), state.showMode)) {
-        for (int i = 1; i <= state.wordCount; ++i) model.entries[i].font.setPointSizeF(*size);
-    }
-    view_.board.modelChanged();
-
-    view_.strip.setLevelCaption(levelCaption(state));
-    const RgbColour speed = speedMarkColour(state.speedChallenge);
+    view_.strip.setLevelCaption(levelCaption(services_.state.levelName(setup.level)));
+    const RgbColour speed = speedMarkColour(setup.timeChallenge);
     view_.strip.setSpeedColor(QColor(speed.red, speed.green, speed.blue));
-    view_.strip.setClockText(QStringLiteral("0:00"));
-    view_.board.setTitle(state.puzzleTitle);
+    view_.strip.setClockText(clockText(session.clockSeconds()));
+    board.setTitle(setup.puzzleTitle);
     view_.boardFrame.show();
     view_.boardFrame.raise();
     if (QMdiArea* area = view_.boardFrame.mdiArea()) area->setActiveSubWindow(&view_.boardFrame);
-    resetGameCounters(state);
 }

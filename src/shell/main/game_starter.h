@@ -1,24 +1,22 @@
 #pragma once
 
-#include <QPointer>
-
-class BoardWindow;
-class CreatingPuzzleWindow;
+class BoardPlay;
+class GameSession;
 class QMdiSubWindow;
 class QWidget;
 class RandomSource;
 class StatusStrip;
 struct Services;
 
-// Starts the game the new-game dialog set up: shows "Creating Puzzle", runs the generator
-// with the word list laid out on the board in every cycle, and on success prepares the board
-// and the main window for play. On failure the board stays hidden. The menus and the game clock
-// follow the game's phase, which the main window keeps.
+// Starts the game the new-game dialog set up: reads the theme, shows "Creating Puzzle" while
+// the generator hides the words, and on success puts the board in front of the player. On
+// failure the board stays hidden. The menus and the game clock follow the game's phase, which
+// the main window applies.
 class GameStarter {
   public:
     // The parts of the main window a new game touches.
     struct View {
-        BoardWindow& board;
+        BoardPlay& play;
         QMdiSubWindow& boardFrame;
         StatusStrip& strip;
         QWidget* progressParent;  // owner of the "Creating Puzzle" window
@@ -26,14 +24,14 @@ class GameStarter {
 
     GameStarter(Services& services, RandomSource& random, View view);
 
-    // True when the game is on the board.
-    bool start();
+    // Generates the board of the session that is generating; true when the game is on the
+    // board and in play.
+    bool start(GameSession& session);
+    // Board preparation for the game in play, new or resumed: the word list's size, the level
+    // caption, the Time Challenge mark, the clock, the title, and the board shown in front.
+    void prepareBoard();
 
   private:
-    void layOutWordList();
-    void hideStrikeLines();
-    void finish();  // board preparation after the grid is complete
-
     Services& services_;
     RandomSource& random_;
     View view_;

@@ -58,6 +58,8 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     MainMenu m{};
     m.filex = addMenu(bar, "filex", QStringLiteral("File"));
     m.newpuz = addEntry(*m.filex, "newpuz", QStringLiteral("New WordSearch"), Qt::CTRL | Qt::Key_N);
+    m.resumex = addEntry(*m.filex, "resumex", QStringLiteral("Resume Saved Game"));
+    m.resumex->setEnabled(false);
     addSeparator(*m.filex, "nulla");
     m.printx = addEntry(*m.filex, "printx", QStringLiteral("Print"), Qt::CTRL | Qt::Key_P);
     m.prints = addEntry(*m.filex, "prints", QStringLiteral("Print Setup ..."));
@@ -69,6 +71,8 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     m.revealx->setEnabled(false);
     m.revealw = addEntry(*m.optx, "revealw", QStringLiteral("Reveal Word"), Qt::CTRL | Qt::Key_W);
     m.revealw->setEnabled(false);
+    m.pausex = addCheckEntry(*m.optx, "pausex", QStringLiteral("Pause"), Qt::Key_F9, false);
+    m.pausex->setEnabled(false);
     addSeparator(*m.optx, "nullc");
     m.statx = addEntry(*m.optx, "statx", QStringLiteral("Statistics..."), Qt::CTRL | Qt::Key_I);
     addSeparator(*m.optx, "nullj");

@@ -9,6 +9,7 @@ class QMenuBar;
 struct MainMenu {
     QMenu* filex;
     QAction* newpuz;
+    QAction* resumex;  // offered while a saved game waits
     QAction* printx;
     QAction* prints;
     QAction* exitx;
@@ -16,6 +17,7 @@ struct MainMenu {
     QMenu* optx;
     QAction* revealx;
     QAction* revealw;
+    QAction* pausex;  // checkable: the game in play stands still
     QAction* statx;
     QAction* puzzleinfx;
     QMenu* difx;

@@ -1,9 +1,11 @@
 #include "shell/main/main_window.h"
 
+#include "board/board_play.h"
 #include "board/board_window.h"
 #include "board/reveal_commands.h"
 #include "core/game_state.h"
 #include "core/random_source.h"
+#include "core/saved_game.h"
 #include "editor/create_list_window.h"
 #include "newgame/new_puzzle_dialog.h"
 #include "platform/dialogs.h"
@@ -32,6 +34,7 @@
 #include "shell/startup/warranty.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -69,24 +72,25 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     column->addWidget(strip_);
     setCentralWidget(central);
 
-    board_ = new BoardWindow(services_);
+    board_ = new BoardWindow(services_.state);
     boardFrame_ = addChild(board_);
+    play_ = new BoardPlay(services_, session_, *board_, this);
     title_ = new TitleWindow;
     titleFrame_ = addChild(title_);
 
-    timer_ = new QTimer(this);
-    timer_->setObjectName(QStringLiteral("Timer"));
-    timer_->setInterval(1000);
-    connect(timer_, &QTimer::timeout, this, &MainWindow::gameClockTick);
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(1000);
-    connect(timer1_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
+    gameClock_ = new QTimer(this);
+    gameClock_->setObjectName(QStringLiteral("Timer"));
+    gameClock_->setInterval(1000);
+    connect(gameClock_, &QTimer::timeout, this, &MainWindow::gameClockTick);
+    playedCounter_ = new QTimer(this);
+    playedCounter_->setObjectName(QStringLiteral("Timer1"));
+    playedCounter_->setInterval(1000);
+    connect(playedCounter_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
 
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
     printing_ = new PrintSession(std::make_unique<CupsCommands>(), this);
     starter_ = std::make_unique<GameStarter>(
-        services_, random_, GameStarter::View{*board_, *boardFrame_, *strip_, this});
+        services_, random_, GameStarter::View{*play_, *boardFrame_, *strip_, this});
 
     connectMenu();
     connectBoard();
@@ -112,11 +116,15 @@ QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
 void MainWindow::connectMenu() {
     const MainMenu& m = menu_;
     connect(m.newpuz, &QAction::triggered, this, &MainWindow::newWordSearch);
+    connect(m.resumex, &QAction::triggered, this, &MainWindow::resumeSavedGame);
+    // The saved game may have come or gone meanwhile.
+    connect(m.filex, &QMenu::aboutToShow, this, &MainWindow::applyPhase);
     connect(m.printx, &QAction::triggered, this, &MainWindow::print);
     connect(m.prints, &QAction::triggered, this, &MainWindow::printSetup);
     connect(m.exitx, &QAction::triggered, this, &QWidget::close);
     connect(m.revealx, &QAction::triggered, this, &MainWindow::revealPuzzle);
     connect(m.revealw, &QAction::triggered, this, &MainWindow::revealWord);
+    connect(m.pausex, &QAction::triggered, this, &MainWindow::togglePause);
     connect(m.statx, &QAction::triggered, this, &MainWindow::statistics);
     connect(m.puzzleinfx, &QAction::triggered, this, &MainWindow::puzzleInformation);
     for (int level = 1; level <= 4; ++level) {
@@ -140,11 +148,9 @@ void MainWindow::connectBoard() {
     connect(board_, &BoardWindow::optionsMenuRequested, this,
             [this](const QPoint& globalPos) { menu_.optx->popup(globalPos); });
     connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setShowFull);
-    connect(board_, &BoardWindow::puzzleInformationDisabled, this, [this] {
-        if (life_.wordFoundByHand()) applyLife();
-    });
-    connect(board_, &BoardWindow::gameEnded, this, &MainWindow::onGameEnded);
-    connect(board_, &BoardWindow::completionReady, this, &MainWindow::onCompletionReady);
+    connect(play_, &BoardPlay::wordFoundByHand, this, &MainWindow::applyPhase);
+    connect(play_, &BoardPlay::gameEnded, this, &MainWindow::applyPhase);
+    connect(play_, &BoardPlay::completionReady, this, &MainWindow::onCompletionReady);
 }
 
 bool MainWindow::load() {
@@ -156,7 +162,8 @@ bool MainWindow::load() {
     menu_.soundx->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
     layOut();
-    timer1_->start();
+    playedCounter_->start();
+    applyPhase();
     return true;
 }
 
@@ -206,9 +213,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 // ---- File
 
 void MainWindow::newWordSearch() {
-    GameState& state = services_.state;
-    if (!life_.enabled(GameCommand::NewWordSearch)) return;
-    if (state.gameInProgress &&
+    if (!session_.enabled(GameCommand::NewWordSearch)) return;
+    if (session_.gameInProgress() &&
         services_.dialogs.message(
             QStringLiteral(
                 "There is already an active game are you sure you wish to start a new one?"),
@@ -216,20 +222,43 @@ void MainWindow::newWordSearch() {
             MsgIcon::Exclamation) != MsgAnswer::Yes) {
         return;
     }
-    // Reveals off, the clock and the board's timers stopped: nothing may act on the dropped game.
-    life_.newWordSearch();
-    applyLife();
+    // Reveals off, the clock and the board's timers stopped, no word struck: nothing may act
+    // on the dropped game.
+    session_.newWordSearch();
+    applyPhase();
     if (endPuzzle_) endPuzzle_->close();
     if (fastTimes_) fastTimes_->close();
-
-    BoardModel& model = board_->model();
-    for (int i = 1; i <= GameState::kMaxWords; ++i) model.entries[i].font.setStrikeOut(false);
-    board_->modelChanged();
+    play_->refresh();
 
     boardFrame_->hide();
     titleFrame_->show();
-    state.foundCount = 0;
     showNewGameDialog();
+}
+
+void MainWindow::resumeSavedGame() {
+    if (!session_.enabled(GameCommand::ResumeSavedGame)) return;
+    SavedGameLoad saved = takeSavedGame(services_.savedGameFile);
+    if (saved.status == SavedGameLoad::Status::Unreadable) {
+        services_.dialogs.message(
+            QStringLiteral("The saved game could not be read, so it cannot be resumed. The "
+                           "file has been kept as %1.")
+                .arg(saved.movedTo),
+            QStringLiteral("Resume Saved Game"), MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    if (saved.status == SavedGameLoad::Status::Loaded) {
+        play_->stopTimers();
+        session_ = std::move(*saved.session);
+        // The resumed game's choices are recorded as Start Game would have recorded them.
+        GameState& state = services_.state;
+        const GameSetup& game = session_.setup();
+        state.puzzleFile = game.puzzleFile;
+        state.puzzleTitle = game.puzzleTitle;
+        state.puzzleAuthor = game.puzzleAuthor;
+        state.showMode = game.showMode;
+        state.speedChallenge = game.timeChallenge;
+        starter_->prepareBoard();
+    }
+    applyPhase();
 }
 
 void MainWindow::showNewGameDialog() {
@@ -247,7 +276,7 @@ void MainWindow::showNewGameDialog() {
 }
 
 void MainWindow::print() {
-    if (!life_.enabled(GameCommand::Print)) return;
+    if (!session_.enabled(GameCommand::Print)) return;
     if (!boardFrame_->isVisible()) {
         services_.dialogs.message(
             QStringLiteral("There is currently no puzzle loaded, please start a New Game (CTRL + "
@@ -259,7 +288,7 @@ void MainWindow::print() {
 }
 
 void MainWindow::showPrintDialog() {
-    openPrintDialog(services_, *board_, *printing_, this);
+    openPrintDialog(services_, *board_, session_.puzzle(), *printing_, this);
 }
 
 void MainWindow::printSetup() {
@@ -366,27 +395,28 @@ void MainWindow::warranty() {
 // ---- Game
 
 void MainWindow::revealWord() {
-    if (life_.enabled(GameCommand::RevealWord)) ::revealWord(services_, *board_);
+    if (session_.enabled(GameCommand::RevealWord)) ::revealWord(services_, *play_);
 }
 void MainWindow::revealPuzzle() {
-    if (life_.enabled(GameCommand::RevealPuzzle)) ::revealPuzzle(services_, *board_);
+    if (session_.enabled(GameCommand::RevealPuzzle)) ::revealPuzzle(services_, *play_);
+}
+
+void MainWindow::togglePause() {
+    session_.setPaused(menu_.pausex->isChecked());
+    applyPhase();
 }
 
 void MainWindow::startGame() {
     // The dialog may have changed the level, also by a Time Challenge forcing Expert.
     showDifficultyChecks();
     const GameState& state = services_.state;
-    if (!life_.generationStarted({state.puzzleFile, state.puzzleTitle, state.level, state.showMode,
-                                  state.speedChallenge})) {
+    if (!session_.generationStarted({state.puzzleFile, state.puzzleTitle, state.puzzleAuthor,
+                                     state.level, state.showMode, state.speedChallenge})) {
         return;
     }
-    applyLife();
-    if (starter_->start()) {
-        life_.generated();
-    } else {
-        life_.generationFailed();
-    }
-    applyLife();
+    applyPhase();
+    starter_->start(session_);
+    applyPhase();
     // The main window takes the keyboard back from the closed dialog and the progress window,
     // so its shortcuts work at once even where the window manager gives the focus to none.
     activateWindow();
@@ -398,46 +428,47 @@ void MainWindow::showBoard() {
     mdi_->setActiveSubWindow(boardFrame_);
 }
 
-void MainWindow::applyLife() {
-    menu_.newpuz->setEnabled(life_.enabled(GameCommand::NewWordSearch));
-    menu_.revealx->setEnabled(life_.enabled(GameCommand::RevealPuzzle));
-    menu_.revealw->setEnabled(life_.enabled(GameCommand::RevealWord));
-    menu_.puzzleinfx->setEnabled(life_.enabled(GameCommand::PuzzleInformation));
-    menu_.printx->setEnabled(life_.enabled(GameCommand::Print));
-    if (!life_.mayRun(GameTimer::GameClock)) {
-        timer_->stop();
-    } else if (!timer_->isActive()) {
-        timer_->start();
+void MainWindow::applyPhase() {
+    menu_.newpuz->setEnabled(session_.enabled(GameCommand::NewWordSearch));
+    menu_.resumex->setEnabled(session_.enabled(GameCommand::ResumeSavedGame) &&
+                              QFileInfo::exists(services_.savedGameFile));
+    menu_.revealx->setEnabled(session_.enabled(GameCommand::RevealPuzzle));
+    menu_.revealw->setEnabled(session_.enabled(GameCommand::RevealWord));
+    menu_.pausex->setEnabled(session_.enabled(GameCommand::Pause));
+    menu_.pausex->setChecked(session_.paused());
+    menu_.puzzleinfx->setEnabled(session_.enabled(GameCommand::PuzzleInformation));
+    menu_.printx->setEnabled(session_.enabled(GameCommand::Print));
+    if (!session_.mayRun(GameTimer::GameClock)) {
+        gameClock_->stop();
+    } else if (!gameClock_->isActive()) {
+        gameClock_->start();
     }
-    if (!life_.mayRun(GameTimer::Flash) && !life_.mayRun(GameTimer::CompletionSequence)) {
-        board_->stopTimers();
+    if (!session_.mayRun(GameTimer::Flash) && !session_.mayRun(GameTimer::CompletionSequence)) {
+        play_->stopTimers();
     }
-    services_.state.gameInProgress = life_.gameInProgress();
-}
-
-void MainWindow::onGameEnded() {
-    if (life_.lastWordStruck()) applyLife();
+    board_->setCovered(session_.paused());
 }
 
 void MainWindow::onCompletionReady() {
     // A sequence left over from a game that is no longer on the board opens nothing.
-    if (life_.phase() != GamePhase::Completing) return;
-    const GameSetup& game = life_.setup();
+    if (session_.phase() != GamePhase::Completing) return;
+    const GameSetup& game = session_.setup();
     titleFrame_->hide();
-    const FinishedGame finished{game.puzzleTitle, game.level, services_.state.levelName(game.level),
-                                strip_->clockText()};
+    const FinishedGame finished{
+        game.puzzleTitle,        game.level,         services_.state.levelName(game.level),
+        strip_->clockText(),     game.timeChallenge, session_.puzzleRevealed(),
+        session_.wordsRevealed()};
     endPuzzle_ = new EndPuzzleDialog(services_, finished, this, this);
     connect(endPuzzle_, &EndPuzzleDialog::viewFastestTimesRequested, this,
             &MainWindow::fastestTimes);
     connect(endPuzzle_, &EndPuzzleDialog::closed, this, &MainWindow::showBoard);
     showOwnedWindow(endPuzzle_);
-    life_.endDialogShown();
-    applyLife();
+    session_.endDialogShown();
+    applyPhase();
 }
 
 void MainWindow::gameClockTick() {
-    ++services_.state.clockSeconds;
-    strip_->setClockText(clockText(services_.state.clockSeconds));
+    if (session_.tick()) strip_->setClockText(clockText(session_.clockSeconds()));
 }
 
 void MainWindow::playedCounterTick() {
@@ -448,7 +479,7 @@ void MainWindow::playedCounterTick() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     addPlayedSecondsToStore();
-    const bool playing = services_.state.gameInProgress;
+    const bool playing = session_.gameInProgress();
     const MsgAnswer answer = services_.dialogs.message(
         playing ? QStringLiteral("You are currently playing a game are you sure you want to quit?")
                 : QStringLiteral("Are you sure you want to quit?"),
@@ -459,5 +490,22 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
+    if (!saveGameInPlay()) {
+        services_.dialogs.message(QStringLiteral("The game in play could not be saved to %1.")
+                                      .arg(services_.savedGameFile),
+                                  QStringLiteral("Save Game"), MsgButtons::Ok,
+                                  MsgIcon::Exclamation);
+    }
     emit quitConfirmed();
+}
+
+void MainWindow::closeForTermination() {
+    addPlayedSecondsToStore();
+    saveGameInPlay();
+    emit quitConfirmed();
+}
+
+bool MainWindow::saveGameInPlay() {
+    if (session_.phase() != GamePhase::Playing) return true;
+    return writeSavedGame(services_.savedGameFile, session_);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/main/game_life.h"
+#include "core/game_session.h"
 #include "shell/main/main_menu.h"
 
 #include <QMainWindow>
@@ -9,6 +9,7 @@
 #include <memory>
 
 class AboutWindow;
+class BoardPlay;
 class BoardWindow;
 class EndPuzzleDialog;
 class FastTimesWindow;
@@ -43,16 +44,19 @@ class MainWindow : public QMainWindow {
     void showCentred();
 
     const MainMenu& menu() const { return menu_; }
-    const GameLife& life() const { return life_; }
+    // The game on the board, or the last one; the one place a game lives.
+    const GameSession& session() const { return session_; }
+    BoardPlay& play() { return *play_; }
     BoardWindow& board() { return *board_; }
     QMdiSubWindow& boardFrame() { return *boardFrame_; }
     QMdiSubWindow& titleFrame() { return *titleFrame_; }
     StatusStrip& strip() { return *strip_; }
-    QTimer& gameClock() { return *timer_; }       // Timer
-    QTimer& playedCounter() { return *timer1_; }  // Timer1
+    QTimer& gameClock() { return *gameClock_; }          // Timer
+    QTimer& playedCounter() { return *playedCounter_; }  // Timer1
 
     // Menu commands, public so tests can run them without clicking.
     void newWordSearch();
+    void resumeSavedGame();
     void print();
     void printSetup();
     void statistics();
@@ -69,6 +73,7 @@ class MainWindow : public QMainWindow {
     void editPuzzleFile(const QString& path);  // a theme named on the command line
     void revealWord();
     void revealPuzzle();
+    void togglePause();  // the Pause entry has just flipped its check mark
     void chooseGridFont();
     void chooseWordFont();
     void resetFonts();
@@ -81,6 +86,10 @@ class MainWindow : public QMainWindow {
     void playedCounterTick();  // Timer1
 
     void layOut();  // MDIForm_Resize
+
+    // The desktop is ending the program (SIGTERM): the seconds played and the game in play
+    // are kept, and the program ends without asking.
+    void closeForTermination();
 
   signals:
     // The player confirmed quitting: end the program at once.
@@ -97,28 +106,31 @@ class MainWindow : public QMainWindow {
     void connectBoard();
     QMdiSubWindow* addChild(QWidget* widget);
     void addPlayedSecondsToStore();
-    // Puts the menus, timers and gameInProgress in line with the game's phase.
-    void applyLife();
+    // Puts the menus, timers and the board's cover in line with the game's phase.
+    void applyPhase();
+    // Writes the game in play to the saved-game file; false when there was one and it could
+    // not be written.
+    bool saveGameInPlay();
     void showDifficultyChecks();
-    void onGameEnded();
     void onCompletionReady();
     void showBoard();
     void showNewGameDialog();
     void showPrintDialog();
 
     Services& services_;
-    GameLife life_;
+    GameSession session_;
     std::unique_ptr<RandomSource> ownRandom_;
     RandomSource& random_;
     MainMenu menu_{};
     QMdiArea* mdi_;
     BoardWindow* board_;
+    BoardPlay* play_;
     TitleWindow* title_;
     QMdiSubWindow* boardFrame_;
     QMdiSubWindow* titleFrame_;
     StatusStrip* strip_;
-    QTimer* timer_;
-    QTimer* timer1_;
+    QTimer* gameClock_;
+    QTimer* playedCounter_;
     std::unique_ptr<FontCommands> fonts_;
     std::unique_ptr<GameStarter> starter_;
     PrintSession* printing_ = nullptr;  // child of the window

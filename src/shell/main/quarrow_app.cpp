@@ -5,6 +5,7 @@
 #include "shell/startup/splash_window.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStandardPaths>
 
 namespace {
@@ -13,13 +14,31 @@ QString userThemeFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/quarrow/data");
 }
+
+// $XDG_STATE_HOME/quarrow/saved-game, normally ~/.local/state/quarrow/saved-game.
+QString savedGameFile() {
+    QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!state.startsWith(QLatin1Char('/')))
+        state = QDir::homePath() + QStringLiteral("/.local/state");
+    return state + QStringLiteral("/quarrow/saved-game");
+}
 }  // namespace
 
 QuarrowApp::QuarrowApp(const QString& programFolder)
     : mm1_(mediaThread_),
       mmControl1_(mediaThread_),
       sound_(state_, mm1_, programFolder + QStringLiteral("/sfx")),
-      services_{state_, dialogs_, settings_, sound_, shell_, programFolder, userThemeFolder()} {}
+      services_{state_, dialogs_,      settings_,         sound_,
+                shell_, programFolder, userThemeFolder(), savedGameFile()} {
+    // Logging out keeps the game in play; before the main window there is nothing to keep.
+    QObject::connect(&termination_, &TerminationSignal::received, [this] {
+        if (mainWindow_) {
+            mainWindow_->closeForTermination();
+        } else {
+            QCoreApplication::exit(0);
+        }
+    });
+}
 
 QuarrowApp::~QuarrowApp() = default;
 

@@ -8,6 +8,7 @@
 #include "platform/sound/media_thread.h"
 #include "platform/sound/qt_media_control.h"
 #include "platform/sound/sound_player.h"
+#include "platform/termination_signal.h"
 
 #include <QPointer>
 
@@ -40,6 +41,7 @@ class QuarrowApp {
     SoundPlayer sound_;
     DesktopShellOpener shell_;
     Services services_;
+    TerminationSignal termination_;
     QPointer<SplashWindow> splash_;
     QString editFile_;
     std::unique_ptr<MainWindow> mainWindow_;

@@ -2,7 +2,7 @@
 
 #include "board/board_painter.h"
 #include "board/board_window.h"
-#include "core/game_state.h"
+#include "core/puzzle.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "shell/printing/print_session.h"
@@ -33,7 +33,7 @@ void paintFitted(QPainter& painter, const QRectF& page, const QSizeF& content,
 
 // Writes the pages to a PDF at `path`. PDF needs no print system, so nothing here can wait on
 // one.
-bool writePdf(const QString& path, const BoardWindow& board, const GameState& state,
+bool writePdf(const QString& path, const BoardWindow& board, const Puzzle& puzzle,
               const PrintSettings& settings, const PrintOptions& options) {
     QPdfWriter writer(path);
     writer.setPageLayout(pageLayout(settings));
@@ -49,7 +49,7 @@ bool writePdf(const QString& path, const BoardWindow& board, const GameState& st
     paintFitted(painter, page, content, board.model(), ink);
     if (options.answerPage) {
         writer.newPage();
-        paintFitted(painter, page, content, answerModel(board.model(), state), ink);
+        paintFitted(painter, page, content, answerModel(board.model(), puzzle), ink);
     }
     return painter.end();
 }
@@ -75,17 +75,18 @@ QString spoolFile() {
 
 }  // namespace
 
-BoardModel answerModel(const BoardModel& shown, const GameState& state) {
+BoardModel answerModel(const BoardModel& shown, const Puzzle& puzzle) {
     BoardModel answers = shown;
     for (int i = 1; i <= GameState::kMaxWords; ++i) {
         BoardLine& line = answers.lines[i];
         BoardEntry& entry = answers.entries[i];
         line = BoardLine{};
-        if (i > state.wordCount) continue;
-        line = {true, board_geometry::cellCentre(state.wordCells[i][1]),
-                board_geometry::cellCentre(state.wordCells[i][2]), DrawMode::MaskPen};
-        entry.caption = state.wordList[i];
-        entry.font.setStrikeOut(false);
+        if (!puzzle.isSlot(i)) continue;
+        const PuzzleWord& word = puzzle.word(i);
+        line = {true, board_geometry::cellCentre(word.first), board_geometry::cellCentre(word.last),
+                DrawMode::MaskPen};
+        entry.caption = word.word;
+        entry.struck = false;
         entry.color = QColor(0, 0, 0);
     }
     return answers;
@@ -112,21 +113,21 @@ QString withPdfExtension(const QString& path) {
                : path + QStringLiteral(".pdf");
 }
 
-PrintResult printBoard(Services& services, const BoardWindow& board, PrintSession& session,
-                       const PrintOptions& options) {
+PrintResult printBoard(Services& services, const BoardWindow& board, const Puzzle& puzzle,
+                       PrintSession& session, const PrintOptions& options) {
     const PrintSettings& settings = session.settings();
     if (settings.printer.isEmpty()) {
         const QString path =
             services.dialogs.savePdf(suggestedPdfPath(pdfFolder(), services.state.puzzleTitle));
         if (path.isEmpty()) return PrintResult::Cancelled;
-        if (writePdf(withPdfExtension(path), board, services.state, settings, options))
+        if (writePdf(withPdfExtension(path), board, puzzle, settings, options))
             return PrintResult::Printed;
         reportFailure(services.dialogs);
         return PrintResult::Failed;
     }
 
     const QString spool = spoolFile();
-    if (spool.isEmpty() || !writePdf(spool, board, services.state, settings, options)) {
+    if (spool.isEmpty() || !writePdf(spool, board, puzzle, settings, options)) {
         QFile::remove(spool);
         reportFailure(services.dialogs);
         return PrintResult::Failed;

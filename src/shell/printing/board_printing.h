@@ -6,7 +6,7 @@
 #include <QSizeF>
 #include <QString>
 
-struct GameState;
+struct Puzzle;
 struct PrintOptions;
 struct Services;
 class BoardWindow;
@@ -22,11 +22,11 @@ enum class PrintResult { Printed, Cancelled, Failed };
 // without waiting for the print system; without one they go to a PDF file the player names
 // (cancelling prints nothing). A failure is reported in a message box, a refused job as soon
 // as the print system says so.
-PrintResult printBoard(Services& services, const BoardWindow& board, PrintSession& session,
-                       const PrintOptions& options);
+PrintResult printBoard(Services& services, const BoardWindow& board, const Puzzle& puzzle,
+                       PrintSession& session, const PrintOptions& options);
 
 // The board with every word's line drawn and every word listed, none struck.
-BoardModel answerModel(const BoardModel& shown, const GameState& state);
+BoardModel answerModel(const BoardModel& shown, const Puzzle& puzzle);
 
 // The largest rectangle of the content's shape that fits the page, centred on it.
 QRectF fitCentred(const QSizeF& content, const QRectF& page);

@@ -70,9 +70,13 @@ void addRule(QWidget* parent, double top) {
 
 }  // namespace
 
-PrintDialog::PrintDialog(Services& services, BoardWindow& board, PrintSession& session,
-                         QWidget* parent)
-    : QWidget(parent, Qt::Dialog), services_(services), board_(board), session_(session) {
+PrintDialog::PrintDialog(Services& services, BoardWindow& board, const Puzzle& puzzle,
+                         PrintSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Dialog),
+      services_(services),
+      board_(board),
+      puzzle_(puzzle),
+      session_(session) {
     setObjectName(QStringLiteral("print_act"));
     setWindowTitle(QStringLiteral("Print WordSearch"));
     setFixedSize(twips::toPixelsRounded(kClientWidth), twips::toPixelsRounded(kClientHeight));
@@ -127,14 +131,14 @@ void PrintDialog::setup() {
 void PrintDialog::printNow() {
     const PrintOptions chosen = options();
     close();
-    printing::printBoard(services_, board_, session_, chosen);
+    printing::printBoard(services_, board_, puzzle_, session_, chosen);
 }
 
 void PrintDialog::cancel() {
     close();
 }
 
-void openPrintDialog(Services& services, BoardWindow& board, PrintSession& session,
-                     QWidget* owner) {
-    showOwnedWindow(new PrintDialog(services, board, session, owner));
+void openPrintDialog(Services& services, BoardWindow& board, const Puzzle& puzzle,
+                     PrintSession& session, QWidget* owner) {
+    showOwnedWindow(new PrintDialog(services, board, puzzle, session, owner));
 }

@@ -5,6 +5,7 @@
 struct PrintOptions;
 struct Services;
 class BoardWindow;
+struct Puzzle;
 class PrintSession;
 class QCheckBox;
 class QLabel;
@@ -16,7 +17,7 @@ class QPushButton;
 class PrintDialog : public QWidget {
     Q_OBJECT
   public:
-    PrintDialog(Services& services, BoardWindow& board, PrintSession& session,
+    PrintDialog(Services& services, BoardWindow& board, const Puzzle& puzzle, PrintSession& session,
                 QWidget* parent = nullptr);
 
     // Command1, Command2, Command3, public so tests can press them without clicking.
@@ -39,6 +40,7 @@ class PrintDialog : public QWidget {
 
     Services& services_;
     BoardWindow& board_;
+    const Puzzle& puzzle_;
     PrintSession& session_;
     QLabel* name_ = nullptr;
     QLabel* copies_ = nullptr;
@@ -51,5 +53,5 @@ class PrintDialog : public QWidget {
 };
 
 // File > Print, once the main window has made sure a puzzle is on the board.
-void openPrintDialog(Services& services, BoardWindow& board, PrintSession& session,
-                     QWidget* owner = nullptr);
+void openPrintDialog(Services& services, BoardWindow& board, const Puzzle& puzzle,
+                     PrintSession& session, QWidget* owner = nullptr);

@@ -2,6 +2,7 @@
 
 #include "core/generator.h"
 #include "core/random_source.h"
+#include "core/theme_file.h"
 #include "platform/progress/creating_puzzle_ui.h"
 #include "platform/twips.h"
 #include "support/test_env.h"
@@ -101,29 +102,23 @@ TEST(CreatingPuzzleUiTest, DrivesTheWindowThroughAWholeGeneration) {
     env.writeFile(
         QStringLiteral("data/animals.qrw"),
         themeBytes({"CAT", "DOG", "EEL", "FOX", "GNU", "HEN", "OWL", "PIG", "RAT", "YAK", "BEE"}));
-    env.state.level = 4;
-    env.state.gameInProgress = true;
     CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
-    int layouts = 0, hides = 0;
-    CreatingPuzzleUi ui(
-        window, env.dialogs, [&] { ++layouts; }, [&] { ++hides; });
+    CreatingPuzzleUi ui(window, env.dialogs);
     SeededRandom random(4);
 
-    const auto puzzle = buildPuzzle(
-        env.state, env.services.themeFolders().resolve(QStringLiteral("data\\animals.qrw")), ui,
-        random);
+    const auto theme = readTheme(env.programFolder() + QStringLiteral("/data/animals.qrw"));
+    ASSERT_TRUE(theme);
+    const auto puzzle = generatePuzzle(*wordsToHide(*theme), 4, ui, random).puzzle;
     ASSERT_TRUE(puzzle);
     EXPECT_EQ(window.progressMaximum(), 11);
     EXPECT_EQ(window.progressValue(), 11);
-    EXPECT_EQ(layouts, hides);
-    EXPECT_GE(layouts, 1);
     EXPECT_TRUE(env.dialogs.shown().empty());
 }
 
 TEST(CreatingPuzzleUiTest, WaitQuestionAndFailureBoxHaveTheirExactTexts) {
     TestEnv env;
     CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
-    CreatingPuzzleUi ui(window, env.dialogs, nullptr, nullptr);
+    CreatingPuzzleUi ui(window, env.dialogs);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     EXPECT_TRUE(ui.askWait());
     EXPECT_FALSE(ui.askWait());  // unanswered: No
@@ -150,8 +145,6 @@ TEST(CreatingPuzzleUiTest, StopClickedDuringHopelessCyclesEndsGeneration) {
     env.writeFile(QStringLiteral("data/long.qrw"),
                   themeBytes({"ABCDEFGHIJKLMNOPQRSTUVWXY", "CAT", "DOG", "EEL", "FOX", "GNU", "HEN",
                               "OWL", "PIG", "RAT"}));
-    env.state.level = 4;
-    env.state.gameInProgress = true;
     env.dialogs.answerMessage(MsgAnswer::Yes);
     CreatingPuzzleWindow window(CreatingPuzzleWindow::Use::PuzzleGeneration);
     window.show();
@@ -160,13 +153,16 @@ TEST(CreatingPuzzleUiTest, StopClickedDuringHopelessCyclesEndsGeneration) {
     env.dialogs.onNextBox([stop](const ScriptedDialogs::Shown&) {
         QTimer::singleShot(0, stop, &QPushButton::click);
     });
-    CreatingPuzzleUi ui(window, env.dialogs, nullptr, nullptr);
+    CreatingPuzzleUi ui(window, env.dialogs);
     ClockRandom random;
 
     // The placer would prove this theme impossible at once; without it the question comes.
-    EXPECT_FALSE(buildPuzzle(env.state, env.programFolder() + QStringLiteral("/data/long.qrw"), ui,
-                             random, std::chrono::milliseconds::zero()));
-    EXPECT_FALSE(env.state.gameInProgress);
+    const auto theme = readTheme(env.programFolder() + QStringLiteral("/data/long.qrw"));
+    ASSERT_TRUE(theme);
+    const GenerationResult result =
+        generatePuzzle(*wordsToHide(*theme), 4, ui, random, std::chrono::milliseconds::zero());
+    EXPECT_FALSE(result.puzzle);
+    EXPECT_EQ(result.failure, GenerationFailure::Stopped);
     EXPECT_EQ(env.dialogs.messages().size(), 1u);
     // Seen at the start of the next cycle, before it could fail again.
     EXPECT_EQ(window.attemptAddText(), "10");

@@ -29,25 +29,15 @@ class GameStarterTest : public MainWindowTest {
     }
     const BoardEntry& entry(int i) { return window->board().model().entries[i]; }
 
-    // Leftovers of an earlier game on every entry, so the test sees what was rewritten.
-    void fillEntriesWithOldValues() {
-        for (int i = 1; i <= 20; ++i) {
-            BoardEntry& e = window->board().model().entries[i];
-            e.caption = "old caption";
-            e.toolTip = "old tip";
-            e.tag = "old tag";
-        }
-    }
-
     void expectRunningGameMarks() {
         EXPECT_TRUE(boardShown());
         EXPECT_TRUE(window->menu().revealw->isEnabled());
         EXPECT_TRUE(window->menu().revealx->isEnabled());
         EXPECT_TRUE(window->menu().puzzleinfx->isEnabled());
         EXPECT_EQ(window->strip().clockText(), "0:00");
-        EXPECT_EQ(env.state.clockSeconds, 0);
-        EXPECT_EQ(env.state.wordsRevealed, 0);
-        EXPECT_TRUE(env.state.gameInProgress);
+        EXPECT_EQ(window->session().clockSeconds(), 0);
+        EXPECT_EQ(window->session().wordsRevealed(), 0);
+        EXPECT_TRUE(window->session().gameInProgress());
         for (int n = 1; n <= 360; ++n) {
             const QString letter = window->board().model().cells[n].caption;
             ASSERT_EQ(letter.size(), 1) << n;
@@ -56,25 +46,20 @@ class GameStarterTest : public MainWindowTest {
     }
 };
 
-TEST_F(GameStarterTest, QuestionsModeShowsQuestionsAndKeepsWordsInTheTags) {
+TEST_F(GameStarterTest, QuestionsModeShowsTheQuestions) {
     writeQuizTheme();
-    fillEntriesWithOldValues();
     chooseGame("quiz.qrw", "Fruit Quiz", 2, 1, false);
-    env.state.clockSeconds = 77;
-    env.state.wordsRevealed = 3;
     window->startGame();
 
     const auto sorted = sortedTwelve();
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(entry(i).caption, questionFor(sorted[i - 1])) << i;
         EXPECT_EQ(entry(i).toolTip, questionFor(sorted[i - 1])) << i;
-        EXPECT_EQ(entry(i).tag, sorted[i - 1]) << i;
         EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), 8) << i;
     }
     for (int i = 13; i <= 20; ++i) {
         EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
         EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
-        EXPECT_TRUE(entry(i).tag.isEmpty()) << i;
     }
     EXPECT_EQ(window->strip().levelCaption(), "Level : Easy");
     EXPECT_EQ(window->strip().levelShadowCaption(), "Level : Easy");
@@ -87,31 +72,28 @@ TEST_F(GameStarterTest, QuestionsModeShowsQuestionsAndKeepsWordsInTheTags) {
 
 TEST_F(GameStarterTest, WordsModeSetsTheCaptionsAndDropsOldTips) {
     writeQuizTheme();
-    fillEntriesWithOldValues();
+    chooseGame("quiz.qrw", "Fruit Quiz", 2, 3, false);
+    window->startGame();
+    abandonGame();
     chooseGame("quiz.qrw", "Fruit Quiz", 1, 3, false);
     window->startGame();
     const auto sorted = sortedTwelve();
     for (int i = 1; i <= 12; ++i) {
         EXPECT_EQ(entry(i).caption, sorted[i - 1]) << i;
         EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
-        EXPECT_EQ(entry(i).tag, "old tag") << i;
         EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), 9.75) << i;
     }
-    EXPECT_TRUE(entry(13).tag.isEmpty());
     EXPECT_EQ(window->strip().levelCaption(), "Level : Hard");
     expectRunningGameMarks();
 }
 
-TEST_F(GameStarterTest, BlanksModeHidesTheWordsInTheTags) {
+TEST_F(GameStarterTest, BlanksModeHidesTheWords) {
     writeQuizTheme();
-    fillEntriesWithOldValues();
     chooseGame("quiz.qrw", "Fruit Quiz", 3, 2, false);
     window->startGame();
-    const auto sorted = sortedTwelve();
     for (int i = 1; i <= 12; ++i) {
         EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
         EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
-        EXPECT_EQ(entry(i).tag, sorted[i - 1]) << i;
     }
     EXPECT_EQ(window->strip().levelCaption(), "Level : Medium");
     expectRunningGameMarks();
@@ -121,7 +103,7 @@ TEST_F(GameStarterTest, APlayersOwnListFontIsKept) {
     writeQuizTheme();
     QFont own(QStringLiteral("DejaVu Serif"));
     own.setPointSizeF(11);
-    for (int i = 1; i <= 20; ++i) window->board().model().entries[i].font = own;
+    for (int i = 1; i <= 20; ++i) window->board().setEntryFont(i, own);
     chooseGame("quiz.qrw", "Fruit Quiz", 2, 1, false);
     window->startGame();
     EXPECT_DOUBLE_EQ(entry(1).font.pointSizeF(), 11);
@@ -148,7 +130,11 @@ TEST_F(GameStarterTest, SpeedChallengeRunsTheClockAndLightsTheIndicator) {
 
 TEST_F(GameStarterTest, StrikeLinesOfTheLastGameAreHidden) {
     writeQuizTheme();
-    window->board().model().lines[5].visible = true;
+    chooseGame("quiz.qrw", "Fruit Quiz", 1, 1, false);
+    window->startGame();
+    emit window->board().cellPressed(5, PressButton::Left);
+    ASSERT_TRUE(window->board().model().lines[1].visible);
+    abandonGame();
     chooseGame("quiz.qrw", "Fruit Quiz", 1, 1, false);
     window->startGame();
     for (int k = 1; k <= 20; ++k) EXPECT_FALSE(window->board().model().lines[k].visible) << k;
@@ -163,7 +149,7 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
     EXPECT_EQ(box.title, "Puzzle Error");
     EXPECT_EQ(box.buttons, MsgButtons::Ok);
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
-    EXPECT_FALSE(env.state.gameInProgress);
+    EXPECT_FALSE(window->session().gameInProgress());
     EXPECT_FALSE(boardShown());
     EXPECT_FALSE(window->menu().revealw->isEnabled());
     EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
@@ -177,7 +163,7 @@ TEST_F(GameStarterTest, WordsThatNeverFitEndWithoutTheWaitQuestion) {
     window->startGame();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
     EXPECT_EQ(env.dialogs.shown()[0].text, "Could not generate puzzle!");
-    EXPECT_FALSE(env.state.gameInProgress);
+    EXPECT_FALSE(window->session().gameInProgress());
     EXPECT_FALSE(boardShown());
 }
 

@@ -50,7 +50,6 @@ class MainWindowTest : public ::testing::Test {
         env.state.showMode = showMode;
         env.state.level = level;
         env.state.speedChallenge = speedChallenge;
-        env.state.gameInProgress = true;
     }
 
     static std::vector<QString> twentyWords() {
@@ -72,6 +71,18 @@ class MainWindowTest : public ::testing::Test {
         window->newWordSearch();
         if (auto* dialog = window->findChild<NewPuzzleDialog*>()) dialog->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Word `slot` found by two clicks on its ends.
+    void findWord(int slot) {
+        const PuzzleWord& word = window->session().puzzle().word(slot);
+        emit window->board().cellPressed(word.first, PressButton::Left);
+        emit window->board().cellPressed(word.last, PressButton::Left);
+    }
+    void findEveryWord() {
+        for (int slot = 1; slot <= window->session().wordCount(); ++slot) {
+            if (!window->session().struck(slot)) findWord(slot);
+        }
     }
 
     QString setting(const QString& key, const QString& fallback = QString()) const {

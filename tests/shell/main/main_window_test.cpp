@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include "board/board_play.h"
 #include "newgame/new_puzzle_dialog.h"
 #include "platform/twips.h"
 #include "records/end_puzzle_dialog.h"
@@ -31,10 +32,10 @@ TEST_F(MainWindowTest, MenuBarHasEveryEntryInOrder) {
     EXPECT_EQ(menus, QStringList({"filex", "optx", "toolsx", "helpx"}));
     const MainMenu& m = window->menu();
     EXPECT_EQ(entryNames(m.filex),
-              QStringList({"newpuz", "nulla", "printx", "prints", "nullb", "exitx"}));
+              QStringList({"newpuz", "resumex", "nulla", "printx", "prints", "nullb", "exitx"}));
     EXPECT_EQ(entryNames(m.optx),
-              QStringList({"revealx", "revealw", "nullc", "statx", "nullj", "puzzleinfx", "nulle",
-                           "difx", "fontsx", "soundx", "nullh", "hsx"}));
+              QStringList({"revealx", "revealw", "pausex", "nullc", "statx", "nullj", "puzzleinfx",
+                           "nulle", "difx", "fontsx", "soundx", "nullh", "hsx"}));
     EXPECT_EQ(entryNames(m.difx), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
     EXPECT_EQ(entryNames(m.fontsx), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
     EXPECT_EQ(entryNames(m.toolsx), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
@@ -96,15 +97,11 @@ TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
 }
 
 TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
-    window->board().model().entries[3].font.setStrikeOut(true);
-    env.state.foundCount = 4;
     window->menu().puzzleinfx->setEnabled(true);
     window->strip().setShowFull("What is red?");
     window->newWordSearch();
     EXPECT_TRUE(env.dialogs.shown().empty());
     EXPECT_TRUE(window->strip().showFull().isEmpty());  // the last hovered text is gone
-    EXPECT_FALSE(window->board().model().entries[3].struck());
-    EXPECT_EQ(env.state.foundCount, 0);
     EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
     EXPECT_TRUE(window->titleFrame().isVisible());
     auto* dialog = window->findChild<NewPuzzleDialog*>();
@@ -114,9 +111,8 @@ TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
 }
 
 TEST_F(MainWindowTest, NewWordSearchDuringAGameAsksAndNoChangesNothing) {
-    env.state.gameInProgress = true;
-    env.state.foundCount = 2;
-    window->board().model().entries[1].font.setStrikeOut(true);
+    startTwentyWordGame(2, false);
+    findWord(1);
     env.dialogs.answerMessage(MsgAnswer::No);
     window->newWordSearch();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
@@ -126,15 +122,16 @@ TEST_F(MainWindowTest, NewWordSearchDuringAGameAsksAndNoChangesNothing) {
     EXPECT_EQ(box.title, "New Game?");
     EXPECT_EQ(box.buttons, MsgButtons::YesNo);
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(env.state.gameInProgress);
-    EXPECT_EQ(env.state.foundCount, 2);
-    EXPECT_TRUE(window->board().model().entries[1].struck());
+    EXPECT_TRUE(window->session().gameInProgress());
+    EXPECT_EQ(window->session().foundCount(), 1);
+    EXPECT_TRUE(window->board().model().entries[1].struck);
     EXPECT_EQ(window->findChild<NewPuzzleDialog*>(), nullptr);
 
     env.dialogs.answerMessage(MsgAnswer::Yes);
     window->newWordSearch();
-    EXPECT_FALSE(env.state.gameInProgress);
-    EXPECT_EQ(env.state.foundCount, 0);
+    EXPECT_FALSE(window->session().gameInProgress());
+    EXPECT_EQ(window->session().foundCount(), 0);
+    EXPECT_FALSE(window->board().model().entries[1].struck);
     auto* dialog = window->findChild<NewPuzzleDialog*>();
     ASSERT_NE(dialog, nullptr);
     dialog->close();
@@ -290,7 +287,7 @@ TEST_F(MainWindowTest, QuitDeclinedStillStoresThePlayingTime) {
 TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
     int quits = 0;
     QObject::connect(window.get(), &MainWindow::quitConfirmed, [&quits] { ++quits; });
-    env.state.gameInProgress = true;
+    startTwentyWordGame(2, false);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     window->menu().exitx->trigger();
     EXPECT_EQ(env.dialogs.last().text,
@@ -300,11 +297,12 @@ TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
 }
 
 TEST_F(MainWindowTest, GameClockCountsMinutesAndSeconds) {
+    startTwentyWordGame(4, true);
     for (int i = 0; i < 59; ++i) window->gameClockTick();
     EXPECT_EQ(window->strip().clockText(), "0:59");
     window->gameClockTick();
     EXPECT_EQ(window->strip().clockText(), "1:00");
-    EXPECT_EQ(env.state.clockSeconds, 60);
+    EXPECT_EQ(window->session().clockSeconds(), 60);
 }
 
 TEST_F(MainWindowTest, PlayingTimeKeepsCountingPastSixteenBits) {
@@ -356,26 +354,26 @@ TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
 
     emit board.hoverText("What is red?");
     EXPECT_EQ(window->strip().showFull(), "What is red?");
-    emit board.puzzleInformationDisabled();
+    findWord(1);
     EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
     EXPECT_TRUE(window->menu().revealw->isEnabled());
-    emit board.gameEnded();
+    findEveryWord();
     EXPECT_FALSE(window->menu().revealw->isEnabled());
     EXPECT_FALSE(window->menu().revealx->isEnabled());
     EXPECT_FALSE(window->menu().newpuz->isEnabled());  // until the end-of-game dialog is up
-    EXPECT_FALSE(env.state.gameInProgress);
+    EXPECT_FALSE(window->session().gameInProgress());
     EXPECT_FALSE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().clockText(), "1:23");  // the final time stays
 }
 
 TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard) {
-    emit window->board().completionReady();  // no game: nothing opens
+    emit window->play().completionReady();  // no game: nothing opens
     EXPECT_EQ(window->findChild<EndPuzzleDialog*>(), nullptr);
 
     startTwentyWordGame(3, false);
     window->strip().setClockText("2:05");
-    emit window->board().gameEnded();
-    emit window->board().completionReady();
+    findEveryWord();
+    emit window->play().completionReady();
     EXPECT_FALSE(window->titleFrame().isVisible());
     auto* dialog = window->findChild<EndPuzzleDialog*>();
     ASSERT_NE(dialog, nullptr);
@@ -385,7 +383,7 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
     EXPECT_TRUE(texts.contains("Alphabet"));
     EXPECT_TRUE(texts.contains("Hard"));
     EXPECT_TRUE(texts.contains("2:05"));
-    EXPECT_EQ(window->life().phase(), GamePhase::Ended);
+    EXPECT_EQ(window->session().phase(), GamePhase::Ended);
     EXPECT_TRUE(window->menu().newpuz->isEnabled());
 
     dialog->viewFastestTimes();

@@ -1,5 +1,6 @@
 #include "shell/printing/board_printing.h"
 #include "board/board_window.h"
+#include "core/game_session.h"
 #include "fake_print_system.h"
 #include "platform/twips.h"
 #include "shell/printing/print_session.h"
@@ -19,29 +20,23 @@ namespace {
 constexpr int kRenderDpi = 50;
 const char* const kRow1 = "QUARROWPRINTTESTABCD";
 
-// A board with a known first row, three list entries (one struck) and one strike line.
-void fillBoard(BoardWindow& board) {
-    BoardModel& model = board.model();
-    for (int c = 0; c < 20; ++c) model.cells[c + 1].caption = QChar(kRow1[c]);
-    model.entries[1].caption = QStringLiteral("APPLE");
-    model.entries[2].caption = QStringLiteral("BANANA");
-    model.entries[3].caption = QStringLiteral("CHERRY");
-    model.entries[2].font.setStrikeOut(true);
-    model.lines[1] = {true, board_geometry::cellCentre(1), board_geometry::cellCentre(7),
-                      DrawMode::MaskPen};
-    model.title = QStringLiteral("Fruit");
-    board.modelChanged();
+// A game with a known first row: APPLE over cells 1..5, BANANA (revealed, so struck and
+// marked) over 41..46, CHERRY over 81..201.
+GameSession fruitGame() {
+    Puzzle puzzle;
+    puzzle.letters.fill(QLatin1Char('Z'));
+    for (int c = 0; c < 20; ++c) puzzle.letters[c + 1] = QChar(kRow1[c]);
+    puzzle.words = {{"APPLE", {}, 1, 5}, {"BANANA", {}, 41, 46}, {"CHERRY", {}, 81, 201}};
+    GameSession game;
+    game.generationStarted({"data\\fruit.qrw", "Fruit", "", 2, 1, false});
+    game.generated(puzzle);
+    game.revealWord(2);
+    return game;
 }
 
-// The game behind that board: APPLE over cells 1..5 (found), BANANA and CHERRY not yet.
-void fillState(GameState& state) {
-    state.wordCount = 3;
-    state.wordList[1] = QStringLiteral("APPLE");
-    state.wordList[2] = QStringLiteral("BANANA");
-    state.wordList[3] = QStringLiteral("CHERRY");
-    state.wordCells[1] = {0, 1, 5};
-    state.wordCells[2] = {0, 41, 46};
-    state.wordCells[3] = {0, 81, 201};
+void showOnBoard(const GameSession& game, BoardWindow& board) {
+    board.showSession(game);
+    board.setTitle(QStringLiteral("Fruit"));
 }
 
 // Runs a poppler tool; false when it is not installed.
@@ -64,15 +59,12 @@ int countPixels(const QImage& image, const QRect& area, bool light) {
 
 class BoardPrinting : public ::testing::Test {
   protected:
-    void SetUp() override {
-        fillBoard(board);
-        fillState(env.state);
-    }
+    void SetUp() override { showOnBoard(game, board); }
     QString tempPath(const QString& name) const { return env.dir.path() + '/' + name; }
     // Prints to a PDF file, as a player without a printer does.
     printing::PrintResult printToPdf(const QString& path, const PrintOptions& options = {}) {
         env.dialogs.answerFile(path);
-        return printing::printBoard(env.services, board, session, options);
+        return printing::printBoard(env.services, board, game.puzzle(), session, options);
     }
     QString pageText(const QString& pdf, int page) {
         const QString out = tempPath(QStringLiteral("page%1.txt").arg(page));
@@ -83,7 +75,8 @@ class BoardPrinting : public ::testing::Test {
         return text.open(QIODevice::ReadOnly) ? QString::fromUtf8(text.readAll()) : QString();
     }
     TestEnv env;
-    BoardWindow board{env.services};
+    GameSession game = fruitGame();
+    BoardWindow board{env.state};
     FakePrintSystem* system = new FakePrintSystem;
     PrintSession session{std::unique_ptr<PrintSystem>(system)};
 };
@@ -141,12 +134,12 @@ TEST_F(BoardPrinting, PageHoldsTheBoardScaledAndCentred) {
     EXPECT_GT(countPixels(page, grid, true), pixels / 2);
     EXPECT_GT(countPixels(page, grid, false), pixels / 50);
 
-    // The strike line over cells 1..7 lets the paper and letters show through: printers have
+    // The strike line over cells 41..46 lets the paper and letters show through: printers have
     // no raster operations, and an opaque pen would hide the word it marks.
     const QPointF from =
-        twips::point(board_geometry::cellCentre(2).x(), board_geometry::cellCentre(2).y());
+        twips::point(board_geometry::cellCentre(42).x(), board_geometry::cellCentre(42).y());
     const QPointF to =
-        twips::point(board_geometry::cellCentre(6).x(), board_geometry::cellCentre(6).y());
+        twips::point(board_geometry::cellCentre(45).x(), board_geometry::cellCentre(45).y());
     const QRect band(onImage.left() + int(from.x() * scale), onImage.top() + int(from.y() * scale),
                      int((to.x() - from.x()) * scale), 1);
     int paperShowing = 0;
@@ -170,7 +163,7 @@ TEST_F(BoardPrinting, TextStaysTextInThePdf) {
 TEST_F(BoardPrinting, WithoutAPrinterThePlayerNamesThePdfEachTime) {
     env.state.puzzleTitle = QStringLiteral("Fruit");
     env.dialogs.answerFile(QString());  // cancelled: nothing printed
-    EXPECT_EQ(printing::printBoard(env.services, board, session, {}),
+    EXPECT_EQ(printing::printBoard(env.services, board, game.puzzle(), session, {}),
               printing::PrintResult::Cancelled);
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
     EXPECT_EQ(env.dialogs.last().kind, ScriptedDialogs::Shown::Kind::SavePdf);
@@ -185,7 +178,7 @@ TEST_F(BoardPrinting, WithoutAPrinterThePlayerNamesThePdfEachTime) {
 
 TEST_F(BoardPrinting, WithAPrinterTheJobIsQueuedWithoutWaitingOrAsking) {
     session.choose({QStringLiteral("Office"), QPageSize::Letter, QPageLayout::Landscape, 2});
-    ASSERT_EQ(printing::printBoard(env.services, board, session, {}),
+    ASSERT_EQ(printing::printBoard(env.services, board, game.puzzle(), session, {}),
               printing::PrintResult::Printed);
     EXPECT_TRUE(env.dialogs.shown().empty());
     ASSERT_EQ(system->jobs.size(), 1u);
@@ -265,17 +258,18 @@ TEST_F(BoardPrinting, FailureIsReportedNotSwallowed) {
 
 TEST(AnswerModel, MarksEveryWordAndListsThemUnstruck) {
     TestEnv env;
-    BoardWindow board(env.services);
-    fillBoard(board);
-    fillState(env.state);
-    const BoardModel answers = printing::answerModel(board.model(), env.state);
+    const GameSession game = fruitGame();
+    BoardWindow board(env.state);
+    showOnBoard(game, board);
+    const BoardModel answers = printing::answerModel(board.model(), game.puzzle());
     for (int i = 1; i <= 3; ++i) {
+        const PuzzleWord& word = game.puzzle().word(i);
         EXPECT_TRUE(answers.lines[i].visible) << i;
-        EXPECT_EQ(answers.lines[i].p1, board_geometry::cellCentre(env.state.wordCells[i][1]));
-        EXPECT_EQ(answers.lines[i].p2, board_geometry::cellCentre(env.state.wordCells[i][2]));
-        EXPECT_EQ(answers.entries[i].caption, env.state.wordList[i]);
-        EXPECT_FALSE(answers.entries[i].font.strikeOut()) << i;
+        EXPECT_EQ(answers.lines[i].p1, board_geometry::cellCentre(word.first));
+        EXPECT_EQ(answers.lines[i].p2, board_geometry::cellCentre(word.last));
+        EXPECT_EQ(answers.entries[i].caption, word.word);
+        EXPECT_FALSE(answers.entries[i].struck) << i;
     }
     EXPECT_FALSE(answers.lines[4].visible);
-    EXPECT_TRUE(board.model().entries[2].font.strikeOut()) << "the board itself is untouched";
+    EXPECT_TRUE(board.model().entries[2].struck) << "the board itself is untouched";
 }

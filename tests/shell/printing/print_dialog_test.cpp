@@ -1,5 +1,6 @@
 #include "shell/printing/print_dialog.h"
 #include "board/board_window.h"
+#include "core/puzzle.h"
 #include "fake_print_system.h"
 #include "shell/printing/print_session.h"
 #include "shell/printing/print_settings.h"
@@ -26,7 +27,7 @@ namespace {
 class PrintAct : public ::testing::Test {
   protected:
     std::unique_ptr<PrintDialog> open() {
-        auto dialog = std::make_unique<PrintDialog>(env.services, board, session);
+        auto dialog = std::make_unique<PrintDialog>(env.services, board, puzzle, session);
         dialog->show();
         return dialog;
     }
@@ -40,7 +41,8 @@ class PrintAct : public ::testing::Test {
         });
     }
     TestEnv env;
-    BoardWindow board{env.services};
+    BoardWindow board{env.state};
+    Puzzle puzzle;
     FakePrintSystem* system = new FakePrintSystem;
     PrintSession session{std::unique_ptr<PrintSystem>(system)};
 };

