@@ -27,6 +27,7 @@ BoardAccessibility::BoardAccessibility(BoardWindow& board, const GameState& stat
       wordList_(new WordListAccessible(*this)),
       status_(new SpokenStatusAccessible(*this)) {
     setObjectName(QStringLiteral("board_accessibility"));
+    QAccessible::installFactory(boardFactory);  // once: Qt ignores a factory it already has
     for (int n = 1; n <= GameState::kCells; ++n) cells_[n] = new GridCellAccessible(*this, n);
     for (int i = 1; i <= GameState::kMaxWords; ++i) {
         entries_[i] = new WordListItemAccessible(*this, i);
@@ -78,7 +79,6 @@ void BoardAccessibility::sync() {
     syncPending_ = false;
     const BoardSnapshot now = snapshot();
     const BoardSnapshot before = std::exchange(told_, now);
-    if (!QAccessible::isActive()) return;
 
     for (int n = 1; n <= GameState::kCells; ++n) {
         if (now.letters[n] != before.letters[n]) send(cells_[n], QAccessible::NameChanged);
@@ -126,8 +126,4 @@ bool BoardAccessibility::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-void installBoardAccessibilityFactory() {
-    QAccessible::installFactory(boardFactory);
 }

@@ -18,7 +18,8 @@ struct GameState;
 
 // Makes a board window readable by screen readers: owns the accessible objects of its grid and
 // word list, and after every key, click, strike or new game tells assistive technology what
-// changed (names, the focused cell) and what to announce. A child of the board it serves.
+// changed (names, the focused cell) and what to announce. A child of the board it serves,
+// made before anything asks for the board's accessible object.
 class BoardAccessibility : public QObject {
     Q_OBJECT
   public:
@@ -61,7 +62,3 @@ class BoardAccessibility : public QObject {
     SpokenStatusAccessible* status_;
     std::vector<QAccessible::Id> registered_;
 };
-
-// Lets Qt find the accessible tree of every board window that carries a BoardAccessibility.
-// Call once before the first board is shown.
-void installBoardAccessibilityFactory();

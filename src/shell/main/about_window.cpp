@@ -1,8 +1,8 @@
 #include "shell/main/about_window.h"
 
-#include "shell/main/artwork.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
+#include "shell/main/artwork.h"
 
 #include <QLabel>
 #include <QMouseEvent>

@@ -1,6 +1,5 @@
 #include "shell/main/quarrow_app.h"
 
-#include "board/board_accessibility.h"
 #include "shell/main/main_window.h"
 #include "shell/startup/settings_notices.h"
 #include "shell/startup/splash_window.h"
@@ -26,7 +25,6 @@ QuarrowApp::~QuarrowApp() = default;
 
 void QuarrowApp::start(const QString& editFile) {
     editFile_ = editFile;
-    installBoardAccessibilityFactory();
     tellIfSettingsMovedAside(settings_, dialogs_);
     tellWhenRecordsCannotBeSaved(settings_, dialogs_);
     auto* splash = new SplashWindow(services_, mmControl1_);
@@ -38,8 +36,6 @@ void QuarrowApp::start(const QString& editFile) {
 
 void QuarrowApp::openMainWindow() {
     mainWindow_ = std::make_unique<MainWindow>(services_);
-    // Screen readers see the painted grid and word list through this.
-    new BoardAccessibility(mainWindow_->board(), state_);
     // The first-run question comes before the main window is shown: centre it on the screen,
     // not over a window that is not there yet.
     if (!mainWindow_->load()) {
