@@ -1,10 +1,10 @@
 #include "board/reveal_word_dialog.h"
 
 #include "board/board_window.h"
-#include "board/pickable_row.h"
 #include "board/reveal_rules.h"
 #include "core/game_state.h"
 #include "platform/design_font.h"
+#include "platform/pickable_label.h"
 #include "platform/services.h"
 #include "platform/sound/sound_player.h"
 #include "platform/twips.h"
@@ -37,7 +37,8 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
 
     const auto captions = reveal::rows(services_.state, board_.model());
     for (int i = 1; i <= 20; ++i) {
-        auto* row = new PickableRow([this, i] { rwListClick(i); }, frame);
+        auto* row = new PickableLabel(
+            QString(), [this, i] { rwListClick(i); }, frame);
         row->setGeometry(twips::rect(120, 240.0 * i, 4585, 255));
         row->setAlignment(Qt::AlignCenter);
         row->setFont(designFont(8.25, true));

@@ -1,4 +1,4 @@
-#include "board/pickable_row.h"
+#include "platform/pickable_label.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -7,18 +7,18 @@
 
 #include <utility>
 
-PickableRow::PickableRow(std::function<void()> onPick, QWidget* parent)
-    : PlainLabel(parent), onPick_(std::move(onPick)) {
+PickableLabel::PickableLabel(const QString& text, std::function<void()> onPick, QWidget* parent)
+    : PlainLabel(text, parent), onPick_(std::move(onPick)) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PickableRow::mouseReleaseEvent(QMouseEvent* event) {
+void PickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         onPick_();
     }
 }
 
-void PickableRow::keyPressEvent(QKeyEvent* event) {
+void PickableLabel::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Space:
         case Qt::Key_Return:
@@ -30,7 +30,7 @@ void PickableRow::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void PickableRow::paintEvent(QPaintEvent* event) {
+void PickableLabel::paintEvent(QPaintEvent* event) {
     PlainLabel::paintEvent(event);
     if (!hasFocus()) return;
     QStylePainter painter(this);
