@@ -170,15 +170,18 @@ def main():
     print("new-game dialog: %d named controls" % len(controls))
     press("Quarrow : New Game", "Return")
 
-    def grid_ready():
+    def board_ready():
+        """The new game's board: shown, its list filled and its letters in place."""
+        word_list = find(app, pyatspi.ROLE_LIST, "Word list")
         table = find(app, pyatspi.ROLE_TABLE, "Letter grid")
-        if table is None or table.childCount != 360:
+        if word_list is None or table is None or word_list.childCount != len(words):
             return None
-        letters = table.queryTable().getAccessibleAt(0, 0).name
-        return table if letters and not letters.startswith("blank") else None
+        if not table.getState().contains(pyatspi.STATE_SHOWING) or table.childCount != 360:
+            return None
+        letter = table.queryTable().getAccessibleAt(17, 19).name
+        return (table, word_list) if letter and not letter.startswith("blank") else None
 
-    table = wait_for("the letter grid", grid_ready)
-    word_list = wait_for("the word list", lambda: find(app, pyatspi.ROLE_LIST, "Word list"))
+    table, word_list = wait_for("the new game's board", board_ready)
     grid = read_grid(table)
     print("grid read: " + " / ".join("".join(row) for row in grid[:2]) + " ...")
     items = [word_list.getChildAtIndex(i) for i in range(word_list.childCount)]

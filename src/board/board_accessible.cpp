@@ -25,6 +25,12 @@ QAccessibleInterface* BoardPartAccessible::childAt(int x, int y) const {
     return childContaining(*this, x, y);
 }
 
+QAccessible::State BoardPartAccessible::state() const {
+    QAccessible::State state;
+    state.invisible = !owner_.board().isVisible();
+    return state;
+}
+
 QString BoardPartAccessible::text(QAccessible::Text t) const {
     return t == QAccessible::Name ? name() : QString();
 }

@@ -20,7 +20,8 @@ class BoardPartAccessible : public QAccessibleInterface {
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     void setText(QAccessible::Text, const QString&) override {}
     QString text(QAccessible::Text t) const override;
-    QAccessible::State state() const override { return {}; }
+    // Invisible while the board is hidden; parts add their own states to this.
+    QAccessible::State state() const override;
 
   protected:
     // The accessible name; the other texts are empty.

@@ -77,7 +77,7 @@ QRect GridCellAccessible::rect() const {
 
 QAccessible::State GridCellAccessible::state() const {
     const BoardSnapshot shot = owner_.snapshot();
-    QAccessible::State state;
+    QAccessible::State state = BoardPartAccessible::state();
     state.focusable = true;
     state.focused = shot.focused && shot.cursorCell == cell_;
     state.selectable = true;

@@ -40,7 +40,7 @@ QRect WordListItemAccessible::rect() const {
 }
 
 QAccessible::State WordListItemAccessible::state() const {
-    QAccessible::State state;
+    QAccessible::State state = BoardPartAccessible::state();
     state.readOnly = true;
     return state;
 }

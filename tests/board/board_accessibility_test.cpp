@@ -26,6 +26,7 @@ TEST(BoardAccessibility, TheGridIsATableOfNamedCellsAndTheListSaysWhatIsFound) {
     EXPECT_EQ(table->rowCount(), 18);
     EXPECT_EQ(table->columnCount(), 20);
     EXPECT_EQ(grid->childCount(), 360);
+    EXPECT_TRUE(grid->child(0)->state().invisible);  // no game shown yet
     EXPECT_EQ(table->cellAt(0, 2)->text(QAccessible::Name), "T, row 1, column 3");
     EXPECT_EQ(table->cellAt(3, 0)->text(QAccessible::Name), "E, row 4, column 1");
     EXPECT_EQ(table->cellAt(17, 19)->tableCellInterface()->rowIndex(), 17);
@@ -59,6 +60,7 @@ TEST(BoardAccessibility, KeysMoveTheFocusedCellAndPlayIsAnnounced) {
     QApplication::processEvents();
     QAccessibleInterface* grid = game.tree()->child(0);
     EXPECT_EQ(grid->focusChild(), grid->child(0));
+    EXPECT_FALSE(grid->child(0)->state().invisible);
     EXPECT_TRUE(grid->child(0)->state().focused);
     EXPECT_EQ(game.access->lastAnnouncement(), "Selection starts at A, row 1, column 1");
     EXPECT_TRUE(grid->child(0)->state().selected);
