@@ -90,7 +90,7 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     layout->addWidget(bar);
 
     // Says what is wrong with a broken theme, or which file is read; hidden otherwise.
-    auto* note = new PlainLabel(frame1_);
+    auto* note = new PlainLabel(themeFrame_);
     note->setMaximumLines(8);
     themeNote_ = note;
     themeNote_->setObjectName(QStringLiteral("theme_note"));
