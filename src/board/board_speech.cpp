@@ -1,10 +1,12 @@
 #include "board/board_speech.h"
 
+#include "core/grid_shape.h"
+
 namespace board_speech {
 
 QString cellName(const QString& letter, int cell) {
-    const int row = (cell - 1) / 20 + 1;
-    const int column = (cell - 1) % 20 + 1;
+    const int row = grid::rowOf(cell) + 1;
+    const int column = grid::columnOf(cell) + 1;
     return QStringLiteral("%1, row %2, column %3")
         .arg(letter.isEmpty() ? QStringLiteral("blank") : letter)
         .arg(row)

@@ -3,11 +3,7 @@
 #include "board/board_accessibility.h"
 #include "board/board_model.h"
 #include "board/board_window.h"
-
-namespace {
-constexpr int kColumns = 20;
-constexpr int kRows = GameState::kCells / kColumns;
-}  // namespace
+#include "core/grid_shape.h"
 
 QAccessibleInterface* GridAccessible::parent() const {
     return QAccessible::queryAccessibleInterface(&owner_.board());
@@ -15,13 +11,13 @@ QAccessibleInterface* GridAccessible::parent() const {
 
 QRect GridAccessible::rect() const {
     using namespace board_geometry;
-    const double right = cellLeft(GameState::kCells) + kCellSize;
-    const double bottom = cellTop(GameState::kCells) + kCellSize;
+    const double right = cellLeft(grid::kCells) + kCellSize;
+    const double bottom = cellTop(grid::kCells) + kCellSize;
     return onScreen(cellLeft(1), cellTop(1), right - cellLeft(1), bottom - cellTop(1));
 }
 
 int GridAccessible::childCount() const {
-    return GameState::kCells;
+    return grid::kCells;
 }
 
 QAccessibleInterface* GridAccessible::child(int index) const {
@@ -44,8 +40,8 @@ void* GridAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QAccessibleInterface* GridAccessible::cellAt(int row, int column) const {
-    if (row < 0 || row >= kRows || column < 0 || column >= kColumns) return nullptr;
-    return owner_.cell(row * kColumns + column + 1);
+    if (row < 0 || row >= grid::kRows || column < 0 || column >= grid::kColumns) return nullptr;
+    return owner_.cell(grid::cellAt(row, column));
 }
 
 QList<QAccessibleInterface*> GridAccessible::selectedCells() const {
@@ -55,11 +51,11 @@ QList<QAccessibleInterface*> GridAccessible::selectedCells() const {
 }
 
 int GridAccessible::columnCount() const {
-    return kColumns;
+    return grid::kColumns;
 }
 
 int GridAccessible::rowCount() const {
-    return kRows;
+    return grid::kRows;
 }
 
 QString GridAccessible::name() const {
@@ -96,11 +92,11 @@ bool GridCellAccessible::isSelected() const {
 }
 
 int GridCellAccessible::columnIndex() const {
-    return (cell_ - 1) % kColumns;
+    return grid::columnOf(cell_);
 }
 
 int GridCellAccessible::rowIndex() const {
-    return (cell_ - 1) / kColumns;
+    return grid::rowOf(cell_);
 }
 
 QAccessibleInterface* GridCellAccessible::table() const {

@@ -1,9 +1,9 @@
 #include "shell/main/about_window.h"
 
+#include "platform/artwork/artwork.h"
 #include "platform/pickable_label.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
-#include "shell/main/artwork.h"
 
 #include <QLabel>
 #include <QPainter>

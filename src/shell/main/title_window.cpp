@@ -1,7 +1,7 @@
 #include "shell/main/title_window.h"
 
+#include "platform/artwork/artwork.h"
 #include "platform/twips.h"
-#include "shell/main/artwork.h"
 
 #include <QPainter>
 
