@@ -3,6 +3,7 @@
 #include "board/board_window.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/sound/sound_player.h"
 
@@ -61,7 +62,7 @@ void BoardPlay::carryOut(PressOutcome outcome) {
     refresh();
     switch (outcome) {
         case PressOutcome::Opened:
-            services_.sound.effect(QStringLiteral("click.wav"));
+            services_.sound.effect(Sound::Click);
             break;
         case PressOutcome::AlreadyFound:
             services_.dialogs.message(QStringLiteral("Word already found!"),
@@ -74,7 +75,7 @@ void BoardPlay::carryOut(PressOutcome outcome) {
             break;
         case PressOutcome::Completed:
             emit wordFoundByHand();
-            settings::addToCounter(services_.settings, QStringLiteral("S_COMP"), 1);
+            settings::addToCounter(services_.settings, settings::kCompleted.name, 1);
             afterStrike(StrikeOutcome::Completed);
             break;
         case PressOutcome::Ignored:
@@ -87,7 +88,7 @@ void BoardPlay::carryOut(PressOutcome outcome) {
 void BoardPlay::afterStrike(StrikeOutcome outcome) {
     if (outcome == StrikeOutcome::Refused) return;
     refresh();
-    services_.sound.effect(QStringLiteral("strike_word.wav"));
+    services_.sound.effect(Sound::StrikeWord);
     if (outcome == StrikeOutcome::Flash) {
         startFlash();
     } else {
@@ -133,7 +134,7 @@ void BoardPlay::completionTick() {
     const CompletionTick tick = session_.completionTick();
     refresh();
     if (tick == CompletionTick::Stepped) {
-        services_.sound.effect(QStringLiteral("complete_word.wav"));
+        services_.sound.effect(Sound::CompleteWord);
         return;
     }
     completion_->stop();

@@ -34,7 +34,7 @@ const QString kCoverText = QStringLiteral("Paused");
 
 BoardWindow::BoardWindow(GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
     // Until the first game the grid shows random letters, 'A'..'Z' with equal chance.
-    for (int n = 1; n <= 360; ++n) {
+    for (int n = 1; n <= grid::kCells; ++n) {
         model_.cells[n].font = defaultCellFont();
         model_.cells[n].caption = QChar('A' + QRandomGenerator::global()->bounded(26));
     }

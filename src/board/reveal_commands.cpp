@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/owned_window.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 
 namespace {
@@ -34,7 +35,7 @@ bool revealSingleWord(Services& services, BoardPlay& play, int slot) {
     const StrikeOutcome outcome = session.revealWord(slot);
     if (outcome == StrikeOutcome::Refused) return false;
     play.refresh();
-    settings::addToCounter(services.settings, QStringLiteral("S_CHEAT"), 1);
+    settings::addToCounter(services.settings, settings::kWordsRevealed.name, 1);
     const QString note = reveal::quotaNote(session.wordsRevealed());
     if (!note.isEmpty()) {
         services.dialogs.message(note, kRevealWordTitle, MsgButtons::Ok, MsgIcon::Information);
@@ -48,6 +49,6 @@ void revealPuzzle(Services& services, BoardPlay& play) {
         QStringLiteral("Are you sure you want to reveal the puzzle?"),
         QStringLiteral("Reveal Puzzle"), MsgButtons::YesNo, MsgIcon::Information);
     if (answer != MsgAnswer::Yes || !play.session().revealPuzzle()) return;
-    settings::addToCounter(services.settings, QStringLiteral("S_REV"), 1);
+    settings::addToCounter(services.settings, settings::kRevealed.name, 1);
     play.endOfPuzzle();
 }

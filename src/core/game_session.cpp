@@ -139,7 +139,9 @@ QString GameSession::entryCaption(int slot) const {
     const PuzzleWord& entry = puzzle_.word(slot);
     switch (setup_.showMode) {
         case 2:
-            return entry.question;
+            // A theme may leave a question empty; an empty entry would be a word nobody could
+            // look for, so the word stands in for it.
+            return entry.question.isEmpty() ? entry.word : entry.question;
         case 3:
             return struck(slot) ? entry.word : QString();
         default:

@@ -122,8 +122,8 @@ class GameSession {
     // ---- The board
     const Puzzle& puzzle() const { return puzzle_; }
     int wordCount() const { return puzzle_.wordCount(); }
-    // What word-list entry `slot` shows: the word, its question, or in the Blanks mode
-    // nothing until it is struck.
+    // What word-list entry `slot` shows: the word, its question (the word where the question
+    // is empty), or in the Blanks mode nothing until it is struck. Only a question is a tip.
     QString entryCaption(int slot) const;
     QString entryToolTip(int slot) const;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/grid_shape.h"
+
 #include <QString>
 
 #include <array>
@@ -10,7 +12,7 @@
 // plain bools; counters that could outgrow 16 bits use wider types.
 struct GameState {
     static constexpr int kMaxWords = 20;
-    static constexpr int kCells = 360;
+    static constexpr int kCells = grid::kCells;
 
     // The theme chosen in the new-game dialog; the game itself lives in a GameSession.
     QString puzzleFile;  // "data\" + file name, relative to the program folder

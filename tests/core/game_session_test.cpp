@@ -102,6 +102,18 @@ TEST(GameSession, ADragThatStrikesNothingDropsItsSelection) {
     EXPECT_EQ(session.press(1, PressButton::Left), PressOutcome::Opened);
 }
 
+TEST(GameSession, AnEntryWithoutAQuestionShowsItsWord) {
+    Puzzle puzzle = threeWordPuzzle();
+    puzzle.words[1].question.clear();
+    GameSession session;
+    session.generationStarted({"data\\zoo.qrw", "Zoo", "Keeper", 2, 2, false});
+    session.generated(puzzle);
+    EXPECT_EQ(session.entryCaption(kCat), "Q CAT");
+    EXPECT_EQ(session.entryToolTip(kCat), "Q CAT");
+    EXPECT_EQ(session.entryCaption(kDog), "DOG");
+    EXPECT_EQ(session.entryToolTip(kDog), QString());
+}
+
 TEST(GameSession, RevealedWordsCountAgainstTheQuotaAndTakeOverAnOpenSelection) {
     GameSession session = playing(3);
     EXPECT_EQ(session.entryCaption(kDog), QString());  // Blanks shows a word once struck

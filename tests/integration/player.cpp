@@ -55,7 +55,7 @@ BoardPlay& Player::play() {
 }
 
 NewPuzzleDialog* Player::openNewGameDialog() {
-    window_.menu().newpuz->trigger();
+    window_.menu().newGameAction->trigger();
     return visibleWindow<NewPuzzleDialog>();
 }
 
@@ -163,7 +163,7 @@ void Player::runCompletion() {
 }
 
 RevealWordDialog* Player::openRevealWord() {
-    window_.menu().revealw->trigger();
+    window_.menu().revealWordAction->trigger();
     return visibleWindow<RevealWordDialog>();
 }
 

@@ -29,10 +29,10 @@ class ResumeAndPause : public IntegrationTest {
     }
     void quitAnsweringYes() {
         env.dialogs.answerMessage(MsgAnswer::Yes);
-        window->menu().exitx->trigger();
+        window->menu().exitAction->trigger();
     }
     bool savedGameExists() const { return QFile::exists(env.services.savedGameFile); }
-    QAction& resume() { return *window->menu().resumex; }
+    QAction& resume() { return *window->menu().resumeGameAction; }
 };
 
 TEST_F(ResumeAndPause, AGameQuitWithThreeWordsStruckResumesAndPlaysToTheEnd) {
@@ -66,7 +66,7 @@ TEST_F(ResumeAndPause, AGameQuitWithThreeWordsStruckResumesAndPlaysToTheEnd) {
         EXPECT_EQ(entry.struck, slot == 2 || slot == 5 || slot == 7) << slot;
     }
     EXPECT_EQ(window->strip().levelCaption(), "Level : Hard");
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());  // words were found by hand
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());  // words were found by hand
 
     player->findTheRest();
     player->runCompletion();
@@ -98,14 +98,14 @@ TEST_F(ResumeAndPause, ATimeChallengeKeptAtLogOutGoesOnFromItsSavedTime) {
 TEST_F(ResumeAndPause, APausedChallengeCoversTheBoardAndItsClockStandsStill) {
     player->startGame({QStringLiteral("capitals.qrw"), 1, 4, true});
     for (int second = 0; second < 10; ++second) window->gameClockTick();
-    QAction& pause = *window->menu().pausex;
+    QAction& pause = *window->menu().pauseAction;
     ASSERT_TRUE(pause.isEnabled());
     pause.trigger();
     EXPECT_TRUE(game().paused());
     EXPECT_TRUE(window->board().covered());
     EXPECT_FALSE(window->gameClock().isActive());
-    EXPECT_FALSE(window->menu().revealw->isEnabled());
-    EXPECT_FALSE(window->menu().revealx->isEnabled());
+    EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
+    EXPECT_FALSE(window->menu().revealPuzzleAction->isEnabled());
     window->gameClockTick();  // a tick that reaches a paused game counts nothing
     player->find(1);
     EXPECT_EQ(game().foundCount(), 0);
@@ -120,7 +120,7 @@ TEST_F(ResumeAndPause, APausedChallengeCoversTheBoardAndItsClockStandsStill) {
     ASSERT_NE(dialog, nullptr);
     const QString finish = dialog->findChild<QLabel*>(QStringLiteral("pe_time"))->text();
     EXPECT_TRUE(finish == "0:10" || finish == "0:11") << finish.toStdString();
-    EXPECT_FALSE(window->menu().pausex->isEnabled());
+    EXPECT_FALSE(window->menu().pauseAction->isEnabled());
 }
 
 TEST_F(ResumeAndPause, AnUnreadableSavedGameIsMovedAsideAndPlayGoesOn) {

@@ -1,5 +1,6 @@
 #include "shell/main/main_window.h"
 
+#include "board/board_accessibility.h"
 #include "board/board_play.h"
 #include "board/board_window.h"
 #include "board/reveal_commands.h"
@@ -11,6 +12,7 @@
 #include "platform/dialogs.h"
 #include "platform/owned_window.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
@@ -46,8 +48,6 @@
 
 namespace {
 const QString kTitle = QStringLiteral("Quarrow [Tarnwick Software]");
-const QString kTimePlayedKey = QStringLiteral("S_TIMEP");
-const QString kSoundKey = QStringLiteral("SOUND");
 }  // namespace
 
 MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent)
@@ -73,10 +73,12 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     setCentralWidget(central);
 
     board_ = new BoardWindow(services_.state);
-    boardFrame_ = addChild(board_);
+    boardFrame_ = addChild(board_, QStringLiteral("Puzzle board"));
     play_ = new BoardPlay(services_, session_, *board_, this);
+    // Screen readers see the painted grid and word list through this.
+    new BoardAccessibility(*play_);
     title_ = new TitleWindow;
-    titleFrame_ = addChild(title_);
+    titleFrame_ = addChild(title_, QStringLiteral("Title"));
 
     gameClock_ = new QTimer(this);
     gameClock_->setObjectName(QStringLiteral("Timer"));
@@ -103,9 +105,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
 
 MainWindow::~MainWindow() = default;
 
-QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
+QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& name) {
     // Frameless and never deleted: hiding and showing keeps the same window with its state.
     auto* frame = mdi_->addSubWindow(widget, Qt::FramelessWindowHint);
+    // Without a frame the title is never drawn; screen readers name the child by it.
+    frame->setWindowTitle(name);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     // No system menu, so no keyboard shortcut can close or move the child.
     frame->setSystemMenu(nullptr);
@@ -115,38 +119,38 @@ QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
 
 void MainWindow::connectMenu() {
     const MainMenu& m = menu_;
-    connect(m.newpuz, &QAction::triggered, this, &MainWindow::newWordSearch);
-    connect(m.resumex, &QAction::triggered, this, &MainWindow::resumeSavedGame);
+    connect(m.newGameAction, &QAction::triggered, this, &MainWindow::newWordSearch);
+    connect(m.resumeGameAction, &QAction::triggered, this, &MainWindow::resumeSavedGame);
     // The saved game may have come or gone meanwhile.
-    connect(m.filex, &QMenu::aboutToShow, this, &MainWindow::applyPhase);
-    connect(m.printx, &QAction::triggered, this, &MainWindow::print);
-    connect(m.prints, &QAction::triggered, this, &MainWindow::printSetup);
-    connect(m.exitx, &QAction::triggered, this, &QWidget::close);
-    connect(m.revealx, &QAction::triggered, this, &MainWindow::revealPuzzle);
-    connect(m.revealw, &QAction::triggered, this, &MainWindow::revealWord);
-    connect(m.pausex, &QAction::triggered, this, &MainWindow::togglePause);
-    connect(m.statx, &QAction::triggered, this, &MainWindow::statistics);
-    connect(m.puzzleinfx, &QAction::triggered, this, &MainWindow::puzzleInformation);
+    connect(m.fileMenu, &QMenu::aboutToShow, this, &MainWindow::applyPhase);
+    connect(m.printAction, &QAction::triggered, this, &MainWindow::print);
+    connect(m.printSetupAction, &QAction::triggered, this, &MainWindow::printSetup);
+    connect(m.exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m.revealPuzzleAction, &QAction::triggered, this, &MainWindow::revealPuzzle);
+    connect(m.revealWordAction, &QAction::triggered, this, &MainWindow::revealWord);
+    connect(m.pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
+    connect(m.statisticsAction, &QAction::triggered, this, &MainWindow::statistics);
+    connect(m.puzzleInformationAction, &QAction::triggered, this, &MainWindow::puzzleInformation);
     for (int level = 1; level <= 4; ++level) {
         connect(m.levelEntry(level), &QAction::triggered, this,
                 [this, level] { chooseDifficulty(level); });
     }
-    connect(m.vGrid, &QAction::triggered, this, &MainWindow::chooseGridFont);
-    connect(m.vWords, &QAction::triggered, this, &MainWindow::chooseWordFont);
-    connect(m.rdefx, &QAction::triggered, this, &MainWindow::resetFonts);
-    connect(m.soundx, &QAction::triggered, this, &MainWindow::toggleSound);
-    connect(m.hsx, &QAction::triggered, this, &MainWindow::fastestTimes);
-    connect(m.downUpx, &QAction::triggered, this, &MainWindow::openWebPage);
-    connect(m.cPuzzlex, &QAction::triggered, this, &MainWindow::createPuzzle);
-    connect(m.edPuz, &QAction::triggered, this, &MainWindow::editPuzzle);
-    connect(m.instx, &QAction::triggered, this, &MainWindow::instructions);
-    connect(m.aboutx, &QAction::triggered, this, &MainWindow::about);
-    connect(m.warrx, &QAction::triggered, this, &MainWindow::warranty);
+    connect(m.gridFontAction, &QAction::triggered, this, &MainWindow::chooseGridFont);
+    connect(m.wordsFontAction, &QAction::triggered, this, &MainWindow::chooseWordFont);
+    connect(m.resetFontsAction, &QAction::triggered, this, &MainWindow::resetFonts);
+    connect(m.soundAction, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m.fastestTimesAction, &QAction::triggered, this, &MainWindow::fastestTimes);
+    connect(m.downloadPuzzlesAction, &QAction::triggered, this, &MainWindow::openWebPage);
+    connect(m.createPuzzleAction, &QAction::triggered, this, &MainWindow::createPuzzle);
+    connect(m.editPuzzleAction, &QAction::triggered, this, &MainWindow::editPuzzle);
+    connect(m.instructionsAction, &QAction::triggered, this, &MainWindow::instructions);
+    connect(m.aboutAction, &QAction::triggered, this, &MainWindow::about);
+    connect(m.warrantyAction, &QAction::triggered, this, &MainWindow::warranty);
 }
 
 void MainWindow::connectBoard() {
     connect(board_, &BoardWindow::optionsMenuRequested, this,
-            [this](const QPoint& globalPos) { menu_.optx->popup(globalPos); });
+            [this](const QPoint& globalPos) { menu_.optionsMenu->popup(globalPos); });
     connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setShowFull);
     connect(play_, &BoardPlay::wordFoundByHand, this, &MainWindow::applyPhase);
     connect(play_, &BoardPlay::gameEnded, this, &MainWindow::applyPhase);
@@ -159,7 +163,7 @@ bool MainWindow::load() {
     applyMainWindowLoadDefaults(state);
     const SetupResult setup = setupQrw(services_, *board_);
     if (!setup.proceed) return false;
-    menu_.soundx->setChecked(setup.soundChecked);
+    menu_.soundAction->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
     layOut();
     playedCounter_->start();
@@ -303,7 +307,8 @@ void MainWindow::statistics() {
 }
 
 void MainWindow::addPlayedSecondsToStore() {
-    settings::addToCounter(services_.settings, kTimePlayedKey, services_.state.secondsPlayed);
+    settings::addToCounter(services_.settings, settings::kSecondsPlayed.name,
+                           services_.state.secondsPlayed);
     services_.state.secondsPlayed = 0;
 }
 
@@ -336,8 +341,8 @@ void MainWindow::showDifficultyChecks() {
 
 void MainWindow::toggleSound() {
     // The entry has already flipped its check mark when this runs.
-    const bool on = menu_.soundx->isChecked();
-    services_.settings.write(settings::kSettings, kSoundKey, settings::fromBool(on));
+    const bool on = menu_.soundAction->isChecked();
+    settings::write(services_.settings, settings::kSound, on);
     services_.state.soundOn = on;
 }
 
@@ -402,7 +407,7 @@ void MainWindow::revealPuzzle() {
 }
 
 void MainWindow::togglePause() {
-    session_.setPaused(menu_.pausex->isChecked());
+    session_.setPaused(menu_.pauseAction->isChecked());
     applyPhase();
 }
 
@@ -429,15 +434,15 @@ void MainWindow::showBoard() {
 }
 
 void MainWindow::applyPhase() {
-    menu_.newpuz->setEnabled(session_.enabled(GameCommand::NewWordSearch));
-    menu_.resumex->setEnabled(session_.enabled(GameCommand::ResumeSavedGame) &&
-                              QFileInfo::exists(services_.savedGameFile));
-    menu_.revealx->setEnabled(session_.enabled(GameCommand::RevealPuzzle));
-    menu_.revealw->setEnabled(session_.enabled(GameCommand::RevealWord));
-    menu_.pausex->setEnabled(session_.enabled(GameCommand::Pause));
-    menu_.pausex->setChecked(session_.paused());
-    menu_.puzzleinfx->setEnabled(session_.enabled(GameCommand::PuzzleInformation));
-    menu_.printx->setEnabled(session_.enabled(GameCommand::Print));
+    menu_.newGameAction->setEnabled(session_.enabled(GameCommand::NewWordSearch));
+    menu_.resumeGameAction->setEnabled(session_.enabled(GameCommand::ResumeSavedGame) &&
+                                       QFileInfo::exists(services_.savedGameFile));
+    menu_.revealPuzzleAction->setEnabled(session_.enabled(GameCommand::RevealPuzzle));
+    menu_.revealWordAction->setEnabled(session_.enabled(GameCommand::RevealWord));
+    menu_.pauseAction->setEnabled(session_.enabled(GameCommand::Pause));
+    menu_.pauseAction->setChecked(session_.paused());
+    menu_.puzzleInformationAction->setEnabled(session_.enabled(GameCommand::PuzzleInformation));
+    menu_.printAction->setEnabled(session_.enabled(GameCommand::Print));
     if (!session_.mayRun(GameTimer::GameClock)) {
         gameClock_->stop();
     } else if (!gameClock_->isActive()) {
