@@ -46,8 +46,8 @@ QAudioFormat audioFormatOf(const WaveLayout& layout) {
 EffectVoice::EffectVoice(QString path, QObject* parent) : QObject(parent), path_(std::move(path)) {
     drain_.setSingleShot(true);
     // Paused, not stopped: Qt's sink on PulseAudio opens a new stream on every start and leaves
-    // the old one's pending requests, and so the stream, allocated for good (about 10 kB a
-    // game); and the sound server's connection slows down with every stream left behind.
+    // the old one's pending requests, and with them the stream, allocated for good (about
+    // 10 kB a game).
     connect(&drain_, &QTimer::timeout, this, [this] {
         if (sink_) sink_->suspend();
     });
