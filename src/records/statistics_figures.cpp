@@ -63,6 +63,8 @@ StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
 }
 
 StatisticsFigures refresh(SettingsStore& store) {
+    // "S_PLAYED" agrees with the counters it is made from, whatever another copy saves meanwhile.
+    SettingsOperation operation(store);
     const auto read = [&store](const QString& key) {
         return store.read(settings::kSettings, key, QStringLiteral("0"));
     };

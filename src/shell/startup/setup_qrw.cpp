@@ -12,7 +12,7 @@
 bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont) {
     SettingsOperation operation(store);
     const QString section = settings::kSettings;
-    store.write(section, kFirstRunKey, settings::fromBool(false));
+    store.write(section, settings::kFirstRunKey, settings::fromBool(false));
     writeFontKeys(store, FontTarget::Grid, gridFont);
     writeFontKeys(store, FontTarget::Words, wordsFont);
     store.write(section, QStringLiteral("SOUND"), settings::fromBool(true));
@@ -37,9 +37,12 @@ bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QF
 
 SetupResult setupQrw(Services& services, BoardWindow& board) {
     GameState& state = services.state;
-    // Only a store without the marker is new: a marker that does not read as a Boolean must
-    // never lead to the player's records being overwritten with the defaults.
-    state.firstRun = !services.settings.contains(settings::kSettings, kFirstRunKey);
+    // A marker that is no Boolean at all must never lead to the player's records being
+    // overwritten with the defaults: it counts as a later run.
+    const SettingsStore& store = services.settings;
+    state.firstRun =
+        !store.contains(settings::kSettings, settings::kFirstRunKey) ||
+        settings::toBool(store.read(settings::kSettings, settings::kFirstRunKey, {}), false);
 
     if (state.firstRun) {
         const MsgAnswer answer =
