@@ -3,6 +3,7 @@
 // before, and a file the store would not take is moved aside with its bytes.
 #include "fuzz_check.h"
 #include "platform/ini_text.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/time_key.h"
@@ -20,6 +21,9 @@
 namespace {
 
 using fuzz::check;
+using settings::fastTimeNameKey;
+using settings::fastTimePuzzleKey;
+using settings::fastTimeTimeKey;
 using Row = std::array<QString, 3>;  // name, time, puzzle as the table moves them
 using Table = std::array<Row, fastest_times::kRows>;
 
@@ -91,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::optional<ini::Document> parsed = ini::parse(bytes);
     const bool whole = parsed && parsed->count(settings::kSettings) &&
-                       parsed->at(settings::kSettings).count(settings::kFirstRunKey);
+                       parsed->at(settings::kSettings).count(settings::kFirstRun.name);
     IniSettingsStore store(path);
     check(store.movedAsidePath().isEmpty() == (bytes.isEmpty() || whole));
     if (!store.movedAsidePath().isEmpty()) check(contentsOf(store.movedAsidePath()) == bytes);

@@ -1,5 +1,7 @@
 #include "platform/settings_store.h"
 
+#include "platform/settings_schema.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -88,7 +90,7 @@ QString linkTarget(const QString& path) {
 
 bool holdsMarker(const ini::Document& document) {
     const auto section = document.find(settings::kSettings);
-    return section != document.end() && section->second.count(settings::kFirstRunKey) != 0;
+    return section != document.end() && section->second.count(settings::kFirstRun.name) != 0;
 }
 
 // Another copy holds the lock only while it reads and renames one small file.
@@ -208,7 +210,7 @@ bool IniSettingsStore::save() {
         // Writing back what is stored already (the statistics window does on every activation)
         // needs no trip to the disk.
         saved = next == document_ ||
-                writeFile(ini::serialise(next, settings::kSettings, settings::kFirstRunKey));
+                writeFile(ini::serialise(next, settings::kSettings, settings::kFirstRun.name));
         if (saved) {
             document_ = std::move(next);
             *seen_ = identityOf(path_);
@@ -271,11 +273,6 @@ double toNumber(const QString& text, double fallback) {
 
 QString fromNumber(double value) {
     return QString::number(value, 'g', 15);
-}
-
-double toFontSize(const QString& text, double fallback) {
-    const double size = toNumber(text, fallback);
-    return size >= 1 && size <= 512 ? size : fallback;
 }
 
 long long saturatingAdd(long long a, long long b) {

@@ -107,8 +107,6 @@ namespace settings {
 
 inline const QString kSettings = QStringLiteral("Settings");
 inline const QString kFastTimes = QStringLiteral("F_Times");
-// The first-run marker: every file the program saves holds it, as its last line.
-inline const QString kFirstRunKey = QStringLiteral("F_RUN");
 
 // Parsers of stored text. Each takes any text at all and never fails: what does not read as the
 // wanted value (a hand-edited or corrupted setting) yields `fallback`, the key's default.
@@ -120,8 +118,6 @@ QString fromBool(bool value);  // "True" / "False"
 long long toInteger(const QString& text, long long fallback);
 double toNumber(const QString& text, double fallback);  // also accepts "13.5"; finite only
 QString fromNumber(double value);                       // "14", "13.5"
-// A font size in points a font dialog can give (1 to 512).
-double toFontSize(const QString& text, double fallback);
 
 // a + b, held at the ends of the range instead of overflowing.
 long long saturatingAdd(long long a, long long b);

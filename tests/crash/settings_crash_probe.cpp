@@ -5,6 +5,7 @@
 //   settings_crash_probe OPERATION FILE prepare|run|check
 //   OPERATION: first-run, reset, insert, statistics
 #include "platform/design_font.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/statistics_figures.h"
@@ -149,7 +150,7 @@ int main(int argc, char** argv) {
     if (mode == QLatin1String("prepare")) {
         QFile::remove(path);
         IniSettingsStore store(path);
-        store.write(settings::kSettings, settings::kFirstRunKey, settings::fromBool(false));
+        store.write(settings::kSettings, settings::kFirstRun.name, settings::fromBool(false));
         operation.toOld(store);
         return 0;
     }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 class BoardWindow;
 class QFont;
 class SettingsStore;
