@@ -32,7 +32,8 @@ struct TextKey {
     QString fallback;
 };
 
-// Present once the first-run set-up has written every default; its value is never read.
+// True until the first-run set-up has written every default; a value that is no Boolean at all
+// counts as a later run. Every file the store saves holds it, as its last line.
 inline const FlagKey kFirstRun{QStringLiteral("F_RUN"), true};
 inline const FlagKey kSound{QStringLiteral("SOUND"), true};
 inline const FlagKey kInkSaving{QStringLiteral("P_INKSAVE"), false};
