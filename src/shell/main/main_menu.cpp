@@ -85,6 +85,16 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     m.vWords = addEntry(*m.fontsx, "v_words", QStringLiteral("QRW Words (Questions)"));
     addSeparator(*m.fontsx, "nulld");
     m.rdefx = addEntry(*m.fontsx, "rdefx", QStringLiteral("Reset to Default"));
+    m.zoomx = addSubmenu(*m.optx, "zoomx", QStringLiteral("Zoom"));
+    m.zoomInx = addEntry(*m.zoomx, "zoominx", QStringLiteral("Zoom In"));
+    // Ctrl+= as well, so no Shift is needed on keyboards with + above =.
+    m.zoomInx->setShortcuts({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal});
+    m.zoomOutx =
+        addEntry(*m.zoomx, "zoomoutx", QStringLiteral("Zoom Out"), Qt::CTRL | Qt::Key_Minus);
+    m.actualSizex =
+        addEntry(*m.zoomx, "actualx", QStringLiteral("Actual Size"), Qt::CTRL | Qt::Key_0);
+    addSeparator(*m.zoomx, "nullk");
+    m.fitWindowx = addCheckEntry(*m.zoomx, "fitx", QStringLiteral("Fit to Window"), {}, false);
     m.soundx =
         addCheckEntry(*m.optx, "soundx", QStringLiteral("Sound"), Qt::CTRL | Qt::Key_S, true);
     addSeparator(*m.optx, "nullh");

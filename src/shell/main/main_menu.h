@@ -27,6 +27,11 @@ struct MainMenu {
     QAction* vGrid;
     QAction* vWords;
     QAction* rdefx;
+    QMenu* zoomx;
+    QAction* zoomInx;
+    QAction* zoomOutx;
+    QAction* actualSizex;
+    QAction* fitWindowx;
     QAction* soundx;
     QAction* hsx;
 

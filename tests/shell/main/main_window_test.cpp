@@ -34,9 +34,11 @@ TEST_F(MainWindowTest, MenuBarHasEveryEntryInOrder) {
               QStringList({"newpuz", "nulla", "printx", "prints", "nullb", "exitx"}));
     EXPECT_EQ(entryNames(m.optx),
               QStringList({"revealx", "revealw", "nullc", "statx", "nullj", "puzzleinfx", "nulle",
-                           "difx", "fontsx", "soundx", "nullh", "hsx"}));
+                           "difx", "fontsx", "zoomx", "soundx", "nullh", "hsx"}));
     EXPECT_EQ(entryNames(m.difx), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
     EXPECT_EQ(entryNames(m.fontsx), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
+    EXPECT_EQ(entryNames(m.zoomx),
+              QStringList({"zoominx", "zoomoutx", "actualx", "nullk", "fitx"}));
     EXPECT_EQ(entryNames(m.toolsx), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
     EXPECT_EQ(entryNames(m.helpx), QStringList({"instx", "nullg", "aboutx", "warrx"}));
 }
@@ -65,6 +67,10 @@ TEST_F(MainWindowTest, EntriesHaveTheirCaptionsShortcutsAndStartStates) {
         {"v_grid", "QRW Grid", "", true, false},
         {"v_words", "QRW Words (Questions)", "", true, false},
         {"rdefx", "Reset to Default", "", true, false},
+        {"zoominx", "Zoom In", "Ctrl++", true, false},
+        {"zoomoutx", "Zoom Out", "Ctrl+-", true, false},
+        {"actualx", "Actual Size", "Ctrl+0", true, false},
+        {"fitx", "Fit to Window", "", true, false},
         {"soundx", "Sound", "Ctrl+S", true, true},
         {"hsx", "Fastest Times", "Ctrl+F", true, false},
         {"down_upx", "Download / Upload Puzzles", "Ctrl+D", true, false},
