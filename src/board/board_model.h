@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/board_look.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -34,6 +36,7 @@ struct BoardLine {
     QPointF p1;  // twips, board client coordinates
     QPointF p2;
     DrawMode mode = DrawMode::MaskPen;
+    int slot = 0;  // the word it marks once struck; 0 while it is the open selection
 };
 
 struct BoardModel {
@@ -41,6 +44,7 @@ struct BoardModel {
     std::array<BoardEntry, 21> entries{};
     std::array<BoardLine, 21> lines{};
     QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
+    BoardLook look;
 };
 
 // Geometry of the design layout, in twips.

@@ -86,6 +86,11 @@ void BoardWindow::setTitle(const QString& title) {
     update();
 }
 
+void BoardWindow::setLook(const BoardLook& look) {
+    model_.look = look;
+    update();
+}
+
 void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
     GameState& state = services_.state;
     const int line = strike::selectionLine(state);
@@ -96,6 +101,7 @@ void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
     } else if (button == Qt::LeftButton && !selection.visible) {
         // The free end starts on the anchor until the pointer moves to another cell.
         selection.visible = true;
+        selection.slot = 0;
         selection.p1 = selection.p2 = board_geometry::cellCentre(cell);
         services_.sound.effect(QStringLiteral("click.wav"));
     } else if (button == Qt::LeftButton) {
@@ -147,6 +153,7 @@ void BoardWindow::addLine(int slot) {
     if (slot < 1 || slot > GameState::kMaxWords || strike::puzzleComplete(state)) return;
     settleRunningFlash();
     ++state.foundCount;
+    model_.lines[state.foundCount].slot = slot;
     strike::strikeEntry(model_, slot, state.showMode);
     services_.sound.effect(QStringLiteral("strike_word.wav"));
     state.lastLine = state.foundCount;

@@ -28,6 +28,7 @@ class BoardWindow : public QWidget {
     void setCellFont(int n, const QFont& font);
     void setEntryFont(int i, const QFont& font);
     void setTitle(const QString& title);  // Label1 and then Label2
+    void setLook(const BoardLook& look);
 
     // Play (selection, striking, completion). Mouse handlers are public so tests can drive them.
     void wsMouseDown(int cell, Qt::MouseButton button);

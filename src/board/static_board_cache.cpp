@@ -19,7 +19,7 @@ bool sameText(const QString& a, const QString& b) {
 
 // Whether the two models give the same static board; strike lines do not count.
 bool sameStaticBoard(const BoardModel& a, const BoardModel& b) {
-    if (!sameText(a.title, b.title)) return false;
+    if (!sameText(a.title, b.title) || !(a.look == b.look)) return false;
     for (std::size_t n = 1; n < a.cells.size(); ++n) {
         if (!sameText(a.cells[n].caption, b.cells[n].caption) ||
             !sameFont(a.cells[n].font, b.cells[n].font)) {

@@ -95,6 +95,12 @@ MainMenu buildMainMenu(QMenuBar& bar) {
         addEntry(*m.zoomx, "actualx", QStringLiteral("Actual Size"), Qt::CTRL | Qt::Key_0);
     addSeparator(*m.zoomx, "nullk");
     m.fitWindowx = addCheckEntry(*m.zoomx, "fitx", QStringLiteral("Fit to Window"), {}, false);
+    m.viewx = addSubmenu(*m.optx, "viewx", QStringLiteral("View"));
+    m.colourFoundx =
+        addCheckEntry(*m.viewx, "colourx", QStringLiteral("Colour Found Words"), {}, false);
+    m.showAnswersx = addCheckEntry(*m.viewx, "answersx", QStringLiteral("Show Answers"), {}, false);
+    m.highContrastx =
+        addCheckEntry(*m.viewx, "contrastx", QStringLiteral("High Contrast"), {}, false);
     m.soundx =
         addCheckEntry(*m.optx, "soundx", QStringLiteral("Sound"), Qt::CTRL | Qt::Key_S, true);
     addSeparator(*m.optx, "nullh");

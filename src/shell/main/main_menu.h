@@ -32,6 +32,10 @@ struct MainMenu {
     QAction* zoomOutx;
     QAction* actualSizex;
     QAction* fitWindowx;
+    QMenu* viewx;
+    QAction* colourFoundx;
+    QAction* showAnswersx;
+    QAction* highContrastx;
     QAction* soundx;
     QAction* hsx;
 

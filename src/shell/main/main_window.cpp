@@ -23,6 +23,7 @@
 #include "shell/main/game_starter.h"
 #include "shell/main/status_strip.h"
 #include "shell/main/title_window.h"
+#include "shell/main/view_commands.h"
 #include "shell/main/window_layout.h"
 #include "shell/main/zoom_commands.h"
 #include "shell/printing/print_dialog.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
     zoom_ = new ZoomCommands(
         services_.settings, *board_, *boardFrame_, menu_, [this] { layOut(); }, this);
+    view_ = new ViewCommands(services_.settings, *board_, menu_, this);
     printing_ = new PrintSession(std::make_unique<CupsCommands>(), this);
     starter_ = std::make_unique<GameStarter>(
         services_, random_, GameStarter::View{*board_, *boardFrame_, *strip_, this});
@@ -159,6 +161,7 @@ bool MainWindow::load() {
     menu_.soundx->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
     zoom_->restore();
+    view_->restore();
     layOut();
     timer1_->start();
     return true;

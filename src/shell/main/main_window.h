@@ -21,6 +21,7 @@ class QTimer;
 class RandomSource;
 class StatusStrip;
 class TitleWindow;
+class ViewCommands;
 class ZoomCommands;
 struct Services;
 
@@ -50,6 +51,7 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow& titleFrame() { return *titleFrame_; }
     StatusStrip& strip() { return *strip_; }
     ZoomCommands& zoom() { return *zoom_; }
+    ViewCommands& view() { return *view_; }
     QTimer& gameClock() { return *timer_; }       // Timer
     QTimer& playedCounter() { return *timer1_; }  // Timer1
 
@@ -123,6 +125,7 @@ class MainWindow : public QMainWindow {
     QTimer* timer1_;
     std::unique_ptr<FontCommands> fonts_;
     ZoomCommands* zoom_;  // child of the window
+    ViewCommands* view_;  // child of the window
     std::unique_ptr<GameStarter> starter_;
     PrintSession* printing_ = nullptr;  // child of the window
     QPointer<EndPuzzleDialog> endPuzzle_;

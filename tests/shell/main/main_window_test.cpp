@@ -34,11 +34,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryEntryInOrder) {
               QStringList({"newpuz", "nulla", "printx", "prints", "nullb", "exitx"}));
     EXPECT_EQ(entryNames(m.optx),
               QStringList({"revealx", "revealw", "nullc", "statx", "nullj", "puzzleinfx", "nulle",
-                           "difx", "fontsx", "zoomx", "soundx", "nullh", "hsx"}));
+                           "difx", "fontsx", "zoomx", "viewx", "soundx", "nullh", "hsx"}));
     EXPECT_EQ(entryNames(m.difx), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
     EXPECT_EQ(entryNames(m.fontsx), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
     EXPECT_EQ(entryNames(m.zoomx),
               QStringList({"zoominx", "zoomoutx", "actualx", "nullk", "fitx"}));
+    EXPECT_EQ(entryNames(m.viewx), QStringList({"colourx", "answersx", "contrastx"}));
     EXPECT_EQ(entryNames(m.toolsx), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
     EXPECT_EQ(entryNames(m.helpx), QStringList({"instx", "nullg", "aboutx", "warrx"}));
 }
@@ -71,6 +72,9 @@ TEST_F(MainWindowTest, EntriesHaveTheirCaptionsShortcutsAndStartStates) {
         {"zoomoutx", "Zoom Out", "Ctrl+-", true, false},
         {"actualx", "Actual Size", "Ctrl+0", true, false},
         {"fitx", "Fit to Window", "", true, false},
+        {"colourx", "Colour Found Words", "", true, false},
+        {"answersx", "Show Answers", "", true, false},
+        {"contrastx", "High Contrast", "", true, false},
         {"soundx", "Sound", "Ctrl+S", true, true},
         {"hsx", "Fastest Times", "Ctrl+F", true, false},
         {"down_upx", "Download / Upload Puzzles", "Ctrl+D", true, false},
