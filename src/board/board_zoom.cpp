@@ -1,7 +1,5 @@
 #include "board/board_zoom.h"
 
-#include "platform/settings_store.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -55,14 +53,6 @@ QRect toWindow(const QRect& boardArea, double scale) {
 QRect toBoard(const QRect& windowArea, double scale) {
     const QRectF area(QPointF(windowArea.topLeft()) / scale, QSizeF(windowArea.size()) / scale);
     return area.toAlignedRect();
-}
-
-double fromStored(const QString& text) {
-    return snapped(settings::toNumber(text, 100) / 100);
-}
-
-QString toStored(double scale) {
-    return settings::fromNumber(std::round(scale * 100));
 }
 
 }  // namespace board_zoom

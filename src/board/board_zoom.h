@@ -33,8 +33,4 @@ QRect toWindow(const QRect& boardArea, double scale);
 // The board's pixels behind an area of the window.
 QRect toBoard(const QRect& windowArea, double scale);
 
-// Settings text: the percentage, "150" for one and a half times the designed size.
-double fromStored(const QString& text);
-QString toStored(double scale);
-
 }  // namespace board_zoom

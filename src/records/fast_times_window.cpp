@@ -50,8 +50,6 @@ const QColor kTitleColour(0, 255, 0);
 const QColor kTitleShadow(0, 96, 0);
 const QColor kLinkColour(128, 176, 255);
 
-const QString kSound = QStringLiteral("sf0004.wav");
-
 QLabel* cell(QWidget* table, const char* name, int row, int left, int width, const QColor& colour) {
     const QByteArray objectName = QByteArray(name) + QByteArray::number(row);
     const int top = kFirstRowTop + (row - 1) * kRowPitch;
@@ -68,11 +66,11 @@ FastTimesWindow::FastTimesWindow(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("fast_times"));
     setWindowTitle(QStringLiteral("Fastest Times"));
     buildControls();
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(kBlinkIntervalMs);
-    connect(timer1_, &QTimer::timeout, this, &FastTimesWindow::blinkTick);
-    timer1_->start();
+    blinkTimer_ = new QTimer(this);
+    blinkTimer_->setObjectName(QStringLiteral("Timer1"));
+    blinkTimer_->setInterval(kBlinkIntervalMs);
+    connect(blinkTimer_, &QTimer::timeout, this, &FastTimesWindow::blinkTick);
+    blinkTimer_->start();
     load();
 }
 
@@ -150,7 +148,7 @@ void FastTimesWindow::load() {
         rows_[n].puzzle->setText(table[n].puzzle);
     }
     services_.state.loopSound = 0;
-    services_.sound.tune(kSound, false);
+    services_.sound.tune(Sound::FastTimeFanfare, false);
 }
 
 void FastTimesWindow::blinkTick() {

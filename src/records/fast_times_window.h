@@ -45,5 +45,5 @@ class FastTimesWindow : public QWidget {
     Services& services_;
     std::array<Row, 10> rows_{};
     QLabel* webpage_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    QTimer* blinkTimer_ = nullptr;
 };

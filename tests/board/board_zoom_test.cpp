@@ -51,12 +51,10 @@ TEST(BoardZoom, StepsByQuartersWithinTheRange) {
     EXPECT_EQ(zoomedIn(2.0000000001), 2.25);
     EXPECT_EQ(zoomedOut(1.9999999999), 1.75);
 
-    EXPECT_EQ(fromStored("150"), 1.5);
-    EXPECT_EQ(fromStored("137"), 1.25);  // a hand-edited value: the nearest step
-    EXPECT_EQ(fromStored("5000"), 3);
-    EXPECT_EQ(fromStored("-20"), 0.5);
-    EXPECT_EQ(fromStored("big"), 1);
-    EXPECT_EQ(toStored(fromStored("275")), "275");
+    EXPECT_EQ(snapped(1.37), 1.25);  // a hand-edited setting: the nearest step
+    EXPECT_EQ(snapped(50), 3);
+    EXPECT_EQ(snapped(0.1), 0.5);
+    EXPECT_EQ(snapped(std::nan("")), 1);
 
     EXPECT_EQ(fitting(QSizeF(1920, 1030), kDesigned), 1030.0 / 505);
     EXPECT_EQ(fitting(QSizeF(100000, 100000), kDesigned), 3);

@@ -51,7 +51,7 @@ BoardWindow& Player::board() {
 }
 
 NewPuzzleDialog* Player::openNewGameDialog() {
-    window_.menu().newpuz->trigger();
+    window_.menu().newGameAction->trigger();
     return visibleWindow<NewPuzzleDialog>();
 }
 
@@ -159,7 +159,7 @@ void Player::runCompletion() {
 }
 
 RevealWordDialog* Player::openRevealWord() {
-    window_.menu().revealw->trigger();
+    window_.menu().revealWordAction->trigger();
     return visibleWindow<RevealWordDialog>();
 }
 

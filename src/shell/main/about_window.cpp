@@ -1,6 +1,6 @@
 #include "shell/main/about_window.h"
 
-#include "shell/main/artwork.h"
+#include "platform/artwork/artwork.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
 

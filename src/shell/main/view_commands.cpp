@@ -1,7 +1,7 @@
 #include "shell/main/view_commands.h"
 
 #include "board/board_window.h"
-#include "platform/settings_store.h"
+#include "platform/settings_schema.h"
 #include "shell/main/main_menu.h"
 
 #include <QAction>
@@ -11,12 +11,12 @@
 namespace {
 struct Option {
     QAction* MainMenu::*entry;
-    const char* key;
+    const settings::FlagKey& key;
 };
 const std::array<Option, 3> kOptions = {{
-    {&MainMenu::colourFoundx, "COLOUR_FOUND"},
-    {&MainMenu::showAnswersx, "SHOW_ANSWERS"},
-    {&MainMenu::highContrastx, "HIGH_CONTRAST"},
+    {&MainMenu::colourFoundAction, settings::kColourFound},
+    {&MainMenu::showAnswersAction, settings::kShowAnswers},
+    {&MainMenu::highContrastAction, settings::kHighContrast},
 }};
 }  // namespace
 
@@ -24,9 +24,8 @@ ViewCommands::ViewCommands(SettingsStore& store, BoardWindow& board, const MainM
                            QObject* parent)
     : QObject(parent), store_(store), board_(board), menu_(menu) {
     for (const Option& option : kOptions) {
-        connect(menu.*option.entry, &QAction::triggered, this, [this, option](bool on) {
-            store_.write(settings::kSettings, QString::fromLatin1(option.key),
-                         settings::fromBool(on));
+        connect(menu.*option.entry, &QAction::triggered, this, [this, &option](bool on) {
+            settings::write(store_, option.key, on);
             board_.setLook(look());
         });
     }
@@ -34,15 +33,13 @@ ViewCommands::ViewCommands(SettingsStore& store, BoardWindow& board, const MainM
 
 void ViewCommands::restore() {
     for (const Option& option : kOptions) {
-        const QString stored =
-            store_.read(settings::kSettings, QString::fromLatin1(option.key), QString());
-        (menu_.*option.entry)->setChecked(settings::toBool(stored, false));
+        (menu_.*option.entry)->setChecked(settings::read(store_, option.key));
     }
     board_.setLook(look());
 }
 
 BoardLook ViewCommands::look() const {
-    return {.colourFound = menu_.colourFoundx->isChecked(),
-            .showAnswers = menu_.showAnswersx->isChecked(),
-            .highContrast = menu_.highContrastx->isChecked()};
+    return {.colourFound = menu_.colourFoundAction->isChecked(),
+            .showAnswers = menu_.showAnswersAction->isChecked(),
+            .highContrast = menu_.highContrastAction->isChecked()};
 }

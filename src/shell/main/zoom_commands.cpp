@@ -2,18 +2,14 @@
 
 #include "board/board_window.h"
 #include "board/board_zoom.h"
-#include "platform/settings_store.h"
+#include "platform/settings_schema.h"
 #include "shell/main/main_menu.h"
 
 #include <QAction>
 #include <QMdiSubWindow>
 
+#include <cmath>
 #include <utility>
-
-namespace {
-const QString kZoomKey = QStringLiteral("ZOOM");
-const QString kFitKey = QStringLiteral("ZOOM_FIT");
-}  // namespace
 
 ZoomCommands::ZoomCommands(SettingsStore& store, BoardWindow& board, QMdiSubWindow& frame,
                            const MainMenu& menu, std::function<void()> layOut, QObject* parent)
@@ -23,18 +19,17 @@ ZoomCommands::ZoomCommands(SettingsStore& store, BoardWindow& board, QMdiSubWind
       frame_(frame),
       menu_(menu),
       layOut_(std::move(layOut)) {
-    connect(menu.zoomInx, &QAction::triggered, this, &ZoomCommands::zoomIn);
-    connect(menu.zoomOutx, &QAction::triggered, this, &ZoomCommands::zoomOut);
-    connect(menu.actualSizex, &QAction::triggered, this, &ZoomCommands::actualSize);
-    connect(menu.fitWindowx, &QAction::toggled, this, &ZoomCommands::setFitToWindow);
+    connect(menu.zoomInAction, &QAction::triggered, this, &ZoomCommands::zoomIn);
+    connect(menu.zoomOutAction, &QAction::triggered, this, &ZoomCommands::zoomOut);
+    connect(menu.actualSizeAction, &QAction::triggered, this, &ZoomCommands::actualSize);
+    connect(menu.fitToWindowAction, &QAction::toggled, this, &ZoomCommands::setFitToWindow);
 }
 
 void ZoomCommands::restore() {
-    const QString& section = settings::kSettings;
-    chosen_ = board_zoom::fromStored(store_.read(section, kZoomKey, QStringLiteral("100")));
+    chosen_ = board_zoom::snapped(settings::read(store_, settings::kZoom) / 100);
     apply(chosen_);
     // Checking the entry lays the board out to fit, as a click on it would.
-    menu_.fitWindowx->setChecked(settings::toBool(store_.read(section, kFitKey, {}), false));
+    menu_.fitToWindowAction->setChecked(settings::read(store_, settings::kFitToWindow));
 }
 
 void ZoomCommands::zoomIn() {
@@ -50,17 +45,16 @@ void ZoomCommands::actualSize() {
 }
 
 bool ZoomCommands::fitToWindow() const {
-    return menu_.fitWindowx->isChecked();
+    return menu_.fitToWindowAction->isChecked();
 }
 
 void ZoomCommands::setFitToWindow(bool on) {
-    if (menu_.fitWindowx->isChecked() != on) {
-        menu_.fitWindowx->setChecked(on);  // comes back here through `toggled`
+    if (menu_.fitToWindowAction->isChecked() != on) {
+        menu_.fitToWindowAction->setChecked(on);  // comes back here through `toggled`
         return;
     }
-    const QString stored = settings::fromBool(on);
-    if (store_.read(settings::kSettings, kFitKey, settings::fromBool(false)) != stored) {
-        store_.write(settings::kSettings, kFitKey, stored);
+    if (settings::read(store_, settings::kFitToWindow) != on) {
+        settings::write(store_, settings::kFitToWindow, on);
     }
     // Without the fit the board goes back to the zoom the player chose.
     if (!on) apply(chosen_);
@@ -74,9 +68,9 @@ void ZoomCommands::fitTo(const QSize& area) {
 
 void ZoomCommands::choose(double scale) {
     chosen_ = scale;
-    store_.write(settings::kSettings, kZoomKey, board_zoom::toStored(scale));
+    settings::write(store_, settings::kZoom, std::round(scale * 100));
     if (fitToWindow()) {
-        menu_.fitWindowx->setChecked(false);  // shows the chosen zoom
+        menu_.fitToWindowAction->setChecked(false);  // shows the chosen zoom
         return;
     }
     apply(scale);

@@ -7,9 +7,9 @@ namespace {
 TEST_F(MainWindowTest, ViewOptionsChangeTheBoardAndAreRestoredAtStart) {
     const MainMenu& m = window->menu();
     EXPECT_EQ(window->board().model().look, BoardLook{});
-    m.highContrastx->trigger();
-    m.showAnswersx->trigger();
-    m.showAnswersx->trigger();
+    m.highContrastAction->trigger();
+    m.showAnswersAction->trigger();
+    m.showAnswersAction->trigger();
     EXPECT_EQ(window->board().model().look, BoardLook{.highContrast = true});
     EXPECT_EQ(setting("HIGH_CONTRAST"), "True");
     EXPECT_EQ(setting("SHOW_ANSWERS"), "False");
@@ -22,8 +22,8 @@ TEST_F(MainWindowTest, ViewOptionsChangeTheBoardAndAreRestoredAtStart) {
     ASSERT_TRUE(next.load());
     EXPECT_EQ(next.board().model().look,
               (BoardLook{.colourFound = true, .showAnswers = false, .highContrast = true}));
-    EXPECT_TRUE(next.menu().colourFoundx->isChecked());
-    EXPECT_FALSE(next.menu().showAnswersx->isChecked());
+    EXPECT_TRUE(next.menu().colourFoundAction->isChecked());
+    EXPECT_FALSE(next.menu().showAnswersAction->isChecked());
 }
 
 }  // namespace

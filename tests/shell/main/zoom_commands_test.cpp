@@ -41,7 +41,7 @@ TEST_F(ZoomTest, ShortcutsStepTheBoardAndTheStoreRemembersIt) {
 TEST_F(ZoomTest, FitToWindowFillsTheClientAreaAndFollowsItsSize) {
     window->resize(1920, 1080);
     QCoreApplication::processEvents();
-    window->menu().fitWindowx->trigger();
+    window->menu().fitToWindowAction->trigger();
     EXPECT_EQ(setting("ZOOM_FIT"), "True");
     const QRect large = boardArea();
     EXPECT_GE(large.width(), 2 * 782);
@@ -57,17 +57,17 @@ TEST_F(ZoomTest, FitToWindowFillsTheClientAreaAndFollowsItsSize) {
 
     // A chosen zoom ends the fit: the next step above the fitted size.
     const double fitted = window->board().zoom();
-    window->menu().zoomInx->trigger();
-    EXPECT_FALSE(window->menu().fitWindowx->isChecked());
+    window->menu().zoomInAction->trigger();
+    EXPECT_FALSE(window->menu().fitToWindowAction->isChecked());
     EXPECT_EQ(setting("ZOOM_FIT"), "False");
     EXPECT_EQ(window->board().zoom(), std::floor(fitted * 4 + 1) / 4);
 
     // Restored at start, the fit applies as soon as the window has its size.
-    window->menu().fitWindowx->trigger();
+    window->menu().fitToWindowAction->trigger();
     env.dialogs.answerMessage(MsgAnswer::Yes);
     MainWindow next(env.services, &random);
     ASSERT_TRUE(next.load());
-    EXPECT_TRUE(next.menu().fitWindowx->isChecked());
+    EXPECT_TRUE(next.menu().fitToWindowAction->isChecked());
     next.resize(1920, 1080);
     next.show();
     QCoreApplication::processEvents();
