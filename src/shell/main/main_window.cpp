@@ -1,5 +1,6 @@
 #include "shell/main/main_window.h"
 
+#include "board/board_accessibility.h"
 #include "board/board_window.h"
 #include "board/reveal_commands.h"
 #include "core/game_state.h"
@@ -71,9 +72,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     setCentralWidget(central);
 
     board_ = new BoardWindow(services_);
-    boardFrame_ = addChild(board_);
+    // Screen readers see the painted grid and word list through this.
+    new BoardAccessibility(*board_, services_.state);
+    boardFrame_ = addChild(board_, QStringLiteral("Puzzle board"));
     title_ = new TitleWindow;
-    titleFrame_ = addChild(title_);
+    titleFrame_ = addChild(title_, QStringLiteral("Title"));
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer"));
@@ -103,9 +106,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
 
 MainWindow::~MainWindow() = default;
 
-QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
+QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& name) {
     // Frameless and never deleted: hiding and showing keeps the same window with its state.
     auto* frame = mdi_->addSubWindow(widget, Qt::FramelessWindowHint);
+    // Without a frame the title is never drawn; screen readers name the child by it.
+    frame->setWindowTitle(name);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     // No system menu, so no keyboard shortcut can close or move the child.
     frame->setSystemMenu(nullptr);
