@@ -47,6 +47,13 @@ inline const CounterKey kSecondsPlayed{QStringLiteral("S_TIMEP")};
 inline const std::array<CounterKey, 5> kCounters{kCompleted, kRevealed, kWordsRevealed, kPlayed,
                                                  kSecondsPlayed};
 
+// How the board is shown: Options > Zoom (the zoom in percent, a multiple of 25) and View.
+inline const NumberKey kZoom{QStringLiteral("ZOOM"), 100, 50, 300};
+inline const FlagKey kFitToWindow{QStringLiteral("ZOOM_FIT"), false};
+inline const FlagKey kColourFound{QStringLiteral("COLOUR_FOUND"), false};
+inline const FlagKey kShowAnswers{QStringLiteral("SHOW_ANSWERS"), false};
+inline const FlagKey kHighContrast{QStringLiteral("HIGH_CONTRAST"), false};
+
 // A font of the board; the size in points as a font dialog can give it.
 struct FontKeys {
     TextKey family;
