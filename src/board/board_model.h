@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/board_look.h"
 #include "core/grid_shape.h"
 
 #include <QColor>
@@ -36,6 +37,7 @@ struct BoardLine {
     QPointF p1;  // twips, board client coordinates
     QPointF p2;
     DrawMode mode = DrawMode::MaskPen;
+    int slot = 0;  // the word it marks once struck; 0 while it is the open selection
 };
 
 struct BoardModel {
@@ -43,6 +45,7 @@ struct BoardModel {
     std::array<BoardEntry, 21> entries{};
     std::array<BoardLine, 21> lines{};
     QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
+    BoardLook look;
 };
 
 // Geometry of the design layout, in twips.

@@ -1,6 +1,7 @@
 #include "board/board_window.h"
 
 #include "board/board_painter.h"
+#include "board/board_zoom.h"
 #include "board/cursor_keys.h"
 #include "board/selection.h"
 #include "board/strike_rules.h"
@@ -57,7 +58,7 @@ BoardWindow::BoardWindow(Services& services, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Keyboard play: the board takes the focus by Tab or a click.
     setFocusPolicy(Qt::StrongFocus);
-    resize(clientSizePixels());
+    resize(sizeHint());
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -86,6 +87,11 @@ void BoardWindow::setTitle(const QString& title) {
     update();
 }
 
+void BoardWindow::setLook(const BoardLook& look) {
+    model_.look = look;
+    update();
+}
+
 void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
     GameState& state = services_.state;
     const int line = strike::selectionLine(state);
@@ -96,6 +102,7 @@ void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
     } else if (button == Qt::LeftButton && !selection.visible) {
         // The free end starts on the anchor until the pointer moves to another cell.
         selection.visible = true;
+        selection.slot = 0;
         selection.p1 = selection.p2 = board_geometry::cellCentre(cell);
         services_.sound.effect(Sound::Click);
     } else if (button == Qt::LeftButton) {
@@ -123,7 +130,7 @@ void BoardWindow::wsMouseMove(int cell) {
     // Only the band under the old and the new line needs painting while the pointer moves.
     const QRect before = strikeLineBounds(selection);
     selection.p2 = centre;
-    update(before.united(strikeLineBounds(selection)));
+    updateBoardArea(before.united(strikeLineBounds(selection)));
 }
 
 void BoardWindow::wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos) {
@@ -147,6 +154,7 @@ void BoardWindow::addLine(int slot) {
     if (slot < 1 || slot > GameState::kMaxWords || strike::puzzleComplete(state)) return;
     settleRunningFlash();
     ++state.foundCount;
+    model_.lines[state.foundCount].slot = slot;
     strike::strikeEntry(model_, slot, state.showMode);
     services_.sound.effect(Sound::StrikeWord);
     state.lastLine = state.foundCount;
@@ -243,16 +251,25 @@ QSize BoardWindow::clientSizePixels() const {
             twips::toPixelsRounded(board_geometry::kClientHeight)};
 }
 
+void BoardWindow::setZoom(double scale) {
+    if (scale <= 0 || scale == zoom_) return;
+    zoom_ = scale;
+    resize(sizeHint());
+    update();
+}
+
 QSize BoardWindow::sizeHint() const {
-    return clientSizePixels();
+    return board_zoom::scaledSize(clientSizePixels(), zoom_);
 }
 
 int BoardWindow::cellAt(const QPointF& pos) const {
-    return board_geometry::cellAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+    const QPointF board = board_zoom::toBoard(pos, zoom_);
+    return board_geometry::cellAt({twips::fromPixels(board.x()), twips::fromPixels(board.y())});
 }
 
 int BoardWindow::entryAt(const QPointF& pos) const {
-    return board_geometry::entryAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+    const QPointF board = board_zoom::toBoard(pos, zoom_);
+    return board_geometry::entryAt({twips::fromPixels(board.x()), twips::fromPixels(board.y())});
 }
 
 void BoardWindow::formActivate() {
@@ -283,8 +300,16 @@ bool BoardWindow::boardVisible() const {
 
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect());
-    if (cursorShown_ && hasFocus()) paintCellCursor(painter, cursorCell_);
+    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect(),
+                       zoom_);
+    if (cursorShown_ && hasFocus()) {
+        if (zoom_ != 1) painter.scale(zoom_, zoom_);
+        paintCellCursor(painter, cursorCell_);
+    }
+}
+
+void BoardWindow::updateBoardArea(const QRect& boardPixels) {
+    update(board_zoom::toWindow(boardPixels, zoom_));
 }
 
 bool BoardWindow::selectionOpen() const {
@@ -295,13 +320,13 @@ bool BoardWindow::selectionOpen() const {
 void BoardWindow::showCursor(bool shown) {
     if (cursorShown_ == shown) return;
     cursorShown_ = shown;
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 void BoardWindow::moveCursor(int cell) {
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
     cursorCell_ = cell;
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
     wsMouseMove(cell);  // an open selection's free end follows the cursor
 }
 
@@ -371,12 +396,12 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
 
 void BoardWindow::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 void BoardWindow::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 bool BoardWindow::event(QEvent* event) {
@@ -397,8 +422,9 @@ bool BoardWindow::event(QEvent* event) {
                 event->ignore();
             } else {
                 const QRectF area = board_geometry::entryRect(entry);
+                const QRect shown = twips::rect(area.x(), area.y(), area.width(), area.height());
                 QToolTip::showText(help->globalPos(), plain_text::toolTip(tip), this,
-                                   twips::rect(area.x(), area.y(), area.width(), area.height()));
+                                   board_zoom::toWindow(shown, zoom_));
             }
             return true;
         }

@@ -61,6 +61,7 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
 
     puzzles_ = new QListWidget(themeFrame_);
     puzzles_->setObjectName(QStringLiteral("puzzles"));
+    puzzles_->setAccessibleName(QStringLiteral("Themes"));
     connect(puzzles_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.pickTheme(row);
         refresh();
@@ -111,6 +112,7 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     showRow->addLayout(showColumn);
     auto* help = commandButton(QStringLiteral("Command3"), QStringLiteral("?"), themeFrame_);
     help->setFixedWidth(28);
+    help->setAccessibleName(QStringLiteral("Help on the show options"));
     connect(help, &QPushButton::clicked, this, [this] { form_.showHelp(); });
     showRow->addWidget(help, 0, Qt::AlignTop);
     layout->addLayout(showRow);
@@ -140,6 +142,7 @@ QWidget* NewPuzzleDialog::buildLevelColumn() {
         pictures_[level] = new QLabel(pictureStack);
         pictures_[level]->setObjectName(names[level] + "_pic");
         pictures_[level]->setPixmap(levelPicture(level));
+        pictures_[level]->setAccessibleName(captions[level] + " word directions");
         pictures_[level]->setGeometry(0, 0, 101, 101);
     }
     frameLayout->addLayout(levelColumn);

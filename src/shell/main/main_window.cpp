@@ -1,5 +1,6 @@
 #include "shell/main/main_window.h"
 
+#include "board/board_accessibility.h"
 #include "board/board_window.h"
 #include "board/reveal_commands.h"
 #include "core/game_state.h"
@@ -24,7 +25,9 @@
 #include "shell/main/game_starter.h"
 #include "shell/main/status_strip.h"
 #include "shell/main/title_window.h"
+#include "shell/main/view_commands.h"
 #include "shell/main/window_layout.h"
+#include "shell/main/zoom_commands.h"
 #include "shell/printing/print_dialog.h"
 #include "shell/printing/print_session.h"
 #include "shell/printing/print_setup_dialog.h"
@@ -69,9 +72,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     setCentralWidget(central);
 
     board_ = new BoardWindow(services_);
-    boardFrame_ = addChild(board_);
+    // Screen readers see the painted grid and word list through this.
+    new BoardAccessibility(*board_, services_.state);
+    boardFrame_ = addChild(board_, QStringLiteral("Puzzle board"));
     title_ = new TitleWindow;
-    titleFrame_ = addChild(title_);
+    titleFrame_ = addChild(title_, QStringLiteral("Title"));
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer"));
@@ -83,6 +88,9 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     connect(timer1_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
 
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
+    zoom_ = new ZoomCommands(
+        services_.settings, *board_, *boardFrame_, menu_, [this] { layOut(); }, this);
+    view_ = new ViewCommands(services_.settings, *board_, menu_, this);
     printing_ = new PrintSession(std::make_unique<CupsCommands>(), this);
     starter_ = std::make_unique<GameStarter>(
         services_, random_, GameStarter::View{*board_, *boardFrame_, *strip_, this});
@@ -98,9 +106,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
 
 MainWindow::~MainWindow() = default;
 
-QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
+QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& name) {
     // Frameless and never deleted: hiding and showing keeps the same window with its state.
     auto* frame = mdi_->addSubWindow(widget, Qt::FramelessWindowHint);
+    // Without a frame the title is never drawn; screen readers name the child by it.
+    frame->setWindowTitle(name);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     // No system menu, so no keyboard shortcut can close or move the child.
     frame->setSystemMenu(nullptr);
@@ -154,6 +164,8 @@ bool MainWindow::load() {
     if (!setup.proceed) return false;
     menu_.soundAction->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
+    zoom_->restore();
+    view_->restore();
     layOut();
     timer1_->start();
     return true;
@@ -172,6 +184,7 @@ void MainWindow::showCentred() {
 }
 
 void MainWindow::layOut() {
+    zoom_->fitTo(mdi_->size());
     window_layout::Input in;
     in.width = twips::fromPixels(frameGeometry().width());
     in.areaWidth = twips::fromPixels(mdi_->width());
