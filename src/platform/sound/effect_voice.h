@@ -30,8 +30,6 @@ class EffectVoice : public QObject {
     // Drops the sink; the next play builds one on the current default output.
     void rebuild();
 
-    bool isSinkBuilt() const { return sink_ != nullptr; }
-
   private:
     bool load();
     void feed();  // hands the sink as many bytes as it takes now
