@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/grid_shape.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -37,7 +39,7 @@ struct BoardLine {
 };
 
 struct BoardModel {
-    std::array<BoardCell, 361> cells{};
+    std::array<BoardCell, grid::kCells + 1> cells{};
     std::array<BoardEntry, 21> entries{};
     std::array<BoardLine, 21> lines{};
     QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
@@ -52,9 +54,7 @@ double cellLeft(int n);
 double cellTop(int n);
 constexpr double kCellSize = 375;
 QPointF cellCentre(int n);  // (Left + 187.5, Top + 187.5)
-constexpr bool isCell(int n) {
-    return n >= 1 && n <= 360;
-}
+using grid::isCell;
 
 // The word-list panel Picture1 and entry i (1..20) inside it; entryRect is in board coordinates.
 constexpr double kPanelLeft = 8440;

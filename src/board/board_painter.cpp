@@ -95,10 +95,8 @@ void drawGridPaper(QPainter& p) {
     // A faint chequer keeps rows and columns easy to follow without competing with letters.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 80, 110, 10));
-    for (int n = 1; n <= 360; ++n) {
-        const int row = (n - 1) / 20;
-        const int column = (n - 1) % 20;
-        if ((row + column) % 2 == 0) continue;
+    for (int n = 1; n <= grid::kCells; ++n) {
+        if ((grid::rowOf(n) + grid::columnOf(n)) % 2 == 0) continue;
         p.drawRect(twips::rectF(cellLeft(n) + 7.5, cellTop(n) + 7.5, 360, 360));
     }
 }
@@ -131,7 +129,7 @@ void drawTitle(QPainter& p, const QString& title) {
 
 void drawLetters(QPainter& p, const BoardModel& model, BoardInk ink) {
     p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : kLetterColour);
-    for (int n = 1; n <= 360; ++n) {
+    for (int n = 1; n <= grid::kCells; ++n) {
         const BoardCell& cell = model.cells[n];
         if (cell.caption.isEmpty()) continue;
         const QRectF box = twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize);

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/plain_text.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/sound/sound_player.h"
 #include "platform/twips.h"
@@ -47,7 +48,7 @@ BoardWindow::BoardWindow(Services& services, QWidget* parent)
       hlFlashCheck_(makeTimer(this, 750, &BoardWindow::hlFlashCheckTimer)),
       puzzleComplete_(makeTimer(this, 10, &BoardWindow::puzzleCompleteTimer)) {
     // Until the first game the grid shows random letters, 'A'..'Z' with equal chance.
-    for (int n = 1; n <= 360; ++n) {
+    for (int n = 1; n <= grid::kCells; ++n) {
         model_.cells[n].font = defaultCellFont();
         model_.cells[n].caption = QChar('A' + QRandomGenerator::global()->bounded(26));
     }
@@ -96,7 +97,7 @@ void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
         // The free end starts on the anchor until the pointer moves to another cell.
         selection.visible = true;
         selection.p1 = selection.p2 = board_geometry::cellCentre(cell);
-        services_.sound.effect(QStringLiteral("click.wav"));
+        services_.sound.effect(Sound::Click);
     } else if (button == Qt::LeftButton) {
         // The second click evaluates the line up to the cell clicked, whether or not a move
         // over that cell was seen first.
@@ -147,7 +148,7 @@ void BoardWindow::addLine(int slot) {
     settleRunningFlash();
     ++state.foundCount;
     strike::strikeEntry(model_, slot, state.showMode);
-    services_.sound.effect(QStringLiteral("strike_word.wav"));
+    services_.sound.effect(Sound::StrikeWord);
     state.lastLine = state.foundCount;
     state.lastWord = slot;
     emit puzzleInformationDisabled();
@@ -155,7 +156,7 @@ void BoardWindow::addLine(int slot) {
     if (state.foundCount < state.wordCount) {
         startFlash();
     } else {
-        settings::addToCounter(services_.settings, QStringLiteral("S_COMP"), 1);
+        settings::addToCounter(services_.settings, settings::kCompleted.name, 1);
         endOfPuzzle();
     }
 }
@@ -204,7 +205,7 @@ void BoardWindow::puzzleCompleteTimer() {
     const strike::CompletionTick tick = strike::completionTick(state, model_);
     update();
     if (tick == strike::CompletionTick::Stepped) {
-        services_.sound.effect(QStringLiteral("complete_word.wav"));
+        services_.sound.effect(Sound::CompleteWord);
         return;
     }
     puzzleComplete_->stop();

@@ -12,15 +12,15 @@ namespace generator {
 
 namespace {
 constexpr std::array<Direction, 9> kDirections{{
-    {0, 0, 0},      // unused
-    {1, 1, 0},      // 1 left to right
-    {21, 1, 1},     // 2 down and right
-    {20, 0, 1},     // 3 top to bottom
-    {19, -1, 1},    // 4 down and left
-    {-1, -1, 0},    // 5 right to left
-    {-21, -1, -1},  // 6 up and left
-    {-20, 0, -1},   // 7 bottom to top
-    {-19, 1, -1},   // 8 up and right
+    {0, 0, 0},                // unused
+    {1, 1, 0},                // 1 left to right
+    {kColumns + 1, 1, 1},     // 2 down and right
+    {kColumns, 0, 1},         // 3 top to bottom
+    {kColumns - 1, -1, 1},    // 4 down and left
+    {-1, -1, 0},              // 5 right to left
+    {-kColumns - 1, -1, -1},  // 6 up and left
+    {-kColumns, 0, -1},       // 7 bottom to top
+    {-kColumns + 1, 1, -1},   // 8 up and right
 }};
 }  // namespace
 

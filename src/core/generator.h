@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game_state.h"
+#include "core/grid_shape.h"
 
 #include <QChar>
 #include <QString>
@@ -43,9 +44,9 @@ class GeneratorUi {
 
 namespace generator {
 
-constexpr int kColumns = 20;
-constexpr int kRows = 18;
-constexpr int kCells = kColumns * kRows;
+using grid::kCells;
+using grid::kColumns;
+using grid::kRows;
 // attemptCount starts each cycle at 1 and the cycle fails when it reaches this.
 constexpr int kAttemptLimit = 1500;
 // The failed-cycle count at which the player is asked whether to wait.

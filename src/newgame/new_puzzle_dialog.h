@@ -38,13 +38,14 @@ class NewPuzzleDialog : public QWidget {
 
     NewGameForm form_;
     bool gameStarted_ = false;
-    QGroupBox* frame1_;
+    QGroupBox* themeFrame_;
     QListWidget* puzzles_;
     QLabel* gameTitle_;
     QLabel* wordsVol_;
+    QLabel* themeNote_;
     std::array<QRadioButton*, 4> show_{};    // 1..3
     std::array<QRadioButton*, 5> levels_{};  // 1..4
     std::array<QLabel*, 5> pictures_{};      // 1..4, stacked
-    QRadioButton* option1_;
-    QRadioButton* option2_;
+    QRadioButton* standardGameOption_;
+    QRadioButton* timeChallengeOption_;
 };

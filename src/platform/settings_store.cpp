@@ -171,11 +171,6 @@ QString fromNumber(double value) {
     return QString::number(value, 'g', 15);
 }
 
-double toFontSize(const QString& text, double fallback) {
-    const double size = toNumber(text, fallback);
-    return size >= 1 && size <= 512 ? size : fallback;
-}
-
 long long saturatingAdd(long long a, long long b) {
     constexpr long long kMax = std::numeric_limits<long long>::max();
     constexpr long long kMin = std::numeric_limits<long long>::min();

@@ -100,13 +100,11 @@ QString fromBool(bool value);  // "True" / "False"
 long long toInteger(const QString& text, long long fallback);
 double toNumber(const QString& text, double fallback);  // also accepts "13.5"; finite only
 QString fromNumber(double value);                       // "14", "13.5"
-// A font size in points a font dialog can give (1 to 512).
-double toFontSize(const QString& text, double fallback);
 
 // a + b, held at the ends of the range instead of overflowing.
 long long saturatingAdd(long long a, long long b);
 
-// Convenience for the read-modify-write counters ("S_COMP" and friends): read the latest saved
+// Convenience for the read-modify-write counters (the statistics): read the latest saved
 // value with default "0" (a non-number counts as 0), add `delta` (saturating), write it back.
 long long addToCounter(SettingsStore& store, const QString& key, long long delta);
 

@@ -1,12 +1,17 @@
 #include "records/fastest_times_table.h"
 
 #include "platform/dialogs.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/time_key.h"
 
 namespace fastest_times {
 
 namespace {
+
+using settings::fastTimeNameKey;
+using settings::fastTimePuzzleKey;
+using settings::fastTimeTimeKey;
 
 QString read(const SettingsStore& store, const QString& key, const QString& fallback) {
     return store.read(settings::kFastTimes, key, fallback);

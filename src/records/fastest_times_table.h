@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/fast_times_defaults.h"
+#include "records/fast_times_defaults.h"
 
 #include <QString>
 

@@ -50,7 +50,7 @@ BoardWindow& Player::board() {
 }
 
 NewPuzzleDialog* Player::openNewGameDialog() {
-    window_.menu().newpuz->trigger();
+    window_.menu().newGameAction->trigger();
     return visibleWindow<NewPuzzleDialog>();
 }
 
@@ -158,7 +158,7 @@ void Player::runCompletion() {
 }
 
 RevealWordDialog* Player::openRevealWord() {
-    window_.menu().revealw->trigger();
+    window_.menu().revealWordAction->trigger();
     return visibleWindow<RevealWordDialog>();
 }
 

@@ -58,10 +58,6 @@ TEST(SettingsStore, ConversionsTreatCorruptValuesAsTheDefault) {
     EXPECT_EQ(settings::fromNumber(14), "14");
     EXPECT_EQ(settings::fromNumber(13.5), "13.5");
 
-    // Sizes that would make the letters vanish or could not be set.
-    EXPECT_DOUBLE_EQ(settings::toFontSize("13.5", 14), 13.5);
-    for (const char* size : {"100000", "inf", "-inf", "nan", "0", "-3", "1e308", "0.5"})
-        EXPECT_DOUBLE_EQ(settings::toFontSize(size, 14), 14) << size;
     EXPECT_DOUBLE_EQ(settings::toNumber("inf", 2), 2);
     EXPECT_EQ(settings::toInteger("9223372036854775808", 5), 5);
 }

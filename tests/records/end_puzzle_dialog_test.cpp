@@ -26,7 +26,7 @@ class EndPuzzle : public ::testing::Test {
             services, FinishedGame{"Fruit", env.state.level, "Medium", time}, nullptr);
     }
     QStringList tune(const QString& file) const {
-        return {"Stop", "Close", "file:" + env.sound.pathOf(file), "Open", "Play"};
+        return {"Stop", "Close", "file:" + env.sfxFile(file), "Open", "Play"};
     }
     static QString text(const EndPuzzleDialog& dialog, const char* name) {
         const auto* label = dialog.findChild<QLabel*>(name);
@@ -76,8 +76,8 @@ TEST_F(EndPuzzle, EveryOpeningCountsOneGamePlayed) {
 TEST_F(EndPuzzle, OrdinaryGameSendsStopAndCloseEvenWhenSilent) {
     env.state.soundOn = false;
     auto dialog = open();
-    EXPECT_EQ(env.media.log(), QStringList({"file:" + env.sound.pathOf("sf0006.wav"), "Stop",
-                                            "Close", "file:" + env.sound.pathOf("sf0005.wav")}));
+    EXPECT_EQ(env.media.log(), QStringList({"file:" + env.sfxFile("sf0006.wav"), "Stop", "Close",
+                                            "file:" + env.sfxFile("sf0005.wav")}));
     EXPECT_EQ(dialog->result().verdict,
               "You have completed Fruit on Medium level! Try a harder level next time!");
     EXPECT_EQ(text(*dialog, "puz_stat"), dialog->result().verdict);
@@ -93,15 +93,14 @@ TEST_F(EndPuzzle, OrdinaryGamePlaysTheChosenTuneOnceWhenSoundIsOn) {
     env.state.wordsRevealed = 2;
     open();
     EXPECT_EQ(env.state.loopSound, 0);
-    EXPECT_EQ(env.media.log(),
-              QStringList({"file:" + env.sound.pathOf("sf0006.wav"), "Stop", "Close",
-                           "file:" + env.sound.pathOf("sf0006.wav"), "Open", "Play"}));
+    EXPECT_EQ(env.media.log(), QStringList({"file:" + env.sfxFile("sf0006.wav"), "Stop", "Close",
+                                            "file:" + env.sfxFile("sf0006.wav"), "Open", "Play"}));
     env.media.clear();
     env.state.puzzleRevealed = true;
     env.state.level = 1;
     auto dialog = open();
     EXPECT_EQ(env.media.log().mid(3),
-              QStringList({"file:" + env.sound.pathOf("sf0007.wav"), "Open", "Play"}));
+              QStringList({"file:" + env.sfxFile("sf0007.wav"), "Open", "Play"}));
     EXPECT_TRUE(dialog->result().verdict.endsWith(" level - Please try again!"));
 }
 

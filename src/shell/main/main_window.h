@@ -95,7 +95,7 @@ class MainWindow : public QMainWindow {
   private:
     void connectMenu();
     void connectBoard();
-    QMdiSubWindow* addChild(QWidget* widget);
+    QMdiSubWindow* addChild(QWidget* widget, const QString& name);
     void addPlayedSecondsToStore();
     // Puts the menus, timers and gameInProgress in line with the game's phase.
     void applyLife();

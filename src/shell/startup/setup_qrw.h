@@ -1,13 +1,9 @@
 #pragma once
 
-#include <QString>
-
 class BoardWindow;
 class QFont;
 class SettingsStore;
 struct Services;
-
-inline const QString kFirstRunKey = QStringLiteral("F_RUN");
 
 struct SetupResult {
     bool proceed = false;      // false: the player declined the warranty; end the program

@@ -30,15 +30,15 @@ TEST_F(MainWindowTest, MenuBarHasEveryEntryInOrder) {
     for (const QAction* action : window->menuBar()->actions()) menus << action->objectName();
     EXPECT_EQ(menus, QStringList({"filex", "optx", "toolsx", "helpx"}));
     const MainMenu& m = window->menu();
-    EXPECT_EQ(entryNames(m.filex),
+    EXPECT_EQ(entryNames(m.fileMenu),
               QStringList({"newpuz", "nulla", "printx", "prints", "nullb", "exitx"}));
-    EXPECT_EQ(entryNames(m.optx),
+    EXPECT_EQ(entryNames(m.optionsMenu),
               QStringList({"revealx", "revealw", "nullc", "statx", "nullj", "puzzleinfx", "nulle",
                            "difx", "fontsx", "soundx", "nullh", "hsx"}));
-    EXPECT_EQ(entryNames(m.difx), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
-    EXPECT_EQ(entryNames(m.fontsx), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
-    EXPECT_EQ(entryNames(m.toolsx), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
-    EXPECT_EQ(entryNames(m.helpx), QStringList({"instx", "nullg", "aboutx", "warrx"}));
+    EXPECT_EQ(entryNames(m.difficultyMenu), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
+    EXPECT_EQ(entryNames(m.fontsMenu), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
+    EXPECT_EQ(entryNames(m.toolsMenu), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
+    EXPECT_EQ(entryNames(m.helpMenu), QStringList({"instx", "nullg", "aboutx", "warrx"}));
 }
 
 TEST_F(MainWindowTest, EntriesHaveTheirCaptionsShortcutsAndStartStates) {
@@ -82,8 +82,8 @@ TEST_F(MainWindowTest, EntriesHaveTheirCaptionsShortcutsAndStartStates) {
         EXPECT_EQ(action->isEnabled(), e.enabled) << e.name;
         EXPECT_EQ(action->isChecked(), e.checked) << e.name;
     }
-    EXPECT_EQ(window->menu().difx->title(), "Difficulty");
-    EXPECT_EQ(window->menu().fontsx->title(), "Fonts");
+    EXPECT_EQ(window->menu().difficultyMenu->title(), "Difficulty");
+    EXPECT_EQ(window->menu().fontsMenu->title(), "Fonts");
 }
 
 TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
@@ -98,14 +98,14 @@ TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
 TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
     window->board().model().entries[3].font.setStrikeOut(true);
     env.state.foundCount = 4;
-    window->menu().puzzleinfx->setEnabled(true);
+    window->menu().puzzleInformationAction->setEnabled(true);
     window->strip().setShowFull("What is red?");
     window->newWordSearch();
     EXPECT_TRUE(env.dialogs.shown().empty());
     EXPECT_TRUE(window->strip().showFull().isEmpty());  // the last hovered text is gone
     EXPECT_FALSE(window->board().model().entries[3].struck());
     EXPECT_EQ(env.state.foundCount, 0);
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_TRUE(window->titleFrame().isVisible());
     auto* dialog = window->findChild<NewPuzzleDialog*>();
     ASSERT_NE(dialog, nullptr);
@@ -170,18 +170,18 @@ TEST_F(MainWindowTest, DifficultyMovesTheCheckAndSetsTheLevel) {
         EXPECT_EQ(env.dialogs.last().icon, MsgIcon::Information);
     }
     // Choosing the checked level again keeps it checked.
-    window->menu().mediumx->trigger();
-    EXPECT_TRUE(window->menu().mediumx->isChecked());
+    window->menu().mediumAction->trigger();
+    EXPECT_TRUE(window->menu().mediumAction->isChecked());
 }
 
 TEST_F(MainWindowTest, SoundEntryWritesTheSwitch) {
     env.state.soundOn = true;
-    window->menu().soundx->trigger();
-    EXPECT_FALSE(window->menu().soundx->isChecked());
+    window->menu().soundAction->trigger();
+    EXPECT_FALSE(window->menu().soundAction->isChecked());
     EXPECT_FALSE(env.state.soundOn);
     EXPECT_EQ(setting("SOUND"), "False");
-    window->menu().soundx->trigger();
-    EXPECT_TRUE(window->menu().soundx->isChecked());
+    window->menu().soundAction->trigger();
+    EXPECT_TRUE(window->menu().soundAction->isChecked());
     EXPECT_TRUE(env.state.soundOn);
     EXPECT_EQ(setting("SOUND"), "True");
 }
@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
     QObject::connect(window.get(), &MainWindow::quitConfirmed, [&quits] { ++quits; });
     env.state.gameInProgress = true;
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    window->menu().exitx->trigger();
+    window->menu().exitAction->trigger();
     EXPECT_EQ(env.dialogs.last().text,
               "You are currently playing a game are you sure you want to quit?");
     EXPECT_EQ(env.dialogs.last().title, "Cancel Current Game?");
@@ -357,12 +357,12 @@ TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
     emit board.hoverText("What is red?");
     EXPECT_EQ(window->strip().showFull(), "What is red?");
     emit board.puzzleInformationDisabled();
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
-    EXPECT_TRUE(window->menu().revealw->isEnabled());
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
+    EXPECT_TRUE(window->menu().revealWordAction->isEnabled());
     emit board.gameEnded();
-    EXPECT_FALSE(window->menu().revealw->isEnabled());
-    EXPECT_FALSE(window->menu().revealx->isEnabled());
-    EXPECT_FALSE(window->menu().newpuz->isEnabled());  // until the end-of-game dialog is up
+    EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
+    EXPECT_FALSE(window->menu().revealPuzzleAction->isEnabled());
+    EXPECT_FALSE(window->menu().newGameAction->isEnabled());  // until the end-of-game dialog is up
     EXPECT_FALSE(env.state.gameInProgress);
     EXPECT_FALSE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().clockText(), "1:23");  // the final time stays
@@ -386,7 +386,7 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
     EXPECT_TRUE(texts.contains("Hard"));
     EXPECT_TRUE(texts.contains("2:05"));
     EXPECT_EQ(window->life().phase(), GamePhase::Ended);
-    EXPECT_TRUE(window->menu().newpuz->isEnabled());
+    EXPECT_TRUE(window->menu().newGameAction->isEnabled());
 
     dialog->viewFastestTimes();
     auto* times = window->findChild<FastTimesWindow*>();

@@ -1,8 +1,9 @@
 #include "shell/startup/setup_qrw.h"
 #include "board/board_window.h"
-#include "platform/fast_times_defaults.h"
-#include "shell/startup/recording_settings.h"
+#include "platform/settings_schema.h"
+#include "records/fast_times_defaults.h"
 #include "shell/startup/warranty.h"
+#include "support/recording_settings.h"
 #include "support/test_env.h"
 
 #include <QSettings>
@@ -64,13 +65,16 @@ TEST_F(SetupQrwTest, AcceptingTheWarrantyWritesEveryDefaultInOrder) {
                          "Settings/S_CHEAT=0",       "Settings/S_PLAYED=0",
                          "Settings/S_TIMEP=0",       "F_Times/S10_N=Tarnwick"};
     for (int row = 1; row <= 9; ++row) {
-        expected << "F_Times/" + fastTimeNameKey(row) + '=' + kResetFastTimes[row - 1].name;
+        expected << "F_Times/" + settings::fastTimeNameKey(row) + '=' +
+                        kResetFastTimes[row - 1].name;
     }
     for (int row = 1; row <= 10; ++row) {
-        expected << "F_Times/" + fastTimeTimeKey(row) + '=' + kResetFastTimes[row - 1].time;
+        expected << "F_Times/" + settings::fastTimeTimeKey(row) + '=' +
+                        kResetFastTimes[row - 1].time;
     }
     for (int row = 1; row <= 10; ++row) {
-        expected << "F_Times/" + fastTimePuzzleKey(row) + '=' + kResetFastTimes[row - 1].puzzle;
+        expected << "F_Times/" + settings::fastTimePuzzleKey(row) + '=' +
+                        kResetFastTimes[row - 1].puzzle;
     }
     EXPECT_EQ(recording.writes(), expected);
     EXPECT_EQ(recording.writes().size(), 45);
