@@ -1,15 +1,13 @@
 // Time to generate one finished puzzle, with the attempts and cycles it took and the share of
 // puzzles finished without asking the player whether to wait.
+#include "bench_themes.h"
 #include "core/filler_copies.h"
 #include "core/generator.h"
 #include "core/random_source.h"
-#include "core/theme_file.h"
 #include "null_generator_ui.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -17,55 +15,10 @@
 
 namespace {
 
-QString writeTheme(const QTemporaryDir& dir, const std::vector<const char*>& words) {
-    QByteArray bytes = "Bench\r\n!Bench\r\n#" + QByteArray::number(int(words.size())) + "W\r\n";
-    for (const char* word : words) bytes += QByteArray(word) + "\r\n";
-    const QString path = dir.filePath(QStringLiteral("bench.qrw"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-    return path;
-}
-
-QStringList shippedThemes() {
-    const QDir data(QStringLiteral(QUARROW_SOURCE_DIR "/data"));
-    QStringList paths;
-    for (const QString& name : data.entryList({QStringLiteral("*.qrw")}, QDir::Files))
-        paths << data.filePath(name);
-    return paths;
-}
-
-const std::vector<const char*> kTenShortWords = {"CAT", "DOG", "EEL", "FOX", "GNU",
-                                                 "HEN", "OWL", "PIG", "RAT", "YAK"};
-const std::vector<const char*> kTwentyLongWords = {
-    "ALLIGATOR",    "BUTTERFLY",   "CHAMELEON",  "CHIMPANZEE",  "CROCODILE",
-    "DRAGONFLY",    "ELEPHANT",    "FLAMINGO",   "GRASSHOPPER", "HEDGEHOG",
-    "HIPPOPOTAMUS", "KANGAROO",    "LADYBIRD",   "MOSQUITO",    "NIGHTINGALE",
-    "PORCUPINE",    "RATTLESNAKE", "SALAMANDER", "TARANTULA",   "WOODPECKER"};
-// Three words of each length from 8 to 13 and two of 14.
-const std::vector<const char*> kEightToFourteen = {
-    "ELEPHANT",      "FLAMINGO",      "HEDGEHOG",      "ALLIGATOR",      "BUTTERFLY",
-    "CROCODILE",     "CHIMPANZEE",    "SALAMANDER",    "WOODPECKER",     "GRASSHOPPER",
-    "NIGHTINGALE",   "RATTLESNAKE",   "HIPPOPOTAMUS",  "CATERPILLARS",   "HUMMINGBIRDS",
-    "TYRANNOSAURUS", "VELOCIRAPTORS", "STEGOSAURUSES", "CONGRATULATION", "PHOTOSYNTHESIS"};
-const std::vector<const char*> kTwentyFourteenLetterWords = {
-    "ADMINISTRATION", "ACCOMMODATIONS", "CHARACTERISTIC", "CONGRATULATION", "CONSTELLATIONS",
-    "DETERMINATIONS", "ENTERTAINMENTS", "ENVIRONMENTALS", "INTERPRETATION", "INVESTIGATIONS",
-    "MISINTERPRETED", "OVERWHELMINGLY", "PHOTOSYNTHESIS", "PROFESSIONALLY", "RECOMMENDATION",
-    "REPRESENTATIVE", "RESPONSIBILITY", "SIMULTANEOUSLY", "TRANSFORMATION", "UNDERSTANDINGS"};
-
-// The words of each theme, read once as the game reads them at Start Game.
-std::vector<std::vector<PuzzleWord>> wordsOf(const QStringList& paths) {
-    std::vector<std::vector<PuzzleWord>> themes;
-    for (const QString& path : paths) {
-        const auto theme = readTheme(path);
-        if (const auto words = theme ? wordsToHide(*theme) : std::nullopt) themes.push_back(*words);
-    }
-    return themes;
-}
-
 // Generates from the given themes in turn, one puzzle per iteration.
 void generate(benchmark::State& bench, const QStringList& paths, int level) {
-    const auto themes = wordsOf(paths);
+    std::vector<std::vector<PuzzleWord>> themes;
+    for (const QString& path : paths) themes.push_back(hiddenWords(path));
     ClockRandom random;
     double attempts = 0, failedCycles = 0, puzzles = 0, unasked = 0;
     std::size_t next = 0;
@@ -109,7 +62,8 @@ void BM_ShippedThemesFillerCopies(benchmark::State& bench) {
     };
     std::vector<Board> boards;
     ClockRandom random;
-    for (const auto& words : wordsOf(shippedThemes())) {
+    for (const QString& path : shippedThemes()) {
+        const std::vector<PuzzleWord> words = hiddenWords(path);
         NullGeneratorUi ui;
         const auto puzzle =
             generatePuzzle(words, static_cast<int>(bench.range(0)), ui, random).puzzle;
@@ -141,6 +95,33 @@ void BM_EightToFourteenLetters(benchmark::State& bench) {
 }
 void BM_TwentyFourteenLetterWordsEasy(benchmark::State& bench) {
     generateList(bench, kTwentyFourteenLetterWords, 1);
+}
+
+// Twenty words of twenty letters need 400 - 19 cells even with every word sharing one: no board
+// exists, and the player should hear so at once, without the wait question.
+void BM_TwentyTwentyLetterWords(benchmark::State& bench) {
+    const std::vector<const char*> words(20, "ABCDEFGHIJKLMNOPQRST");
+    QTemporaryDir dir;
+    const std::vector<PuzzleWord> hidden = hiddenWords(writeTheme(dir, words));
+    const int level = static_cast<int>(bench.range(0));
+    ClockRandom random;
+    // Answers the wait question No, as a player would who has waited long enough.
+    struct DecliningUi : NullGeneratorUi {
+        bool askWait() override {
+            asked = true;
+            return false;
+        }
+    };
+    double asked = 0;
+    for (auto _ : bench) {
+        DecliningUi ui;
+        benchmark::DoNotOptimize(generatePuzzle(hidden, level, ui, random));
+        if (ui.asked) ++asked;
+    }
+    bench.counters["question_share"] = asked / static_cast<double>(bench.iterations());
+}
+void BM_TwentyFourteenLetterWordsExpert(benchmark::State& bench) {
+    generateList(bench, kTwentyFourteenLetterWords, 4);
 }
 
 double percentile95(const std::vector<double>& values) {
@@ -186,5 +167,15 @@ BENCHMARK(BM_TwentyFourteenLetterWordsEasy)
     ->Repetitions(100)
     ->ComputeStatistics("p95", percentile95)
     ->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_TwentyTwentyLetterWords)
+    ->DenseRange(1, 4)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+// A thousand puzzles, for the share that needed the wait question.
+BENCHMARK(BM_TwentyFourteenLetterWordsExpert)
+    ->Iterations(1000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

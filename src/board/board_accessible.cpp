@@ -3,6 +3,7 @@
 #include "board/board_accessibility.h"
 #include "board/board_model.h"
 #include "board/board_window.h"
+#include "board/board_zoom.h"
 #include "platform/twips.h"
 
 QWindow* BoardPartAccessible::window() const {
@@ -36,8 +37,9 @@ QString BoardPartAccessible::text(QAccessible::Text t) const {
 }
 
 QRect BoardPartAccessible::onScreen(double left, double top, double width, double height) const {
-    const QRect local = twips::rect(left, top, width, height);
-    return {owner_.board().mapToGlobal(local.topLeft()), local.size()};
+    const BoardWindow& board = owner_.board();
+    const QRect local = board_zoom::toWindow(twips::rect(left, top, width, height), board.zoom());
+    return {board.mapToGlobal(local.topLeft()), local.size()};
 }
 
 QAccessibleInterface* SpokenStatusAccessible::parent() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/board_look.h"
 #include "core/game_session.h"
 #include "core/grid_shape.h"
 
@@ -26,6 +27,7 @@ struct BoardCell {
 
 struct BoardEntry {
     QString caption;
+    QString tag;  // the word itself, which the caption may not show
     QString toolTip;
     QFont font;
     QColor color = QColor(0, 0, 0);
@@ -37,6 +39,7 @@ struct BoardLine {
     QPointF p1;  // twips, board client coordinates
     QPointF p2;
     DrawMode mode = DrawMode::MaskPen;
+    int slot = 0;  // the word it marks once struck; 0 while it is the open selection
 };
 
 struct BoardModel {
@@ -44,6 +47,7 @@ struct BoardModel {
     std::array<BoardEntry, 21> entries{};
     std::array<BoardLine, 21> lines{};
     QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
+    BoardLook look;
 };
 
 // Geometry of the design layout, in twips.

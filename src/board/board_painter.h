@@ -2,8 +2,11 @@
 
 #include <QRect>
 
+struct BoardEntry;
 struct BoardLine;
+struct BoardLook;
 struct BoardModel;
+class QFont;
 class QPainter;
 class QString;
 
@@ -21,6 +24,10 @@ void paintStaticBoard(QPainter& painter, const BoardModel& model, BoardInk ink =
 // Lines that cannot touch `area` are skipped; a null area draws them all.
 void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& area = QRect(),
                       BoardInk ink = BoardInk::Screen);
+
+// What word-list entry shows in `width` pixels of `font`: its caption, cut with an ellipsis
+// where it does not fit; with Show Answers, a found question followed by its word.
+QString entryText(const BoardEntry& entry, const BoardLook& look, const QFont& font, double width);
 
 // The pixels a strike line may touch: its end points and half its width around them.
 QRect strikeLineBounds(const BoardLine& line);

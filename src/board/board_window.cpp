@@ -1,6 +1,7 @@
 #include "board/board_window.h"
 
 #include "board/board_painter.h"
+#include "board/board_zoom.h"
 #include "board/cursor_keys.h"
 #include "board/session_view.h"
 #include "core/game_state.h"
@@ -43,7 +44,7 @@ BoardWindow::BoardWindow(GameState& state, QWidget* parent) : QWidget(parent), s
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Keyboard play: the board takes the focus by Tab or a click.
     setFocusPolicy(Qt::StrongFocus);
-    resize(clientSizePixels());
+    resize(sizeHint());
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -65,6 +66,11 @@ void BoardWindow::setTitle(const QString& title) {
     update();
 }
 
+void BoardWindow::setLook(const BoardLook& look) {
+    model_.look = look;
+    update();
+}
+
 void BoardWindow::showSession(const GameSession& session) {
     const std::array<BoardLine, 21> before = model_.lines;
     if (::showSession(session, model_)) {
@@ -77,13 +83,13 @@ void BoardWindow::showSession(const GameSession& session) {
         const BoardLine& was = before[k];
         const BoardLine& now = model_.lines[k];
         if (was.visible == now.visible && was.p1 == now.p1 && was.p2 == now.p2 &&
-            was.mode == now.mode) {
+            was.mode == now.mode && was.slot == now.slot) {
             continue;
         }
         if (was.visible) dirty |= strikeLineBounds(was);
         if (now.visible) dirty |= strikeLineBounds(now);
     }
-    if (!dirty.isEmpty()) update(dirty);
+    if (!dirty.isEmpty()) updateBoardArea(dirty);
 }
 
 void BoardWindow::setCovered(bool covered) {
@@ -102,16 +108,25 @@ QSize BoardWindow::clientSizePixels() const {
             twips::toPixelsRounded(board_geometry::kClientHeight)};
 }
 
+void BoardWindow::setZoom(double scale) {
+    if (scale <= 0 || scale == zoom_) return;
+    zoom_ = scale;
+    resize(sizeHint());
+    update();
+}
+
 QSize BoardWindow::sizeHint() const {
-    return clientSizePixels();
+    return board_zoom::scaledSize(clientSizePixels(), zoom_);
 }
 
 int BoardWindow::cellAt(const QPointF& pos) const {
-    return board_geometry::cellAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+    const QPointF board = board_zoom::toBoard(pos, zoom_);
+    return board_geometry::cellAt({twips::fromPixels(board.x()), twips::fromPixels(board.y())});
 }
 
 int BoardWindow::entryAt(const QPointF& pos) const {
-    return board_geometry::entryAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+    const QPointF board = board_zoom::toBoard(pos, zoom_);
+    return board_geometry::entryAt({twips::fromPixels(board.x()), twips::fromPixels(board.y())});
 }
 
 void BoardWindow::formActivate() {
@@ -142,23 +157,32 @@ bool BoardWindow::boardVisible() const {
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (covered_) {
+        painter.scale(zoom_, zoom_);
         paintCover(painter, model_, kCoverText);
         return;
     }
-    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect());
-    if (cursorShown_ && hasFocus()) paintCellCursor(painter, cursorCell_);
+    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect(),
+                       zoom_);
+    if (cursorShown_ && hasFocus()) {
+        if (zoom_ != 1) painter.scale(zoom_, zoom_);
+        paintCellCursor(painter, cursorCell_);
+    }
+}
+
+void BoardWindow::updateBoardArea(const QRect& boardPixels) {
+    update(board_zoom::toWindow(boardPixels, zoom_));
 }
 
 void BoardWindow::showCursor(bool shown) {
     if (cursorShown_ == shown) return;
     cursorShown_ = shown;
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 void BoardWindow::moveCursor(int cell) {
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
     cursorCell_ = cell;
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
     emit pointerOver(cell);  // an open selection's free end follows the cursor
 }
 
@@ -232,12 +256,12 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
 
 void BoardWindow::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 void BoardWindow::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 bool BoardWindow::event(QEvent* event) {
@@ -267,6 +291,7 @@ void BoardWindow::showToolTip(QHelpEvent* help) {
         return;
     }
     const QRectF area = board_geometry::entryRect(entry);
+    const QRect shown = twips::rect(area.x(), area.y(), area.width(), area.height());
     QToolTip::showText(help->globalPos(), plain_text::toolTip(tip), this,
-                       twips::rect(area.x(), area.y(), area.width(), area.height()));
+                       board_zoom::toWindow(shown, zoom_));
 }

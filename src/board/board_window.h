@@ -27,6 +27,7 @@ class BoardWindow : public QWidget {
     void setCellFont(int n, const QFont& font);
     void setEntryFont(int i, const QFont& font);
     void setTitle(const QString& title);  // Label1 and then Label2
+    void setLook(const BoardLook& look);
     // A paused game: a cover hides the grid and the word list, and the board takes no input.
     void setCovered(bool covered);
     bool covered() const { return covered_; }
@@ -34,7 +35,12 @@ class BoardWindow : public QWidget {
     // The board's client area as it is drawn on screen, for the screen and the printer alike.
     // The screen itself paints through a cache of the static board.
     void paintBoard(QPainter& painter) const;
-    QSize clientSizePixels() const;
+    QSize clientSizePixels() const;  // the designed size, whatever the zoom
+
+    // The whole board, input included, shown at `scale` times its designed size; the window
+    // takes the zoomed size.
+    void setZoom(double scale);
+    double zoom() const { return zoom_; }
 
     // Keyboard play: the cell cursor, shown from the first key until the mouse is used.
     int cursorCell() const { return cursorCell_; }
@@ -76,11 +82,13 @@ class BoardWindow : public QWidget {
     void showCursor(bool shown);
     void moveCursor(int cell);
     void showToolTip(QHelpEvent* help);
+    void updateBoardArea(const QRect& boardPixels);  // repaints that part of the zoomed board
 
     GameState& state_;
     BoardModel model_;
     StaticBoardCache staticBoard_;
     bool covered_ = false;
+    double zoom_ = 1;
     int cursorCell_ = 1;
     bool cursorShown_ = false;
     bool leftDownOnCell_ = false;

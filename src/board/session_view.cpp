@@ -30,7 +30,7 @@ BoardLine lineFor(const GameSession& session, int k) {
     if (k <= session.foundCount()) {
         const Strike& strike = session.strikes()[k - 1];
         return {true, board_geometry::cellCentre(strike.from),
-                board_geometry::cellCentre(strike.to), session.lineMode(k)};
+                board_geometry::cellCentre(strike.to), session.lineMode(k), strike.slot};
     }
     const Selection& selection = session.selection();
     if (k == session.foundCount() + 1 && selection.open()) {
@@ -46,6 +46,8 @@ bool showSession(const GameSession& session, BoardModel& model) {
     for (int i = 1; i <= GameState::kMaxWords; ++i) {
         BoardEntry& entry = model.entries[i];
         changed |= assign(entry.caption, session.entryCaption(i));
+        changed |=
+            assign(entry.tag, i <= session.wordCount() ? session.puzzle().word(i).word : QString());
         changed |= assign(entry.toolTip, session.entryToolTip(i));
         changed |= assign(entry.struck, session.struck(i));
         changed |= assign(entry.color, session.entryRed(i) ? kRed : kBlack);

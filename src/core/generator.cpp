@@ -174,6 +174,10 @@ enum class CycleOutcome { Placed, Failed, Stopped };
 
 // How often the complete placer asks whether to stop: once per displayed frame.
 constexpr std::chrono::milliseconds kStopCheckInterval{16};
+// The failed-cycle count the window shows after the first failed cycle. A theme whose first
+// cycle fails goes to the complete placer at once: when random cycles fail once they mostly
+// go on failing, and the placer finds a board or proves there is none far sooner.
+constexpr int kFirstFailedCount = 2;
 
 class Generation {
   public:
@@ -219,14 +223,14 @@ GenerationResult Generation::run() {
 
         const int failedShown = progress_.addFailedCycle();
         if (progress_.stopRequested()) return {std::nullopt, GenerationFailure::Stopped};
-        if (failedShown == generator::kWaitQuestionCount) {
+        if (failedShown == kFirstFailedCount) {
             const PlacerVerdict verdict = runCompletePlacer();
             if (verdict == PlacerVerdict::Found) return {finish()};
             if (verdict == PlacerVerdict::Impossible)
                 return {std::nullopt, GenerationFailure::Impossible};
             if (progress_.stopRequested()) return {std::nullopt, GenerationFailure::Stopped};
-            keepWaiting = progress_.askWait();
         }
+        if (failedShown == generator::kWaitQuestionCount) keepWaiting = progress_.askWait();
         if (failedShown >= generator::kWaitQuestionCount && !keepWaiting)
             return {std::nullopt, GenerationFailure::GaveUp};
     }

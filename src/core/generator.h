@@ -51,8 +51,8 @@ using grid::kRows;
 constexpr int kAttemptLimit = 1500;
 // The failed-cycle count at which the player is asked whether to wait.
 constexpr int kWaitQuestionCount = 10;
-// Time the complete placer gets, at that point, to find a puzzle or prove there is none before
-// the player is asked; zero leaves the question to the random generator alone.
+// Time the complete placer gets after the first failed cycle to find a puzzle or prove there is
+// none; zero leaves the question to the random generator alone.
 constexpr std::chrono::milliseconds kPlacerBudget{1000};
 
 // Direction codes 1..8 clockwise from left-to-right; code 7 (bottom to top) is never drawn.
@@ -145,9 +145,10 @@ struct GenerationResult {
 std::optional<std::vector<PuzzleWord>> wordsToHide(const ThemeContents& theme);
 
 // Hides the words (in list order) in the grid at `level` and fills the rest with random
-// letters (re-drawn where they would spell a list word a second time). When the ninth cycle
-// has failed, the complete placer gets `placerBudget` first: a puzzle it finds is played without
-// the wait question, a proof that none exists gives up at once.
+// letters (re-drawn where they would spell a list word a second time). When the first cycle has
+// failed, the complete placer gets `placerBudget`: a puzzle it finds is played without the wait
+// question, a proof that none exists gives up at once; otherwise the cycles go on and the ninth
+// failed one asks.
 GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, int level,
                                 GenerationProgress& progress, RandomSource& random,
                                 std::chrono::milliseconds placerBudget = generator::kPlacerBudget);

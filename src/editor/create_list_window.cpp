@@ -184,7 +184,6 @@ void CreateListWindow::loadTheme(const EditorTheme& theme) {
 }
 
 void CreateListWindow::createPuzzleFile() {
-    const DialogOwnerScope owner(services_.dialogs, this);
     EditorEntries current = entries();
     const editor::SaveOutcome outcome = editor::createPuzzleFile(services_, current);
     author_->setText(current.author);
@@ -197,7 +196,6 @@ void CreateListWindow::cancel() {
 
 bool CreateListWindow::mayLeave() {
     if (!editor::cancelNeedsQuestion(entries())) return true;
-    const DialogOwnerScope owner(services_.dialogs, this);
     return editor::show(services_.dialogs, editor::cancelQuestion()) == MsgAnswer::Yes;
 }
 

@@ -32,7 +32,8 @@ struct TextKey {
     QString fallback;
 };
 
-// Present once the first-run set-up has written every default; its value is never read.
+// True until the first-run set-up has written every default; a value that is no Boolean at all
+// counts as a later run. Every file the store saves holds it, as its last line.
 inline const FlagKey kFirstRun{QStringLiteral("F_RUN"), true};
 inline const FlagKey kSound{QStringLiteral("SOUND"), true};
 inline const FlagKey kInkSaving{QStringLiteral("P_INKSAVE"), false};
@@ -45,6 +46,13 @@ inline const CounterKey kPlayed{QStringLiteral("S_PLAYED")};  // always complete
 inline const CounterKey kSecondsPlayed{QStringLiteral("S_TIMEP")};
 inline const std::array<CounterKey, 5> kCounters{kCompleted, kRevealed, kWordsRevealed, kPlayed,
                                                  kSecondsPlayed};
+
+// How the board is shown: Options > Zoom (the zoom in percent, a multiple of 25) and View.
+inline const NumberKey kZoom{QStringLiteral("ZOOM"), 100, 50, 300};
+inline const FlagKey kFitToWindow{QStringLiteral("ZOOM_FIT"), false};
+inline const FlagKey kColourFound{QStringLiteral("COLOUR_FOUND"), false};
+inline const FlagKey kShowAnswers{QStringLiteral("SHOW_ANSWERS"), false};
+inline const FlagKey kHighContrast{QStringLiteral("HIGH_CONTRAST"), false};
 
 // A font of the board; the size in points as a font dialog can give it.
 struct FontKeys {

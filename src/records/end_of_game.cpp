@@ -55,8 +55,7 @@ EndOfGameResult ordinaryGame(Services& services, const FinishedGame& game) {
 }  // namespace
 
 EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game) {
-    // The game counted and its place in the table land together.
-    SettingsOperation operation(services.settings);
+    // Saved at once: a program ended at the name prompt has still counted the game.
     settings::addToCounter(services.settings, settings::kPlayed.name, 1);
     services.state.loopSound = 0;
     if (!game.timeChallenge) return ordinaryGame(services, game);

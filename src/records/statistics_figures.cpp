@@ -59,6 +59,8 @@ StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
 }
 
 StatisticsFigures refresh(SettingsStore& store) {
+    // "S_PLAYED" agrees with the counters it is made from, whatever another copy saves meanwhile.
+    SettingsOperation operation(store);
     using settings::readText;
     const StatisticsFigures figures = figuresFor(
         readText(store, settings::kCompleted), readText(store, settings::kRevealed),

@@ -1,6 +1,7 @@
 #include "board/board_accessibility.h"
 #include "board/board_speech.h"
 #include "board_test_game.h"
+#include "platform/twips.h"
 
 #include <gtest/gtest.h>
 
@@ -89,4 +90,18 @@ TEST(BoardSpeech, ANewGameIsNotAnnouncedAsFinds) {
     EXPECT_TRUE(announcements(ended, fresh).isEmpty());
     fresh.entryCount = 10;
     EXPECT_TRUE(announcements(ended, fresh).isEmpty());
+}
+
+TEST(BoardAccessibility, PartsAreWhereTheZoomedBoardShowsThem) {
+    AccessibleGame game({{"ANT", 1, 3}});
+    game.board.show();
+    game.board.setZoom(2);
+    QAccessibleInterface* grid = game.tree()->child(0);
+    const QRect cell = grid->child(186)->rect();  // cell 187
+    const QPointF centre = board_geometry::cellCentre(187);
+    const QPoint shown =
+        game.board.mapToGlobal((twips::point(centre.x(), centre.y()) * 2).toPoint());
+    EXPECT_TRUE(cell.contains(shown));
+    EXPECT_EQ(cell.width(), 50);
+    EXPECT_EQ(grid->childAt(shown.x(), shown.y()), grid->child(186));
 }

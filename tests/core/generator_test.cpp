@@ -59,16 +59,16 @@ class RecordingProgress : public GenerationProgress {
     }
     bool stopRequested() override {
         ++stopChecks;
-        if (attemptAdd == kWaitQuestionCount) ++checksOnQuestionCount;
+        if (attemptAdd == 2) ++checksAfterFirstFailure;
         return attemptAdd >= stopAtAttemptAdd ||
-               checksOnQuestionCount >= stopAfterChecksOnQuestionCount;
+               checksAfterFirstFailure >= stopAfterChecksAfterFirstFailure;
     }
 
     bool waitAnswer = false;
     int stopAtAttemptAdd = 1000000;  // the failed-cycle count at which Stop is pressed
-    // Stop pressed at this many checks while the counter shows the question's count.
-    int stopAfterChecksOnQuestionCount = 1000000;
-    int checksOnQuestionCount = 0;
+    // Stop pressed at this many checks while the counter shows the first failed cycle.
+    int stopAfterChecksAfterFirstFailure = 1000000;
+    int checksAfterFirstFailure = 0;
 
     std::vector<int> maximums;
     std::vector<int> progress;
@@ -416,29 +416,38 @@ TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
     EXPECT_EQ(progress.questionsAsked, 0);
     expectValidPuzzle(level, *puzzle);
 
-    // A word no grid line can hold: proven at once, no question.
-    progress = RecordingProgress();
-    SeededRandom random2(11);
-    EXPECT_FALSE(build(writeTheme({"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG"}), random2));
-    EXPECT_EQ(failure, GenerationFailure::Impossible);
-    EXPECT_EQ(progress.questionsAsked, 0);
-    EXPECT_EQ(progress.attemptAdd, kWaitQuestionCount);
+    // No board can hold these: proven once the first cycle has failed, no question.
+    for (const std::vector<QByteArray>& words :
+         {std::vector<QByteArray>{"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG"},
+          std::vector<QByteArray>(20, "ABCDEFGHIJKLMNOPQRST")}) {
+        progress = RecordingProgress();
+        SeededRandom random2(11);
+        EXPECT_FALSE(build(writeTheme(words), random2));
+        EXPECT_EQ(failure, GenerationFailure::Impossible);
+        EXPECT_EQ(progress.questionsAsked, 0);
+        EXPECT_EQ(progress.attemptAdd, 2);
+    }
 }
 
 TEST_F(GeneratorTest, StopWorksWhileTheCompletePlacerSearches) {
-    // Nineteen-letter words at Easy run only across, one per row: 20 of them never fit, but
-    // the search cannot rule out every order quickly. Stop is pressed once it has begun.
-    std::vector<QByteArray> rows;
-    for (char c = 'A'; c < 'A' + 20; ++c) rows.push_back(QByteArray(19, c));
-    level = 1;
-    progress.stopAtAttemptAdd = kWaitQuestionCount + 1;
-    progress.stopAfterChecksOnQuestionCount =
-        2;  // the check after the failed cycle, then the placer's
+    // Twenty words of 17 to 20 random letters: the search cannot settle them quickly. Stop is
+    // pressed once it has begun.
+    std::vector<QByteArray> crowded;
+    SeededRandom letters(5);
+    for (int i = 0; i < 20; ++i) {
+        QByteArray word;
+        for (int length = 16 + letters.drawInt(4); word.size() < length;)
+            word += char('A' + letters.drawInt(26) - 1);
+        crowded.push_back(word);
+    }
+    progress.stopAtAttemptAdd = 3;
+    // The check after the failed cycle, then the placer's.
+    progress.stopAfterChecksAfterFirstFailure = 2;
     SeededRandom random(2);
-    EXPECT_FALSE(build(writeTheme(rows), random));
+    EXPECT_FALSE(build(writeTheme(crowded), random));
     EXPECT_EQ(failure, GenerationFailure::Stopped);
     EXPECT_EQ(progress.questionsAsked, 0);
-    EXPECT_EQ(progress.attemptAdd, kWaitQuestionCount);
+    EXPECT_EQ(progress.attemptAdd, 2);
 }
 
 TEST_F(GeneratorTest, StopBeforeTheFirstWordGivesUp) {

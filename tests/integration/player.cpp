@@ -31,9 +31,10 @@ Window* visibleWindow() {
     return nullptr;
 }
 
-QPoint cellPixel(int cell) {
+// The centre of a cell as the board shows it, at whatever zoom.
+QPoint cellPixel(const BoardWindow& board, int cell) {
     const QPointF centre = board_geometry::cellCentre(cell);
-    return twips::point(centre.x(), centre.y()).toPoint();
+    return (twips::point(centre.x(), centre.y()) * board.zoom()).toPoint();
 }
 
 // A named control of a window; a missing one fails the test through the exception.
@@ -85,11 +86,11 @@ void Player::startGame(const GameChoice& choice) {
 }
 
 void Player::moveOver(int cell) {
-    QTest::mouseMove(&board(), cellPixel(cell));
+    QTest::mouseMove(&board(), cellPixel(board(), cell));
 }
 
 void Player::click(int cell, Qt::MouseButton button) {
-    const QPoint at = cellPixel(cell);
+    const QPoint at = cellPixel(board(), cell);
     QTest::mousePress(&board(), button, {}, at);
     QTest::mouseRelease(&board(), button, {}, at);
 }
@@ -105,8 +106,8 @@ void Player::find(int slot, bool lastToFirst) {
 }
 
 void Player::dragOver(int slot) {
-    const QPoint first = cellPixel(game().puzzle().word(slot).first);
-    const QPoint last = cellPixel(game().puzzle().word(slot).last);
+    const QPoint first = cellPixel(board(), game().puzzle().word(slot).first);
+    const QPoint last = cellPixel(board(), game().puzzle().word(slot).last);
     QTest::mouseMove(&board(), first);
     QTest::mousePress(&board(), Qt::LeftButton, {}, first);
     QTest::mouseMove(&board(), last);

@@ -1,4 +1,5 @@
 #include "records/end_puzzle_dialog.h"
+#include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/memory_settings_store.h"
 #include "support/test_env.h"
@@ -145,6 +146,28 @@ TEST_F(EndPuzzle, QualifyingSpeedChallengeAsksForTheNameBeforeTheDialogShows) {
     EXPECT_EQ(store.read("F_Times", "S2_S", ""), "2:10");
     EXPECT_EQ(store.read("F_Times", "S2_P", ""), "Fruit");
     EXPECT_EQ(env.media.log(), tune("sf0005.wav"));
+}
+
+// Another copy of the game ends a game and takes a place while this one asks for a name: the
+// games played are already saved, and neither copy's row or count is lost.
+TEST_F(EndPuzzle, AnotherCopyMayEndAGameWhileTheNamePromptWaits) {
+    fastest_times::writeResetSet(*env.settings);
+    env.settings->write("Settings", "F_RUN", "False");
+    Services onDisk = env.withStore(*env.settings);
+    env.dialogs.onNextBox([&](const ScriptedDialogs::Shown&) {
+        IniSettingsStore other(env.settings->fileName());
+        EXPECT_EQ(other.read("Settings", "S_PLAYED", "0"), "1");
+        settings::addToCounter(other, "S_PLAYED", 1);
+        fastest_times::insertRow(other, {"Bob", "1:00", "Birds"});
+    });
+    env.dialogs.answerInput("Ann");
+    EndPuzzleDialog dialog(onDisk, FinishedGame{"Fruit", 4, "Expert", "2:10", true}, nullptr);
+    EXPECT_EQ(dialog.result().fastestTimesRank, 3);
+    IniSettingsStore reread(env.settings->fileName());
+    EXPECT_EQ(reread.read("Settings", "S_PLAYED", "0"), "2");
+    EXPECT_EQ(reread.read("F_Times", "S1_N", ""), "Bob");
+    EXPECT_EQ(reread.read("F_Times", "S3_N", ""), "Ann");
+    EXPECT_EQ(reread.read("F_Times", "S10_N", ""), "J.Penn");
 }
 
 TEST_F(EndPuzzle, TiesAndLongTimesDoNotQualify) {

@@ -99,6 +99,24 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     m.wordsFontAction = addEntry(*m.fontsMenu, "v_words", QStringLiteral("QRW Words (Questions)"));
     addSeparator(*m.fontsMenu, "nulld");
     m.resetFontsAction = addEntry(*m.fontsMenu, "rdefx", QStringLiteral("Reset to Default"));
+    m.zoomMenu = addSubmenu(*m.optionsMenu, "zoomx", QStringLiteral("Zoom"));
+    m.zoomInAction = addEntry(*m.zoomMenu, "zoominx", QStringLiteral("Zoom In"));
+    // Ctrl+= as well, so no Shift is needed on keyboards with + above =.
+    m.zoomInAction->setShortcuts({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal});
+    m.zoomOutAction =
+        addEntry(*m.zoomMenu, "zoomoutx", QStringLiteral("Zoom Out"), Qt::CTRL | Qt::Key_Minus);
+    m.actualSizeAction =
+        addEntry(*m.zoomMenu, "actualx", QStringLiteral("Actual Size"), Qt::CTRL | Qt::Key_0);
+    addSeparator(*m.zoomMenu, "nullk");
+    m.fitToWindowAction =
+        addCheckEntry(*m.zoomMenu, "fitx", QStringLiteral("Fit to Window"), {}, false);
+    m.viewMenu = addSubmenu(*m.optionsMenu, "viewx", QStringLiteral("View"));
+    m.colourFoundAction =
+        addCheckEntry(*m.viewMenu, "colourx", QStringLiteral("Colour Found Words"), {}, false);
+    m.showAnswersAction =
+        addCheckEntry(*m.viewMenu, "answersx", QStringLiteral("Show Answers"), {}, false);
+    m.highContrastAction =
+        addCheckEntry(*m.viewMenu, "contrastx", QStringLiteral("High Contrast"), {}, false);
     m.soundAction = addCheckEntry(*m.optionsMenu, "soundx", QStringLiteral("Sound"),
                                   Qt::CTRL | Qt::Key_S, true);
     addSeparator(*m.optionsMenu, "nullh");

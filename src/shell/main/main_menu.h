@@ -29,6 +29,15 @@ struct MainMenu {
     QAction* gridFontAction;
     QAction* wordsFontAction;
     QAction* resetFontsAction;
+    QMenu* zoomMenu;
+    QAction* zoomInAction;
+    QAction* zoomOutAction;
+    QAction* actualSizeAction;
+    QAction* fitToWindowAction;
+    QMenu* viewMenu;
+    QAction* colourFoundAction;
+    QAction* showAnswersAction;
+    QAction* highContrastAction;
     QAction* soundAction;
     QAction* fastestTimesAction;
 

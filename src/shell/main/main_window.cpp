@@ -27,7 +27,9 @@
 #include "shell/main/game_starter.h"
 #include "shell/main/status_strip.h"
 #include "shell/main/title_window.h"
+#include "shell/main/view_commands.h"
 #include "shell/main/window_layout.h"
+#include "shell/main/zoom_commands.h"
 #include "shell/printing/print_dialog.h"
 #include "shell/printing/print_session.h"
 #include "shell/printing/print_setup_dialog.h"
@@ -90,6 +92,9 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     connect(playedCounter_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
 
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
+    zoom_ = new ZoomCommands(
+        services_.settings, *board_, *boardFrame_, menu_, [this] { layOut(); }, this);
+    view_ = new ViewCommands(services_.settings, *board_, menu_, this);
     printing_ = new PrintSession(std::make_unique<CupsCommands>(), this);
     starter_ = std::make_unique<GameStarter>(
         services_, random_, GameStarter::View{*play_, *boardFrame_, *strip_, this});
@@ -165,6 +170,8 @@ bool MainWindow::load() {
     if (!setup.proceed) return false;
     menu_.soundAction->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
+    zoom_->restore();
+    view_->restore();
     layOut();
     playedCounter_->start();
     applyPhase();
@@ -184,6 +191,7 @@ void MainWindow::showCentred() {
 }
 
 void MainWindow::layOut() {
+    zoom_->fitTo(mdi_->size());
     window_layout::Input in;
     in.width = twips::fromPixels(frameGeometry().width());
     in.areaWidth = twips::fromPixels(mdi_->width());

@@ -22,6 +22,8 @@ class QTimer;
 class RandomSource;
 class StatusStrip;
 class TitleWindow;
+class ViewCommands;
+class ZoomCommands;
 struct Services;
 
 // QRW, the main window: menu bar, the board and title windows as frameless children that live
@@ -51,6 +53,8 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow& boardFrame() { return *boardFrame_; }
     QMdiSubWindow& titleFrame() { return *titleFrame_; }
     StatusStrip& strip() { return *strip_; }
+    ZoomCommands& zoom() { return *zoom_; }
+    ViewCommands& view() { return *view_; }
     QTimer& gameClock() { return *gameClock_; }          // Timer
     QTimer& playedCounter() { return *playedCounter_; }  // Timer1
 
@@ -132,6 +136,8 @@ class MainWindow : public QMainWindow {
     QTimer* gameClock_;
     QTimer* playedCounter_;
     std::unique_ptr<FontCommands> fonts_;
+    ZoomCommands* zoom_;  // child of the window
+    ViewCommands* view_;  // child of the window
     std::unique_ptr<GameStarter> starter_;
     PrintSession* printing_ = nullptr;  // child of the window
     QPointer<EndPuzzleDialog> endPuzzle_;

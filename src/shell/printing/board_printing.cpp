@@ -84,7 +84,7 @@ BoardModel answerModel(const BoardModel& shown, const Puzzle& puzzle) {
         if (!puzzle.isSlot(i)) continue;
         const PuzzleWord& word = puzzle.word(i);
         line = {true, board_geometry::cellCentre(word.first), board_geometry::cellCentre(word.last),
-                DrawMode::MaskPen};
+                DrawMode::MaskPen, i};
         entry.caption = word.word;
         entry.struck = false;
         entry.color = QColor(0, 0, 0);

@@ -36,9 +36,12 @@ bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QF
 
 SetupResult setupQrw(Services& services, BoardWindow& board) {
     GameState& state = services.state;
-    // Only a store without the marker is new: a marker that does not read as a Boolean must
-    // never lead to the player's records being overwritten with the defaults.
-    state.firstRun = !services.settings.contains(settings::kSettings, settings::kFirstRun.name);
+    // A marker that is no Boolean at all must never lead to the player's records being
+    // overwritten with the defaults: it counts as a later run.
+    const SettingsStore& store = services.settings;
+    const QString& marker = settings::kFirstRun.name;
+    state.firstRun = !store.contains(settings::kSettings, marker) ||
+                     settings::toBool(store.read(settings::kSettings, marker, {}), false);
 
     if (state.firstRun) {
         const MsgAnswer answer =

@@ -35,9 +35,12 @@ TEST_F(MainWindowTest, MenuBarHasEveryEntryInOrder) {
               QStringList({"newpuz", "resumex", "nulla", "printx", "prints", "nullb", "exitx"}));
     EXPECT_EQ(entryNames(m.optionsMenu),
               QStringList({"revealx", "revealw", "pausex", "nullc", "statx", "nullj", "puzzleinfx",
-                           "nulle", "difx", "fontsx", "soundx", "nullh", "hsx"}));
+                           "nulle", "difx", "fontsx", "zoomx", "viewx", "soundx", "nullh", "hsx"}));
     EXPECT_EQ(entryNames(m.difficultyMenu), QStringList({"easyx", "mediumx", "hardx", "expertx"}));
     EXPECT_EQ(entryNames(m.fontsMenu), QStringList({"v_grid", "v_words", "nulld", "rdefx"}));
+    EXPECT_EQ(entryNames(m.zoomMenu),
+              QStringList({"zoominx", "zoomoutx", "actualx", "nullk", "fitx"}));
+    EXPECT_EQ(entryNames(m.viewMenu), QStringList({"colourx", "answersx", "contrastx"}));
     EXPECT_EQ(entryNames(m.toolsMenu), QStringList({"down_upx", "nullf", "c_puzzlex", "ed_puz"}));
     EXPECT_EQ(entryNames(m.helpMenu), QStringList({"instx", "nullg", "aboutx", "warrx"}));
 }
@@ -66,6 +69,13 @@ TEST_F(MainWindowTest, EntriesHaveTheirCaptionsShortcutsAndStartStates) {
         {"v_grid", "QRW Grid", "", true, false},
         {"v_words", "QRW Words (Questions)", "", true, false},
         {"rdefx", "Reset to Default", "", true, false},
+        {"zoominx", "Zoom In", "Ctrl++", true, false},
+        {"zoomoutx", "Zoom Out", "Ctrl+-", true, false},
+        {"actualx", "Actual Size", "Ctrl+0", true, false},
+        {"fitx", "Fit to Window", "", true, false},
+        {"colourx", "Colour Found Words", "", true, false},
+        {"answersx", "Show Answers", "", true, false},
+        {"contrastx", "High Contrast", "", true, false},
         {"soundx", "Sound", "Ctrl+S", true, true},
         {"hsx", "Fastest Times", "Ctrl+F", true, false},
         {"down_upx", "Download / Upload Puzzles", "Ctrl+D", true, false},

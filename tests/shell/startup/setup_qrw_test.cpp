@@ -130,6 +130,21 @@ TEST_F(SetupQrwTest, AnUnreadableMarkerIsNotAFirstRun) {
     EXPECT_EQ(recording.read("F_Times", "S1_N", {}), "Me");
 }
 
+// A player who sets the marker back by hand asks for the first-run set-up again.
+TEST_F(SetupQrwTest, AMarkerReadingTrueInAnyCaseIsAFirstRun) {
+    Services services = recordingServices();
+    BoardWindow board(services.state);
+    for (const char* marker : {"True", " tRUE "}) {
+        recording.write("Settings", "F_RUN", marker);
+        env.dialogs.clear();
+        env.dialogs.answerMessage(MsgAnswer::Yes);
+        EXPECT_TRUE(setupQrw(services, board).proceed);
+        EXPECT_TRUE(env.state.firstRun) << marker;
+        expectWarrantyAsked();
+        EXPECT_EQ(recording.read("Settings", "F_RUN", {}), "False");
+    }
+}
+
 TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
     Services services = recordingServices();
     for (const auto& [key, value] :
