@@ -145,10 +145,10 @@ QMediaPlayer& MediaEngine::playerFor(const QString& file) {
         player->setAudioOutput(new QAudioOutput(player));
         QMediaPlayer* const self = player;
         // A player that fails while its tune is not open is dropped; the next open builds anew.
-        const auto failed = [this, self, file] {
+        const auto failed = [this, self] {
             if (self == player_) return onPlayerFailed();
-            if (players_.value(file) != self) return;
-            players_.remove(file);
+            if (players_.value(players_.key(self)) != self) return;
+            players_.remove(players_.key(self));
             self->deleteLater();
         };
         connect(player, &QMediaPlayer::mediaStatusChanged, this,
