@@ -366,7 +366,11 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
     }
     // Released where it went down, the press was the first of two clicks.
     const int cell = cellAt(event->position());
-    if (cell != 0 && cell != from && selectionOpen()) wsMouseDown(cell, Qt::LeftButton);
+    if (cell == 0 || cell == from || !selectionOpen()) return;
+    wsMouseDown(cell, Qt::LeftButton);
+    // A drag that struck nothing drops its line: left open, the next press would become its
+    // second click, and one missed drag would spoil every drag after it.
+    if (selectionOpen()) wsMouseDown(cell, Qt::RightButton);
 }
 
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
