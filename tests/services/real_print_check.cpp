@@ -26,8 +26,6 @@
 // of its own, names the queue and the file its device writes each job into.
 namespace {
 
-using service_events::runEventsUntil;
-
 const QString kQueue = qEnvironmentVariable("QUARROW_PRINT_QUEUE");
 const QString kPrinted = qEnvironmentVariable("QUARROW_PRINT_FILE");
 

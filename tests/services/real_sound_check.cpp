@@ -91,7 +91,7 @@ TEST(RealSound, TheStartUpTuneIsHeardInFull) {
     if (qEnvironmentVariableIsEmpty("QUARROW_SOUND_HANDSHAKE"))
         GTEST_SKIP() << "run by scripts/check-services";
     StartUpTune tune;
-    service_events::runEventsUntil([&tune] { return tune.done; }, 10'000);
+    runEventsUntil([&tune] { return tune.done; }, 10'000);
     EXPECT_TRUE(tune.done);
 }
 
@@ -124,5 +124,5 @@ TEST(RealSound, AHungServerNeverHoldsUpTheCaller) {
     EXPECT_LT(longestTurn, 2000);
     // The script lets the server go on now, so the media thread can end before we do.
     const QString go = qEnvironmentVariable("QUARROW_SOUND_HUNG") + QStringLiteral("/go");
-    service_events::runEventsUntil([&go] { return QFile::exists(go); }, 30'000);
+    runEventsUntil([&go] { return QFile::exists(go); }, 30'000);
 }

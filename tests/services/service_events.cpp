@@ -1,21 +1,8 @@
 #include "service_events.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QTimer>
 
 namespace service_events {
-
-bool runEventsUntil(const std::function<bool()>& done, int ms) {
-    // A tick wakes the loop to look at `done` again, without keeping a core busy meanwhile.
-    QTimer tick;
-    tick.start(20);
-    const QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return done();
-}
 
 void pause(int ms) {
     runEventsUntil([] { return false; }, ms);

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "support/event_wait.h"
+
 #include <QString>
 
-#include <functional>
-
-// What the service checks share with scripts/check-services: waiting on events without
-// spinning, and a handshake through files in a folder the script names.
+// What the service checks share with scripts/check-services: pauses between moves, and a
+// handshake through files in a folder the script names.
 namespace service_events {
 
-// Runs the event loop until `done` holds, or for at most `ms`; returns `done()`. The bound only
-// ends a check that would otherwise hang: verdicts never rest on it.
-bool runEventsUntil(const std::function<bool()>& done, int ms);
 // Runs the event loop for `ms`, as a player's pause between two moves.
 void pause(int ms);
 // Creates the (empty) file `path`.
