@@ -66,7 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const EditorEntries typed = entries(in);
     if (editor::firstFailingCheck(typed)) return 0;
 
+    // Whatever the checks accept is saved whole: no typed word is left behind.
     const int count = editor::savedWordCount(typed);
+    for (int i = count + 1; i <= EditorEntries::kBoxes; ++i) check(typed.words[i].isEmpty());
     const ThemeToWrite written = editor::themeToWrite(typed, count);
     const auto bytes = encodeTheme(written);
     // The one accepted title the writer refuses: it starts with a byte-order mark's characters.

@@ -28,7 +28,12 @@ std::array<WordListEntryUpdate, GameState::kMaxWords + 1> wordListLayout(const G
                 entry.toolTip = QString();
                 break;
             case 2:
-                entry = {question, question, word};
+                // A theme may leave a question empty; an empty entry would be a word nobody
+                // could look for, so the word stands in for it.
+                if (question.isEmpty())
+                    entry = {word, QString(), word};
+                else
+                    entry = {question, question, word};
                 break;
             case 3:
                 entry = {QString(), QString(), word};

@@ -17,9 +17,10 @@ struct WordListEntryUpdate {
 };
 
 // Entries 1..20 for the sorted words of `state` in its display mode: Words shows the word,
-// Questions shows the question (also as tool tip) and keeps the word in the tag, Blanks shows
-// nothing and keeps the word in the tag. Only Questions gives a tool tip; the other modes clear
-// it. Entries past wordCount are emptied. Entry 0 is unused.
+// Questions shows the question (also as tool tip; the word where the question is empty) and
+// keeps the word in the tag, Blanks shows nothing and keeps the word in the tag. Only Questions
+// gives a tool tip; the other modes clear it. Entries past wordCount are emptied. Entry 0 is
+// unused.
 std::array<WordListEntryUpdate, GameState::kMaxWords + 1> wordListLayout(const GameState& state);
 
 // The size the word list takes for a new game, judged from entry 1's font: the default list

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <cstring>
+#include <algorithm>
 
 namespace {
 
@@ -16,8 +16,9 @@ constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
 // Reads theme lines from a file through a small buffer, so a huge or hostile file costs no
 // more memory than the lines a reader keeps, or straight from bytes in memory. A line ends at
-// CR LF or at a lone CR; a lone LF belongs to the line, and the last line may end at the end of
-// the file. A UTF-8 byte-order mark some editors put in front of the first line is skipped.
+// CR LF, at a lone CR or at a lone LF, in any mix (files pass through Windows, Linux and old
+// Mac tools alike), and the last line may end at the end of the file. A UTF-8 byte-order mark
+// some editors put in front of the first line is skipped.
 class LineReader {
   public:
     explicit LineReader(const QString& path) : file_(path) {
@@ -32,23 +33,26 @@ class LineReader {
 
     bool isOpen() const { return open_; }
     bool failed() const { return failed_; }
+    // The number of the line the last call to next() returned, counting from 1.
+    int lineNumber() const { return lineNumber_; }
 
     // The next line without its end, or nothing at the end of the file. With keep false the
     // line is passed over and an empty array stands for it.
     std::optional<QByteArray> next(bool keep = true) {
         if (atStart_) skipByteOrderMark();
         if (!hasData()) return std::nullopt;
+        ++lineNumber_;
         QByteArray line;
         for (;;) {
             const char* start = buffer_.constData() + pos_;
-            const auto available = static_cast<std::size_t>(buffer_.size() - pos_);
-            const auto* cr = static_cast<const char*>(std::memchr(start, '\r', available));
-            const qsizetype length = cr ? cr - start : qsizetype(available);
-            if (keep) line.append(start, length);
-            pos_ += length;
-            if (cr) {
+            const char* end = start + (buffer_.size() - pos_);
+            const char* lineEnd =
+                std::find_if(start, end, [](char c) { return c == '\r' || c == '\n'; });
+            if (keep) line.append(start, lineEnd - start);
+            pos_ += lineEnd - start;
+            if (lineEnd != end) {
                 ++pos_;
-                if (hasData() && buffer_.at(pos_) == '\n') ++pos_;
+                if (*lineEnd == '\r' && hasData() && buffer_.at(pos_) == '\n') ++pos_;
                 return line;
             }
             if (!hasData()) return line;
@@ -81,6 +85,7 @@ class LineReader {
     bool fromFile_ = true;
     bool failed_ = false;
     bool atStart_ = true;
+    int lineNumber_ = 0;
     QByteArray buffer_;
     qsizetype pos_ = 0;
 };
@@ -122,14 +127,44 @@ QString upperCased(QString text) {
     return text;
 }
 
-std::optional<ThemeHeader> headerFrom(LineReader& reader) {
-    if (!reader.isOpen()) return std::nullopt;
+// Records why a reader stopped, for a caller that asked.
+class Failure {
+  public:
+    explicit Failure(ThemeProblem* problem) : problem_(problem) {}
+
+    std::nullopt_t operator()(int line, const QString& expected, const QString& found) const {
+        if (problem_) *problem_ = {line, expected, found};
+        return std::nullopt;
+    }
+    std::nullopt_t unreadable() const { return (*this)(0, {}, {}); }
+    std::nullopt_t endOfFile(int line, const QString& expected) const {
+        return (*this)(line, expected, QStringLiteral("the end of the file"));
+    }
+
+  private:
+    ThemeProblem* problem_;
+};
+
+const QString kTitleLine = QStringLiteral("the title");
+const QString kAuthorLine = QStringLiteral("\"!\" followed by the author's name");
+const QString kHeaderLine =
+    QStringLiteral("\"#\", the number of words from 01 to 20, then W or WQ (as in #12W)");
+
+QString quotedLine(const QByteArray& line) {
+    return quotedThemeText(decodeCp1252(line));
+}
+
+std::optional<ThemeHeader> headerFrom(LineReader& reader, ThemeProblem* problem = nullptr) {
+    const Failure fail(problem);
+    if (!reader.isOpen()) return fail.unreadable();
     const auto title = reader.next();
-    if (!title) return std::nullopt;
+    if (!title) return reader.failed() ? fail.unreadable() : fail.endOfFile(1, kTitleLine);
     const auto author = reader.next();
-    if (!author || author->isEmpty()) return std::nullopt;
+    if (!author) return reader.failed() ? fail.unreadable() : fail.endOfFile(2, kAuthorLine);
+    if (author->isEmpty()) return fail(2, kAuthorLine, QStringLiteral("an empty line"));
     const auto header = reader.next();
-    if (!header || reader.failed()) return std::nullopt;
+    if (reader.failed()) return fail.unreadable();
+    if (!header) return fail.endOfFile(3, kHeaderLine);
 
     ThemeHeader result;
     result.title = decodeCp1252(*title);
@@ -139,14 +174,17 @@ std::optional<ThemeHeader> headerFrom(LineReader& reader) {
     return result;
 }
 
-std::optional<ThemeContents> themeFrom(LineReader& reader) {
-    if (!reader.isOpen()) return std::nullopt;
+std::optional<ThemeContents> themeFrom(LineReader& reader, ThemeProblem* problem = nullptr) {
+    const Failure fail(problem);
+    if (!reader.isOpen()) return fail.unreadable();
     // The title and author shown for the game come from the header reader.
-    if (!reader.next(false) || !reader.next(false)) return std::nullopt;
+    if (!reader.next(false)) return fail.endOfFile(1, kTitleLine);
+    if (!reader.next(false)) return fail.endOfFile(2, kAuthorLine);
     const auto header = reader.next();
-    if (!header) return std::nullopt;
+    if (!header) return fail.endOfFile(3, kHeaderLine);
     const auto count = headerCount(*header);
-    if (!count || *count < 1 || *count > kMaxWords) return std::nullopt;
+    if (!count || *count < 1 || *count > kMaxWords)
+        return fail(3, kHeaderLine, quotedLine(*header));
 
     ThemeContents theme;
     theme.wordCount = *count;
@@ -155,15 +193,25 @@ std::optional<ThemeContents> themeFrom(LineReader& reader) {
     FirstEmptySlot firstEmptyWord(theme.words, theme.wordCount);
     while (const auto slot = firstEmptyWord()) {
         const auto word = reader.next();
-        if (!word) break;
+        // A count promising more words than the file holds would leave a word nobody can find.
+        if (!word) {
+            if (reader.failed()) break;
+            return fail.endOfFile(reader.lineNumber() + 1,
+                                  QStringLiteral("word %1 of %2").arg(*slot).arg(*count));
+        }
         theme.words[*slot] = upperCased(decodeCp1252(*word));
+        theme.wordLines[*slot] = reader.lineNumber();
         if (theme.hasQuestions) {
             const auto question = reader.next();
-            if (!question) return std::nullopt;
+            if (!question) {
+                if (reader.failed()) break;
+                return fail.endOfFile(reader.lineNumber() + 1,
+                                      QStringLiteral("the question for %1").arg(quotedLine(*word)));
+            }
             theme.questions[*slot] = decodeCp1252(*question);
         }
     }
-    if (reader.failed()) return std::nullopt;
+    if (reader.failed()) return fail.unreadable();
     return theme;
 }
 
@@ -205,18 +253,18 @@ std::optional<EditorTheme> editorThemeFrom(LineReader& reader) {
 
 }  // namespace
 
-std::optional<ThemeHeader> readThemeHeader(const QString& path) {
+std::optional<ThemeHeader> readThemeHeader(const QString& path, ThemeProblem* problem) {
     LineReader reader(path);
-    return headerFrom(reader);
+    return headerFrom(reader, problem);
 }
 std::optional<ThemeHeader> parseThemeHeader(QByteArrayView bytes) {
     LineReader reader(bytes);
     return headerFrom(reader);
 }
 
-std::optional<ThemeContents> readTheme(const QString& path) {
+std::optional<ThemeContents> readTheme(const QString& path, ThemeProblem* problem) {
     LineReader reader(path);
-    return themeFrom(reader);
+    return themeFrom(reader, problem);
 }
 std::optional<ThemeContents> parseTheme(QByteArrayView bytes) {
     LineReader reader(bytes);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/theme_problem.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -9,9 +11,9 @@
 #include <vector>
 
 // Theme files: title line, "!" + author line, header "#NN" + "W"/"WQ", then the word lines
-// (each followed by its question line when the theme has questions). Lines end in CR LF;
-// readers also accept a lone CR. Text is Windows-1252; a UTF-8 byte-order mark before the title
-// is skipped.
+// (each followed by its question line when the theme has questions). The writer ends lines in
+// CR LF; readers take CR LF, LF or a lone CR, in any mix. Text is Windows-1252; a UTF-8
+// byte-order mark before the title is skipped.
 
 // What the new-game dialog shows: title, author, the two count characters, question flag.
 struct ThemeHeader {
@@ -21,18 +23,21 @@ struct ThemeHeader {
     bool hasQuestions = false;  // last character of the header line is "Q"
 };
 // Fails on a missing/unreadable file, fewer than three lines or an author line with no character.
-std::optional<ThemeHeader> readThemeHeader(const QString& path);
+// A reader given `problem` says there why it failed.
+std::optional<ThemeHeader> readThemeHeader(const QString& path, ThemeProblem* problem = nullptr);
 // Each reader also takes the file's bytes already in memory and reads them the same way.
 std::optional<ThemeHeader> parseThemeHeader(QByteArrayView bytes);
 
-// The whole theme as the generator reads it: words upper-cased into slots 1..wordCount.
+// The whole theme as the generator reads it: words upper-cased into slots 1..wordCount. Fails
+// unless the count is 1..20 and every slot gets a word (and its question when there are any).
 struct ThemeContents {
     int wordCount = 0;
     bool hasQuestions = false;  // last character of the header line is not "W"
     std::array<QString, 21> words{};
     std::array<QString, 21> questions{};
+    std::array<int, 21> wordLines{};  // the line of the file each word was read from
 };
-std::optional<ThemeContents> readTheme(const QString& path);
+std::optional<ThemeContents> readTheme(const QString& path, ThemeProblem* problem = nullptr);
 std::optional<ThemeContents> parseTheme(QByteArrayView bytes);
 
 // The theme as the editor loads it: words and questions in the stored case.

@@ -50,6 +50,11 @@ QString ThemeFolders::pathOf(const QString& fileName) const {
     return shipped + QLatin1Char('/') + fileName;
 }
 
+bool ThemeFolders::hidesShipped(const QString& fileName) const {
+    const QString shippedPath = shipped + QLatin1Char('/') + fileName;
+    return pathOf(fileName) != shippedPath && QFileInfo::exists(shippedPath);
+}
+
 QString ThemeFolders::resolve(const QString& puzzleFile) const {
     QString name = puzzleFile;
     if (name.startsWith(kStoredPrefix, Qt::CaseInsensitive)) name.remove(0, kStoredPrefix.size());

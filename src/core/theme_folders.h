@@ -17,6 +17,8 @@ struct ThemeFolders {
     QStringList listPaths() const;
     // The real path of a listed file name.
     QString pathOf(const QString& fileName) const;
+    // True when the player's folder holds `fileName` in place of a shipped theme of that name.
+    bool hidesShipped(const QString& fileName) const;
     // The one conversion from the stored form of a game's theme ("data\" + file name) to its
     // path. Only the prefix is taken off: a backslash inside the name is part of the name.
     QString resolve(const QString& puzzleFile) const;

@@ -1,6 +1,9 @@
 #include "editor/editor_checks.h"
 
 #include "core/cp1252.h"
+#include "core/nested_words.h"
+
+#include <QDir>
 
 #include <utility>
 #include <vector>
@@ -23,8 +26,8 @@ std::optional<EditorMessage> checkRow(const EditorEntries& entries, int row) {
         return EditorMessage{
             QStringLiteral("Please fill in atleast 10 word boxes before continuing!"),
             kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
-    // Every saved word needs its question: a word without one is a blank clue in play.
-    if (entries.questionsOn && entries.questions[row].isEmpty())
+    // Rows after the tenth may leave their question empty; the word list shows the word there.
+    if (row <= kMinWords && entries.questionsOn && entries.questions[row].isEmpty())
         return EditorMessage{
             QStringLiteral("The word related question boxes are active, Please fill in the "
                            "required boxes or disable them by ticking the relevant checkbox "
@@ -63,7 +66,23 @@ std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries) {
         if (row > kMinWords && entries.words[row].isEmpty()) break;
         if (auto failure = checkRow(entries, row)) return failure;
     }
+    if (auto gap = wordAfterAGap(entries)) return gap;
     return firstUnsavableText(entries);
+}
+
+std::optional<EditorMessage> wordAfterAGap(const EditorEntries& entries) {
+    // Only the words before the first empty box are saved: a word after it would be lost.
+    const int firstEmpty = savedWordCount(entries) + 1;
+    for (int row = firstEmpty + 1; row <= EditorEntries::kBoxes; ++row) {
+        if (entries.words[row].isEmpty()) continue;
+        return EditorMessage{
+            QStringLiteral("The word box %1 is empty but words follow it, and they would not be "
+                           "saved. Please fill in word box %1 or move the words after it up "
+                           "before continuing.")
+                .arg(firstEmpty),
+            kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
+    }
+    return std::nullopt;
 }
 
 std::optional<EditorMessage> firstUnsavableText(const EditorEntries& entries) {
@@ -139,9 +158,27 @@ EditorMessage cancelQuestion() {
             QStringLiteral("Cancel Create Puzzle"), MsgButtons::YesNo, MsgIcon::Exclamation};
 }
 
+std::optional<EditorMessage> nestedWordWarning(const EditorEntries& entries, int wordCount) {
+    const std::vector<QString> words(entries.words.begin() + 1,
+                                     entries.words.begin() + 1 + wordCount);
+    const auto nested = firstWordInsideAnother(words);
+    if (!nested) return std::nullopt;
+    return EditorMessage{
+        QStringLiteral("The word \"%1\" can be read inside \"%2\"%3. A player who finds it "
+                       "there will not have it counted. Do you want to save the puzzle anyway?")
+            .arg(words[nested->inner], words[nested->outer],
+                 nested->reversed ? QStringLiteral(" backwards") : QString()),
+        QStringLiteral("Word Inside Another"), MsgButtons::YesNo, MsgIcon::Exclamation};
+}
+
 EditorMessage invalidFileMessage() {
     return {QStringLiteral("Not a valid Quarrow file!"), QStringLiteral("Error"), MsgButtons::Ok,
             MsgIcon::Critical};
+}
+
+EditorMessage missingFileMessage(const QString& path) {
+    return {QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Critical};
 }
 
 }  // namespace editor

@@ -37,9 +37,17 @@ constexpr int kMaxLetters = 14;
 inline const QString kDefaultMessageTitle = QStringLiteral("Quarrow");
 
 // The first entry that stops "Create Puzzle File", in the order the player meets them: the
-// title, then row by row the word, its question, its length and its letters. Rows after the
-// tenth are looked at only up to the first empty word box. Text the file cannot store comes last.
+// title, then row by row the word, its question (rows 1..10), its length and its letters. Rows
+// after the tenth are looked at only up to the first empty word box, after which no word may
+// follow. Text the file cannot store comes last.
 std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries);
+
+// A filled word box after the first empty one, whose word would be lost: the empty box is named.
+std::optional<EditorMessage> wordAfterAGap(const EditorEntries& entries);
+
+// The Yes/No question asked before saving when one of the first `wordCount` words can be read
+// inside another; Yes saves anyway.
+std::optional<EditorMessage> nestedWordWarning(const EditorEntries& entries, int wordCount);
 
 // The title, author and saved questions must fit the file's code page: the first box holding a
 // character that would be stored as "?" is named, with the character.
@@ -68,5 +76,6 @@ EditorMessage createdMessage();
 EditorMessage writeFailedMessage();
 EditorMessage cancelQuestion();
 EditorMessage invalidFileMessage();
+EditorMessage missingFileMessage(const QString& path);
 
 }  // namespace editor

@@ -36,6 +36,9 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
         return SaveOutcome::Rejected;
     }
     services.state.editorWordCount = savedWordCount(entries);
+    if (const auto warning = nestedWordWarning(entries, services.state.editorWordCount)) {
+        if (show(services.dialogs, *warning) != MsgAnswer::Yes) return SaveOutcome::Rejected;
+    }
     const QString path = chooseTarget(services);
     if (path.isEmpty()) return SaveOutcome::Cancelled;
     entries.author = authorOrAnonymous(entries.author);
@@ -58,6 +61,10 @@ std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {
 }
 
 std::optional<EditorTheme> loadPuzzleToEdit(Services& services, const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        show(services.dialogs, missingFileMessage(path));
+        return std::nullopt;
+    }
     auto theme = loadThemeForEditor(path);
     if (!theme) {
         show(services.dialogs, invalidFileMessage());

@@ -1,11 +1,13 @@
 #include "newgame/new_game_form.h"
 
 #include "core/game_state.h"
-#include "core/playable_words.h"
+#include "core/theme_check.h"
 #include "core/theme_file.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
 #include "platform/sound/sound_player.h"
+
+#include <QDir>
 
 namespace {
 const QString kTimeChallenge = QStringLiteral("Time Challenge");
@@ -54,10 +56,17 @@ QString NewGameForm::frameCaption() const {
     return QStringLiteral("WordSearch Themes (%1)").arg(files_.size());
 }
 
+QString NewGameForm::selectedPath() const {
+    return services_.themeFolders().resolve(storedThemePath(files_[selected_]));
+}
+
 bool NewGameForm::readSelectedHeader() {
-    const std::optional<ThemeHeader> header =
-        readThemeHeader(services_.themeFolders().resolve(storedThemePath(files_[selected_])));
-    if (!header) return false;
+    ThemeProblem problem;
+    const std::optional<ThemeHeader> header = readThemeHeader(selectedPath(), &problem);
+    if (!header) {
+        problemText_ = describeThemeProblem(selectedPath(), problem);
+        return false;
+    }
     gameTitle_ = header->title;
     services_.state.puzzleAuthor = header->author;
     wordsVol_ = header->countText;
@@ -71,9 +80,29 @@ bool NewGameForm::readSelectedHeader() {
     return true;
 }
 
+bool NewGameForm::checkSelectedTheme() {
+    const std::optional<ThemeProblem> problem = findThemeProblem(selectedPath());
+    if (problem) problemText_ = describeThemeProblem(selectedPath(), *problem);
+    return !problem;
+}
+
+QString NewGameForm::themeNote() const {
+    if (selected_ < 0) return {};
+    QStringList note;
+    if (!problemText_.isEmpty()) note << problemText_;
+    // The player's copy is read in place of the shipped theme: they are told which file it is.
+    if (services_.themeFolders().hidesShipped(files_[selected_]))
+        note << QStringLiteral(
+                    "Your own copy is used: %1. It takes the place of the theme of "
+                    "that name that comes with the game.")
+                    .arg(QDir::toNativeSeparators(selectedPath()));
+    return note.join(QLatin1Char('\n'));
+}
+
 void NewGameForm::pickTheme(int index) {
     if (index < 0 || index >= files_.size()) return;
     selected_ = index;
+    problemText_.clear();
     headerRead_ = readSelectedHeader();
     if (!headerRead_) {
         services_.dialogs.message(
@@ -82,6 +111,8 @@ void NewGameForm::pickTheme(int index) {
             QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Critical);
         return;
     }
+    // The rest of the file is checked now, so a broken theme is named before Start Game.
+    checkSelectedTheme();
     if (gameType_ == GameType::TimeChallenge) {
         showEnabled_[2] = false;
         if (wordCountValue() < 20) {
@@ -130,15 +161,13 @@ void NewGameForm::clickTimeChallenge() {
 
 bool NewGameForm::startGame() {
     // With no readable theme there is nothing to generate from.
-    if (selected_ < 0 || !headerRead_) {
+    if (selected_ < 0) {
         services_.dialogs.message(
-            selected_ < 0
-                ? QStringLiteral("Please select a puzzle from the list before starting a game.")
-                : QStringLiteral("The selected puzzle cannot be read. Please select another "
-                                 "puzzle from the list before starting a game."),
+            QStringLiteral("Please select a puzzle from the list before starting a game."),
             QStringLiteral("New Game"), MsgButtons::Ok, MsgIcon::Information);
         return false;
     }
+    if (!headerRead_) return refuseBrokenTheme();
     GameState& state = services_.state;
     state.showMode = showOption_;
     state.speedChallenge = gameType_ == GameType::TimeChallenge;
@@ -148,19 +177,21 @@ bool NewGameForm::startGame() {
             kTimeChallenge, MsgButtons::Ok, MsgIcon::None);
         return false;
     }
-    // A word no player could find would leave a board that can never be finished.
-    const QString path = services_.themeFolders().resolve(storedThemePath(files_[selected_]));
-    if (const std::optional<ThemeContents> theme = readTheme(path)) {
-        if (const auto unplayable = firstUnplayableWord(*theme)) {
-            services_.dialogs.message(unplayable->message, QStringLiteral("Error"), MsgButtons::Ok,
-                                      MsgIcon::Critical);
-            return false;
-        }
-    }
+    // Checked again, as the file may have changed since it was picked: a theme the generator
+    // cannot read, or a word no player could find, would end in a failed or endless game.
+    problemText_.clear();
+    if (!checkSelectedTheme()) return refuseBrokenTheme();
     state.puzzleFile = storedThemePath(files_[selected_]);
     state.puzzleTitle = gameTitle_;
     state.gameInProgress = true;
     return true;
+}
+
+bool NewGameForm::refuseBrokenTheme() {
+    services_.dialogs.message(
+        QStringLiteral("The selected puzzle cannot be played.\n\n%1").arg(problemText_),
+        QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Critical);
+    return false;
 }
 
 void NewGameForm::showHelp() const {

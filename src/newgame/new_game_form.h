@@ -43,9 +43,15 @@ class NewGameForm {
     bool levelEnabled(int level) const { return levelEnabled_[level]; }
     int frontPicture() const { return levelOption_; }  // the selected level's picture is in front
     GameType gameType() const { return gameType_; }
+    // What is wrong with the selected theme (file, line, what was expected) and which file is
+    // read when the player's own copy takes the place of a shipped theme; empty otherwise.
+    QString themeNote() const;
 
   private:
+    QString selectedPath() const;
     bool readSelectedHeader();
+    bool checkSelectedTheme();  // the whole file; false when it cannot be played
+    bool refuseBrokenTheme();   // shows what is wrong; always false
     int wordCountValue() const;
 
     Services& services_;
@@ -53,6 +59,7 @@ class NewGameForm {
     int selected_ = -1;
     bool headerRead_ = false;  // the selected theme's header was read successfully
     bool themeHasQuestions_ = false;
+    QString problemText_;  // what is wrong with the selected theme, for the player
     QString gameTitle_;
     QString wordsVol_;
     int showOption_ = 1;

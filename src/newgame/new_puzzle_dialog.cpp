@@ -89,6 +89,15 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     barLayout->addWidget(wordsVol_);
     layout->addWidget(bar);
 
+    // Says what is wrong with a broken theme, or which file is read; hidden otherwise.
+    auto* note = new PlainLabel(frame1_);
+    note->setMaximumLines(8);
+    themeNote_ = note;
+    themeNote_->setObjectName(QStringLiteral("theme_note"));
+    setTextColour(themeNote_, QColor(160, 0, 0));
+    themeNote_->hide();
+    layout->addWidget(themeNote_);
+
     const std::array<QString, 4> captions{QString(), QStringLiteral("Show Words to Find"),
                                           QStringLiteral("Show Questions"),
                                           QStringLiteral("Show Nothing")};
@@ -173,6 +182,9 @@ void NewPuzzleDialog::refresh() {
     }
     gameTitle_->setText(form_.gameTitle());
     wordsVol_->setText(form_.wordsVol());
+    const QString note = form_.themeNote();
+    themeNote_->setText(note);
+    themeNote_->setVisible(!note.isEmpty());
     for (int i = 1; i <= 3; ++i) {
         show_[i]->setEnabled(form_.showEnabled(i));
         show_[i]->setChecked(form_.showOption() == i);
@@ -188,7 +200,10 @@ void NewPuzzleDialog::refresh() {
 }
 
 void NewPuzzleDialog::startGame() {
-    if (!form_.startGame()) return;
+    if (!form_.startGame()) {
+        refresh();  // a theme found broken only now shows its note
+        return;
+    }
     gameStarted_ = true;
     close();
     emit startGameRequested();

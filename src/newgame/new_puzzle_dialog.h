@@ -42,6 +42,7 @@ class NewPuzzleDialog : public QWidget {
     QListWidget* puzzles_;
     QLabel* gameTitle_;
     QLabel* wordsVol_;
+    QLabel* themeNote_;
     std::array<QRadioButton*, 4> show_{};    // 1..3
     std::array<QRadioButton*, 5> levels_{};  // 1..4
     std::array<QLabel*, 5> pictures_{};      // 1..4, stacked

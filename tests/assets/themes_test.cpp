@@ -1,3 +1,4 @@
+#include "core/nested_words.h"
 #include "core/theme_file.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,11 @@ TEST(ShippedThemes, EachLoadsInEveryReaderAndFollowsTheEditorsRules) {
             EXPECT_LE(question.size(), kLongestQuestion) << question.toStdString();
         }
         EXPECT_EQ(words.size(), edited->wordCount) << "a word appears twice";
+        // A word readable inside another is found there by players, and not counted.
+        const auto nested = firstWordInsideAnother(
+            {edited->words.begin() + 1, edited->words.begin() + 1 + edited->wordCount});
+        EXPECT_FALSE(nested) << edited->words[nested->inner + 1].toStdString() << " inside "
+                             << edited->words[nested->outer + 1].toStdString();
 
         ThemeToWrite rewrite;
         rewrite.title = edited->title;

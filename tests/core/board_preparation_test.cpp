@@ -53,6 +53,16 @@ TEST(WordListLayoutTest, EachDisplayModeSetsItsOwnProperties) {
     expectBlankTail(blanks);
 }
 
+TEST(WordListLayoutTest, QuestionsModeShowsTheWordOfAnEntryWithoutQuestion) {
+    GameState state = twelveWords(2);
+    state.questionList[11].clear();
+    const auto entries = wordListLayout(state);
+    EXPECT_EQ(entries[11].caption, "WORD11");
+    EXPECT_EQ(entries[11].toolTip, QString());
+    EXPECT_EQ(entries[11].tag, "WORD11");
+    EXPECT_EQ(entries[12].caption, "Question 12?");
+}
+
 TEST(WordListFontTest, OnlyTheDefaultFontOrAnEightPointFontIsResized) {
     const QString msSans = QStringLiteral("MS Sans Serif");
     EXPECT_EQ(wordListPointSize(msSans, 9.75, 1), 9.75);

@@ -109,7 +109,8 @@ TEST_F(ThemeFileTest, CountIsExactlyTheSecondAndThirdCharacter) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.header);
-        const QString path = write(crlf({"T", "!A", c.header, "ONE", "TWO"}));
+        const QString path =
+            write(crlf({"T", "!A", c.header}) + QByteArray("WORD\r\n").repeated(22));
         const auto header = readThemeHeader(path);
         ASSERT_TRUE(header);
         EXPECT_EQ(header->countText, c.countText);
@@ -150,13 +151,17 @@ TEST_F(ThemeFileTest, WordsFillTheFirstEmptySlot) {
     EXPECT_EQ(edited->words[2], QStringLiteral("P\u00E9che"));
     EXPECT_EQ(edited->words[3], "fig");
 
-    const QString shortFile =
-        write(crlf({"T", "!A", "#05WQ", "ONE", "q1", "", "lost", "TWO", "q2"}));
-    const auto partial = readTheme(shortFile);
-    ASSERT_TRUE(partial);
-    EXPECT_EQ(partial->words[2], "TWO");
-    EXPECT_EQ(partial->questions[2], "q2");
-    EXPECT_EQ(partial->words[3], "");
+    const QString pairs = write(crlf({"T", "!A", "#02WQ", "ONE", "q1", "", "lost", "TWO", "q2"}));
+    const auto paired = readTheme(pairs);
+    ASSERT_TRUE(paired);
+    EXPECT_EQ(paired->words[2], "TWO");
+    EXPECT_EQ(paired->wordLines[2], 8);
+    EXPECT_EQ(paired->questions[2], "q2");
+    // Fewer words than the count promises: the game could never be finished.
+    ThemeProblem problem;
+    EXPECT_FALSE(readTheme(write(crlf({"T", "!A", "#03WQ", "ONE", "q1", "TWO", "q2"})), &problem));
+    EXPECT_EQ(problem.line, 8);
+    EXPECT_EQ(problem.expected, "word 3 of 3");
     // The editor keeps each question with its word, as the generator does: an empty question
     // (saved for a row after the tenth) does not shift the later ones.
     const QString gaps = write(
@@ -202,17 +207,38 @@ TEST_F(ThemeFileTest, ShortFilesAndAuthorLines) {
     EXPECT_EQ(loadThemeForEditor(noAuthor)->author, "");
 }
 
-TEST_F(ThemeFileTest, LineEnds) {
-    // Lone CR ends a line, lone LF belongs to it, and the last line may lack its end.
-    const QString path = write("Ti\ntle\r!A\r\n#04W\rON\nE\r\r\nTWO\r\rSIX");
-    const auto header = readThemeHeader(path);
-    EXPECT_EQ(header->title, "Ti\ntle");
-    const auto theme = readTheme(path);
-    ASSERT_TRUE(theme);
-    EXPECT_EQ(theme->words[1], "ON\nE");
-    EXPECT_EQ(theme->words[2], "TWO");
-    EXPECT_EQ(theme->words[3], "SIX");
-    EXPECT_EQ(theme->words[4], "");
+TEST_F(ThemeFileTest, EveryMixOfLineEndsReadsAlikeInEveryReader) {
+    // CR LF as written, LF as Linux tools write it, lone CR, and all three mixed line by line.
+    const QByteArray written = twelveWordTheme("#12WQ", true);
+    QByteArray lf = written;
+    lf.replace("\r\n", "\n");
+    QByteArray cr = written;
+    cr.replace("\r\n", "\r");
+    QByteArray mixed;
+    const char* const ends[] = {"\r\n", "\n", "\r"};
+    int n = 0;
+    for (const QByteArray& line : lf.split('\n')) {
+        if (!line.isEmpty()) mixed += line + ends[n++ % 3];
+    }
+    for (const QByteArray& bytes : {lf, cr, mixed, lf.chopped(1)}) {
+        SCOPED_TRACE(bytes.left(24).toStdString());
+        const auto header = parseThemeHeader(bytes);
+        ASSERT_TRUE(header);
+        EXPECT_EQ(header->title, "Fruit");
+        EXPECT_EQ(header->author, "Ann");
+        EXPECT_EQ(header->countText, "12");
+        EXPECT_TRUE(header->hasQuestions);
+        const auto theme = readTheme(write(bytes));
+        ASSERT_TRUE(theme);
+        EXPECT_EQ(theme->words[1], "APPLE");
+        EXPECT_EQ(theme->questions[12], "About QUINCE");
+        const auto edited = parseThemeForEditor(bytes);
+        ASSERT_TRUE(edited);
+        EXPECT_EQ(edited->words[12], "QUINCE");
+        EXPECT_EQ(edited->questions[12], "About QUINCE");
+    }
+    // LF CR is two line ends around an empty line, unlike CR LF.
+    EXPECT_EQ(parseTheme("T\n!A\n#01WQ\nONE\n\rWHY")->questions[1], "");
 
     // A CR LF that straddles the reader's buffer is still one line end.
     for (const int titleLength : {65535, 65536, 131071}) {

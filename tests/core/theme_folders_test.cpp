@@ -41,7 +41,7 @@ TEST_F(ThemeFoldersTest, BothFoldersAreListedOnceEachWithThePlayersCopyWinning) 
 
 TEST_F(ThemeFoldersTest, ABackslashInAListedNameSurvivesTheStoredForm) {
     const QString name = "old\\capitals.qrw";
-    write(folders.shipped, name, "Capitals\r\n!Me\r\n#10W\r\nBERLIN\r\n");
+    write(folders.shipped, name, "Capitals\r\n!Me\r\n#01W\r\nBERLIN\r\n");
     ASSERT_EQ(folders.list(), QStringList({name}));
 
     const QString path = folders.resolve(storedThemePath(name));

@@ -83,19 +83,24 @@ TEST(EditorChecks, LengthAndLetterRules) {
     EXPECT_FALSE(editor::firstFailingCheck(entries));
 }
 
-TEST(EditorChecks, RowsAfterTheTenthAreCheckedUpToTheFirstGap) {
+TEST(EditorChecks, RowsAfterTheTenthAreCheckedUpToTheFirstGapAndNoWordFollowsIt) {
     EditorEntries entries = validEntries(12);
     entries.words[12] = QStringLiteral("no");
     EXPECT_EQ(failureText(entries), kTooShort);
-
-    entries = validEntries(12);
-    entries.words[14] = QStringLiteral("x y");  // after the gap: never looked at
-    EXPECT_FALSE(editor::firstFailingCheck(entries));
-    EXPECT_EQ(editor::savedWordCount(entries), 12);
     EXPECT_EQ(editor::savedWordCount(validEntries(20)), 20);
+
+    // A word after an empty box would not be saved: refused, naming the empty box.
+    entries = validEntries(10);
+    entries.words[13] = QStringLiteral("zebra");
+    const auto gap = editor::firstFailingCheck(entries);
+    ASSERT_TRUE(gap);
+    EXPECT_TRUE(gap->text.contains("word box 11")) << gap->text.toStdString();
+    EXPECT_EQ(gap->title, "Incomplete Puzzle!");
+    entries.words[11] = entries.words[12] = QStringLiteral("yak");
+    EXPECT_FALSE(editor::firstFailingCheck(entries));
 }
 
-TEST(EditorChecks, EverySavedWordNeedsItsQuestion) {
+TEST(EditorChecks, QuestionsAreNeededInTheFirstTenRowsOnly) {
     EditorEntries entries = validEntries(15, true);
     entries.questions[10].clear();
     const auto failure = editor::firstFailingCheck(entries);
@@ -108,15 +113,9 @@ TEST(EditorChecks, EverySavedWordNeedsItsQuestion) {
     entries.words[10] = QStringLiteral("b4d");
     EXPECT_EQ(failureText(entries), kQuestionMissing);
 
-    // Past the tenth row too, as long as the word is saved.
     entries = validEntries(15, true);
-    entries.questions[13].clear();
-    EXPECT_EQ(failureText(entries), kQuestionMissing);
-    entries.words[12].clear();
-    EXPECT_FALSE(editor::firstFailingCheck(entries));
-
-    // With questions off, empty question boxes do not matter.
-    entries = validEntries(10);
+    entries.questions[11].clear();
+    entries.questions[15].clear();
     EXPECT_FALSE(editor::firstFailingCheck(entries));
 }
 
@@ -131,7 +130,6 @@ TEST(EditorChecks, ThemeExtensionIsAddedUnlessPresentInAnyCase) {
 
 TEST(EditorChecks, ThemeToWriteKeepsCaseAndFillsInTheAuthor) {
     EditorEntries entries = validEntries(12, true);
-    entries.words[14] = QStringLiteral("dropped");
     entries.questions[2] = QStringLiteral("two\r\nlines\nhere");
     const ThemeToWrite theme = editor::themeToWrite(entries, 12);
     EXPECT_EQ(theme.title, "Fruit");

@@ -31,9 +31,8 @@ class EditorFiles : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(EditorFiles, WritesTheWordsBeforeTheFirstGapWithAnonymousAuthor) {
+TEST_F(EditorFiles, WritesTheWordsWithAnonymousAuthor) {
     EditorEntries entries = validEntries(12);
-    entries.words[14] = QStringLiteral("dropped");
     env.dialogs.answerFile(dataPath("fruit"));
 
     // The player's folder does not exist before the first save; the save dialog opens in it.
@@ -80,6 +79,27 @@ TEST_F(EditorFiles, FailedCheckShowsItsMessageAndAsksForNoFile) {
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
     EXPECT_EQ(env.dialogs.last().text, "Please fill in atleast 10 word boxes before continuing!");
     EXPECT_TRUE(entries.author.isEmpty());
+}
+
+TEST_F(EditorFiles, AWordInsideAnotherIsWarnedAboutAndMayBeSavedAnyway) {
+    EditorEntries entries = validEntries(12);
+    entries.words[12] = QStringLiteral("Nomel");  // inside "lemon" read backwards
+    env.dialogs.answerMessage(MsgAnswer::No);
+    EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Rejected);
+    ASSERT_EQ(env.dialogs.shown().size(), 1u);
+    const auto& warning = env.dialogs.last();
+    EXPECT_TRUE(
+        warning.text.startsWith("The word \"Nomel\" can be read inside \"lemon\" "
+                                "backwards."))
+        << warning.text.toStdString();
+    EXPECT_EQ(warning.buttons, MsgButtons::YesNo);
+
+    env.dialogs.clear();
+    env.dialogs.answerMessage(MsgAnswer::Yes);
+    env.dialogs.answerFile(dataPath("fruit.qrw"));
+    EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Saved);
+    EXPECT_EQ(readTheme(dataPath("fruit.qrw"))->words[12], "NOMEL");
+    EXPECT_EQ(env.dialogs.unexpected(), 0);
 }
 
 TEST_F(EditorFiles, DecliningToOverwriteReopensTheDialogAndCancelKeepsTheOldFile) {
@@ -163,6 +183,12 @@ TEST_F(EditorFiles, LoaderReportsInvalidFilesAndFillsTheCount) {
     EXPECT_EQ(env.dialogs.last().text, "Not a valid Quarrow file!");
     EXPECT_EQ(env.dialogs.last().title, "Error");
     EXPECT_EQ(env.dialogs.last().icon, MsgIcon::Critical);
+
+    // A file that is not there is named as missing.
+    env.dialogs.clear();
+    EXPECT_FALSE(editor::loadPuzzleToEdit(env.services, dataPath("missing.qrw")));
+    EXPECT_EQ(env.dialogs.last().text, "The file " + dataPath("missing.qrw") + " does not exist.");
+    EXPECT_EQ(env.dialogs.last().title, "Error");
 
     env.dialogs.clear();
     env.writeFile("data/good.qrw", "Title\r\n!Me\r\n#11WQ\r\n");
