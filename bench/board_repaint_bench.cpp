@@ -6,6 +6,7 @@
 #include "bench_board.h"
 #include "board/board_painter.h"
 #include "board/static_board_cache.h"
+#include "core/grid_shape.h"
 
 #include <QApplication>
 #include <QImage>
@@ -23,7 +24,7 @@ const QSize kBoardSize(782, 505);
 
 // A game half played: letters everywhere, twenty questions, five words struck.
 void halfPlayed(BoardModel& model, const QString& question) {
-    for (int n = 1; n <= 360; ++n) {
+    for (int n = 1; n <= grid::kCells; ++n) {
         model.cells[n].font = defaultCellFont();
         model.cells[n].caption = QChar('A' + n * 7 % 26);
     }

@@ -1,5 +1,6 @@
 // Time to generate one finished puzzle, with the attempts and cycles it took and the share of
 // puzzles finished without asking the player whether to wait.
+#include "bench_themes.h"
 #include "core/filler_copies.h"
 #include "core/generator.h"
 #include "core/random_source.h"
@@ -7,50 +8,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-QString writeTheme(const QTemporaryDir& dir, const std::vector<const char*>& words) {
-    QByteArray bytes = "Bench\r\n!Bench\r\n#" + QByteArray::number(int(words.size())) + "W\r\n";
-    for (const char* word : words) bytes += QByteArray(word) + "\r\n";
-    const QString path = dir.filePath(QStringLiteral("bench.qrw"));
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-    return path;
-}
-
-QStringList shippedThemes() {
-    const QDir data(QStringLiteral(QUARROW_SOURCE_DIR "/data"));
-    QStringList paths;
-    for (const QString& name : data.entryList({QStringLiteral("*.qrw")}, QDir::Files))
-        paths << data.filePath(name);
-    return paths;
-}
-
-const std::vector<const char*> kTenShortWords = {"CAT", "DOG", "EEL", "FOX", "GNU",
-                                                 "HEN", "OWL", "PIG", "RAT", "YAK"};
-const std::vector<const char*> kTwentyLongWords = {
-    "ALLIGATOR",    "BUTTERFLY",   "CHAMELEON",  "CHIMPANZEE",  "CROCODILE",
-    "DRAGONFLY",    "ELEPHANT",    "FLAMINGO",   "GRASSHOPPER", "HEDGEHOG",
-    "HIPPOPOTAMUS", "KANGAROO",    "LADYBIRD",   "MOSQUITO",    "NIGHTINGALE",
-    "PORCUPINE",    "RATTLESNAKE", "SALAMANDER", "TARANTULA",   "WOODPECKER"};
-// Three words of each length from 8 to 13 and two of 14.
-const std::vector<const char*> kEightToFourteen = {
-    "ELEPHANT",      "FLAMINGO",      "HEDGEHOG",      "ALLIGATOR",      "BUTTERFLY",
-    "CROCODILE",     "CHIMPANZEE",    "SALAMANDER",    "WOODPECKER",     "GRASSHOPPER",
-    "NIGHTINGALE",   "RATTLESNAKE",   "HIPPOPOTAMUS",  "CATERPILLARS",   "HUMMINGBIRDS",
-    "TYRANNOSAURUS", "VELOCIRAPTORS", "STEGOSAURUSES", "CONGRATULATION", "PHOTOSYNTHESIS"};
-const std::vector<const char*> kTwentyFourteenLetterWords = {
-    "ADMINISTRATION", "ACCOMMODATIONS", "CHARACTERISTIC", "CONGRATULATION", "CONSTELLATIONS",
-    "DETERMINATIONS", "ENTERTAINMENTS", "ENVIRONMENTALS", "INTERPRETATION", "INVESTIGATIONS",
-    "MISINTERPRETED", "OVERWHELMINGLY", "PHOTOSYNTHESIS", "PROFESSIONALLY", "RECOMMENDATION",
-    "REPRESENTATIVE", "RESPONSIBILITY", "SIMULTANEOUSLY", "TRANSFORMATION", "UNDERSTANDINGS"};
 
 // Generates from the given themes in turn, one puzzle per iteration.
 void generate(benchmark::State& bench, const QStringList& paths, int level) {
@@ -133,6 +96,35 @@ void BM_TwentyFourteenLetterWordsEasy(benchmark::State& bench) {
     generateList(bench, kTwentyFourteenLetterWords, 1);
 }
 
+// Twenty words of twenty letters need 400 - 19 cells even with every word sharing one: no board
+// exists, and the player should hear so at once, without the wait question.
+void BM_TwentyTwentyLetterWords(benchmark::State& bench) {
+    const std::vector<const char*> words(20, "ABCDEFGHIJKLMNOPQRST");
+    QTemporaryDir dir;
+    const QString path = writeTheme(dir, words);
+    GameState state;
+    state.level = static_cast<int>(bench.range(0));
+    ClockRandom random;
+    // Answers the wait question No, as a player would who has waited long enough.
+    struct DecliningUi : NullGeneratorUi {
+        bool askWait() override {
+            asked = true;
+            return false;
+        }
+    };
+    double asked = 0;
+    for (auto _ : bench) {
+        DecliningUi ui;
+        state.gameInProgress = true;
+        benchmark::DoNotOptimize(buildPuzzle(state, path, ui, random));
+        if (ui.asked) ++asked;
+    }
+    bench.counters["question_share"] = asked / static_cast<double>(bench.iterations());
+}
+void BM_TwentyFourteenLetterWordsExpert(benchmark::State& bench) {
+    generateList(bench, kTwentyFourteenLetterWords, 4);
+}
+
 double percentile95(const std::vector<double>& values) {
     std::vector<double> sorted = values;
     std::sort(sorted.begin(), sorted.end());
@@ -176,5 +168,15 @@ BENCHMARK(BM_TwentyFourteenLetterWordsEasy)
     ->Repetitions(100)
     ->ComputeStatistics("p95", percentile95)
     ->ReportAggregatesOnly(true);
+
+BENCHMARK(BM_TwentyTwentyLetterWords)
+    ->DenseRange(1, 4)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMicrosecond);
+// A thousand puzzles, for the share that needed the wait question.
+BENCHMARK(BM_TwentyFourteenLetterWordsExpert)
+    ->Iterations(1000)
+    ->MeasureProcessCPUTime()
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

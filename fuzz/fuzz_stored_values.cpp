@@ -3,6 +3,7 @@
 // counters, and the fastest-times ranking. None may crash or overflow, and what the program
 // writes must read back as written.
 #include "fuzz_check.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/memory_settings_store.h"
@@ -50,17 +51,20 @@ void integers(FuzzedDataProvider& in) {
 void counters(FuzzedDataProvider& in) {
     MemorySettingsStore store;
     const QString stored = text(in);
-    store.write(settings::kSettings, QStringLiteral("S_COMP"), stored);
+    store.write(settings::kSettings, settings::kCompleted.name, stored);
     const auto delta = in.ConsumeIntegral<long long>();
     const __int128 exact = static_cast<__int128>(settings::toInteger(stored, 0)) + delta;
     const __int128 held = std::clamp<__int128>(exact, std::numeric_limits<long long>::min(),
                                                std::numeric_limits<long long>::max());
-    check(settings::addToCounter(store, QStringLiteral("S_COMP"), delta) == held);
+    check(settings::addToCounter(store, settings::kCompleted.name, delta) == held);
 }
 
 void fontSizes(FuzzedDataProvider& in) {
-    const double size = settings::toFontSize(text(in), 14);
-    check(size == 14 || (size >= 1 && size <= 512));
+    MemorySettingsStore store;
+    const settings::NumberKey& key = settings::kGridFont.size;
+    store.write(settings::kSettings, key.name, text(in));
+    const double size = settings::read(store, key);
+    check(size == key.fallback || (size >= key.lowest && size <= key.highest));
 }
 
 // A finishing time takes the first row it beats, whatever the stored table holds.
@@ -68,7 +72,7 @@ void ranking(FuzzedDataProvider& in) {
     MemorySettingsStore store;
     for (int row = 1; row <= fastest_times::kRows; ++row) {
         if (in.ConsumeBool())
-            store.write(settings::kFastTimes, QStringLiteral("S%1_S").arg(row), text(in));
+            store.write(settings::kFastTimes, settings::fastTimeTimeKey(row), text(in));
     }
     const QString finishing = text(in);
     const int rank = fastest_times::rankFor(store, finishing);

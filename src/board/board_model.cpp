@@ -1,4 +1,5 @@
 #include "board/board_model.h"
+#include "core/grid_shape.h"
 #include "platform/design_font.h"
 
 #include <cmath>
@@ -8,8 +9,6 @@ namespace {
 constexpr double kGridLeft = 720;
 constexpr double kGridTop = 840;
 constexpr double kPitch = 360;
-constexpr int kColumns = 20;
-constexpr int kRows = 18;
 constexpr double kEntryTop = 120;
 constexpr double kEntryPitch = 360;
 constexpr double kEntryHeight = 255;
@@ -28,10 +27,10 @@ int spanAt(double v, double start, int count) {
 }  // namespace
 
 double cellLeft(int n) {
-    return kGridLeft + kPitch * ((n - 1) % kColumns);
+    return kGridLeft + kPitch * grid::columnOf(n);
 }
 double cellTop(int n) {
-    return kGridTop + kPitch * ((n - 1) / kColumns);
+    return kGridTop + kPitch * grid::rowOf(n);
 }
 QPointF cellCentre(int n) {
     return {cellLeft(n) + kCellSize / 2, cellTop(n) + kCellSize / 2};
@@ -43,9 +42,9 @@ QRectF entryRect(int i) {
 }
 
 int cellAt(const QPointF& pos) {
-    const int column = spanAt(pos.x(), kGridLeft, kColumns);
-    const int row = spanAt(pos.y(), kGridTop, kRows);
-    return column < 0 || row < 0 ? 0 : row * kColumns + column + 1;
+    const int column = spanAt(pos.x(), kGridLeft, grid::kColumns);
+    const int row = spanAt(pos.y(), kGridTop, grid::kRows);
+    return column < 0 || row < 0 ? 0 : grid::cellAt(row, column);
 }
 
 int entryAt(const QPointF& pos) {

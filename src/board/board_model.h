@@ -1,5 +1,8 @@
 #pragma once
 
+#include "board/board_look.h"
+#include "core/grid_shape.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPointF>
@@ -34,13 +37,15 @@ struct BoardLine {
     QPointF p1;  // twips, board client coordinates
     QPointF p2;
     DrawMode mode = DrawMode::MaskPen;
+    int slot = 0;  // the word it marks once struck; 0 while it is the open selection
 };
 
 struct BoardModel {
-    std::array<BoardCell, 361> cells{};
+    std::array<BoardCell, grid::kCells + 1> cells{};
     std::array<BoardEntry, 21> entries{};
     std::array<BoardLine, 21> lines{};
     QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
+    BoardLook look;
 };
 
 // Geometry of the design layout, in twips.
@@ -52,9 +57,7 @@ double cellLeft(int n);
 double cellTop(int n);
 constexpr double kCellSize = 375;
 QPointF cellCentre(int n);  // (Left + 187.5, Top + 187.5)
-constexpr bool isCell(int n) {
-    return n >= 1 && n <= 360;
-}
+using grid::isCell;
 
 // The word-list panel Picture1 and entry i (1..20) inside it; entryRect is in board coordinates.
 constexpr double kPanelLeft = 8440;

@@ -1,5 +1,6 @@
 #include "board/board_painter.h"
 
+#include "board/board_look.h"
 #include "board/board_model.h"
 #include "platform/plain_text.h"
 #include "platform/twips.h"
@@ -95,10 +96,8 @@ void drawGridPaper(QPainter& p) {
     // A faint chequer keeps rows and columns easy to follow without competing with letters.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(40, 80, 110, 10));
-    for (int n = 1; n <= 360; ++n) {
-        const int row = (n - 1) / 20;
-        const int column = (n - 1) % 20;
-        if ((row + column) % 2 == 0) continue;
+    for (int n = 1; n <= grid::kCells; ++n) {
+        if ((grid::rowOf(n) + grid::columnOf(n)) % 2 == 0) continue;
         p.drawRect(twips::rectF(cellLeft(n) + 7.5, cellTop(n) + 7.5, 360, 360));
     }
 }
@@ -117,6 +116,17 @@ void drawPaperTitle(QPainter& p, const QString& title) {
     drawFitted(p, twips::rectF(kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight), title);
 }
 
+// High Contrast: white letters on a black band, without the shadow that blurs them.
+void drawHighContrastTitle(QPainter& p, const QString& title) {
+    const QRectF band = twips::rectF(kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight);
+    p.fillRect(band, Qt::black);
+    QFont font = onBoard(titleFont());
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    drawFitted(p, band, title);
+}
+
 void drawTitle(QPainter& p, const QString& title) {
     const QRectF band = twips::rectF(kTitleLeft, kTitleTop, kTitleWidth, kTitleHeight);
     const QRectF shadow = band.translated(0, twips::toPixels(kShadowOffset));
@@ -130,8 +140,9 @@ void drawTitle(QPainter& p, const QString& title) {
 }
 
 void drawLetters(QPainter& p, const BoardModel& model, BoardInk ink) {
-    p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : kLetterColour);
-    for (int n = 1; n <= 360; ++n) {
+    const bool black = ink == BoardInk::Paper || model.look.highContrast;
+    p.setPen(black ? QColor(Qt::black) : kLetterColour);
+    for (int n = 1; n <= grid::kCells; ++n) {
         const BoardCell& cell = model.cells[n];
         if (cell.caption.isEmpty()) continue;
         const QRectF box = twips::rectF(cellLeft(n), cellTop(n), kCellSize, kCellSize);
@@ -140,9 +151,18 @@ void drawLetters(QPainter& p, const BoardModel& model, BoardInk ink) {
     }
 }
 
+// Colour Found Words marks a found entry as a highlighter would, in its line's colour.
+void drawEntryMark(QPainter& p, const QRectF& box, int slot) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(board_look::foundColour(slot));
+    p.drawRoundedRect(box.adjusted(4, -1, -4, 1), 4, 4);
+    p.restore();
+}
+
 void drawWordList(QPainter& p, const BoardModel& model, BoardInk ink) {
     const QRectF panel = twips::rectF(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);
-    if (ink == BoardInk::Paper)
+    if (ink == BoardInk::Paper || model.look.highContrast)
         drawPaperPanel(p, panel);
     else
         drawRaisedPanel(p, panel, QColor(250, 247, 238), QColor(232, 226, 210));
@@ -163,9 +183,12 @@ void drawWordList(QPainter& p, const BoardModel& model, BoardInk ink) {
         const BoardEntry& entry = model.entries[i];
         if (entry.caption.isEmpty()) continue;
         const QRectF box = pixels(entryRect(i));
-        p.setFont(fittingHeight(onBoard(entry.font), box.height()));
+        const QFont font = fittingHeight(onBoard(entry.font), box.height());
+        p.setFont(font);
+        if (ink == BoardInk::Screen && model.look.colourFound && entry.struck())
+            drawEntryMark(p, box, i);
         p.setPen(ink == BoardInk::Paper ? QColor(Qt::black) : entry.color);
-        drawFitted(p, box, entry.caption);
+        p.drawText(box, Qt::AlignCenter, entryText(entry, model.look, font, box.width()));
     }
 }
 
@@ -181,13 +204,18 @@ QPainter::CompositionMode rasterOp(DrawMode mode) {
     return QPainter::RasterOp_SourceAndDestination;
 }
 
+QColor lineColour(const BoardLine& line, const BoardLook& look) {
+    if (look.highContrast) return board_look::highContrastLine();
+    if (look.colourFound && line.slot != 0) return board_look::foundColour(line.slot);
+    return kLineColour;
+}
+
 // Devices without raster operations (PDF, printers) get a translucent marker instead, which
 // keeps the letters under it readable.
-QColor translucentStandIn(DrawMode mode) {
-    QColor colour =
-        mode == DrawMode::MaskPen
-            ? kLineColour
-            : QColor(255 - kLineColour.red(), 255 - kLineColour.green(), 255 - kLineColour.blue());
+QColor translucentStandIn(const QColor& pen, DrawMode mode) {
+    QColor colour = mode == DrawMode::MaskPen
+                        ? pen
+                        : QColor(255 - pen.red(), 255 - pen.green(), 255 - pen.blue());
     colour.setAlpha(110);
     return colour;
 }
@@ -223,9 +251,10 @@ void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area, Bo
         if (!line.visible) continue;
         const QRect bounds = strikeLineBounds(line);
         if (!line.visible || (!area.isNull() && !area.intersects(bounds))) continue;
+        const QColor pen = lineColour(line, model.look);
         const QColor colour = ink == BoardInk::Paper ? kPaperLineColour
-                              : rasterOps            ? kLineColour
-                                                     : translucentStandIn(line.mode);
+                              : rasterOps            ? pen
+                                                     : translucentStandIn(pen, line.mode);
         p.setCompositionMode(rasterOps && ink == BoardInk::Screen
                                  ? rasterOp(line.mode)
                                  : QPainter::CompositionMode_SourceOver);
@@ -252,6 +281,15 @@ void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area, Bo
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 }  // namespace
+
+QString entryText(const BoardEntry& entry, const BoardLook& look, const QFont& font, double width) {
+    if (!look.showAnswers || !entry.struck() || entry.tag.isEmpty() || entry.caption == entry.tag)
+        return plain_text::fitted(entry.caption, font, width);
+    // The question is cut short where both do not fit, so the word always shows.
+    const QString answer = QStringLiteral(" \u2013 ") + entry.tag;
+    const double room = width - QFontMetricsF(font).horizontalAdvance(answer);
+    return plain_text::fitted(entry.caption, font, std::max(0.0, room)) + answer;
+}
 
 QRect strikeLineBounds(const BoardLine& line) {
     const QRectF ends(twips::point(line.p1.x(), line.p1.y()),
@@ -287,6 +325,10 @@ void paintStaticBoard(QPainter& painter, const BoardModel& model, BoardInk ink) 
     if (ink == BoardInk::Paper) {
         painter.fillRect(twips::rectF(0, 0, kClientWidth, kClientHeight), Qt::white);
         drawPaperTitle(painter, model.title);
+        drawPaperPanel(painter, pixels(kPaperTwips));
+    } else if (model.look.highContrast) {
+        painter.fillRect(twips::rectF(0, 0, kClientWidth, kClientHeight), Qt::black);
+        drawHighContrastTitle(painter, model.title);
         drawPaperPanel(painter, pixels(kPaperTwips));
     } else {
         drawBackdrop(painter);

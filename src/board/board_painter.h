@@ -2,9 +2,13 @@
 
 #include <QRect>
 
+struct BoardEntry;
 struct BoardLine;
+struct BoardLook;
 struct BoardModel;
+class QFont;
 class QPainter;
+class QString;
 
 // Paints the board's client area in pixels from its top left: artwork, title, letter grid,
 // word list and the visible strike lines. Screen and printer use the same routine; fonts are
@@ -20,6 +24,10 @@ void paintStaticBoard(QPainter& painter, const BoardModel& model, BoardInk ink =
 // Lines that cannot touch `area` are skipped; a null area draws them all.
 void paintStrikeLines(QPainter& painter, const BoardModel& model, const QRect& area = QRect(),
                       BoardInk ink = BoardInk::Screen);
+
+// What word-list entry shows in `width` pixels of `font`: its caption, cut with an ellipsis
+// where it does not fit; with Show Answers, a found question followed by its word.
+QString entryText(const BoardEntry& entry, const BoardLook& look, const QFont& font, double width);
 
 // The pixels a strike line may touch: its end points and half its width around them.
 QRect strikeLineBounds(const BoardLine& line);

@@ -1,6 +1,7 @@
 #include "board/board_window.h"
 
 #include "board/board_painter.h"
+#include "board/board_zoom.h"
 #include "board/cursor_keys.h"
 #include "board/selection.h"
 #include "board/strike_rules.h"
@@ -8,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "platform/plain_text.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/sound/sound_player.h"
 #include "platform/twips.h"
@@ -47,7 +49,7 @@ BoardWindow::BoardWindow(Services& services, QWidget* parent)
       hlFlashCheck_(makeTimer(this, 750, &BoardWindow::hlFlashCheckTimer)),
       puzzleComplete_(makeTimer(this, 10, &BoardWindow::puzzleCompleteTimer)) {
     // Until the first game the grid shows random letters, 'A'..'Z' with equal chance.
-    for (int n = 1; n <= 360; ++n) {
+    for (int n = 1; n <= grid::kCells; ++n) {
         model_.cells[n].font = defaultCellFont();
         model_.cells[n].caption = QChar('A' + QRandomGenerator::global()->bounded(26));
     }
@@ -56,7 +58,7 @@ BoardWindow::BoardWindow(Services& services, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Keyboard play: the board takes the focus by Tab or a click.
     setFocusPolicy(Qt::StrongFocus);
-    resize(clientSizePixels());
+    resize(sizeHint());
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -85,6 +87,11 @@ void BoardWindow::setTitle(const QString& title) {
     update();
 }
 
+void BoardWindow::setLook(const BoardLook& look) {
+    model_.look = look;
+    update();
+}
+
 void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
     GameState& state = services_.state;
     const int line = strike::selectionLine(state);
@@ -95,8 +102,9 @@ void BoardWindow::wsMouseDown(int cell, Qt::MouseButton button) {
     } else if (button == Qt::LeftButton && !selection.visible) {
         // The free end starts on the anchor until the pointer moves to another cell.
         selection.visible = true;
+        selection.slot = 0;
         selection.p1 = selection.p2 = board_geometry::cellCentre(cell);
-        services_.sound.effect(QStringLiteral("click.wav"));
+        services_.sound.effect(Sound::Click);
     } else if (button == Qt::LeftButton) {
         // The second click evaluates the line up to the cell clicked, whether or not a move
         // over that cell was seen first.
@@ -122,7 +130,7 @@ void BoardWindow::wsMouseMove(int cell) {
     // Only the band under the old and the new line needs painting while the pointer moves.
     const QRect before = strikeLineBounds(selection);
     selection.p2 = centre;
-    update(before.united(strikeLineBounds(selection)));
+    updateBoardArea(before.united(strikeLineBounds(selection)));
 }
 
 void BoardWindow::wcoMouseDown(int entry, Qt::MouseButton button, const QPoint& globalPos) {
@@ -146,8 +154,9 @@ void BoardWindow::addLine(int slot) {
     if (slot < 1 || slot > GameState::kMaxWords || strike::puzzleComplete(state)) return;
     settleRunningFlash();
     ++state.foundCount;
+    model_.lines[state.foundCount].slot = slot;
     strike::strikeEntry(model_, slot, state.showMode);
-    services_.sound.effect(QStringLiteral("strike_word.wav"));
+    services_.sound.effect(Sound::StrikeWord);
     state.lastLine = state.foundCount;
     state.lastWord = slot;
     emit puzzleInformationDisabled();
@@ -155,7 +164,7 @@ void BoardWindow::addLine(int slot) {
     if (state.foundCount < state.wordCount) {
         startFlash();
     } else {
-        settings::addToCounter(services_.settings, QStringLiteral("S_COMP"), 1);
+        settings::addToCounter(services_.settings, settings::kCompleted.name, 1);
         endOfPuzzle();
     }
 }
@@ -204,7 +213,7 @@ void BoardWindow::puzzleCompleteTimer() {
     const strike::CompletionTick tick = strike::completionTick(state, model_);
     update();
     if (tick == strike::CompletionTick::Stepped) {
-        services_.sound.effect(QStringLiteral("complete_word.wav"));
+        services_.sound.effect(Sound::CompleteWord);
         return;
     }
     puzzleComplete_->stop();
@@ -242,16 +251,25 @@ QSize BoardWindow::clientSizePixels() const {
             twips::toPixelsRounded(board_geometry::kClientHeight)};
 }
 
+void BoardWindow::setZoom(double scale) {
+    if (scale <= 0 || scale == zoom_) return;
+    zoom_ = scale;
+    resize(sizeHint());
+    update();
+}
+
 QSize BoardWindow::sizeHint() const {
-    return clientSizePixels();
+    return board_zoom::scaledSize(clientSizePixels(), zoom_);
 }
 
 int BoardWindow::cellAt(const QPointF& pos) const {
-    return board_geometry::cellAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+    const QPointF board = board_zoom::toBoard(pos, zoom_);
+    return board_geometry::cellAt({twips::fromPixels(board.x()), twips::fromPixels(board.y())});
 }
 
 int BoardWindow::entryAt(const QPointF& pos) const {
-    return board_geometry::entryAt({twips::fromPixels(pos.x()), twips::fromPixels(pos.y())});
+    const QPointF board = board_zoom::toBoard(pos, zoom_);
+    return board_geometry::entryAt({twips::fromPixels(board.x()), twips::fromPixels(board.y())});
 }
 
 void BoardWindow::formActivate() {
@@ -282,8 +300,16 @@ bool BoardWindow::boardVisible() const {
 
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect());
-    if (cursorShown_ && hasFocus()) paintCellCursor(painter, cursorCell_);
+    staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect(),
+                       zoom_);
+    if (cursorShown_ && hasFocus()) {
+        if (zoom_ != 1) painter.scale(zoom_, zoom_);
+        paintCellCursor(painter, cursorCell_);
+    }
+}
+
+void BoardWindow::updateBoardArea(const QRect& boardPixels) {
+    update(board_zoom::toWindow(boardPixels, zoom_));
 }
 
 bool BoardWindow::selectionOpen() const {
@@ -294,13 +320,13 @@ bool BoardWindow::selectionOpen() const {
 void BoardWindow::showCursor(bool shown) {
     if (cursorShown_ == shown) return;
     cursorShown_ = shown;
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 void BoardWindow::moveCursor(int cell) {
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
     cursorCell_ = cell;
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
     wsMouseMove(cell);  // an open selection's free end follows the cursor
 }
 
@@ -370,12 +396,12 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
 
 void BoardWindow::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 void BoardWindow::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
-    update(cellCursorBounds(cursorCell_));
+    updateBoardArea(cellCursorBounds(cursorCell_));
 }
 
 bool BoardWindow::event(QEvent* event) {
@@ -396,8 +422,9 @@ bool BoardWindow::event(QEvent* event) {
                 event->ignore();
             } else {
                 const QRectF area = board_geometry::entryRect(entry);
+                const QRect shown = twips::rect(area.x(), area.y(), area.width(), area.height());
                 QToolTip::showText(help->globalPos(), plain_text::toolTip(tip), this,
-                                   twips::rect(area.x(), area.y(), area.width(), area.height()));
+                                   board_zoom::toWindow(shown, zoom_));
             }
             return true;
         }

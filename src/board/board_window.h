@@ -28,6 +28,7 @@ class BoardWindow : public QWidget {
     void setCellFont(int n, const QFont& font);
     void setEntryFont(int i, const QFont& font);
     void setTitle(const QString& title);  // Label1 and then Label2
+    void setLook(const BoardLook& look);
 
     // Play (selection, striking, completion). Mouse handlers are public so tests can drive them.
     void wsMouseDown(int cell, Qt::MouseButton button);
@@ -57,7 +58,12 @@ class BoardWindow : public QWidget {
     // The board's client area as it is drawn on screen, for the screen and the printer alike.
     // The screen itself paints through a cache of the static board.
     void paintBoard(QPainter& painter) const;
-    QSize clientSizePixels() const;
+    QSize clientSizePixels() const;  // the designed size, whatever the zoom
+
+    // The whole board, input included, shown at `scale` times its designed size; the window
+    // takes the zoomed size.
+    void setZoom(double scale);
+    double zoom() const { return zoom_; }
 
     // Keyboard play: the cell cursor, shown from the first key until the mouse is used.
     int cursorCell() const { return cursorCell_; }
@@ -98,6 +104,7 @@ class BoardWindow : public QWidget {
     bool selectionOpen() const;
     void showCursor(bool shown);
     void moveCursor(int cell);
+    void updateBoardArea(const QRect& boardPixels);  // repaints that part of the zoomed board
 
     Services& services_;
     BoardModel model_;
@@ -105,6 +112,7 @@ class BoardWindow : public QWidget {
     QTimer* hlFlashCheck_;
     QTimer* puzzleComplete_;
     StaticBoardCache staticBoard_;
+    double zoom_ = 1;
     int cursorCell_ = 1;
     bool cursorShown_ = false;
     int dragFrom_ = 0;  // the cell whose press opened the selection, while the button is down

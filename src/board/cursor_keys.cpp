@@ -1,24 +1,26 @@
 #include "board/cursor_keys.h"
 
+#include "core/grid_shape.h"
+
 #include <Qt>
 
 #include <algorithm>
 
 namespace cursor_keys {
 namespace {
-constexpr int kColumns = 20;
-constexpr int kRows = 18;
+using grid::kColumns;
+using grid::kRows;
 
 Outcome moveTo(int row, int column) {
     return {Act::Move,
-            std::clamp(row, 0, kRows - 1) * kColumns + std::clamp(column, 0, kColumns - 1) + 1};
+            grid::cellAt(std::clamp(row, 0, kRows - 1), std::clamp(column, 0, kColumns - 1))};
 }
 }  // namespace
 
 Outcome onKey(int key, int cell) {
-    cell = std::clamp(cell, 1, kRows * kColumns);
-    const int row = (cell - 1) / kColumns;
-    const int column = (cell - 1) % kColumns;
+    cell = std::clamp(cell, 1, grid::kCells);
+    const int row = grid::rowOf(cell);
+    const int column = grid::columnOf(cell);
     switch (key) {
         case Qt::Key_Left:
             return moveTo(row, column - 1);

@@ -8,6 +8,7 @@
 #include "platform/dialogs.h"
 #include "platform/owned_window.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/sound/sound_player.h"
 
@@ -46,7 +47,7 @@ bool revealSingleWord(Services& services, BoardWindow& board, int slot) {
     state.lastLine = state.foundCount;
     // An open selection is this same line; laying it over the word takes it over.
     board.layLineOverWord(state.lastLine, slot);
-    settings::addToCounter(services.settings, QStringLiteral("S_CHEAT"), 1);
+    settings::addToCounter(services.settings, settings::kWordsRevealed.name, 1);
     ++state.wordsRevealed;
     const QString note = reveal::quotaNote(state.wordsRevealed);
     if (!note.isEmpty()) {
@@ -54,7 +55,7 @@ bool revealSingleWord(Services& services, BoardWindow& board, int slot) {
     }
     strike::strikeEntry(board.model(), slot, state.showMode);
     board.modelChanged();
-    services.sound.effect(QStringLiteral("strike_word.wav"));
+    services.sound.effect(Sound::StrikeWord);
     state.lastWord = slot;
     if (state.foundCount < state.wordCount) {
         board.startFlash();
@@ -82,6 +83,6 @@ void revealPuzzle(Services& services, BoardWindow& board) {
         strike::strikeEntry(board.model(), i, state.showMode);
     }
     board.modelChanged();
-    settings::addToCounter(services.settings, QStringLiteral("S_REV"), 1);
+    settings::addToCounter(services.settings, settings::kRevealed.name, 1);
     board.endOfPuzzle();
 }

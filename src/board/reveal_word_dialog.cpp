@@ -4,7 +4,7 @@
 #include "board/reveal_rules.h"
 #include "core/game_state.h"
 #include "platform/design_font.h"
-#include "platform/plain_label.h"
+#include "platform/pickable_label.h"
 #include "platform/services.h"
 #include "platform/sound/sound_player.h"
 #include "platform/twips.h"
@@ -14,30 +14,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
-
-#include <functional>
-
-namespace {
-// A list row that reports a left click; disabled rows receive no mouse events at all.
-class ClickableRow : public PlainLabel {
-  public:
-    ClickableRow(std::function<void()> onClick, QWidget* parent)
-        : PlainLabel(parent), onClick_(std::move(onClick)) {}
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            onClick_();
-        }
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
-
-}  // namespace
 
 RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidget* parent)
     : QWidget(parent, Qt::Dialog), services_(services), board_(board) {
@@ -60,7 +37,8 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
 
     const auto captions = reveal::rows(services_.state, board_.model());
     for (int i = 1; i <= 20; ++i) {
-        auto* row = new ClickableRow([this, i] { rwListClick(i); }, frame);
+        auto* row = new PickableLabel(
+            QString(), [this, i] { chooseRow(i); }, frame);
         row->setGeometry(twips::rect(120, 240.0 * i, 4585, 255));
         row->setAlignment(Qt::AlignCenter);
         row->setFont(designFont(8.25, true));
@@ -70,21 +48,21 @@ RevealWordDialog::RevealWordDialog(Services& services, BoardWindow& board, QWidg
         rows_[i] = row;
     }
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), frame);
-    cancel->setObjectName(QStringLiteral("Command1"));
-    cancel->setGeometry(twips::rect(1800, 5220, 1215, 375));
-    connect(cancel, &QPushButton::clicked, this, &RevealWordDialog::command1Click);
+    auto* cancelButton = new QPushButton(QStringLiteral("Cancel"), frame);
+    cancelButton->setObjectName(QStringLiteral("Command1"));
+    cancelButton->setGeometry(twips::rect(1800, 5220, 1215, 375));
+    connect(cancelButton, &QPushButton::clicked, this, &RevealWordDialog::cancel);
 
     services_.state.loopSound = 1;
-    services_.sound.tune(QStringLiteral("sf0002.wav"), true);
+    services_.sound.tune(Sound::RevealTune, true);
 }
 
-void RevealWordDialog::rwListClick(int index) {
+void RevealWordDialog::chooseRow(int index) {
     if (index < 1 || index > 20 || !rows_[index]->isEnabled()) return;
     emit wordChosen(index);
 }
 
-void RevealWordDialog::command1Click() {
+void RevealWordDialog::cancel() {
     close();
 }
 
@@ -96,7 +74,7 @@ void RevealWordDialog::closeEvent(QCloseEvent* event) {
 
 void RevealWordDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        command1Click();
+        cancel();
     } else {
         QWidget::keyPressEvent(event);
     }

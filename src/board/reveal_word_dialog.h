@@ -18,9 +18,9 @@ class RevealWordDialog : public QWidget {
 
     QLabel* row(int i) const { return rows_.at(i); }  // rw_list, rows 1..20
 
-    // rw_list_Click and Command1_Click ("Cancel"); public so tests can drive them.
-    void rwListClick(int index);
-    void command1Click();
+    // A click on a row of the list, and the Cancel button; public so tests can drive them.
+    void chooseRow(int index);
+    void cancel();
 
   signals:
     void wordChosen(int slot);

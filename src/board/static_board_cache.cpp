@@ -1,6 +1,7 @@
 #include "board/static_board_cache.h"
 
 #include "board/board_painter.h"
+#include "board/board_zoom.h"
 
 #include <QPainter>
 
@@ -18,7 +19,7 @@ bool sameText(const QString& a, const QString& b) {
 
 // Whether the two models give the same static board; strike lines do not count.
 bool sameStaticBoard(const BoardModel& a, const BoardModel& b) {
-    if (!sameText(a.title, b.title)) return false;
+    if (!sameText(a.title, b.title) || !(a.look == b.look)) return false;
     for (std::size_t n = 1; n < a.cells.size(); ++n) {
         if (!sameText(a.cells[n].caption, b.cells[n].caption) ||
             !sameFont(a.cells[n].font, b.cells[n].font)) {
@@ -35,27 +36,37 @@ bool sameStaticBoard(const BoardModel& a, const BoardModel& b) {
 }
 }  // namespace
 
-void StaticBoardCache::rebuildIfStale(const BoardModel& model, const QSize& size,
-                                      qreal pixelRatio) {
-    const QSize devicePixels(static_cast<int>(std::ceil(size.width() * pixelRatio)),
-                             static_cast<int>(std::ceil(size.height() * pixelRatio)));
-    if (rebuilds_ > 0 && pixmap_.size() == devicePixels &&
+void StaticBoardCache::rebuildIfStale(const BoardModel& model, const QSize& size, qreal pixelRatio,
+                                      double zoom) {
+    const QSize shown = board_zoom::scaledSize(size, zoom);
+    const QSize devicePixels(static_cast<int>(std::ceil(shown.width() * pixelRatio)),
+                             static_cast<int>(std::ceil(shown.height() * pixelRatio)));
+    if (rebuilds_ > 0 && zoom_ == zoom && pixmap_.size() == devicePixels &&
         pixmap_.devicePixelRatio() == pixelRatio && sameStaticBoard(model, paintedFrom_)) {
         return;
     }
     pixmap_ = QPixmap(devicePixels);
     pixmap_.setDevicePixelRatio(pixelRatio);
     QPainter painter(&pixmap_);
+    if (zoom != 1) painter.scale(zoom, zoom);
     paintStaticBoard(painter, model);
     paintedFrom_ = model;
+    zoom_ = zoom;
     ++rebuilds_;
 }
 
 void StaticBoardCache::paint(QPainter& painter, const BoardModel& model, const QSize& size,
-                             qreal pixelRatio, const QRect& exposed) {
-    rebuildIfStale(model, size, pixelRatio);
+                             qreal pixelRatio, const QRect& exposed, double zoom) {
+    rebuildIfStale(model, size, pixelRatio, zoom);
     const QRectF source(exposed.x() * pixelRatio, exposed.y() * pixelRatio,
                         exposed.width() * pixelRatio, exposed.height() * pixelRatio);
     painter.drawPixmap(QRectF(exposed), pixmap_, source);
-    paintStrikeLines(painter, model, exposed);
+    if (zoom == 1) {
+        paintStrikeLines(painter, model, exposed);
+        return;
+    }
+    painter.save();
+    painter.scale(zoom, zoom);
+    paintStrikeLines(painter, model, board_zoom::toBoard(exposed, zoom));
+    painter.restore();
 }

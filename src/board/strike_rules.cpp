@@ -42,6 +42,7 @@ void layLineOverWord(const GameState& state, BoardModel& model, int line, int sl
     target.p1 = board_geometry::cellCentre(first);
     target.p2 = board_geometry::cellCentre(last);
     target.visible = true;
+    target.slot = slot;
 }
 
 void settleFlash(const GameState& state, BoardModel& model) {

@@ -1,6 +1,9 @@
 #include "core/complete_placer.h"
 
+#include "core/constraint_search.h"
+#include "core/fit_bounds.h"
 #include "core/random_source.h"
+#include "core/search_restarts.h"
 
 #include <algorithm>
 #include <string>
@@ -13,10 +16,11 @@ namespace {
 // Candidate tries between two calls of keepGoing: a try with its look-ahead can cost up to a
 // millisecond on a crowded grid, so this keeps the Stop button and the time budget responsive.
 constexpr long kCheckEvery = 16;
-// Tries allowed to the first randomised search before it starts again in a new order; each
-// restart doubles it. Restarts keep one unlucky early choice from costing the whole budget,
-// and a search that ends within its allowance has seen every possibility.
+// Tries allowed to the first pass of the randomised search.
 constexpr long kFirstAllowance = 64;
+// Past this allowance the list is left to the stronger, costlier search: the quick one finds
+// most boards within a few hundred tries and rarely settles what it has not settled by then.
+constexpr long kLastAllowance = 4096;
 
 struct Candidate {
     int code;
@@ -42,9 +46,7 @@ class Search {
     PlacerResult run();
 
   private:
-    enum class Outcome { Found, Exhausted, OutOfAllowance, Stopped };
-
-    Outcome placeFrom(std::size_t index);
+    PassEnd placeFrom(std::size_t index);
     bool everyWordFitsFrom(std::size_t index) const;
     // Calls visit(candidate) for each legal placement of word `index` on the current grid
     // until visit returns true; returns whether it did.
@@ -67,7 +69,7 @@ class Search {
     std::vector<int> cover_;         // how many placed words cover each cell
     std::vector<Candidate> chosen_;
     long tries_ = 0;
-    long allowance_ = kFirstAllowance;
+    long allowance_ = 0;
 };
 
 template <class Visit>
@@ -128,8 +130,8 @@ void Search::shuffle(std::vector<Candidate>& candidates) {
     }
 }
 
-Search::Outcome Search::placeFrom(std::size_t index) {
-    if (index == words_.size()) return Outcome::Found;
+PassEnd Search::placeFrom(std::size_t index) {
+    if (index == words_.size()) return PassEnd::Found;
     std::vector<Candidate> candidates;
     anyCandidate(index, [&candidates](const Candidate& c) {
         candidates.push_back(c);
@@ -140,23 +142,23 @@ Search::Outcome Search::placeFrom(std::size_t index) {
     std::stable_partition(candidates.begin(), candidates.end(),
                           [](const Candidate& c) { return c.crossingCell != 0; });
     for (const Candidate& candidate : candidates) {
-        if (++tries_ % kCheckEvery == 0 && !keepGoing_()) return Outcome::Stopped;
-        if (tries_ > allowance_) return Outcome::OutOfAllowance;
+        if (++tries_ % kCheckEvery == 0 && !keepGoing_()) return PassEnd::Stopped;
+        if (tries_ > allowance_) return PassEnd::OutOfAllowance;
         lay(index, candidate, +1);
         if (everyWordFitsFrom(index + 1)) {
-            const Outcome outcome = placeFrom(index + 1);
-            if (outcome == Outcome::Found) {
+            const PassEnd outcome = placeFrom(index + 1);
+            if (outcome == PassEnd::Found) {
                 chosen_[index] = candidate;
                 return outcome;
             }
-            if (outcome != Outcome::Exhausted) {
+            if (outcome != PassEnd::Exhausted) {
                 lay(index, candidate, -1);
                 return outcome;
             }
         }
         lay(index, candidate, -1);
     }
-    return Outcome::Exhausted;
+    return PassEnd::Exhausted;
 }
 
 PlacerResult Search::run() {
@@ -164,35 +166,34 @@ PlacerResult Search::run() {
         if (word.empty()) return {PlacerVerdict::Impossible, {}};
     }
     if (!everyWordFitsFrom(0)) return {PlacerVerdict::Impossible, {}};
-    for (;;) {
-        tries_ = 0;
-        switch (placeFrom(0)) {
-            case Outcome::Found: {
-                PlacerResult result{PlacerVerdict::Found, {}};
-                for (std::size_t i = 0; i < words_.size(); ++i) {
-                    const Candidate& c = chosen_[i];
-                    const int span = static_cast<int>(words_[i].size()) - 1;
-                    result.placements.push_back(Placement{
-                        c.code, c.first, c.first + span * stepOf(c.code), c.crossingCell});
-                }
-                return result;
-            }
-            case Outcome::Exhausted:
-                return {PlacerVerdict::Impossible, {}};
-            case Outcome::Stopped:
-                return {PlacerVerdict::Undecided, {}};
-            case Outcome::OutOfAllowance:
-                allowance_ *= 2;
-                break;
-        }
+    const PlacerVerdict verdict = restartWhileOutOfAllowance(
+        [this](long allowance) {
+            allowance_ = allowance;
+            tries_ = 0;
+            return placeFrom(0);
+        },
+        kFirstAllowance, kLastAllowance);
+    if (verdict != PlacerVerdict::Found) return {verdict, {}};
+    PlacerResult result{PlacerVerdict::Found, {}};
+    for (std::size_t i = 0; i < words_.size(); ++i) {
+        const Candidate& c = chosen_[i];
+        const int span = static_cast<int>(words_[i].size()) - 1;
+        result.placements.push_back(
+            Placement{c.code, c.first, c.first + span * stepOf(c.code), c.crossingCell});
     }
+    return result;
 }
 
 }  // namespace
 
 PlacerResult placeAllWords(const std::vector<QString>& words, int level, GridShape shape,
                            RandomSource& random, const std::function<bool()>& keepGoing) {
-    return Search(words, level, shape, random, keepGoing).run();
+    if (!mayAllFit(words, level, shape)) return {PlacerVerdict::Impossible, {}};
+    bool stopped = false;
+    const std::function<bool()> watched = [&] { return !(stopped = !keepGoing()); };
+    const PlacerResult quick = Search(words, level, shape, random, watched).run();
+    if (quick.verdict != PlacerVerdict::Undecided || stopped) return quick;
+    return searchMostConstrainedFirst(words, level, shape, random, keepGoing);
 }
 
 }  // namespace generator

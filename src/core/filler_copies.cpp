@@ -1,13 +1,14 @@
 #include "core/filler_copies.h"
 
+#include "core/grid_shape.h"
 #include "core/random_source.h"
 
 #include <cstdint>
 
 namespace {
 
-constexpr int kColumns = 20;
-constexpr int kRows = 18;
+using grid::kColumns;
+using grid::kRows;
 // Far more re-draws than any real list needs; only a list such as every single letter of the
 // alphabet could use them up.
 constexpr int kRedrawLimit = 20 * GameState::kCells;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/grid_shape.h"
+
 #include <QString>
 
 #include <array>
@@ -9,7 +11,7 @@
 // by reference. Booleans are plain bools; counters that could outgrow 16 bits use wider types.
 struct GameState {
     static constexpr int kMaxWords = 20;
-    static constexpr int kCells = 360;
+    static constexpr int kCells = grid::kCells;
 
     // Current puzzle
     QString puzzleFile;  // "data\" + file name, relative to the program folder

@@ -12,15 +12,15 @@ namespace generator {
 
 namespace {
 constexpr std::array<Direction, 9> kDirections{{
-    {0, 0, 0},      // unused
-    {1, 1, 0},      // 1 left to right
-    {21, 1, 1},     // 2 down and right
-    {20, 0, 1},     // 3 top to bottom
-    {19, -1, 1},    // 4 down and left
-    {-1, -1, 0},    // 5 right to left
-    {-21, -1, -1},  // 6 up and left
-    {-20, 0, -1},   // 7 bottom to top
-    {-19, 1, -1},   // 8 up and right
+    {0, 0, 0},                // unused
+    {1, 1, 0},                // 1 left to right
+    {kColumns + 1, 1, 1},     // 2 down and right
+    {kColumns, 0, 1},         // 3 top to bottom
+    {kColumns - 1, -1, 1},    // 4 down and left
+    {-1, -1, 0},              // 5 right to left
+    {-kColumns - 1, -1, -1},  // 6 up and left
+    {-kColumns, 0, -1},       // 7 bottom to top
+    {-kColumns + 1, 1, -1},   // 8 up and right
 }};
 }  // namespace
 
@@ -174,6 +174,10 @@ enum class CycleOutcome { Placed, Failed, Abandoned };
 
 // How often the complete placer lets window events run: once per displayed frame.
 constexpr std::chrono::milliseconds kPumpInterval{16};
+// The failed-cycle count the window shows after the first failed cycle. A theme whose first
+// cycle fails goes to the complete placer at once: when random cycles fail once they mostly
+// go on failing, and the placer finds a board or proves there is none far sooner.
+constexpr int kFirstFailedCount = 2;
 
 class Generation {
   public:
@@ -216,12 +220,12 @@ std::optional<GeneratedPuzzle> Generation::run() {
         const int failedShown = ui_.addFailedCycle();
         ui_.pumpEvents();
         if (ui_.stopRequested()) break;
-        if (failedShown == generator::kWaitQuestionCount) {
+        if (failedShown == kFirstFailedCount) {
             const PlacerVerdict verdict = runCompletePlacer();
             if (verdict == PlacerVerdict::Found) return finish();
             if (verdict == PlacerVerdict::Impossible || ui_.stopRequested()) break;
-            keepWaiting = ui_.askWait();
         }
+        if (failedShown == generator::kWaitQuestionCount) keepWaiting = ui_.askWait();
         if (failedShown >= generator::kWaitQuestionCount && !keepWaiting) break;
     }
     state_.gameInProgress = false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/game_state.h"
+#include "core/grid_shape.h"
 
 #include <QChar>
 #include <QString>
@@ -43,15 +44,15 @@ class GeneratorUi {
 
 namespace generator {
 
-constexpr int kColumns = 20;
-constexpr int kRows = 18;
-constexpr int kCells = kColumns * kRows;
+using grid::kCells;
+using grid::kColumns;
+using grid::kRows;
 // attemptCount starts each cycle at 1 and the cycle fails when it reaches this.
 constexpr int kAttemptLimit = 1500;
 // The failed-cycle count at which the player is asked whether to wait.
 constexpr int kWaitQuestionCount = 10;
-// Time the complete placer gets, at that point, to find a puzzle or prove there is none before
-// the player is asked; zero leaves the question to the random generator alone.
+// Time the complete placer gets after the first failed cycle to find a puzzle or prove there is
+// none; zero leaves the question to the random generator alone.
 constexpr std::chrono::milliseconds kPlacerBudget{1000};
 
 // Direction codes 1..8 clockwise from left-to-right; code 7 (bottom to top) is never drawn.
@@ -134,11 +135,11 @@ struct GeneratedPuzzle {
 // Reads the theme, sorts its words, hides them in the grid at state.level and fills the rest
 // with random letters (re-drawn where they would spell a list word a second time). Writes
 // puzzleRevealed, wordCount, wordList, questionList (themes with questions only), wordCells,
-// cellUsed and attemptCount. When the ninth cycle has failed, the complete placer gets
-// `placerBudget` first: a puzzle it finds is played without the wait question, a proof that none
-// exists gives up at once. On failure (unreadable theme, no puzzle possible, the wait question
-// answered No, Stop pressed) sets gameInProgress to false and returns nullopt; the caller then
-// shows the failure box.
+// cellUsed and attemptCount. When the first cycle has failed, the complete placer gets
+// `placerBudget`: a puzzle it finds is played without the wait question, a proof that none
+// exists gives up at once; otherwise the cycles go on and the ninth failed one asks. On failure
+// (unreadable theme, no puzzle possible, the wait question answered No, Stop pressed) sets
+// gameInProgress to false and returns nullopt; the caller then shows the failure box.
 std::optional<GeneratedPuzzle> buildPuzzle(
     GameState& state, const QString& themePath, GeneratorUi& ui, RandomSource& random,
     std::chrono::milliseconds placerBudget = generator::kPlacerBudget);

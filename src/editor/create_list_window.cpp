@@ -64,10 +64,14 @@ CreateListWindow::CreateListWindow(Services& services, QWidget* parent)
     setFixedSize(twips::toPixelsRounded(kClientWidth), twips::toPixelsRounded(kClientHeight));
     buildDecoration();
 
-    for (int i = 1; i <= EditorEntries::kBoxes; ++i)
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
         words_[i] = addBox("pa_word_%1", i, kWordLeft[column(i)], rowTop(i));
-    for (int i = 1; i <= EditorEntries::kBoxes; ++i)
+        words_[i]->setAccessibleName(QStringLiteral("Word %1").arg(i));
+    }
+    for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
         questions_[i] = addBox("pa_quest_%1", i, kQuestionLeft[column(i)], rowTop(i));
+        questions_[i]->setAccessibleName(QStringLiteral("Question %1").arg(i));
+    }
 
     check_ = new QCheckBox(QStringLiteral("Add releated questions to QRW puzzle?"), this);
     check_->setObjectName(QStringLiteral("Check1"));
@@ -79,9 +83,11 @@ CreateListWindow::CreateListWindow(Services& services, QWidget* parent)
     title_ = new QLineEdit(this);
     title_->setObjectName(QStringLiteral("puz_name"));
     title_->setGeometry(twips::rect(kFieldLeft, kTitleTop, kFieldWidth, kBoxHeight));
+    title_->setAccessibleName(QStringLiteral("Puzzle Title"));
     author_ = new QLineEdit(this);
     author_->setObjectName(QStringLiteral("a_name"));
     author_->setGeometry(twips::rect(kFieldLeft, kAuthorTop, kFieldWidth, kBoxHeight));
+    author_->setAccessibleName(QStringLiteral("Author"));
     title_->installEventFilter(this);
     author_->installEventFilter(this);
 
@@ -178,7 +184,6 @@ void CreateListWindow::loadTheme(const EditorTheme& theme) {
 }
 
 void CreateListWindow::createPuzzleFile() {
-    const DialogOwnerScope owner(services_.dialogs, this);
     EditorEntries current = entries();
     const editor::SaveOutcome outcome = editor::createPuzzleFile(services_, current);
     author_->setText(current.author);
@@ -191,7 +196,6 @@ void CreateListWindow::cancel() {
 
 bool CreateListWindow::mayLeave() {
     if (!editor::cancelNeedsQuestion(entries())) return true;
-    const DialogOwnerScope owner(services_.dialogs, this);
     return editor::show(services_.dialogs, editor::cancelQuestion()) == MsgAnswer::Yes;
 }
 

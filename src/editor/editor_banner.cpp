@@ -1,6 +1,6 @@
 #include "editor/editor_banner.h"
 
-#include "platform/artwork/tile_banner.h"
+#include "platform/artwork/artwork.h"
 
 #include <QPainter>
 
@@ -10,6 +10,5 @@ EditorBanner::EditorBanner(QWidget* parent) : QWidget(parent) {
 
 void EditorBanner::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // The marker runs over the word QUARROW in the middle.
-    paintTileBanner(painter, rect(), QStringLiteral("WORDSQUARROWPUZZLE"), 5, 11);
+    artwork::paintEditorBanner(painter, rect());
 }

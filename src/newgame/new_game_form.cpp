@@ -37,7 +37,7 @@ NewGameForm::NewGameForm(Services& services) : services_(services) {}
 
 void NewGameForm::load() {
     // Sets loopSound to 1 and starts the tune only while sound is on.
-    services_.sound.tune(QStringLiteral("sf0001.wav"), true);
+    services_.sound.tune(Sound::NewGameTune, true);
 
     const int level = services_.state.level;
     // A level outside 1..4 would leave the generator without directions; the design's Medium

@@ -55,19 +55,20 @@ NewPuzzleDialog::NewPuzzleDialog(Services& services, QWidget* parent)
 }
 
 QWidget* NewPuzzleDialog::buildThemeColumn() {
-    frame1_ = new QGroupBox(QStringLiteral("Word Search Themes"), this);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    auto* layout = new QVBoxLayout(frame1_);
+    themeFrame_ = new QGroupBox(QStringLiteral("Word Search Themes"), this);
+    themeFrame_->setObjectName(QStringLiteral("Frame1"));
+    auto* layout = new QVBoxLayout(themeFrame_);
 
-    puzzles_ = new QListWidget(frame1_);
+    puzzles_ = new QListWidget(themeFrame_);
     puzzles_->setObjectName(QStringLiteral("puzzles"));
+    puzzles_->setAccessibleName(QStringLiteral("Themes"));
     connect(puzzles_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.pickTheme(row);
         refresh();
     });
     layout->addWidget(puzzles_);
 
-    auto* title = new PlainLabel(frame1_);
+    auto* title = new PlainLabel(themeFrame_);
     title->setMaximumLines(2);
     gameTitle_ = title;
     gameTitle_->setObjectName(QStringLiteral("game_title"));
@@ -77,7 +78,7 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     layout->addWidget(gameTitle_);
 
     // The grey " Words" bar with the count at its right end.
-    auto* bar = new QLabel(QStringLiteral(" Words"), frame1_);
+    auto* bar = new QLabel(QStringLiteral(" Words"), themeFrame_);
     bar->setObjectName(QStringLiteral("Label1"));
     setColours(bar, QColor(255, 255, 255), QColor(128, 128, 128));
     auto* barLayout = new QHBoxLayout(bar);
@@ -90,7 +91,7 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     layout->addWidget(bar);
 
     // Says what is wrong with a broken theme, or which file is read; hidden otherwise.
-    auto* note = new PlainLabel(frame1_);
+    auto* note = new PlainLabel(themeFrame_);
     note->setMaximumLines(8);
     themeNote_ = note;
     themeNote_->setObjectName(QStringLiteral("theme_note"));
@@ -104,17 +105,18 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     auto* showRow = new QHBoxLayout;
     auto* showColumn = new QVBoxLayout;
     for (int i = 1; i <= 3; ++i) {
-        show_[i] = optionButton(QStringLiteral("show%1").arg(i), captions[i], frame1_);
+        show_[i] = optionButton(QStringLiteral("show%1").arg(i), captions[i], themeFrame_);
         connect(show_[i], &QRadioButton::clicked, this, [this, i] { form_.clickShow(i); });
         showColumn->addWidget(show_[i]);
     }
     showRow->addLayout(showColumn);
-    auto* help = commandButton(QStringLiteral("Command3"), QStringLiteral("?"), frame1_);
+    auto* help = commandButton(QStringLiteral("Command3"), QStringLiteral("?"), themeFrame_);
     help->setFixedWidth(28);
+    help->setAccessibleName(QStringLiteral("Help on the show options"));
     connect(help, &QPushButton::clicked, this, [this] { form_.showHelp(); });
     showRow->addWidget(help, 0, Qt::AlignTop);
     layout->addLayout(showRow);
-    return frame1_;
+    return themeFrame_;
 }
 
 QWidget* NewPuzzleDialog::buildLevelColumn() {
@@ -122,16 +124,16 @@ QWidget* NewPuzzleDialog::buildLevelColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    auto* frame2 = new QGroupBox(QStringLiteral("Difficulty [ Word Directions ]"), column);
-    frame2->setObjectName(QStringLiteral("Frame2"));
-    auto* frameLayout = new QHBoxLayout(frame2);
+    auto* levelFrame = new QGroupBox(QStringLiteral("Difficulty [ Word Directions ]"), column);
+    levelFrame->setObjectName(QStringLiteral("Frame2"));
+    auto* frameLayout = new QHBoxLayout(levelFrame);
     auto* levelColumn = new QVBoxLayout;
     const std::array<QString, 5> names{QString(), "easy", "medium", "hard", "expert"};
     const std::array<QString, 5> captions{QString(), "Easy", "Medium", "Hard", "Expert"};
-    auto* pictureStack = new QWidget(frame2);
+    auto* pictureStack = new QWidget(levelFrame);
     pictureStack->setFixedSize(101, 101);
     for (int level = 1; level <= 4; ++level) {
-        levels_[level] = optionButton(names[level] + "_opt", captions[level], frame2);
+        levels_[level] = optionButton(names[level] + "_opt", captions[level], levelFrame);
         connect(levels_[level], &QRadioButton::clicked, this, [this, level] {
             form_.clickLevel(level);
             refresh();
@@ -140,25 +142,28 @@ QWidget* NewPuzzleDialog::buildLevelColumn() {
         pictures_[level] = new QLabel(pictureStack);
         pictures_[level]->setObjectName(names[level] + "_pic");
         pictures_[level]->setPixmap(levelPicture(level));
+        pictures_[level]->setAccessibleName(captions[level] + " word directions");
         pictures_[level]->setGeometry(0, 0, 101, 101);
     }
     frameLayout->addLayout(levelColumn);
     frameLayout->addWidget(pictureStack);
-    layout->addWidget(frame2);
+    layout->addWidget(levelFrame);
 
     layout->addWidget(separator(Qt::Horizontal, column));
-    option1_ = optionButton(QStringLiteral("Option1"), QStringLiteral("Standard Game"), column);
-    option2_ = optionButton(QStringLiteral("Option2"), QStringLiteral("Time Challenge"), column);
-    connect(option1_, &QRadioButton::clicked, this, [this] {
+    standardGameOption_ =
+        optionButton(QStringLiteral("Option1"), QStringLiteral("Standard Game"), column);
+    timeChallengeOption_ =
+        optionButton(QStringLiteral("Option2"), QStringLiteral("Time Challenge"), column);
+    connect(standardGameOption_, &QRadioButton::clicked, this, [this] {
         form_.clickStandardGame();
         refresh();
     });
-    connect(option2_, &QRadioButton::clicked, this, [this] {
+    connect(timeChallengeOption_, &QRadioButton::clicked, this, [this] {
         form_.clickTimeChallenge();
         refresh();
     });
-    layout->addWidget(option1_);
-    layout->addWidget(option2_);
+    layout->addWidget(standardGameOption_);
+    layout->addWidget(timeChallengeOption_);
     layout->addWidget(separator(Qt::Horizontal, column));
 
     auto* buttons = new QHBoxLayout;
@@ -175,7 +180,7 @@ QWidget* NewPuzzleDialog::buildLevelColumn() {
 }
 
 void NewPuzzleDialog::refresh() {
-    frame1_->setTitle(form_.frameCaption());
+    themeFrame_->setTitle(form_.frameCaption());
     {
         const QSignalBlocker block(puzzles_);
         puzzles_->setCurrentRow(form_.selectedTheme());
@@ -195,8 +200,8 @@ void NewPuzzleDialog::refresh() {
     }
     pictures_[form_.frontPicture()]->raise();
     const bool timed = form_.gameType() == NewGameForm::GameType::TimeChallenge;
-    option1_->setChecked(!timed);
-    option2_->setChecked(timed);
+    standardGameOption_->setChecked(!timed);
+    timeChallengeOption_->setChecked(timed);
 }
 
 void NewPuzzleDialog::startGame() {

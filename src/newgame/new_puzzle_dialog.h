@@ -38,7 +38,7 @@ class NewPuzzleDialog : public QWidget {
 
     NewGameForm form_;
     bool gameStarted_ = false;
-    QGroupBox* frame1_;
+    QGroupBox* themeFrame_;
     QListWidget* puzzles_;
     QLabel* gameTitle_;
     QLabel* wordsVol_;
@@ -46,6 +46,6 @@ class NewPuzzleDialog : public QWidget {
     std::array<QRadioButton*, 4> show_{};    // 1..3
     std::array<QRadioButton*, 5> levels_{};  // 1..4
     std::array<QLabel*, 5> pictures_{};      // 1..4, stacked
-    QRadioButton* option1_;
-    QRadioButton* option2_;
+    QRadioButton* standardGameOption_;
+    QRadioButton* timeChallengeOption_;
 };

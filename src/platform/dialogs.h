@@ -4,8 +4,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <utility>
-
 class QWidget;
 
 enum class MsgIcon { None, Information, Exclamation, Critical };
@@ -36,27 +34,13 @@ class Dialogs {
     // Save dialog for a PDF when no printer is installed; empty when cancelled.
     virtual QString savePdf(const QString& suggestedPath) = 0;
 
-    // Window that owns the boxes (the active window when none is set). Returns the previous one.
-    QWidget* setOwner(QWidget* owner) { return std::exchange(owner_, owner); }
+    // Window that owns the boxes while no modal window is open (the active window when none is
+    // set).
+    void setOwner(QWidget* owner) { owner_ = owner; }
 
   protected:
     QWidget* owner() const { return owner_; }
 
   private:
     QWidget* owner_ = nullptr;
-};
-
-// Boxes opened while this lives belong to `owner`, so they open over it and it stays in front
-// of the window beneath it; the previous owner is restored afterwards.
-class DialogOwnerScope {
-  public:
-    DialogOwnerScope(Dialogs& dialogs, QWidget* owner)
-        : dialogs_(dialogs), previous_(dialogs.setOwner(owner)) {}
-    ~DialogOwnerScope() { dialogs_.setOwner(previous_); }
-    DialogOwnerScope(const DialogOwnerScope&) = delete;
-    DialogOwnerScope& operator=(const DialogOwnerScope&) = delete;
-
-  private:
-    Dialogs& dialogs_;
-    QWidget* previous_;
 };

@@ -26,7 +26,12 @@ QMessageBox::Icon toQtIcon(MsgIcon icon) {
 
 }  // namespace
 
+// A box belongs to the window that asked: the modal window on top when one is open (only it
+// takes input), else the owner. Its parent becomes its transient parent, which is all a Wayland
+// compositor has to place it over that window; the active window is no help there, as it is
+// often unknown.
 QWidget* QtDialogs::parentWidget() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
     return owner() ? owner() : QApplication::activeWindow();
 }
 

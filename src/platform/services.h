@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/theme_folders.h"
+#include "platform/sound/sound_files.h"
 
 #include <QString>
 
@@ -23,7 +24,7 @@ struct Services {
     // The shipped themes.
     QString dataFolder() const { return programFolder + QStringLiteral("/data"); }
     ThemeFolders themeFolders() const { return {dataFolder(), userThemeFolder}; }
-    QString sfxPath(const QString& file) const {
-        return programFolder + QStringLiteral("/sfx/") + file;
+    QString sfxPath(Sound sound) const {
+        return programFolder + QStringLiteral("/sfx/") + QLatin1String(soundFile(sound));
     }
 };

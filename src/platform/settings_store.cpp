@@ -1,10 +1,19 @@
 #include "platform/settings_store.h"
 
+#include "platform/settings_schema.h"
+
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <array>
+#include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -26,11 +35,7 @@ bool SettingsOperation::finish() {
 
 namespace {
 
-QString fullKey(const QString& section, const QString& key) {
-    return section + '/' + key;
-}
-
-// Qt would read a device or a pipe forever and parse megabytes of junk at every start.
+// Reading a device or a pipe would never end, and megabytes of junk would be parsed at every start.
 bool isUnusable(const QFileInfo& info) {
     return !info.isFile() || info.size() > IniSettingsStore::kMaxFileBytes;
 }
@@ -61,56 +66,130 @@ QString moveAside(const QString& path) {
 
 }  // namespace
 
+struct IniSettingsStore::Identity {
+    // Device, inode, size, modification and change times (s, ns); all 0 when there is no file.
+    std::array<long long, 7> fields{};
+    bool operator==(const Identity&) const = default;
+};
+
+IniSettingsStore::Identity IniSettingsStore::identityOf(const QString& path) {
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
+    return {{static_cast<long long>(info.st_dev), static_cast<long long>(info.st_ino),
+             static_cast<long long>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
+             info.st_ctim.tv_sec, info.st_ctim.tv_nsec}};
+}
+
+namespace {
+
+// A player who keeps the file elsewhere and links it here keeps the link.
+QString linkTarget(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() && info.isFile() ? info.canonicalFilePath() : path;
+}
+
+bool holdsMarker(const ini::Document& document) {
+    const auto section = document.find(settings::kSettings);
+    return section != document.end() && section->second.count(settings::kFirstRun.name) != 0;
+}
+
+// Another copy holds the lock only while it reads and renames one small file.
+constexpr std::chrono::seconds kLockPatience{2};
+
+}  // namespace
+
 IniSettingsStore::IniSettingsStore()
     : IniSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                        QStringLiteral("/QRW/QRW.ini")) {}
 
-IniSettingsStore::IniSettingsStore(const QString& iniFilePath) : path_(iniFilePath) {
-    const QFileInfo info(path_);
-    if (exists(path_) && isUnusable(info)) {
-        movedAside_ = moveAside(path_);
-        if (movedAside_.isEmpty()) return;  // left in place, unread; nothing will be saved
+IniSettingsStore::IniSettingsStore(const QString& iniFilePath)
+    : path_(linkTarget(iniFilePath)),
+      seen_(std::make_unique<Identity>()),
+      lock_(path_ + QStringLiteral(".flock")) {
+    if (!exists(path_)) return;
+    const std::optional<QByteArray> bytes =
+        isUnusable(QFileInfo(path_)) ? std::nullopt : readFile();
+    if (bytes && bytes->isEmpty()) return;
+    std::optional<ini::Document> document = bytes ? ini::parse(*bytes) : std::nullopt;
+    if (document && holdsMarker(*document)) {
+        document_ = std::move(*document);
+        *seen_ = identityOf(path_);
+        return;
     }
-    settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
-    if (settings_->status() != QSettings::FormatError) return;
-    settings_.reset();
     movedAside_ = moveAside(path_);
-    if (!movedAside_.isEmpty())
-        settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    usable_ = !movedAside_.isEmpty();  // left in place, unread; nothing will be saved
 }
 
 IniSettingsStore::~IniSettingsStore() = default;
 
+// The bytes of the file, empty when there is none; nullopt when it cannot be read.
+std::optional<QByteArray> IniSettingsStore::readFile() const {
+    QFile file(path_);
+    if (!file.exists()) return QByteArray();
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    return file.read(kMaxFileBytes + 1);
+}
+
+// A file another program broke meanwhile is not taken in; the next save replaces it whole.
+void IniSettingsStore::reload() const {
+    if (!usable_) return;
+    *seen_ = identityOf(path_);
+    const std::optional<QByteArray> bytes = readFile();
+    if (!bytes) return;
+    if (std::optional<ini::Document> document = ini::parse(*bytes))
+        document_ = std::move(*document);
+}
+
+// Every handler reads what any copy of the program saved last.
+void IniSettingsStore::reloadIfChanged() const {
+    if (depth_ == 0 && usable_ && identityOf(path_) != *seen_) reload();
+}
+
+const QByteArray* IniSettingsStore::stored(const QString& section, const QString& key) const {
+    const auto found = document_.find(section);
+    if (found == document_.end()) return nullptr;
+    const auto value = found->second.find(key);
+    return value == found->second.end() ? nullptr : &value->second;
+}
+
 QString IniSettingsStore::read(const QString& section, const QString& key,
                                const QString& fallback) const {
-    const QString full = fullKey(section, key);
-    if (const auto found = pending_.find(full); found != pending_.end()) return found->second;
-    if (!settings_) return fallback;
-    const QVariant value = settings_->value(full);
-    return value.isValid() ? value.toString() : fallback;
+    reloadIfChanged();
+    if (const auto found = pending_.find({section, key}); found != pending_.end())
+        return found->second;
+    if (const QByteArray* written = stored(section, key))
+        if (std::optional<QString> text = ini::decode(*written)) return *text;
+    return fallback;
 }
 
 void IniSettingsStore::write(const QString& section, const QString& key, const QString& value) {
-    pending_[fullKey(section, key)] = value;
-    if (depth_ == 0) save();
+    SettingsOperation operation(*this);  // alone, a write is an operation of its own
+    pending_[{section, key}] = value;
 }
 
 bool IniSettingsStore::contains(const QString& section, const QString& key) const {
-    const QString full = fullKey(section, key);
-    return pending_.count(full) != 0 || (settings_ && settings_->contains(full));
+    reloadIfChanged();
+    return pending_.count({section, key}) != 0 || stored(section, key) != nullptr;
 }
 
 void IniSettingsStore::beginOperation() {
-    if (depth_++ == 0) refresh();
+    if (depth_++ > 0) return;
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    locked_ = lock_.acquire(kLockPatience);
+    reload();
 }
 
 bool IniSettingsStore::endOperation() {
     if (depth_ == 0 || --depth_ > 0) return true;
-    return save();
-}
-
-void IniSettingsStore::refresh() {
-    if (settings_) settings_->sync();
+    const bool saved = save();
+    lock_.release();
+    locked_ = false;
+    // The message waits for the player: the other copies must not wait with it.
+    if (!saved && !failureReported_) {
+        failureReported_ = true;
+        if (onSaveFailed_) onSaveFailed_(path_);
+    }
+    return saved;
 }
 
 QString IniSettingsStore::fileName() const {
@@ -121,25 +200,50 @@ void IniSettingsStore::onSaveFailed(std::function<void(const QString&)> handler)
     onSaveFailed_ = std::move(handler);
 }
 
-// QSettings writes the whole file to a temporary one and renames it over the old: one sync per
-// operation is what makes the operation land whole or not at all.
 bool IniSettingsStore::save() {
+    if (pending_.empty()) return true;
     bool saved = false;
-    if (settings_) {
-        // QSettings keeps an error status for good; a fresh object tells whether this save worked.
-        if (settings_->status() != QSettings::NoError)
-            settings_ = std::make_unique<QSettings>(path_, QSettings::IniFormat);
-        for (const auto& [key, value] : pending_) settings_->setValue(key, value);
-        settings_->sync();
-        saved = settings_->status() == QSettings::NoError;
-        // Unsaved values stay for this run and go to the disk with the next save that works.
-        if (saved) pending_.clear();
-    }
-    if (!saved && !failureReported_) {
-        failureReported_ = true;
-        if (onSaveFailed_) onSaveFailed_(path_);
+    if (usable_ && locked_) {
+        ini::Document next = document_;
+        for (const auto& [where, value] : pending_)
+            next[where.first][where.second] = ini::encode(value);
+        // Writing back what is stored already (the statistics window does on every activation)
+        // needs no trip to the disk.
+        saved = next == document_ ||
+                writeFile(ini::serialise(next, settings::kSettings, settings::kFirstRun.name));
+        if (saved) {
+            document_ = std::move(next);
+            *seen_ = identityOf(path_);
+            // Unsaved values stay for this run and go to the disk with the next save that works.
+            pending_.clear();
+        }
     }
     return saved;
+}
+
+// The new text goes to a file of its own and is renamed over the old one, so a reader or a crash
+// finds the old file or the new one, whole. Only the lock's holder writes, so one name will do.
+bool IniSettingsStore::writeFile(const QByteArray& bytes) {
+    const QByteArray target = QFile::encodeName(path_);
+    const QByteArray temporary = target + ".saving";
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        written += n;
+    }
+    if (written != bytes.size() || ::rename(temporary.constData(), target.constData()) != 0) {
+        ::close(fd);
+        ::unlink(temporary.constData());
+        return false;
+    }
+    sync_.syncAndClose(fd, QFileInfo(path_).absolutePath());
+    return true;
 }
 
 namespace settings {
@@ -171,11 +275,6 @@ QString fromNumber(double value) {
     return QString::number(value, 'g', 15);
 }
 
-double toFontSize(const QString& text, double fallback) {
-    const double size = toNumber(text, fallback);
-    return size >= 1 && size <= 512 ? size : fallback;
-}
-
 long long saturatingAdd(long long a, long long b) {
     constexpr long long kMax = std::numeric_limits<long long>::max();
     constexpr long long kMin = std::numeric_limits<long long>::min();
@@ -185,8 +284,7 @@ long long saturatingAdd(long long a, long long b) {
 }
 
 long long addToCounter(SettingsStore& store, const QString& key, long long delta) {
-    // Another copy of the game may have counted since this one last read the file.
-    store.refresh();
+    SettingsOperation operation(store);
     const long long value =
         saturatingAdd(toInteger(store.read(kSettings, key, QStringLiteral("0")), 0), delta);
     store.write(kSettings, key, QString::number(value));

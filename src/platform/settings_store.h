@@ -2,34 +2,37 @@
 
 #include <QString>
 
+#include "platform/background_sync.h"
+#include "platform/file_lock.h"
+#include "platform/ini_text.h"
+
 #include <functional>
 #include <map>
 #include <memory>
-
-class QSettings;
+#include <optional>
 
 // Text values under application "QRW", sections "Settings" and "F_Times".
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
-    // The stored text, or `fallback` when the key is absent.
+    // The stored text, or `fallback` when the key is absent or holds no text.
     virtual QString read(const QString& section, const QString& key,
                          const QString& fallback) const = 0;
-    // Creates or overwrites the value. Outside an operation it is on disk when this returns.
+    // Creates or overwrites the value. Outside an operation it is saved when this returns.
     virtual void write(const QString& section, const QString& key, const QString& value) = 0;
     virtual bool contains(const QString& section, const QString& key) const = 0;
 
-    // The writes between the outermost begin and its end reach the disk together, in one step,
+    // Between the outermost begin and its end, no other copy of the program touches the store:
+    // reads see what was last saved by any copy, and the writes are saved together, in one step,
     // so a crash leaves all of them or none. Use SettingsOperation rather than these directly.
     virtual void beginOperation() {}
     // False when what was written could not be saved.
     virtual bool endOperation() { return true; }
-    // Picks up what another copy of the program saved since this one last looked.
-    virtual void refresh() {}
 };
 
-// One logical operation on the store (first-run set-up, a reset, a new fastest time, the end of
-// a game): its writes land whole or not at all, with one trip to the disk.
+// One logical operation on the store (first-run set-up, a reset, a new fastest time, a counter
+// update): a read-modify-write that lands whole or not at all. It holds every other copy of the
+// program off, so it must never wait for the player: no dialog inside one.
 class SettingsOperation {
   public:
     explicit SettingsOperation(SettingsStore& store);
@@ -46,11 +49,15 @@ class SettingsOperation {
 };
 
 // INI file in the per-user configuration folder: $XDG_CONFIG_HOME/QRW/QRW.ini
-// (~/.config/QRW/QRW.ini by default), or the file given.
+// (~/.config/QRW/QRW.ini by default), or the file given. Values are read as text only.
 //
-// A file that is not a regular file, is far larger than the program ever writes, or that Qt
-// cannot parse is renamed aside (never deleted) and the store starts empty. A save that fails
-// is reported once through the handler, and every later write is tried again.
+// A file that is not a regular file, is far larger than the program ever writes, is no settings
+// text or lacks the first-run marker every saved file holds (a file cut short) is renamed aside
+// (never deleted) and the store starts empty; an empty file counts as none. A save that fails
+// is reported once through the handler, and what it held goes along with every later save.
+//
+// Each save writes a new file beside the old one and renames it into place under a lock shared
+// with other copies of the program; the sync to the disk happens on a thread of its own.
 class IniSettingsStore : public SettingsStore {
   public:
     IniSettingsStore();
@@ -63,7 +70,6 @@ class IniSettingsStore : public SettingsStore {
     bool contains(const QString& section, const QString& key) const override;
     void beginOperation() override;
     bool endOperation() override;
-    void refresh() override;
 
     QString fileName() const;
     // Where an unusable file found at start now is; empty when there was none.
@@ -74,15 +80,27 @@ class IniSettingsStore : public SettingsStore {
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
   private:
+    struct Identity;
+    static Identity identityOf(const QString& path);
+    std::optional<QByteArray> readFile() const;
+    void reload() const;
+    void reloadIfChanged() const;
+    const QByteArray* stored(const QString& section, const QString& key) const;
     bool save();
+    bool writeFile(const QByteArray& bytes);
 
     QString path_;
     QString movedAside_;
-    std::unique_ptr<QSettings> settings_;  // null when an unusable file could not be moved
-    std::map<QString, QString> pending_;   // written inside the current operation
+    bool usable_ = true;              // false when an unusable file could not be moved aside
+    mutable ini::Document document_;  // as last read from or saved to the file
+    mutable std::unique_ptr<Identity> seen_;                  // which file that was
+    std::map<std::pair<QString, QString>, QString> pending_;  // written, not yet saved
     int depth_ = 0;
+    bool locked_ = false;
     bool failureReported_ = false;
     std::function<void(const QString&)> onSaveFailed_;
+    FileLock lock_;
+    BackgroundSync sync_;
 };
 
 namespace settings {
@@ -100,14 +118,13 @@ QString fromBool(bool value);  // "True" / "False"
 long long toInteger(const QString& text, long long fallback);
 double toNumber(const QString& text, double fallback);  // also accepts "13.5"; finite only
 QString fromNumber(double value);                       // "14", "13.5"
-// A font size in points a font dialog can give (1 to 512).
-double toFontSize(const QString& text, double fallback);
 
 // a + b, held at the ends of the range instead of overflowing.
 long long saturatingAdd(long long a, long long b);
 
-// Convenience for the read-modify-write counters ("S_COMP" and friends): read the latest saved
-// value with default "0" (a non-number counts as 0), add `delta` (saturating), write it back.
+// The read-modify-write of a counter ("S_COMP" and friends) as one operation: read the latest
+// value any copy saved, with default "0" (a non-number counts as 0), add `delta` (saturating)
+// and save it.
 long long addToCounter(SettingsStore& store, const QString& key, long long delta);
 
 }  // namespace settings

@@ -3,6 +3,7 @@
 #include "core/game_state.h"
 #include "platform/media_control.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/sound/sound_player.h"
 #include "records/fastest_times_table.h"
@@ -18,7 +19,7 @@ EndOfGameResult finishedSpeedChallenge(Services& services, const QString& puzzle
     EndOfGameResult result;
     result.timeLook = FinishTimeLook::Highlighted;
     const QString tenthTime = fastest_times::storedTime(services.settings, fastest_times::kRows);
-    services.sound.tune(verdict::kSpeedSound, false);
+    services.sound.tune(Sound::CleanFinish, false);
     // Let the tune start before the name prompt can take over.
     QCoreApplication::processEvents();
     if (!isFasterThan(finishingTime, tenthTime)) {
@@ -34,7 +35,7 @@ EndOfGameResult finishedSpeedChallenge(Services& services, const QString& puzzle
 EndOfGameResult ordinaryGame(Services& services, const FinishedGame& game) {
     const GameState& state = services.state;
     MediaControl& media = services.sound.media();
-    media.setFileName(services.sound.pathOf(verdict::kOrdinaryBaseSound));
+    media.setFileName(services.sound.pathOf(Sound::HelpedFinish));
     media.command(QStringLiteral("Stop"));
     media.command(QStringLiteral("Close"));
 
@@ -54,9 +55,8 @@ EndOfGameResult ordinaryGame(Services& services, const FinishedGame& game) {
 }  // namespace
 
 EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game) {
-    // The game counted and its place in the table land together.
-    SettingsOperation operation(services.settings);
-    settings::addToCounter(services.settings, QStringLiteral("S_PLAYED"), 1);
+    // Saved at once: a program ended at the name prompt has still counted the game.
+    settings::addToCounter(services.settings, settings::kPlayed.name, 1);
     services.state.loopSound = 0;
     if (!services.state.speedChallenge) return ordinaryGame(services, game);
     if (services.state.puzzleRevealed) return {verdict::kSpeedRevealed};

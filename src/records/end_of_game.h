@@ -26,7 +26,7 @@ struct EndOfGameResult {
 };
 
 // Everything that happens when a game ends, before the dialog is shown: counts the game in
-// "S_PLAYED", chooses the verdict and the closing tune, and in a finished Speed Challenge that
-// beats the tenth fastest time asks for the player's name and stores the new row. Reads the
-// game kind, reveals and sound switch from the game state.
+// the games-played counter (saved first, on its own), chooses the verdict and the closing tune,
+// and in a finished Speed Challenge that beats the tenth fastest time asks for the player's name
+// and then stores the new row. Reads the game kind, reveals and sound switch from the game state.
 EndOfGameResult evaluateEndOfGame(Services& services, const FinishedGame& game);

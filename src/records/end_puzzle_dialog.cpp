@@ -91,18 +91,18 @@ void EndPuzzleDialog::buildControls(const FinishedGame& game) {
     designed::label(this, "Label7", QStringLiteral(" Time"), 240, 2040, 1000, 300);
     summaryValue(this, "ep_name", game.puzzleTitle, 1200);
     summaryValue(this, "pe_level", game.levelName, 1620);
-    peTime_ = summaryValue(this, "pe_time", game.finishingTime, 2040);
+    finishTime_ = summaryValue(this, "pe_time", game.finishingTime, 2040);
 
     // The verdict holds the theme's title.
     PlainLabel* verdict =
         designed::plainLabel(this, "puz_stat", QString(), 120, 2580, kWidth - 240, 780);
     verdict->setMaximumLines(kVerdictLines);
-    puzStat_ = verdict;
+    verdictLabel_ = verdict;
     QFont verdictFont(QStringLiteral("Arial"));
     verdictFont.setPointSize(10);
     verdictFont.setBold(true);
-    puzStat_->setFont(verdictFont);
-    puzStat_->setAlignment(Qt::AlignCenter);
+    verdictLabel_->setFont(verdictFont);
+    verdictLabel_->setAlignment(Qt::AlignCenter);
 
     QPushButton* fastest = designed::button(this, "Command1", QStringLiteral("View Fastest Times"),
                                             120, 3540, 2400, 480);
@@ -114,15 +114,15 @@ void EndPuzzleDialog::buildControls(const FinishedGame& game) {
 }
 
 void EndPuzzleDialog::showResult() {
-    puzStat_->setText(result_.verdict);
+    verdictLabel_->setText(result_.verdict);
     switch (result_.timeLook) {
         case FinishTimeLook::Highlighted:
-            peTime_->setEnabled(true);
-            setColours(peTime_, Qt::black, kHighlightedTime);
+            finishTime_->setEnabled(true);
+            setColours(finishTime_, Qt::black, kHighlightedTime);
             break;
         case FinishTimeLook::Greyed:
-            peTime_->setEnabled(false);
-            setColours(peTime_, Qt::black, kGreyedTime);
+            finishTime_->setEnabled(false);
+            setColours(finishTime_, Qt::black, kGreyedTime);
             break;
         case FinishTimeLook::Unchanged:
             break;

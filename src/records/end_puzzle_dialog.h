@@ -38,6 +38,6 @@ class EndPuzzleDialog : public QWidget {
 
     Services& services_;
     EndOfGameResult result_;
-    QLabel* peTime_ = nullptr;
-    QLabel* puzStat_ = nullptr;
+    QLabel* finishTime_ = nullptr;
+    QLabel* verdictLabel_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "platform/dialog_keys.h"
 #include "platform/dialogs.h"
 #include "platform/media_control.h"
+#include "platform/pickable_label.h"
 #include "platform/plain_label.h"
 #include "platform/services.h"
 #include "platform/shell_opener.h"
@@ -17,7 +18,6 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -50,8 +50,6 @@ const QColor kTitleColour(0, 255, 0);
 const QColor kTitleShadow(0, 96, 0);
 const QColor kLinkColour(128, 176, 255);
 
-const QString kSound = QStringLiteral("sf0004.wav");
-
 QLabel* cell(QWidget* table, const char* name, int row, int left, int width, const QColor& colour) {
     const QByteArray objectName = QByteArray(name) + QByteArray::number(row);
     const int top = kFirstRowTop + (row - 1) * kRowPitch;
@@ -68,11 +66,11 @@ FastTimesWindow::FastTimesWindow(Services& services, QWidget* parent)
     setObjectName(QStringLiteral("fast_times"));
     setWindowTitle(QStringLiteral("Fastest Times"));
     buildControls();
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(kBlinkIntervalMs);
-    connect(timer1_, &QTimer::timeout, this, &FastTimesWindow::blinkTick);
-    timer1_->start();
+    blinkTimer_ = new QTimer(this);
+    blinkTimer_->setObjectName(QStringLiteral("Timer1"));
+    blinkTimer_->setInterval(kBlinkIntervalMs);
+    connect(blinkTimer_, &QTimer::timeout, this, &FastTimesWindow::blinkTick);
+    blinkTimer_->start();
     load();
 }
 
@@ -131,15 +129,16 @@ void FastTimesWindow::buildControls() {
     connect(reset, &QPushButton::clicked, this, &FastTimesWindow::resetScores);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
-    webpage_ = designed::label(this, "Label16", QStringLiteral("Visit Our Webpage"), 2880, 4215,
-                               kWidth - 2880 - 1920 - 120, 300);
+    webpage_ = new PickableLabel(
+        QStringLiteral("Visit Our Webpage"), [this] { visitWebpage(); }, this);
+    webpage_->setObjectName(QStringLiteral("Label16"));
+    webpage_->setGeometry(twips::rect(2880, 4215, kWidth - 2880 - 1920 - 120, 300));
     webpage_->setAlignment(Qt::AlignCenter);
     QFont linkFont = webpage_->font();
     linkFont.setUnderline(true);
     webpage_->setFont(linkFont);
     setTextColour(webpage_, kLinkColour);
     webpage_->setCursor(Qt::PointingHandCursor);
-    webpage_->installEventFilter(this);
 }
 
 void FastTimesWindow::load() {
@@ -150,7 +149,7 @@ void FastTimesWindow::load() {
         rows_[n].puzzle->setText(table[n].puzzle);
     }
     services_.state.loopSound = 0;
-    services_.sound.tune(kSound, false);
+    services_.sound.tune(Sound::FastTimeFanfare, false);
 }
 
 void FastTimesWindow::blinkTick() {
@@ -200,13 +199,4 @@ void FastTimesWindow::closeEvent(QCloseEvent* event) {
     media.command(QStringLiteral("stop"));
     media.command(QStringLiteral("close"));
     QWidget::closeEvent(event);
-}
-
-bool FastTimesWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == webpage_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        visitWebpage();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

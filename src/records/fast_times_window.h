@@ -27,7 +27,6 @@ class FastTimesWindow : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Row {
@@ -45,5 +44,5 @@ class FastTimesWindow : public QWidget {
     Services& services_;
     std::array<Row, 10> rows_{};
     QLabel* webpage_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    QTimer* blinkTimer_ = nullptr;
 };

@@ -1,12 +1,17 @@
 #include "records/fastest_times_table.h"
 
 #include "platform/dialogs.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/time_key.h"
 
 namespace fastest_times {
 
 namespace {
+
+using settings::fastTimeNameKey;
+using settings::fastTimePuzzleKey;
+using settings::fastTimeTimeKey;
 
 QString read(const SettingsStore& store, const QString& key, const QString& fallback) {
     return store.read(settings::kFastTimes, key, fallback);
@@ -61,13 +66,15 @@ int insert(SettingsStore& store, Dialogs& dialogs, const QString& finishingTime,
            const QString& puzzleTitle) {
     const int rank = rankFor(store, finishingTime);
     if (rank == 0) return 0;
+    // No operation is open while the prompt waits: the other copies go on saving meanwhile.
     const QString name = dialogs.input(namePrompt(rank), kPromptTitle);
-    insertRow(store, rank, {name, finishingTime, puzzleTitle});
-    return rank;
+    return insertRow(store, {name, finishingTime, puzzleTitle});
 }
 
-void insertRow(SettingsStore& store, int rank, const FastTimeRow& row) {
+int insertRow(SettingsStore& store, const FastTimeRow& row) {
     SettingsOperation operation(store);
+    const int rank = rankFor(store, row.time);
+    if (rank == 0) return 0;
     for (int below = kRows - 1; below >= rank; --below) {
         write(store, fastTimePuzzleKey(below + 1), read(store, fastTimePuzzleKey(below), {}));
         write(store, fastTimeTimeKey(below + 1), read(store, fastTimeTimeKey(below), {}));
@@ -76,6 +83,7 @@ void insertRow(SettingsStore& store, int rank, const FastTimeRow& row) {
     write(store, fastTimeNameKey(rank), row.name);
     write(store, fastTimeTimeKey(rank), row.time);
     write(store, fastTimePuzzleKey(rank), row.puzzle);
+    return rank;
 }
 
 }  // namespace fastest_times

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/fast_times_defaults.h"
+#include "records/fast_times_defaults.h"
 
 #include <QString>
 
@@ -35,14 +35,16 @@ int rankFor(const SettingsStore& store, const QString& finishingTime);
 // "Congratulations, you have achieved the #<rank> time in the Speed Challenge! ..."
 QString namePrompt(int rank);
 
-// Asks for the player's name (a cancelled prompt gives an empty name), moves the rows from the
-// rank down by one - the old tenth row is dropped - and writes the new row with the time text
-// exactly as the clock showed it. Returns the rank taken, or 0 when no row was beaten (nothing
-// is asked or written then).
+// Asks for the player's name (a cancelled prompt gives an empty name), then inserts the row
+// with the time text exactly as the clock showed it. Returns the rank taken, or 0 when no row
+// was beaten (nothing is asked or written then).
 int insert(SettingsStore& store, Dialogs& dialogs, const QString& finishingTime,
            const QString& puzzleTitle);
 
-// Moves rows `rank`..9 down by one and writes `row` at `rank`, in one operation on the store.
-void insertRow(SettingsStore& store, int rank, const FastTimeRow& row);
+// In one operation on the store, so against the table as it stands then (another copy of the
+// game may have changed it meanwhile): moves the rows from the rank `row.time` takes down by
+// one, dropping the old tenth row, and writes `row` at that rank. Returns the rank, or 0 when
+// the time beats no row (nothing is written then).
+int insertRow(SettingsStore& store, const FastTimeRow& row);
 
 }  // namespace fastest_times

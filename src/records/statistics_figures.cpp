@@ -1,5 +1,6 @@
 #include "records/statistics_figures.h"
 
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 
 #include <cmath>
@@ -8,11 +9,6 @@ namespace statistics {
 
 namespace {
 
-const QString kCompleted = QStringLiteral("S_COMP");
-const QString kRevealed = QStringLiteral("S_REV");
-const QString kWordsRevealed = QStringLiteral("S_CHEAT");
-const QString kPlayed = QStringLiteral("S_PLAYED");
-const QString kSecondsPlayed = QStringLiteral("S_TIMEP");
 const QString kNothingPlayed = QStringLiteral("0%");
 
 // A counter's value and the text shown for it: the stored text when it is a number.
@@ -63,19 +59,20 @@ StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
 }
 
 StatisticsFigures refresh(SettingsStore& store) {
-    const auto read = [&store](const QString& key) {
-        return store.read(settings::kSettings, key, QStringLiteral("0"));
-    };
-    const StatisticsFigures figures =
-        figuresFor(read(kCompleted), read(kRevealed), read(kWordsRevealed), read(kSecondsPlayed));
-    store.write(settings::kSettings, kPlayed, figures.played);
+    // "S_PLAYED" agrees with the counters it is made from, whatever another copy saves meanwhile.
+    SettingsOperation operation(store);
+    using settings::readText;
+    const StatisticsFigures figures = figuresFor(
+        readText(store, settings::kCompleted), readText(store, settings::kRevealed),
+        readText(store, settings::kWordsRevealed), readText(store, settings::kSecondsPlayed));
+    store.write(settings::kSettings, settings::kPlayed.name, figures.played);
     return figures;
 }
 
 void reset(SettingsStore& store) {
     SettingsOperation operation(store);
-    for (const QString& key : {kCompleted, kRevealed, kWordsRevealed, kPlayed, kSecondsPlayed})
-        store.write(settings::kSettings, key, QStringLiteral("0"));
+    for (const settings::CounterKey& counter : settings::kCounters)
+        settings::write(store, counter, 0);
 }
 
 }  // namespace statistics

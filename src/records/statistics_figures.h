@@ -22,7 +22,7 @@ namespace statistics {
 StatisticsFigures figuresFor(const QString& completed, const QString& revealed,
                              const QString& wordsRevealed, const QString& secondsPlayed);
 
-// Reads the counters (missing ones as "0"), and stores the played figure as "S_PLAYED", which
+// Reads the counters (missing ones as "0"), and stores the played figure in its counter, which
 // is always completed + revealed.
 StatisticsFigures refresh(SettingsStore& store);
 

@@ -12,7 +12,7 @@ class StatisticsWindow : public QWidget {
   public:
     explicit StatisticsWindow(Services& services, QWidget* parent = nullptr);
 
-    // Re-reads the counters into the value labels (and rewrites "S_PLAYED").
+    // Re-reads the counters into the value labels (and rewrites the games-played counter).
     void refresh();
     // "Reset Statistics", after asking.
     void resetStatistics();

@@ -23,11 +23,11 @@ QString ordinary(bool puzzleRevealed, int wordsRevealed, int level, const QStrin
            QStringLiteral("! Try again without revealing any words.");
 }
 
-QString ordinarySound(bool puzzleRevealed, int wordsRevealed, int level) {
-    if (puzzleRevealed) return QStringLiteral("sf0007.wav");
-    if (wordsRevealed == 0 && level < kExpert) return kSpeedSound;
-    if (wordsRevealed == 0 && level == kExpert) return QStringLiteral("sf0008.wav");
-    return kOrdinaryBaseSound;
+Sound ordinarySound(bool puzzleRevealed, int wordsRevealed, int level) {
+    if (puzzleRevealed) return Sound::RevealedPuzzle;
+    if (wordsRevealed == 0 && level < kExpert) return Sound::CleanFinish;
+    if (wordsRevealed == 0 && level == kExpert) return Sound::ExpertFinish;
+    return Sound::HelpedFinish;
 }
 
 }  // namespace verdict

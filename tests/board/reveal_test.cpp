@@ -16,7 +16,7 @@ namespace {
 void revealThroughDialog(TestGame& game, int slot) {
     QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
     ASSERT_NE(dialog, nullptr);
-    dialog->rwListClick(slot);
+    dialog->chooseRow(slot);
     EXPECT_FALSE(dialog->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
@@ -68,8 +68,8 @@ TEST(RevealWord, RowsOfStruckWordsAndEmptySlotsCannotBePicked) {
         EXPECT_FALSE(dialog.row(i)->isEnabled()) << i;
         EXPECT_TRUE(dialog.row(i)->text().isEmpty()) << i;
     }
-    dialog.rwListClick(2);
-    dialog.rwListClick(7);
+    dialog.chooseRow(2);
+    dialog.chooseRow(7);
     EXPECT_EQ(game.state().foundCount, 1);
     EXPECT_EQ(game.state().wordsRevealed, 0);
 }
@@ -80,7 +80,7 @@ TEST(RevealWord, BlanksRowsAreEmptyButCanBePicked) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->row(6)->text().isEmpty());
     EXPECT_TRUE(dialog->row(6)->isEnabled());
-    dialog->rwListClick(6);
+    dialog->chooseRow(6);
     const BoardEntry& entry = game.model().entries[6];
     EXPECT_EQ(entry.caption, "FOX");
     EXPECT_TRUE(entry.struck());
@@ -102,7 +102,7 @@ TEST(RevealWord, TheDialogOpensCentredOverTheGame) {
     const QPoint offCentre = dialog->frameGeometry().center() - game.board.frameGeometry().center();
     // Within the few pixels of a window frame, which is unknown until the dialog is shown.
     EXPECT_LE(offCentre.manhattanLength(), 8);
-    dialog->command1Click();
+    dialog->cancel();
 }
 
 TEST(RevealWord, TheDialogPlaysItsTuneUntilItCloses) {
@@ -110,11 +110,11 @@ TEST(RevealWord, TheDialogPlaysItsTuneUntilItCloses) {
     game.env.state.soundOn = true;
     QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.board);
     EXPECT_EQ(game.state().loopSound, 1);
-    EXPECT_EQ(game.env.media.log(),
-              QStringList({"Stop", "Close", "file:" + game.env.sound.pathOf("sf0002.wav"), "Open",
-                           "Play"}));
+    EXPECT_EQ(
+        game.env.media.log(),
+        QStringList({"Stop", "Close", "file:" + game.env.sfxFile("sf0002.wav"), "Open", "Play"}));
     game.env.media.clear();
-    dialog->command1Click();
+    dialog->cancel();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(dialog.isNull());
     EXPECT_EQ(game.state().loopSound, 0);

@@ -53,7 +53,7 @@ class RecordingUi : public GeneratorUi {
     }
     void pumpEvents() override {
         ++pumps;
-        if (attemptAdd == kWaitQuestionCount) ++pumpsOnQuestionCount;
+        if (attemptAdd == 2) ++pumpsAfterFirstFailure;
     }
     int addFailedCycle() override { return ++attemptAdd; }
     bool askWait() override {
@@ -63,16 +63,16 @@ class RecordingUi : public GeneratorUi {
     }
     bool stopRequested() override {
         return attemptAdd >= stopAtAttemptAdd ||
-               pumpsOnQuestionCount >= stopAfterPumpsOnQuestionCount;
+               pumpsAfterFirstFailure >= stopAfterPumpsAfterFirstFailure;
     }
     void hideStrikeLines() override { ++cycles; }
 
     const GameState* state = nullptr;
     bool waitAnswer = false;
     int stopAtAttemptAdd = 1000000;  // the failed-cycle count at which Stop is pressed
-    // Stop pressed after this many event pumps while the counter shows the question's count.
-    int stopAfterPumpsOnQuestionCount = 1000000;
-    int pumpsOnQuestionCount = 0;
+    // Stop pressed after this many event pumps while the counter shows the first failed cycle.
+    int stopAfterPumpsAfterFirstFailure = 1000000;
+    int pumpsAfterFirstFailure = 0;
 
     std::vector<int> maximums;
     std::vector<int> progress;
@@ -444,28 +444,37 @@ TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
     EXPECT_TRUE(state.gameInProgress);
     expectValidPuzzle(state, *puzzle);
 
-    // A word no grid line can hold: proven at once, no question.
-    ui = RecordingUi();
-    SeededRandom random2(11);
-    EXPECT_FALSE(build(writeTheme({"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG"}), random2));
-    EXPECT_FALSE(state.gameInProgress);
-    EXPECT_EQ(ui.questionsAsked, 0);
-    EXPECT_EQ(ui.attemptAdd, kWaitQuestionCount);
+    // No board can hold these: proven once the first cycle has failed, no question.
+    for (const std::vector<QByteArray>& words :
+         {std::vector<QByteArray>{"ABCDEFGHIJKLMNOPQRSTU", "CAT", "DOG"},
+          std::vector<QByteArray>(20, "ABCDEFGHIJKLMNOPQRST")}) {
+        ui = RecordingUi();
+        SeededRandom random2(11);
+        EXPECT_FALSE(build(writeTheme(words), random2));
+        EXPECT_FALSE(state.gameInProgress);
+        EXPECT_EQ(ui.questionsAsked, 0);
+        EXPECT_EQ(ui.attemptAdd, 2);
+    }
 }
 
 TEST_F(GeneratorTest, StopWorksWhileTheCompletePlacerSearches) {
-    // Nineteen-letter words at Easy run only across, one per row: 20 of them never fit, but
-    // the search cannot rule out every order quickly. Stop is pressed once it has begun.
-    std::vector<QByteArray> rows;
-    for (char c = 'A'; c < 'A' + 20; ++c) rows.push_back(QByteArray(19, c));
-    state.level = 1;
-    ui.stopAtAttemptAdd = kWaitQuestionCount + 1;
-    ui.stopAfterPumpsOnQuestionCount = 2;  // the pump after the failed cycle, then the placer's
+    // Twenty words of 17 to 20 random letters: the search cannot settle them quickly. Stop is
+    // pressed once it has begun.
+    std::vector<QByteArray> crowded;
+    SeededRandom letters(5);
+    for (int i = 0; i < 20; ++i) {
+        QByteArray word;
+        for (int length = 16 + letters.drawInt(4); word.size() < length;)
+            word += char('A' + letters.drawInt(26) - 1);
+        crowded.push_back(word);
+    }
+    ui.stopAtAttemptAdd = 3;
+    ui.stopAfterPumpsAfterFirstFailure = 2;  // the pump after the failed cycle, then the placer's
     SeededRandom random(2);
-    EXPECT_FALSE(build(writeTheme(rows), random));
+    EXPECT_FALSE(build(writeTheme(crowded), random));
     EXPECT_FALSE(state.gameInProgress);
     EXPECT_EQ(ui.questionsAsked, 0);
-    EXPECT_EQ(ui.attemptAdd, kWaitQuestionCount);
+    EXPECT_EQ(ui.attemptAdd, 2);
 }
 
 TEST_F(GeneratorTest, StopBeforeTheFirstWordGivesUp) {

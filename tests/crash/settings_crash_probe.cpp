@@ -5,16 +5,20 @@
 //   settings_crash_probe OPERATION FILE prepare|run|check
 //   OPERATION: first-run, reset, insert, statistics
 #include "platform/design_font.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/statistics_figures.h"
 #include "shell/startup/setup_qrw.h"
 
-#include <QSettings>
+#include "platform/ini_text.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -72,7 +76,7 @@ Operation operationNamed(const QString& name) {
     if (name == QLatin1String("insert")) {
         return {[](SettingsStore& store) { fastest_times::writeResetSet(store); },
                 [](SettingsStore& store) {
-                    fastest_times::insertRow(store, 1, {"New", "1:59", "Quick"});
+                    fastest_times::insertRow(store, {"New", "1:59", "Quick"});
                 }};
     }
     if (name == QLatin1String("statistics")) {
@@ -81,9 +85,24 @@ Operation operationNamed(const QString& name) {
     return {};
 }
 
-bool matches(const QSettings& file, const Values& expected) {
-    for (const auto& [key, value] : expected)
-        if (file.value(key).toString() != value) return false;
+// The file as the program reads it; nullopt when it does not parse.
+std::optional<Values> valuesIn(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const std::optional<ini::Document> document = ini::parse(file.readAll());
+    if (!document) return std::nullopt;
+    Values values;
+    for (const auto& [section, keys] : *document)
+        for (const auto& [key, written] : keys)
+            values[section + '/' + key] = ini::decode(written).value_or(QString());
+    return values;
+}
+
+bool matches(const Values& file, const Values& expected) {
+    for (const auto& [key, value] : expected) {
+        const auto found = file.find(key);
+        if (found == file.end() || found->second != value) return false;
+    }
     return true;
 }
 
@@ -100,16 +119,19 @@ States statesOf(const Operation& operation) {
 }
 
 int check(const QString& path, const Operation& operation) {
-    const QSettings file(path, QSettings::IniFormat);
-    if (file.status() != QSettings::NoError) {
+    const std::optional<Values> file = valuesIn(path);
+    if (!file) {
         std::fprintf(stderr, "the file does not parse\n");
         return 1;
     }
     const States states = statesOf(operation);
-    if (matches(file, states.before) || matches(file, states.after)) return 0;
+    if (matches(*file, states.before) || matches(*file, states.after)) return 0;
     std::fprintf(stderr, "the file holds part of the operation:\n");
-    for (const auto& [key, value] : states.after)
-        std::fprintf(stderr, "  %s=%s\n", qPrintable(key), qPrintable(file.value(key).toString()));
+    for (const auto& [key, value] : states.after) {
+        const auto found = file->find(key);
+        std::fprintf(stderr, "  %s=%s\n", qPrintable(key),
+                     found == file->end() ? "<missing>" : qPrintable(found->second));
+    }
     return 1;
 }
 
@@ -126,12 +148,14 @@ int main(int argc, char** argv) {
     const QString mode = QString::fromLatin1(argv[3]);
     if (mode == QLatin1String("check")) return check(path, operation);
     if (mode == QLatin1String("prepare")) {
+        QFile::remove(path);
         IniSettingsStore store(path);
+        store.write(settings::kSettings, settings::kFirstRun.name, settings::fromBool(false));
         operation.toOld(store);
         return 0;
     }
     // Each run goes on from the state the last one left, so every step changes the file.
-    const bool isNew = matches(QSettings(path, QSettings::IniFormat), statesOf(operation).after);
+    const bool isNew = matches(valuesIn(path).value_or(Values()), statesOf(operation).after);
     IniSettingsStore store(path);
     if (isNew) operation.toOld(store);
     for (;;) {

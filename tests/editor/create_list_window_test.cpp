@@ -1,6 +1,7 @@
 #include "editor/create_list_window.h"
 #include "core/theme_file.h"
 #include "editor_test_entries.h"
+#include "platform/owned_window.h"
 #include "platform/qt_dialogs.h"
 #include "platform/twips.h"
 #include "support/test_env.h"
@@ -226,7 +227,7 @@ TEST_F(CreateList, LoadedTextsAndBoxesThePlayerLeavesShowTheirStart) {
 
 // With the real message boxes: every box the editor opens is its own child, so it opens over
 // the editor and the editor is not sent behind the main window.
-TEST(CreateListBoxes, BelongToTheEditorAndTheMainWindowGetsThemBack) {
+TEST(CreateListBoxes, BelongToTheEditor) {
     TestEnv env;
     QtDialogs dialogs;
     QWidget mainWindow;
@@ -239,7 +240,7 @@ TEST(CreateListBoxes, BelongToTheEditorAndTheMainWindowGetsThemBack) {
                       env.programFolder(),
                       env.services.userThemeFolder};
     auto* editor = new CreateListWindow(services, &mainWindow);
-    editor->show();
+    showOwnedWindow(editor);
 
     std::vector<QWidget*> parents;
     auto answerNextBox = [&](QMessageBox::StandardButton button) {
@@ -258,6 +259,5 @@ TEST(CreateListBoxes, BelongToTheEditorAndTheMainWindowGetsThemBack) {
 
     EXPECT_EQ(parents, (std::vector<QWidget*>{editor, editor}));
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(dialogs.setOwner(nullptr), &mainWindow);
     delete editor;
 }

@@ -35,8 +35,8 @@ class GameTransitions : public IntegrationTest {
 
     // With no game on the board neither reveal does anything, by menu or by call.
     void expectRevealsDoNothing() {
-        EXPECT_FALSE(window->menu().revealw->isEnabled());
-        EXPECT_FALSE(window->menu().revealx->isEnabled());
+        EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
+        EXPECT_FALSE(window->menu().revealPuzzleAction->isEnabled());
         env.dialogs.clear();
         env.dialogs.answerMessage(MsgAnswer::Yes);
         window->revealPuzzle();
@@ -123,7 +123,7 @@ TEST_F(GameTransitions, AFailedStartLeavesNoGameToReveal) {
 
     // The next start works as from a fresh window.
     player->startGame(kFruitMedium);
-    EXPECT_TRUE(window->menu().revealw->isEnabled());
+    EXPECT_TRUE(window->menu().revealWordAction->isEnabled());
     EXPECT_TRUE(env.dialogs.messages().empty());  // no game was running, so no question
 }
 
@@ -131,7 +131,7 @@ TEST_F(GameTransitions, NewWordSearchRightAfterTheLastStrikeWaitsForTheEndOfGame
     player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
     env.dialogs.answerInput(QStringLiteral("Quinn"));
     player->findTheRest();
-    EXPECT_FALSE(window->menu().newpuz->isEnabled());
+    EXPECT_FALSE(window->menu().newGameAction->isEnabled());
     pressCtrlN();
     window->newWordSearch();
     EXPECT_EQ(window->findChild<NewPuzzleDialog*>(), nullptr);
@@ -161,13 +161,13 @@ TEST_F(GameTransitions, NewWordSearchRightAfterTheLastStrikeWaitsForTheEndOfGame
 TEST_F(GameTransitions, ADifficultyChangeMidGameWaitsForTheNextGame) {
     env.state.soundOn = true;
     player->startGame({QStringLiteral("fruit.qrw"), 1, 4, false});
-    EXPECT_TRUE(window->menu().expertx->isChecked());  // the dialog's level is checked
-    EXPECT_FALSE(window->menu().mediumx->isChecked());
-    window->menu().easyx->trigger();
+    EXPECT_TRUE(window->menu().expertAction->isChecked());  // the dialog's level is checked
+    EXPECT_FALSE(window->menu().mediumAction->isChecked());
+    window->menu().easyAction->trigger();
     EXPECT_EQ(env.dialogs.last().text,
               "New setting will will be activated when you start a new game.");
     // Puzzle Information speaks of the next game.
-    window->menu().puzzleinfx->trigger();
+    window->menu().puzzleInformationAction->trigger();
     EXPECT_TRUE(env.dialogs.last().text.contains("Difficulty : Easy"));
     EXPECT_EQ(window->strip().levelCaption(), "Level : Expert");
 
@@ -176,17 +176,17 @@ TEST_F(GameTransitions, ADifficultyChangeMidGameWaitsForTheNextGame) {
     player->runCompletion();
     EXPECT_EQ(endLabel("pe_level"), "Expert");
     EXPECT_EQ(Player::verdict(), "You have completed Fruit on Expert level! Congratulations!");
-    EXPECT_TRUE(env.media.log().contains("file:" + env.sound.pathOf("sf0008.wav")));
+    EXPECT_TRUE(env.media.log().contains("file:" + env.sfxFile("sf0008.wav")));
     Player::closeEndOfGameDialog();
 
     // The next game is played on Easy; a Time Challenge then moves the check to Expert.
     player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
     EXPECT_EQ(window->strip().levelCaption(), "Level : Easy");
-    EXPECT_TRUE(window->menu().easyx->isChecked());
+    EXPECT_TRUE(window->menu().easyAction->isChecked());
     env.dialogs.answerMessage(MsgAnswer::Yes);
     player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
-    EXPECT_TRUE(window->menu().expertx->isChecked());
-    EXPECT_FALSE(window->menu().easyx->isChecked());
+    EXPECT_TRUE(window->menu().expertAction->isChecked());
+    EXPECT_FALSE(window->menu().easyAction->isChecked());
 }
 
 }  // namespace

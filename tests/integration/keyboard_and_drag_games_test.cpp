@@ -61,9 +61,7 @@ TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
         if (slot < state.wordCount) player->letFlashEnd();
     }
     EXPECT_EQ(setting("S_COMP"), "1");
-    EXPECT_EQ(
-        env.media.log().count(QStringLiteral("file:") + env.services.sfxPath("strike_word.wav")),
-        20);
+    EXPECT_EQ(env.media.log().count(QStringLiteral("file:") + env.sfxFile("strike_word.wav")), 20);
     player->runCompletion();
     EXPECT_EQ(Player::verdict(),
               "You have completed Fruit on Easy level! Try a harder level next time!");

@@ -30,9 +30,10 @@ Window* visibleWindow() {
     return nullptr;
 }
 
-QPoint cellPixel(int cell) {
+// The centre of a cell as the board shows it, at whatever zoom.
+QPoint cellPixel(const BoardWindow& board, int cell) {
     const QPointF centre = board_geometry::cellCentre(cell);
-    return twips::point(centre.x(), centre.y()).toPoint();
+    return (twips::point(centre.x(), centre.y()) * board.zoom()).toPoint();
 }
 
 // A named control of a window; a missing one fails the test through the exception.
@@ -50,7 +51,7 @@ BoardWindow& Player::board() {
 }
 
 NewPuzzleDialog* Player::openNewGameDialog() {
-    window_.menu().newpuz->trigger();
+    window_.menu().newGameAction->trigger();
     return visibleWindow<NewPuzzleDialog>();
 }
 
@@ -80,11 +81,11 @@ void Player::startGame(const GameChoice& choice) {
 }
 
 void Player::moveOver(int cell) {
-    QTest::mouseMove(&board(), cellPixel(cell));
+    QTest::mouseMove(&board(), cellPixel(board(), cell));
 }
 
 void Player::click(int cell, Qt::MouseButton button) {
-    const QPoint at = cellPixel(cell);
+    const QPoint at = cellPixel(board(), cell);
     QTest::mousePress(&board(), button, {}, at);
     QTest::mouseRelease(&board(), button, {}, at);
 }
@@ -99,8 +100,8 @@ void Player::find(int slot, bool lastToFirst) {
 }
 
 void Player::dragOver(int slot) {
-    const QPoint first = cellPixel(env_.state.wordCells[slot][1]);
-    const QPoint last = cellPixel(env_.state.wordCells[slot][2]);
+    const QPoint first = cellPixel(board(), env_.state.wordCells[slot][1]);
+    const QPoint last = cellPixel(board(), env_.state.wordCells[slot][2]);
     QTest::mouseMove(&board(), first);
     QTest::mousePress(&board(), Qt::LeftButton, {}, first);
     QTest::mouseMove(&board(), last);
@@ -158,7 +159,7 @@ void Player::runCompletion() {
 }
 
 RevealWordDialog* Player::openRevealWord() {
-    window_.menu().revealw->trigger();
+    window_.menu().revealWordAction->trigger();
     return visibleWindow<RevealWordDialog>();
 }
 

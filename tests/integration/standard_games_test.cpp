@@ -45,7 +45,7 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     EXPECT_FALSE(state.speedChallenge);
     EXPECT_TRUE(state.gameInProgress);
     EXPECT_EQ(model.entries[1].caption, state.wordList[1]);
-    EXPECT_TRUE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_TRUE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_FALSE(window->gameClock().isActive());
     // The keyboard is back with the main window, so its shortcuts work at once (activation
     // arrives as a window-system event).
@@ -59,7 +59,7 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     EXPECT_TRUE(model.lines[1].visible);
     EXPECT_EQ(model.lines[1].p1, centre(state.wordCells[1][1]));
     EXPECT_EQ(model.lines[1].p2, centre(state.wordCells[1][2]));
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_TRUE(window->board().hlFlashEnabled());
     player->letFlashEnd();
     EXPECT_FALSE(window->board().hlFlashEnabled());
@@ -113,8 +113,8 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     player->findTheRest();
     EXPECT_EQ(foundCount(), 20);
     EXPECT_FALSE(state.gameInProgress);
-    EXPECT_FALSE(window->menu().revealw->isEnabled());
-    EXPECT_FALSE(window->menu().revealx->isEnabled());
+    EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
+    EXPECT_FALSE(window->menu().revealPuzzleAction->isEnabled());
     EXPECT_EQ(setting("S_COMP"), "1");
     EXPECT_EQ(Player::endOfGameDialog(), nullptr);  // not before the completion sequence
 
@@ -242,7 +242,7 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
     player->letFlashEnd();
 
     env.dialogs.answerMessage(MsgAnswer::No);
-    window->menu().revealx->trigger();
+    window->menu().revealPuzzleAction->trigger();
     expectOneMessage(env.dialogs, "Are you sure you want to reveal the puzzle?", "Reveal Puzzle",
                      MsgIcon::Information, MsgButtons::YesNo);
     EXPECT_EQ(foundCount(), 1);
@@ -251,7 +251,7 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
     EXPECT_EQ(setting("S_REV"), "0");
 
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    window->menu().revealx->trigger();
+    window->menu().revealPuzzleAction->trigger();
     EXPECT_EQ(foundCount(), 10);
     EXPECT_TRUE(state.puzzleRevealed);
     EXPECT_FALSE(state.gameInProgress);
@@ -263,7 +263,7 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
         EXPECT_EQ(model.lines[slot].p2, centre(state.wordCells[slot][2])) << slot;
     }
     EXPECT_EQ(setting("S_REV"), "1");
-    EXPECT_FALSE(window->menu().revealw->isEnabled());
+    EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
 
     player->runCompletion();
     EXPECT_EQ(Player::verdict(), "You revealed In the Kitchen on Easy level - Please try again!");
@@ -282,7 +282,7 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
         EXPECT_FALSE(model.entries[slot].struck()) << slot;
         EXPECT_FALSE(model.lines[slot].visible) << slot;
     }
-    EXPECT_TRUE(window->menu().revealx->isEnabled());
+    EXPECT_TRUE(window->menu().revealPuzzleAction->isEnabled());
     player->findTheRest();
     player->runCompletion();
     EXPECT_EQ(Player::verdict(), "You have completed Fruit on Expert level! Congratulations!");

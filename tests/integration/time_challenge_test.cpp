@@ -103,7 +103,7 @@ TEST_F(IntegrationTest, TimeChallengeRevealedByTheComputerCountsOnlyTheGame) {
     player->find(5);
     player->letFlashEnd();
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    window->menu().revealx->trigger();
+    window->menu().revealPuzzleAction->trigger();
     EXPECT_FALSE(window->gameClock().isActive());
     player->runCompletion();
     EXPECT_EQ(Player::verdict(), "The computer revealed the puzzle - better luck next time!");

@@ -373,9 +373,9 @@ TEST_F(NewGameTest, TuneLoopsWhileOpenOnlyWithSoundOn) {
     env.state.soundOn = true;
     {
         NewPuzzleDialog dialog(env.services);
-        EXPECT_EQ(env.media.log(),
-                  QStringList({"Stop", "Close", "file:" + env.services.sfxPath("sf0001.wav"),
-                               "Open", "Play"}));
+        EXPECT_EQ(
+            env.media.log(),
+            QStringList({"Stop", "Close", "file:" + env.sfxFile("sf0001.wav"), "Open", "Play"}));
         EXPECT_EQ(env.state.loopSound, 1);
         env.media.clear();
         env.media.finish();  // the tune ended: it starts over

@@ -33,6 +33,7 @@ TEST(SettingsStore, ReadsDefaultsForMissingKeysAndWritesThroughToDisk) {
         IniSettingsStore store(path);
         EXPECT_EQ(store.read("Settings", "F_RUN", "true"), "true");
         EXPECT_FALSE(store.contains("Settings", "F_RUN"));
+        store.write("Settings", "F_RUN", "False");
         store.write("Settings", "SOUND", "False");
         store.write("F_Times", "S1_N", "B.Marsh");
         // Already on disk, before the store goes away.
@@ -58,10 +59,6 @@ TEST(SettingsStore, ConversionsTreatCorruptValuesAsTheDefault) {
     EXPECT_EQ(settings::fromNumber(14), "14");
     EXPECT_EQ(settings::fromNumber(13.5), "13.5");
 
-    // Sizes that would make the letters vanish or could not be set.
-    EXPECT_DOUBLE_EQ(settings::toFontSize("13.5", 14), 13.5);
-    for (const char* size : {"100000", "inf", "-inf", "nan", "0", "-3", "1e308", "0.5"})
-        EXPECT_DOUBLE_EQ(settings::toFontSize(size, 14), 14) << size;
     EXPECT_DOUBLE_EQ(settings::toNumber("inf", 2), 2);
     EXPECT_EQ(settings::toInteger("9223372036854775808", 5), 5);
 }
@@ -80,22 +77,6 @@ TEST(SettingsStore, CountersAddToWhatIsStoredAndRecoverFromGarbage) {
     EXPECT_EQ(settings::addToCounter(store, "S_TIMEP", 3600), kMax);
     EXPECT_EQ(settings::saturatingAdd(std::numeric_limits<long long>::min(), -1),
               std::numeric_limits<long long>::min());
-}
-
-// Another copy of the game saves while this one runs: counting starts from what it saved.
-TEST(SettingsStore, CountersAddToWhatAnotherCopySavedMeanwhile) {
-    QTemporaryDir dir;
-    const QString path = dir.path() + "/QRW.ini";
-    IniSettingsStore store(path);
-    settings::addToCounter(store, "S_REV", 1);
-    EXPECT_EQ(store.read("Settings", "S_REV", "0"), "1");
-    {
-        QFile other(path);
-        ASSERT_TRUE(other.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        other.write("[Settings]\nS_REV=9\nS_TIMEP=3600\n");
-    }
-    EXPECT_EQ(settings::addToCounter(store, "S_REV", 1), 10);
-    EXPECT_EQ(onDisk(path, "Settings/S_TIMEP"), "3600");
 }
 
 TEST(SettingsStore, AnOperationReachesTheDiskWholeWhenItsOutermostScopeEnds) {
@@ -194,11 +175,74 @@ TEST(SettingsStore, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
           [](const QString& path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); }, {});
     check("folder", [](const QString& path) { ASSERT_TRUE(QDir().mkpath(path)); }, {});
 
-    // A sound file stays where it is.
+    // Not a whole settings file: the records in it must survive a first run's defaults.
+    QByteArray random(4096, 0);
+    for (int i = 0; i < random.size(); ++i) random[i] = char((i * 7919 + 13) % 251);
+    const QByteArray records = "[F_Times]\nS1_N=Mine\nS1_S=1:05\n[Settings]\nS_COMP=9\n";
+    const QString utf16Records = QString::fromLatin1(records + "F_RUN=False\n");
+    for (const auto& [name, bytes] :
+         {std::pair{"cut before the marker", records}, std::pair{"random bytes", random},
+          std::pair{"comments only", QByteArray("; nothing else\n# here\n")},
+          std::pair{"UTF-16", QByteArray(reinterpret_cast<const char*>(utf16Records.utf16()),
+                                         utf16Records.size() * 2)}}) {
+        check(
+            name,
+            [&bytes = bytes](const QString& path) {
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                file.write(bytes);
+            },
+            bytes);
+    }
+
+    // A sound file stays where it is, and so does an empty one.
     QTemporaryDir dir;
+    QFile(dir.path() + "/QRW.ini").open(QIODevice::WriteOnly);
     IniSettingsStore fine(dir.path() + "/QRW.ini");
+    EXPECT_TRUE(fine.movedAsidePath().isEmpty());
+    fine.write("Settings", "F_RUN", "False");
     fine.write("Settings", "SOUND", "True");
     IniSettingsStore reopened(dir.path() + "/QRW.ini");
     EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
     EXPECT_EQ(reopened.read("Settings", "SOUND", "False"), "True");
+    EXPECT_TRUE(asideFiles(dir.path()).isEmpty());
+}
+
+// Written by hand or by another editor: a byte-order mark, CR LF line ends, blanks.
+TEST(SettingsStore, ReadsAByteOrderMarkAndSavesWithoutAFalseFailure) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW.ini";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\xEF\xBB\xBF[Settings]\r\nF_RUN=False\r\nS_COMP = 3 \r\n");
+    }
+    IniSettingsStore store(path);
+    int failures = 0;
+    store.onSaveFailed([&failures](const QString&) { ++failures; });
+    EXPECT_TRUE(store.movedAsidePath().isEmpty());
+    EXPECT_EQ(settings::addToCounter(store, "S_COMP", 1), 4);
+    EXPECT_EQ(failures, 0);
+    EXPECT_EQ(IniSettingsStore(path).read("Settings", "S_COMP", {}), "4");
+}
+
+// A serialised Qt value claiming a list of 671 million entries: values are text, and such a
+// form is no value at all. Saving leaves it as it was.
+TEST(SettingsStore, SerialisedValuesAreNeverDecoded) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW.ini";
+    const QByteArray crafted = "@Variant(\\0\\0\\0\\t(\\0\\0\\0)";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Settings]\nF_RUN=False\nS_CHEAT=" + crafted + "\nS_REV=@ByteArray(7)\n");
+    }
+    IniSettingsStore store(path);
+    EXPECT_EQ(store.read("Settings", "S_CHEAT", "0"), "0");
+    EXPECT_EQ(store.read("Settings", "S_REV", "0"), "0");
+    EXPECT_TRUE(store.contains("Settings", "S_CHEAT"));
+    EXPECT_EQ(settings::addToCounter(store, "S_COMP", 1), 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("S_CHEAT=" + crafted + "\n"));
 }

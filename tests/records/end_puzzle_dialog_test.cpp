@@ -1,4 +1,5 @@
 #include "records/end_puzzle_dialog.h"
+#include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/memory_settings_store.h"
 #include "support/test_env.h"
@@ -26,7 +27,7 @@ class EndPuzzle : public ::testing::Test {
             services, FinishedGame{"Fruit", env.state.level, "Medium", time}, nullptr);
     }
     QStringList tune(const QString& file) const {
-        return {"Stop", "Close", "file:" + env.sound.pathOf(file), "Open", "Play"};
+        return {"Stop", "Close", "file:" + env.sfxFile(file), "Open", "Play"};
     }
     static QString text(const EndPuzzleDialog& dialog, const char* name) {
         const auto* label = dialog.findChild<QLabel*>(name);
@@ -76,8 +77,8 @@ TEST_F(EndPuzzle, EveryOpeningCountsOneGamePlayed) {
 TEST_F(EndPuzzle, OrdinaryGameSendsStopAndCloseEvenWhenSilent) {
     env.state.soundOn = false;
     auto dialog = open();
-    EXPECT_EQ(env.media.log(), QStringList({"file:" + env.sound.pathOf("sf0006.wav"), "Stop",
-                                            "Close", "file:" + env.sound.pathOf("sf0005.wav")}));
+    EXPECT_EQ(env.media.log(), QStringList({"file:" + env.sfxFile("sf0006.wav"), "Stop", "Close",
+                                            "file:" + env.sfxFile("sf0005.wav")}));
     EXPECT_EQ(dialog->result().verdict,
               "You have completed Fruit on Medium level! Try a harder level next time!");
     EXPECT_EQ(text(*dialog, "puz_stat"), dialog->result().verdict);
@@ -93,15 +94,14 @@ TEST_F(EndPuzzle, OrdinaryGamePlaysTheChosenTuneOnceWhenSoundIsOn) {
     env.state.wordsRevealed = 2;
     open();
     EXPECT_EQ(env.state.loopSound, 0);
-    EXPECT_EQ(env.media.log(),
-              QStringList({"file:" + env.sound.pathOf("sf0006.wav"), "Stop", "Close",
-                           "file:" + env.sound.pathOf("sf0006.wav"), "Open", "Play"}));
+    EXPECT_EQ(env.media.log(), QStringList({"file:" + env.sfxFile("sf0006.wav"), "Stop", "Close",
+                                            "file:" + env.sfxFile("sf0006.wav"), "Open", "Play"}));
     env.media.clear();
     env.state.puzzleRevealed = true;
     env.state.level = 1;
     auto dialog = open();
     EXPECT_EQ(env.media.log().mid(3),
-              QStringList({"file:" + env.sound.pathOf("sf0007.wav"), "Open", "Play"}));
+              QStringList({"file:" + env.sfxFile("sf0007.wav"), "Open", "Play"}));
     EXPECT_TRUE(dialog->result().verdict.endsWith(" level - Please try again!"));
 }
 
@@ -148,6 +148,29 @@ TEST_F(EndPuzzle, QualifyingSpeedChallengeAsksForTheNameBeforeTheDialogShows) {
     EXPECT_EQ(store.read("F_Times", "S2_S", ""), "2:10");
     EXPECT_EQ(store.read("F_Times", "S2_P", ""), "Fruit");
     EXPECT_EQ(env.media.log(), tune("sf0005.wav"));
+}
+
+// Another copy of the game ends a game and takes a place while this one asks for a name: the
+// games played are already saved, and neither copy's row or count is lost.
+TEST_F(EndPuzzle, AnotherCopyMayEndAGameWhileTheNamePromptWaits) {
+    fastest_times::writeResetSet(*env.settings);
+    env.settings->write("Settings", "F_RUN", "False");
+    Services onDisk = env.withStore(*env.settings);
+    env.state.speedChallenge = true;
+    env.dialogs.onNextBox([&](const ScriptedDialogs::Shown&) {
+        IniSettingsStore other(env.settings->fileName());
+        EXPECT_EQ(other.read("Settings", "S_PLAYED", "0"), "1");
+        settings::addToCounter(other, "S_PLAYED", 1);
+        fastest_times::insertRow(other, {"Bob", "1:00", "Birds"});
+    });
+    env.dialogs.answerInput("Ann");
+    EndPuzzleDialog dialog(onDisk, FinishedGame{"Fruit", 4, "Expert", "2:10"}, nullptr);
+    EXPECT_EQ(dialog.result().fastestTimesRank, 3);
+    IniSettingsStore reread(env.settings->fileName());
+    EXPECT_EQ(reread.read("Settings", "S_PLAYED", "0"), "2");
+    EXPECT_EQ(reread.read("F_Times", "S1_N", ""), "Bob");
+    EXPECT_EQ(reread.read("F_Times", "S3_N", ""), "Ann");
+    EXPECT_EQ(reread.read("F_Times", "S10_N", ""), "J.Penn");
 }
 
 TEST_F(EndPuzzle, TiesAndLongTimesDoNotQualify) {

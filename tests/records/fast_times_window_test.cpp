@@ -1,4 +1,5 @@
 #include "records/fast_times_window.h"
+#include "platform/settings_schema.h"
 #include "records/fastest_times_table.h"
 #include "support/test_env.h"
 
@@ -21,7 +22,7 @@ class FastTimes : public ::testing::Test {
         return window.findChild<QLabel*>(name)->palette().color(QPalette::WindowText);
     }
     QStringList tune() const {
-        return {"Stop", "Close", "file:" + env.sound.pathOf("sf0004.wav"), "Open", "Play"};
+        return {"Stop", "Close", "file:" + env.sfxFile("sf0004.wav"), "Open", "Play"};
     }
 
     TestEnv env;
@@ -118,11 +119,11 @@ TEST_F(FastTimes, ResetWritesTheResetSetAndShowsItAtOnce) {
     EXPECT_EQ(done.buttons, MsgButtons::Ok);
     EXPECT_EQ(done.icon, MsgIcon::Information);
     for (int n = 1; n <= 10; ++n) {
-        EXPECT_EQ(env.settings->read("F_Times", fastTimeNameKey(n), ""),
+        EXPECT_EQ(env.settings->read("F_Times", settings::fastTimeNameKey(n), ""),
                   kResetFastTimes[n - 1].name);
-        EXPECT_EQ(env.settings->read("F_Times", fastTimeTimeKey(n), ""),
+        EXPECT_EQ(env.settings->read("F_Times", settings::fastTimeTimeKey(n), ""),
                   kResetFastTimes[n - 1].time);
-        EXPECT_EQ(env.settings->read("F_Times", fastTimePuzzleKey(n), ""),
+        EXPECT_EQ(env.settings->read("F_Times", settings::fastTimePuzzleKey(n), ""),
                   kResetFastTimes[n - 1].puzzle);
     }
     EXPECT_EQ(cell(window, "ft_n", 1), "B.Marsh");

@@ -1,4 +1,5 @@
 #include "records/fastest_times_table.h"
+#include "platform/settings_schema.h"
 #include "records/memory_settings_store.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_env.h"
@@ -15,7 +16,8 @@ class FastestTimesTable : public ::testing::Test {
         const auto read = [this](const QString& key) {
             return store.read("F_Times", key, "<missing>");
         };
-        return {read(fastTimeNameKey(n)), read(fastTimeTimeKey(n)), read(fastTimePuzzleKey(n))};
+        return {read(settings::fastTimeNameKey(n)), read(settings::fastTimeTimeKey(n)),
+                read(settings::fastTimePuzzleKey(n))};
     }
     static void expectRow(const FastTimeRow& actual, const FastTimeRow& expected) {
         EXPECT_EQ(actual.name, expected.name);

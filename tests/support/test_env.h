@@ -28,6 +28,8 @@ struct TestEnv {
     Services services;
 
     QString programFolder() const { return services.programFolder; }
+    // Where the sound player looks for the named wave file.
+    QString sfxFile(const QString& name) const { return programFolder() + "/sfx/" + name; }
     // The same services writing into another settings store.
     Services withStore(SettingsStore& store) {
         return {

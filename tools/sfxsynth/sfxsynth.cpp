@@ -2,6 +2,8 @@
 // Usage: sfxsynth <folder>. The output depends only on this source, so every build ships the
 // same sounds.
 
+#include "platform/sound/sound_files.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -264,20 +266,21 @@ Score expertFinish() {
     return s;
 }
 
-struct Sound {
-    const char* file;
+struct Recipe {
+    Sound sound;
     Score (*make)();
     double peak;
 };
 
-const Sound kSounds[] = {
-    {"sf0003.wav", startUp, 0.7},         {"sf0001.wav", newGameLoop, 0.6},
-    {"sf0002.wav", revealLoop, 0.55},     {"click.wav", click, 0.45},
-    {"strike_word.wav", strikeWord, 0.6}, {"complete_word.wav", completeWord, 0.45},
-    {"sf0004.wav", fanfare, 0.7},         {"sf0005.wav", cleanFinish, 0.7},
-    {"sf0006.wav", plainFinish, 0.6},     {"sf0007.wav", revealedPuzzle, 0.65},
-    {"sf0008.wav", expertFinish, 0.75},
+const Recipe kRecipes[] = {
+    {Sound::StartUpTune, startUp, 0.7},        {Sound::NewGameTune, newGameLoop, 0.6},
+    {Sound::RevealTune, revealLoop, 0.55},     {Sound::Click, click, 0.45},
+    {Sound::StrikeWord, strikeWord, 0.6},      {Sound::CompleteWord, completeWord, 0.45},
+    {Sound::FastTimeFanfare, fanfare, 0.7},    {Sound::CleanFinish, cleanFinish, 0.7},
+    {Sound::HelpedFinish, plainFinish, 0.6},   {Sound::RevealedPuzzle, revealedPuzzle, 0.65},
+    {Sound::ExpertFinish, expertFinish, 0.75},
 };
+static_assert(std::size(kRecipes) == kSoundFiles.size(), "every sound needs a recipe");
 
 }  // namespace
 
@@ -286,9 +289,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: sfxsynth <folder>\n");
         return 2;
     }
-    for (const Sound& sound : kSounds) {
-        const std::string path = std::string(argv[1]) + "/" + sound.file;
-        if (!writeWave(path, sound.make().pcm(sound.peak))) {
+    for (const Recipe& recipe : kRecipes) {
+        const std::string path = std::string(argv[1]) + "/" + soundFile(recipe.sound);
+        if (!writeWave(path, recipe.make().pcm(recipe.peak))) {
             std::fprintf(stderr, "sfxsynth: cannot write %s\n", path.c_str());
             return 1;
         }

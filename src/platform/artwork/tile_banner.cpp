@@ -1,8 +1,13 @@
-#include "platform/artwork/tile_banner.h"
+#include "platform/artwork/artwork.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 
+namespace artwork {
+namespace {
+
+// Letters on word-search tiles across a blue band, with a marker struck over tiles
+// firstMarked..lastMarked (0-based) as if that word had been found.
 void paintTileBanner(QPainter& painter, const QRectF& area, const QString& letters, int firstMarked,
                      int lastMarked) {
     painter.save();
@@ -38,3 +43,19 @@ void paintTileBanner(QPainter& painter, const QRectF& area, const QString& lette
                      QPointF(left + lastMarked * step + tile * 0.7, y));
     painter.restore();
 }
+
+}  // namespace
+
+QPixmap splashTitle() {
+    QPixmap pixmap(230, 35);
+    QPainter painter(&pixmap);
+    paintTileBanner(painter, pixmap.rect(), kWordMark, 1, 4);
+    return pixmap;
+}
+
+void paintEditorBanner(QPainter& painter, const QRectF& area) {
+    const QString letters = QStringLiteral("WORDS") + kWordMark + QStringLiteral("PUZZLE");
+    paintTileBanner(painter, area, letters, 5, 4 + kWordMark.size());
+}
+
+}  // namespace artwork

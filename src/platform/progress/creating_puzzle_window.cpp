@@ -23,21 +23,21 @@ constexpr double kWidthWithStop = kStopLeft + kStopWidth + 120;
 CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       use_(use),
-      label1_(new QLabel(QStringLiteral("Creating Puzzle .."), this)),
-      pb1_(new QProgressBar(this)),
+      caption_(new QLabel(QStringLiteral("Creating Puzzle .."), this)),
+      progressBar_(new QProgressBar(this)),
       attemptAdd_(new QLabel(QStringLiteral("1"), this)) {
     setObjectName(QStringLiteral("cp_stat"));
     setWindowTitle(QStringLiteral("Creating Puzzle"));
 
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setFont(designFont(8.25, true));
-    label1_->setGeometry(twips::rect(120, 120, 4095, 255));
+    caption_->setObjectName(QStringLiteral("Label1"));
+    caption_->setFont(designFont(8.25, true));
+    caption_->setGeometry(twips::rect(120, 120, 4095, 255));
 
-    pb1_->setObjectName(QStringLiteral("PB1"));
-    pb1_->setRange(0, 20);
-    pb1_->setValue(0);
-    pb1_->setTextVisible(false);
-    pb1_->setGeometry(twips::rect(120, 480, 4095, 375));
+    progressBar_->setObjectName(QStringLiteral("PB1"));
+    progressBar_->setRange(0, 20);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->setGeometry(twips::rect(120, 480, 4095, 375));
 
     // Lies below the bottom edge on purpose: a counter the generator reads, never seen.
     attemptAdd_->setObjectName(QStringLiteral("attempt_add"));
@@ -61,30 +61,30 @@ CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
 
 // The label names what is being done; the title bar says the same instead of the program name.
 void CreatingPuzzleWindow::setLabelText(const QString& text) {
-    label1_->setText(text);
+    caption_->setText(text);
     setWindowTitle(text);
 }
 QString CreatingPuzzleWindow::labelText() const {
-    return label1_->text();
+    return caption_->text();
 }
 
 void CreatingPuzzleWindow::setProgressMaximum(int maximum) {
-    pb1_->setMaximum(maximum);
+    progressBar_->setMaximum(maximum);
 }
 // The bar repaints itself on every change, which cost more than generating the puzzle. Its
 // value is always current, but it is painted at most once per displayed frame: a value after a
 // quiet frame shows at once, and the values that follow within the frame are held back until
 // the frame is over.
 void CreatingPuzzleWindow::setProgressValue(int value) {
-    pb1_->setUpdatesEnabled(false);
-    pb1_->setValue(value);
+    progressBar_->setUpdatesEnabled(false);
+    progressBar_->setValue(value);
     if (!frameTimer_->isActive()) releaseBarUpdates();
 }
 
 // Also the end of each frame.
 void CreatingPuzzleWindow::releaseBarUpdates() {
-    if (pb1_->updatesEnabled()) return;  // nothing held back: the next value shows at once
-    pb1_->setUpdatesEnabled(true);       // schedules one repaint with the latest value
+    if (progressBar_->updatesEnabled()) return;  // nothing held back: the next value shows at once
+    progressBar_->setUpdatesEnabled(true);       // schedules one repaint with the latest value
     frameTimer_->start(static_cast<int>(frameInterval()));
 }
 
@@ -94,10 +94,10 @@ qint64 CreatingPuzzleWindow::frameInterval() const {
     return static_cast<qint64>(1000 / rate);
 }
 int CreatingPuzzleWindow::progressMaximum() const {
-    return pb1_->maximum();
+    return progressBar_->maximum();
 }
 int CreatingPuzzleWindow::progressValue() const {
-    return pb1_->value();
+    return progressBar_->value();
 }
 
 int CreatingPuzzleWindow::addFailedCycle() {

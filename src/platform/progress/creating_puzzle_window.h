@@ -46,8 +46,8 @@ class CreatingPuzzleWindow : public QWidget {
     qint64 frameInterval() const;  // milliseconds per displayed frame
 
     Use use_;
-    QLabel* label1_;
-    QProgressBar* pb1_;
+    QLabel* caption_;
+    QProgressBar* progressBar_;
     QLabel* attemptAdd_;
     QPushButton* stop_ = nullptr;
     bool stopRequested_ = false;

@@ -8,22 +8,22 @@ SoundPlayer::SoundPlayer(GameState& state, MediaControl& media, QString sfxFolde
     media_.setOnDone([this] { onDone(); });
 }
 
-QString SoundPlayer::pathOf(const QString& file) const {
-    return sfxFolder_ + '/' + file;
+QString SoundPlayer::pathOf(Sound sound) const {
+    return sfxFolder_ + '/' + QLatin1String(soundFile(sound));
 }
 
-void SoundPlayer::effect(const QString& file) {
+void SoundPlayer::effect(Sound sound) {
     if (!state_.soundOn) return;
-    media_.setFileName(pathOf(file));
+    media_.setFileName(pathOf(sound));
     media_.command(QStringLiteral("sound"));
 }
 
-void SoundPlayer::tune(const QString& file, bool loop) {
+void SoundPlayer::tune(Sound sound, bool loop) {
     if (!state_.soundOn) return;
     state_.loopSound = loop ? 1 : 0;
     media_.command(QStringLiteral("Stop"));
     media_.command(QStringLiteral("Close"));
-    media_.setFileName(pathOf(file));
+    media_.setFileName(pathOf(sound));
     media_.command(QStringLiteral("Open"));
     media_.command(QStringLiteral("Play"));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sound/sound_files.h"
+
 #include <QString>
 
 struct GameState;
@@ -12,14 +14,14 @@ class SoundPlayer {
     SoundPlayer(GameState& state, MediaControl& media, QString sfxFolder);
 
     // Short effect: file name, then "sound".
-    void effect(const QString& file);
+    void effect(Sound sound);
     // Tune: "Stop", "Close", file name, "Open", "Play". `loop` sets loopSound first, so the tune
     // repeats on every Done until stopTune().
-    void tune(const QString& file, bool loop);
+    void tune(Sound sound, bool loop);
     // loopSound = 0, then "Stop" and "Close", whatever soundOn is.
     void stopTune();
 
-    QString pathOf(const QString& file) const;
+    QString pathOf(Sound sound) const;
     // The control itself, for callers that drive it command by command.
     MediaControl& media() { return media_; }
 

@@ -1,20 +1,15 @@
 #include "shell/fonts/board_fonts.h"
 
 #include "board/board_window.h"
+#include "core/game_state.h"
 #include "platform/design_font.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 
 namespace {
 
-const QString kDefaultFamily = QStringLiteral("MS Sans Serif");
-
-struct FontKeys {
-    QString name, size, bold, italic;
-};
-
-FontKeys keysFor(FontTarget target) {
-    if (target == FontTarget::Grid) return {"G_FNAME", "G_FSIZE", "G_FBOLD", "G_FITALIC"};
-    return {"W_FNAME", "W_FSIZE", "W_FBOLD", "W_FITALIC"};
+const settings::FontKeys& keysFor(FontTarget target) {
+    return target == FontTarget::Grid ? settings::kGridFont : settings::kWordsFont;
 }
 
 QFont makeFont(const QString& family, double points, bool bold, bool italic) {
@@ -28,7 +23,7 @@ QFont makeFont(const QString& family, double points, bool bold, bool italic) {
 }  // namespace
 
 int elementCount(FontTarget target) {
-    return target == FontTarget::Grid ? 360 : 20;
+    return target == FontTarget::Grid ? grid::kCells : GameState::kMaxWords;
 }
 
 QFont elementFont(const BoardWindow& board, FontTarget target, int index) {
@@ -63,21 +58,16 @@ void applyFontToAll(BoardWindow& board, FontTarget target, const QFont& font, Fo
 }
 
 QFont storedFont(const SettingsStore& store, FontTarget target) {
-    const FontKeys keys = keysFor(target);
-    const QString section = settings::kSettings;
-    return makeFont(
-        store.read(section, keys.name, kDefaultFamily),
-        settings::toFontSize(store.read(section, keys.size, QStringLiteral("14")), 14),
-        settings::toBool(store.read(section, keys.bold, QStringLiteral("True")), true),
-        settings::toBool(store.read(section, keys.italic, QStringLiteral("False")), false));
+    const settings::FontKeys& keys = keysFor(target);
+    return makeFont(settings::read(store, keys.family), settings::read(store, keys.size),
+                    settings::read(store, keys.bold), settings::read(store, keys.italic));
 }
 
 void writeFontKeys(SettingsStore& store, FontTarget target, const QFont& font) {
-    const FontKeys keys = keysFor(target);
-    const QString section = settings::kSettings;
+    const settings::FontKeys& keys = keysFor(target);
     SettingsOperation operation(store);
-    store.write(section, keys.name, font.family());
-    store.write(section, keys.size, settings::fromNumber(font.pointSizeF()));
-    store.write(section, keys.bold, settings::fromBool(font.bold()));
-    store.write(section, keys.italic, settings::fromBool(font.italic()));
+    settings::write(store, keys.family, font.family());
+    settings::write(store, keys.size, font.pointSizeF());
+    settings::write(store, keys.bold, font.bold());
+    settings::write(store, keys.italic, font.italic());
 }

@@ -4,6 +4,7 @@
 #include "platform/design_font.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
@@ -47,6 +48,5 @@ void FontCommands::resetToDefault() {
     SettingsOperation operation(services_.settings);
     writeFontKeys(services_.settings, FontTarget::Grid, elementFont(board_, FontTarget::Grid, 1));
     writeFontKeys(services_.settings, FontTarget::Words, elementFont(board_, FontTarget::Words, 1));
-    services_.settings.write(settings::kSettings, QStringLiteral("SOUND"),
-                             settings::fromBool(true));
+    settings::write(services_.settings, settings::kSound, settings::kSound.fallback);
 }

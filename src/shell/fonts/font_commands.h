@@ -19,11 +19,11 @@ class FontCommands {
 
     // Font dialog starting from element 1's font (underline included). A cancelled dialog
     // still re-applies and stores the unchanged font.
-    void chooseGridFont();  // v_grid
-    void chooseWordFont();  // v_words
+    void chooseGridFont();
+    void chooseWordFont();
     // MS Sans Serif 14 pt grid / 8 pt words, bold and italic off, underline untouched; stores
-    // the fonts and SOUND "True" (the running program's sound switch is left alone).
-    void resetToDefault();  // rdefx
+    // the fonts and the sound setting on (the running program's sound switch is left alone).
+    void resetToDefault();
 
   private:
     void chooseFont(FontTarget target);

@@ -1,16 +1,14 @@
 #include "shell/main/about_window.h"
 
-#include "shell/main/artwork.h"
+#include "platform/artwork/artwork.h"
+#include "platform/pickable_label.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <functional>
 
 namespace {
 class ArtworkPanel : public QWidget {
@@ -24,23 +22,6 @@ class ArtworkPanel : public QWidget {
         QPainter painter(this);
         artwork::paintTitle(painter, QRectF(rect()));
     }
-};
-
-// A label that reports a left click, for the home-page address.
-class LinkLabel : public QLabel {
-  public:
-    LinkLabel(const QString& text, std::function<void()> onClick, QWidget* parent)
-        : QLabel(text, parent), onClick_(std::move(onClick)) {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        if (event->button() == Qt::LeftButton) onClick_();
-    }
-
-  private:
-    std::function<void()> onClick_;
 };
 }  // namespace
 
@@ -57,7 +38,7 @@ AboutWindow::AboutWindow(ShellOpener& shell, QWidget* parent) : QDialog(parent),
     version->setFont(bold);
     layout->addWidget(version, 0, Qt::AlignHCenter);
 
-    auto* address = new LinkLabel(
+    auto* address = new PickableLabel(
         web::kHomePage, [this] { openHomePage(); }, this);
     address->setObjectName(QStringLiteral("home_page"));
     address->setStyleSheet(

@@ -42,13 +42,13 @@ void addSeparator(QMenu& menu, const char* name) {
 QAction* MainMenu::levelEntry(int level) const {
     switch (level) {
         case 1:
-            return easyx;
+            return easyAction;
         case 2:
-            return mediumx;
+            return mediumAction;
         case 3:
-            return hardx;
+            return hardAction;
         case 4:
-            return expertx;
+            return expertAction;
         default:
             return nullptr;
     }
@@ -56,51 +56,81 @@ QAction* MainMenu::levelEntry(int level) const {
 
 MainMenu buildMainMenu(QMenuBar& bar) {
     MainMenu m{};
-    m.filex = addMenu(bar, "filex", QStringLiteral("File"));
-    m.newpuz = addEntry(*m.filex, "newpuz", QStringLiteral("New WordSearch"), Qt::CTRL | Qt::Key_N);
-    addSeparator(*m.filex, "nulla");
-    m.printx = addEntry(*m.filex, "printx", QStringLiteral("Print"), Qt::CTRL | Qt::Key_P);
-    m.prints = addEntry(*m.filex, "prints", QStringLiteral("Print Setup ..."));
-    addSeparator(*m.filex, "nullb");
-    m.exitx = addEntry(*m.filex, "exitx", QStringLiteral("Exit"), Qt::CTRL | Qt::Key_X);
+    m.fileMenu = addMenu(bar, "filex", QStringLiteral("File"));
+    m.newGameAction =
+        addEntry(*m.fileMenu, "newpuz", QStringLiteral("New WordSearch"), Qt::CTRL | Qt::Key_N);
+    addSeparator(*m.fileMenu, "nulla");
+    m.printAction = addEntry(*m.fileMenu, "printx", QStringLiteral("Print"), Qt::CTRL | Qt::Key_P);
+    m.printSetupAction = addEntry(*m.fileMenu, "prints", QStringLiteral("Print Setup ..."));
+    addSeparator(*m.fileMenu, "nullb");
+    m.exitAction = addEntry(*m.fileMenu, "exitx", QStringLiteral("Exit"), Qt::CTRL | Qt::Key_X);
 
-    m.optx = addMenu(bar, "optx", QStringLiteral("Options"));
-    m.revealx = addEntry(*m.optx, "revealx", QStringLiteral("Reveal Puzzle"), Qt::CTRL | Qt::Key_R);
-    m.revealx->setEnabled(false);
-    m.revealw = addEntry(*m.optx, "revealw", QStringLiteral("Reveal Word"), Qt::CTRL | Qt::Key_W);
-    m.revealw->setEnabled(false);
-    addSeparator(*m.optx, "nullc");
-    m.statx = addEntry(*m.optx, "statx", QStringLiteral("Statistics..."), Qt::CTRL | Qt::Key_I);
-    addSeparator(*m.optx, "nullj");
-    m.puzzleinfx = addEntry(*m.optx, "puzzleinfx", QStringLiteral("Puzzle Information"));
-    m.puzzleinfx->setEnabled(false);
-    addSeparator(*m.optx, "nulle");
-    m.difx = addSubmenu(*m.optx, "difx", QStringLiteral("Difficulty"));
-    m.easyx = addCheckEntry(*m.difx, "easyx", QStringLiteral("Easy"), Qt::Key_F5, false);
-    m.mediumx = addCheckEntry(*m.difx, "mediumx", QStringLiteral("Medium"), Qt::Key_F6, true);
-    m.hardx = addCheckEntry(*m.difx, "hardx", QStringLiteral("Hard"), Qt::Key_F7, false);
-    m.expertx = addCheckEntry(*m.difx, "expertx", QStringLiteral("Expert"), Qt::Key_F8, false);
-    m.fontsx = addSubmenu(*m.optx, "fontsx", QStringLiteral("Fonts"));
-    m.vGrid = addEntry(*m.fontsx, "v_grid", QStringLiteral("QRW Grid"));
-    m.vWords = addEntry(*m.fontsx, "v_words", QStringLiteral("QRW Words (Questions)"));
-    addSeparator(*m.fontsx, "nulld");
-    m.rdefx = addEntry(*m.fontsx, "rdefx", QStringLiteral("Reset to Default"));
-    m.soundx =
-        addCheckEntry(*m.optx, "soundx", QStringLiteral("Sound"), Qt::CTRL | Qt::Key_S, true);
-    addSeparator(*m.optx, "nullh");
-    m.hsx = addEntry(*m.optx, "hsx", QStringLiteral("Fastest Times"), Qt::CTRL | Qt::Key_F);
+    m.optionsMenu = addMenu(bar, "optx", QStringLiteral("Options"));
+    m.revealPuzzleAction =
+        addEntry(*m.optionsMenu, "revealx", QStringLiteral("Reveal Puzzle"), Qt::CTRL | Qt::Key_R);
+    m.revealPuzzleAction->setEnabled(false);
+    m.revealWordAction =
+        addEntry(*m.optionsMenu, "revealw", QStringLiteral("Reveal Word"), Qt::CTRL | Qt::Key_W);
+    m.revealWordAction->setEnabled(false);
+    addSeparator(*m.optionsMenu, "nullc");
+    m.statisticsAction =
+        addEntry(*m.optionsMenu, "statx", QStringLiteral("Statistics..."), Qt::CTRL | Qt::Key_I);
+    addSeparator(*m.optionsMenu, "nullj");
+    m.puzzleInformationAction =
+        addEntry(*m.optionsMenu, "puzzleinfx", QStringLiteral("Puzzle Information"));
+    m.puzzleInformationAction->setEnabled(false);
+    addSeparator(*m.optionsMenu, "nulle");
+    m.difficultyMenu = addSubmenu(*m.optionsMenu, "difx", QStringLiteral("Difficulty"));
+    m.easyAction =
+        addCheckEntry(*m.difficultyMenu, "easyx", QStringLiteral("Easy"), Qt::Key_F5, false);
+    m.mediumAction =
+        addCheckEntry(*m.difficultyMenu, "mediumx", QStringLiteral("Medium"), Qt::Key_F6, true);
+    m.hardAction =
+        addCheckEntry(*m.difficultyMenu, "hardx", QStringLiteral("Hard"), Qt::Key_F7, false);
+    m.expertAction =
+        addCheckEntry(*m.difficultyMenu, "expertx", QStringLiteral("Expert"), Qt::Key_F8, false);
+    m.fontsMenu = addSubmenu(*m.optionsMenu, "fontsx", QStringLiteral("Fonts"));
+    m.gridFontAction = addEntry(*m.fontsMenu, "v_grid", QStringLiteral("QRW Grid"));
+    m.wordsFontAction = addEntry(*m.fontsMenu, "v_words", QStringLiteral("QRW Words (Questions)"));
+    addSeparator(*m.fontsMenu, "nulld");
+    m.resetFontsAction = addEntry(*m.fontsMenu, "rdefx", QStringLiteral("Reset to Default"));
+    m.zoomMenu = addSubmenu(*m.optionsMenu, "zoomx", QStringLiteral("Zoom"));
+    m.zoomInAction = addEntry(*m.zoomMenu, "zoominx", QStringLiteral("Zoom In"));
+    // Ctrl+= as well, so no Shift is needed on keyboards with + above =.
+    m.zoomInAction->setShortcuts({Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal});
+    m.zoomOutAction =
+        addEntry(*m.zoomMenu, "zoomoutx", QStringLiteral("Zoom Out"), Qt::CTRL | Qt::Key_Minus);
+    m.actualSizeAction =
+        addEntry(*m.zoomMenu, "actualx", QStringLiteral("Actual Size"), Qt::CTRL | Qt::Key_0);
+    addSeparator(*m.zoomMenu, "nullk");
+    m.fitToWindowAction =
+        addCheckEntry(*m.zoomMenu, "fitx", QStringLiteral("Fit to Window"), {}, false);
+    m.viewMenu = addSubmenu(*m.optionsMenu, "viewx", QStringLiteral("View"));
+    m.colourFoundAction =
+        addCheckEntry(*m.viewMenu, "colourx", QStringLiteral("Colour Found Words"), {}, false);
+    m.showAnswersAction =
+        addCheckEntry(*m.viewMenu, "answersx", QStringLiteral("Show Answers"), {}, false);
+    m.highContrastAction =
+        addCheckEntry(*m.viewMenu, "contrastx", QStringLiteral("High Contrast"), {}, false);
+    m.soundAction = addCheckEntry(*m.optionsMenu, "soundx", QStringLiteral("Sound"),
+                                  Qt::CTRL | Qt::Key_S, true);
+    addSeparator(*m.optionsMenu, "nullh");
+    m.fastestTimesAction =
+        addEntry(*m.optionsMenu, "hsx", QStringLiteral("Fastest Times"), Qt::CTRL | Qt::Key_F);
 
-    m.toolsx = addMenu(bar, "toolsx", QStringLiteral("Tools"));
-    m.downUpx = addEntry(*m.toolsx, "down_upx", QStringLiteral("Download / Upload Puzzles"),
-                         Qt::CTRL | Qt::Key_D);
-    addSeparator(*m.toolsx, "nullf");
-    m.cPuzzlex = addEntry(*m.toolsx, "c_puzzlex", QStringLiteral("Create QRW Puzzle"));
-    m.edPuz = addEntry(*m.toolsx, "ed_puz", QStringLiteral("Edit QRW Puzzle"));
+    m.toolsMenu = addMenu(bar, "toolsx", QStringLiteral("Tools"));
+    m.downloadPuzzlesAction =
+        addEntry(*m.toolsMenu, "down_upx", QStringLiteral("Download / Upload Puzzles"),
+                 Qt::CTRL | Qt::Key_D);
+    addSeparator(*m.toolsMenu, "nullf");
+    m.createPuzzleAction = addEntry(*m.toolsMenu, "c_puzzlex", QStringLiteral("Create QRW Puzzle"));
+    m.editPuzzleAction = addEntry(*m.toolsMenu, "ed_puz", QStringLiteral("Edit QRW Puzzle"));
 
-    m.helpx = addMenu(bar, "helpx", QStringLiteral("Help"));
-    m.instx = addEntry(*m.helpx, "instx", QStringLiteral("Instructions"), Qt::Key_F1);
-    addSeparator(*m.helpx, "nullg");
-    m.aboutx = addEntry(*m.helpx, "aboutx", QStringLiteral("About"), Qt::CTRL | Qt::Key_A);
-    m.warrx = addEntry(*m.helpx, "warrx", QStringLiteral("Warranty"));
+    m.helpMenu = addMenu(bar, "helpx", QStringLiteral("Help"));
+    m.instructionsAction =
+        addEntry(*m.helpMenu, "instx", QStringLiteral("Instructions"), Qt::Key_F1);
+    addSeparator(*m.helpMenu, "nullg");
+    m.aboutAction = addEntry(*m.helpMenu, "aboutx", QStringLiteral("About"), Qt::CTRL | Qt::Key_A);
+    m.warrantyAction = addEntry(*m.helpMenu, "warrx", QStringLiteral("Warranty"));
     return m;
 }

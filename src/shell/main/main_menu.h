@@ -7,38 +7,47 @@ class QMenuBar;
 // The main window's menu bar. Every menu, entry and separator carries the name of its control
 // as its objectName.
 struct MainMenu {
-    QMenu* filex;
-    QAction* newpuz;
-    QAction* printx;
-    QAction* prints;
-    QAction* exitx;
+    QMenu* fileMenu;
+    QAction* newGameAction;
+    QAction* printAction;
+    QAction* printSetupAction;
+    QAction* exitAction;
 
-    QMenu* optx;
-    QAction* revealx;
-    QAction* revealw;
-    QAction* statx;
-    QAction* puzzleinfx;
-    QMenu* difx;
-    QAction* easyx;
-    QAction* mediumx;
-    QAction* hardx;
-    QAction* expertx;
-    QMenu* fontsx;
-    QAction* vGrid;
-    QAction* vWords;
-    QAction* rdefx;
-    QAction* soundx;
-    QAction* hsx;
+    QMenu* optionsMenu;
+    QAction* revealPuzzleAction;
+    QAction* revealWordAction;
+    QAction* statisticsAction;
+    QAction* puzzleInformationAction;
+    QMenu* difficultyMenu;
+    QAction* easyAction;
+    QAction* mediumAction;
+    QAction* hardAction;
+    QAction* expertAction;
+    QMenu* fontsMenu;
+    QAction* gridFontAction;
+    QAction* wordsFontAction;
+    QAction* resetFontsAction;
+    QMenu* zoomMenu;
+    QAction* zoomInAction;
+    QAction* zoomOutAction;
+    QAction* actualSizeAction;
+    QAction* fitToWindowAction;
+    QMenu* viewMenu;
+    QAction* colourFoundAction;
+    QAction* showAnswersAction;
+    QAction* highContrastAction;
+    QAction* soundAction;
+    QAction* fastestTimesAction;
 
-    QMenu* toolsx;
-    QAction* downUpx;
-    QAction* cPuzzlex;
-    QAction* edPuz;
+    QMenu* toolsMenu;
+    QAction* downloadPuzzlesAction;
+    QAction* createPuzzleAction;
+    QAction* editPuzzleAction;
 
-    QMenu* helpx;
-    QAction* instx;
-    QAction* aboutx;
-    QAction* warrx;
+    QMenu* helpMenu;
+    QAction* instructionsAction;
+    QAction* aboutAction;
+    QAction* warrantyAction;
 
     // Difficulty entries by level, 1..4.
     QAction* levelEntry(int level) const;

@@ -1,5 +1,6 @@
 #include "shell/main/main_window.h"
 
+#include "board/board_accessibility.h"
 #include "board/board_window.h"
 #include "board/reveal_commands.h"
 #include "core/game_state.h"
@@ -9,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "platform/owned_window.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/shell_opener.h"
 #include "platform/twips.h"
@@ -23,7 +25,9 @@
 #include "shell/main/game_starter.h"
 #include "shell/main/status_strip.h"
 #include "shell/main/title_window.h"
+#include "shell/main/view_commands.h"
 #include "shell/main/window_layout.h"
+#include "shell/main/zoom_commands.h"
 #include "shell/printing/print_dialog.h"
 #include "shell/printing/print_session.h"
 #include "shell/printing/print_setup_dialog.h"
@@ -43,8 +47,6 @@
 
 namespace {
 const QString kTitle = QStringLiteral("Quarrow [Tarnwick Software]");
-const QString kTimePlayedKey = QStringLiteral("S_TIMEP");
-const QString kSoundKey = QStringLiteral("SOUND");
 }  // namespace
 
 MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent)
@@ -70,9 +72,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     setCentralWidget(central);
 
     board_ = new BoardWindow(services_);
-    boardFrame_ = addChild(board_);
+    // Screen readers see the painted grid and word list through this.
+    new BoardAccessibility(*board_, services_.state);
+    boardFrame_ = addChild(board_, QStringLiteral("Puzzle board"));
     title_ = new TitleWindow;
-    titleFrame_ = addChild(title_);
+    titleFrame_ = addChild(title_, QStringLiteral("Title"));
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer"));
@@ -84,6 +88,9 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
     connect(timer1_, &QTimer::timeout, this, &MainWindow::playedCounterTick);
 
     fonts_ = std::make_unique<FontCommands>(services_, *board_);
+    zoom_ = new ZoomCommands(
+        services_.settings, *board_, *boardFrame_, menu_, [this] { layOut(); }, this);
+    view_ = new ViewCommands(services_.settings, *board_, menu_, this);
     printing_ = new PrintSession(std::make_unique<CupsCommands>(), this);
     starter_ = std::make_unique<GameStarter>(
         services_, random_, GameStarter::View{*board_, *boardFrame_, *strip_, this});
@@ -99,9 +106,11 @@ MainWindow::MainWindow(Services& services, RandomSource* random, QWidget* parent
 
 MainWindow::~MainWindow() = default;
 
-QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
+QMdiSubWindow* MainWindow::addChild(QWidget* widget, const QString& name) {
     // Frameless and never deleted: hiding and showing keeps the same window with its state.
     auto* frame = mdi_->addSubWindow(widget, Qt::FramelessWindowHint);
+    // Without a frame the title is never drawn; screen readers name the child by it.
+    frame->setWindowTitle(name);
     frame->setAttribute(Qt::WA_DeleteOnClose, false);
     // No system menu, so no keyboard shortcut can close or move the child.
     frame->setSystemMenu(nullptr);
@@ -111,34 +120,34 @@ QMdiSubWindow* MainWindow::addChild(QWidget* widget) {
 
 void MainWindow::connectMenu() {
     const MainMenu& m = menu_;
-    connect(m.newpuz, &QAction::triggered, this, &MainWindow::newWordSearch);
-    connect(m.printx, &QAction::triggered, this, &MainWindow::print);
-    connect(m.prints, &QAction::triggered, this, &MainWindow::printSetup);
-    connect(m.exitx, &QAction::triggered, this, &QWidget::close);
-    connect(m.revealx, &QAction::triggered, this, &MainWindow::revealPuzzle);
-    connect(m.revealw, &QAction::triggered, this, &MainWindow::revealWord);
-    connect(m.statx, &QAction::triggered, this, &MainWindow::statistics);
-    connect(m.puzzleinfx, &QAction::triggered, this, &MainWindow::puzzleInformation);
+    connect(m.newGameAction, &QAction::triggered, this, &MainWindow::newWordSearch);
+    connect(m.printAction, &QAction::triggered, this, &MainWindow::print);
+    connect(m.printSetupAction, &QAction::triggered, this, &MainWindow::printSetup);
+    connect(m.exitAction, &QAction::triggered, this, &QWidget::close);
+    connect(m.revealPuzzleAction, &QAction::triggered, this, &MainWindow::revealPuzzle);
+    connect(m.revealWordAction, &QAction::triggered, this, &MainWindow::revealWord);
+    connect(m.statisticsAction, &QAction::triggered, this, &MainWindow::statistics);
+    connect(m.puzzleInformationAction, &QAction::triggered, this, &MainWindow::puzzleInformation);
     for (int level = 1; level <= 4; ++level) {
         connect(m.levelEntry(level), &QAction::triggered, this,
                 [this, level] { chooseDifficulty(level); });
     }
-    connect(m.vGrid, &QAction::triggered, this, &MainWindow::chooseGridFont);
-    connect(m.vWords, &QAction::triggered, this, &MainWindow::chooseWordFont);
-    connect(m.rdefx, &QAction::triggered, this, &MainWindow::resetFonts);
-    connect(m.soundx, &QAction::triggered, this, &MainWindow::toggleSound);
-    connect(m.hsx, &QAction::triggered, this, &MainWindow::fastestTimes);
-    connect(m.downUpx, &QAction::triggered, this, &MainWindow::openWebPage);
-    connect(m.cPuzzlex, &QAction::triggered, this, &MainWindow::createPuzzle);
-    connect(m.edPuz, &QAction::triggered, this, &MainWindow::editPuzzle);
-    connect(m.instx, &QAction::triggered, this, &MainWindow::instructions);
-    connect(m.aboutx, &QAction::triggered, this, &MainWindow::about);
-    connect(m.warrx, &QAction::triggered, this, &MainWindow::warranty);
+    connect(m.gridFontAction, &QAction::triggered, this, &MainWindow::chooseGridFont);
+    connect(m.wordsFontAction, &QAction::triggered, this, &MainWindow::chooseWordFont);
+    connect(m.resetFontsAction, &QAction::triggered, this, &MainWindow::resetFonts);
+    connect(m.soundAction, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m.fastestTimesAction, &QAction::triggered, this, &MainWindow::fastestTimes);
+    connect(m.downloadPuzzlesAction, &QAction::triggered, this, &MainWindow::openWebPage);
+    connect(m.createPuzzleAction, &QAction::triggered, this, &MainWindow::createPuzzle);
+    connect(m.editPuzzleAction, &QAction::triggered, this, &MainWindow::editPuzzle);
+    connect(m.instructionsAction, &QAction::triggered, this, &MainWindow::instructions);
+    connect(m.aboutAction, &QAction::triggered, this, &MainWindow::about);
+    connect(m.warrantyAction, &QAction::triggered, this, &MainWindow::warranty);
 }
 
 void MainWindow::connectBoard() {
     connect(board_, &BoardWindow::optionsMenuRequested, this,
-            [this](const QPoint& globalPos) { menu_.optx->popup(globalPos); });
+            [this](const QPoint& globalPos) { menu_.optionsMenu->popup(globalPos); });
     connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setShowFull);
     connect(board_, &BoardWindow::puzzleInformationDisabled, this, [this] {
         if (life_.wordFoundByHand()) applyLife();
@@ -153,8 +162,10 @@ bool MainWindow::load() {
     applyMainWindowLoadDefaults(state);
     const SetupResult setup = setupQrw(services_, *board_);
     if (!setup.proceed) return false;
-    menu_.soundx->setChecked(setup.soundChecked);
+    menu_.soundAction->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
+    zoom_->restore();
+    view_->restore();
     layOut();
     timer1_->start();
     return true;
@@ -173,6 +184,7 @@ void MainWindow::showCentred() {
 }
 
 void MainWindow::layOut() {
+    zoom_->fitTo(mdi_->size());
     window_layout::Input in;
     in.width = twips::fromPixels(frameGeometry().width());
     in.areaWidth = twips::fromPixels(mdi_->width());
@@ -274,7 +286,8 @@ void MainWindow::statistics() {
 }
 
 void MainWindow::addPlayedSecondsToStore() {
-    settings::addToCounter(services_.settings, kTimePlayedKey, services_.state.secondsPlayed);
+    settings::addToCounter(services_.settings, settings::kSecondsPlayed.name,
+                           services_.state.secondsPlayed);
     services_.state.secondsPlayed = 0;
 }
 
@@ -307,8 +320,8 @@ void MainWindow::showDifficultyChecks() {
 
 void MainWindow::toggleSound() {
     // The entry has already flipped its check mark when this runs.
-    const bool on = menu_.soundx->isChecked();
-    services_.settings.write(settings::kSettings, kSoundKey, settings::fromBool(on));
+    const bool on = menu_.soundAction->isChecked();
+    settings::write(services_.settings, settings::kSound, on);
     services_.state.soundOn = on;
 }
 
@@ -399,11 +412,11 @@ void MainWindow::showBoard() {
 }
 
 void MainWindow::applyLife() {
-    menu_.newpuz->setEnabled(life_.enabled(GameCommand::NewWordSearch));
-    menu_.revealx->setEnabled(life_.enabled(GameCommand::RevealPuzzle));
-    menu_.revealw->setEnabled(life_.enabled(GameCommand::RevealWord));
-    menu_.puzzleinfx->setEnabled(life_.enabled(GameCommand::PuzzleInformation));
-    menu_.printx->setEnabled(life_.enabled(GameCommand::Print));
+    menu_.newGameAction->setEnabled(life_.enabled(GameCommand::NewWordSearch));
+    menu_.revealPuzzleAction->setEnabled(life_.enabled(GameCommand::RevealPuzzle));
+    menu_.revealWordAction->setEnabled(life_.enabled(GameCommand::RevealWord));
+    menu_.puzzleInformationAction->setEnabled(life_.enabled(GameCommand::PuzzleInformation));
+    menu_.printAction->setEnabled(life_.enabled(GameCommand::Print));
     if (!life_.mayRun(GameTimer::GameClock)) {
         timer_->stop();
     } else if (!timer_->isActive()) {

@@ -21,6 +21,8 @@ class QTimer;
 class RandomSource;
 class StatusStrip;
 class TitleWindow;
+class ViewCommands;
+class ZoomCommands;
 struct Services;
 
 // QRW, the main window: menu bar, the board and title windows as frameless children that live
@@ -48,6 +50,8 @@ class MainWindow : public QMainWindow {
     QMdiSubWindow& boardFrame() { return *boardFrame_; }
     QMdiSubWindow& titleFrame() { return *titleFrame_; }
     StatusStrip& strip() { return *strip_; }
+    ZoomCommands& zoom() { return *zoom_; }
+    ViewCommands& view() { return *view_; }
     QTimer& gameClock() { return *timer_; }       // Timer
     QTimer& playedCounter() { return *timer1_; }  // Timer1
 
@@ -95,7 +99,7 @@ class MainWindow : public QMainWindow {
   private:
     void connectMenu();
     void connectBoard();
-    QMdiSubWindow* addChild(QWidget* widget);
+    QMdiSubWindow* addChild(QWidget* widget, const QString& name);
     void addPlayedSecondsToStore();
     // Puts the menus, timers and gameInProgress in line with the game's phase.
     void applyLife();
@@ -120,6 +124,8 @@ class MainWindow : public QMainWindow {
     QTimer* timer_;
     QTimer* timer1_;
     std::unique_ptr<FontCommands> fonts_;
+    ZoomCommands* zoom_;  // child of the window
+    ViewCommands* view_;  // child of the window
     std::unique_ptr<GameStarter> starter_;
     PrintSession* printing_ = nullptr;  // child of the window
     QPointer<EndPuzzleDialog> endPuzzle_;

@@ -16,9 +16,9 @@ QString userThemeFolder() {
 }  // namespace
 
 QuarrowApp::QuarrowApp(const QString& programFolder)
-    : mm1_(mediaThread_),
-      mmControl1_(mediaThread_),
-      sound_(state_, mm1_, programFolder + QStringLiteral("/sfx")),
+    : gameMedia_(mediaThread_),
+      splashMedia_(mediaThread_),
+      sound_(state_, gameMedia_, programFolder + QStringLiteral("/sfx")),
       services_{state_, dialogs_, settings_, sound_, shell_, programFolder, userThemeFolder()} {}
 
 QuarrowApp::~QuarrowApp() = default;
@@ -27,7 +27,7 @@ void QuarrowApp::start(const QString& editFile) {
     editFile_ = editFile;
     tellIfSettingsMovedAside(settings_, dialogs_);
     tellWhenRecordsCannotBeSaved(settings_, dialogs_);
-    auto* splash = new SplashWindow(services_, mmControl1_);
+    auto* splash = new SplashWindow(services_, splashMedia_);
     splash->setAttribute(Qt::WA_DeleteOnClose);
     splash_ = splash;
     QObject::connect(splash, &SplashWindow::finished, splash, [this] { openMainWindow(); });

@@ -34,9 +34,9 @@ class QuarrowApp {
     GameState state_;
     QtDialogs dialogs_;
     IniSettingsStore settings_;
-    MediaThread mediaThread_;    // outlives both controls below
-    QtMediaControl mm1_;         // the board's and the dialogs' sounds
-    QtMediaControl mmControl1_;  // the splash's start-up tune
+    MediaThread mediaThread_;     // outlives both controls below
+    QtMediaControl gameMedia_;    // the board's and the dialogs' sounds
+    QtMediaControl splashMedia_;  // the splash's start-up tune
     SoundPlayer sound_;
     DesktopShellOpener shell_;
     Services services_;

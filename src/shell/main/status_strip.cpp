@@ -1,9 +1,9 @@
 #include "shell/main/status_strip.h"
 
+#include "platform/artwork/artwork.h"
 #include "platform/design_font.h"
 #include "platform/plain_label.h"
 #include "platform/twips.h"
-#include "shell/main/artwork.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "shell/main/title_window.h"
 
-#include "shell/main/artwork.h"
+#include "platform/artwork/artwork.h"
 #include "platform/twips.h"
 
 #include <QPainter>

@@ -1,7 +1,5 @@
 #include "shell/main/window_layout.h"
 
-#include <algorithm>
-
 namespace window_layout {
 namespace {
 constexpr double kClockMargin = 250;
@@ -12,7 +10,7 @@ constexpr double kShadowOffset = 20;
 constexpr double kSpeedOffset = 300;
 
 Position centred(const Input& in, double width, double height) {
-    return {(in.areaWidth - width) / 2, std::max(0.0, (in.areaHeight - height) / 2)};
+    return {(in.areaWidth - width) / 2, (in.areaHeight - height) / 2};
 }
 }  // namespace
 

@@ -40,11 +40,10 @@ struct Result {
     bool stripFitted = false;  // false: the window is too narrow for the text display
 };
 
-// Children centred in their area, never pushed above its top edge (a window too low for the
-// board keeps the grid's top row in sight; one too narrow cuts the board at both sides, as it
-// stays centred); the clock at the right edge with the indicator before it; the text display
-// from 3450 up to the level caption. When the text display would get a negative width the steps
-// after it are skipped and those controls keep their positions.
+// Children centred in their area, even when that puts them partly outside it (a negative left
+// or top in a window smaller than the child); the clock at the right edge with the indicator before
+// it; the text display from 3450 up to the level caption. When the text display would get a
+// negative width the steps after it are skipped and those controls keep their positions.
 Result layOut(const Input& in);
 
 }  // namespace window_layout

@@ -83,7 +83,7 @@ BoardModel answerModel(const BoardModel& shown, const GameState& state) {
         line = BoardLine{};
         if (i > state.wordCount) continue;
         line = {true, board_geometry::cellCentre(state.wordCells[i][1]),
-                board_geometry::cellCentre(state.wordCells[i][2]), DrawMode::MaskPen};
+                board_geometry::cellCentre(state.wordCells[i][2]), DrawMode::MaskPen, i};
         entry.caption = state.wordList[i];
         entry.font.setStrikeOut(false);
         entry.color = QColor(0, 0, 0);

@@ -1,14 +1,12 @@
 #include "shell/printing/print_settings.h"
 
-#include "platform/settings_store.h"
+#include "platform/settings_schema.h"
 
 #include <QLocale>
 #include <QMarginsF>
 
 namespace printing {
 namespace {
-const QString kInkSavingKey = QStringLiteral("P_INKSAVE");
-const QString kAnswerPageKey = QStringLiteral("P_ANSWERS");
 constexpr double kMarginMm = 10;  // inside what any printer can reach
 }  // namespace
 
@@ -24,16 +22,13 @@ QPageLayout pageLayout(const PrintSettings& settings) {
 }
 
 PrintOptions readOptions(const SettingsStore& store) {
-    const auto flag = [&store](const QString& key) {
-        return settings::toBool(store.read(settings::kSettings, key, QStringLiteral("False")),
-                                false);
-    };
-    return {flag(kInkSavingKey), flag(kAnswerPageKey)};
+    return {settings::read(store, settings::kInkSaving),
+            settings::read(store, settings::kAnswerPage)};
 }
 
 void writeOptions(SettingsStore& store, const PrintOptions& options) {
-    store.write(settings::kSettings, kInkSavingKey, settings::fromBool(options.inkSaving));
-    store.write(settings::kSettings, kAnswerPageKey, settings::fromBool(options.answerPage));
+    settings::write(store, settings::kInkSaving, options.inkSaving);
+    settings::write(store, settings::kAnswerPage, options.answerPage);
 }
 
 }  // namespace printing

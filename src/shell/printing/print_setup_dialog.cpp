@@ -26,11 +26,14 @@ PrintSetupDialog::PrintSetupDialog(PrintSession& session, QWidget* parent)
     const PrintSettings& current = session.settings();
 
     printer_ = new QComboBox(this);
+    // A combo box is otherwise read by its current entry, not by what it chooses.
+    printer_->setAccessibleName(QStringLiteral("Printer"));
     printer_->addItem(kPdfFile, QString());
     if (!current.printer.isEmpty()) printer_->addItem(current.printer, current.printer);
     printer_->setCurrentIndex(printer_->findData(current.printer));
 
     paper_ = new QComboBox(this);
+    paper_->setAccessibleName(QStringLiteral("Paper"));
     for (const QPageSize::PageSizeId id : kPapers) paper_->addItem(QPageSize::name(id), int(id));
     if (paper_->findData(int(current.paper)) < 0)
         paper_->addItem(QPageSize::name(current.paper), int(current.paper));

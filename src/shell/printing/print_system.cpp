@@ -5,17 +5,31 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <signal.h>
+#include <unistd.h>
+
 namespace {
 
 // A client the server never answers is ended after this long; the answer is then dropped.
 constexpr int kPatienceMs = 120'000;
 const QString kDefaultPrefix = QStringLiteral("system default destination: ");
 
+}  // namespace
+
+void CupsCommands::twoMinutes(QObject* client, std::function<void()> giveUp) {
+    QTimer::singleShot(kPatienceMs, client, std::move(giveUp));
+}
+
+CupsCommands::CupsCommands(Patience patience) : patience_(std::move(patience)) {}
+
 // Runs `program` as a child in the C locale (its output is parsed) and calls `finished` with
 // its success and output once it has ended or could not start.
-void runClient(const QString& program, const QStringList& arguments,
-               std::function<void(bool ok, const QString& output)> finished) {
+void CupsCommands::runClient(const QString& program, const QStringList& arguments,
+                             std::function<void(bool ok, const QString& output)> finished) {
     auto* process = new QProcess;
+    // The client leads a process group of its own, so giving up reaches the lp that a wrapper
+    // shell waits for, not the shell alone.
+    process->setChildProcessModifier([] { setpgid(0, 0); });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     process->setProcessEnvironment(environment);
@@ -31,11 +45,11 @@ void runClient(const QString& program, const QStringList& arguments,
                      [report](QProcess::ProcessError error) {
                          if (error == QProcess::FailedToStart) report(false);
                      });
-    QTimer::singleShot(kPatienceMs, process, [process] { process->kill(); });
+    patience_(process, [process] {
+        if (const qint64 group = process->processId(); group > 0) ::kill(-pid_t(group), SIGKILL);
+    });
     process->start(program, arguments);
 }
-
-}  // namespace
 
 namespace printing {
 

@@ -32,13 +32,25 @@ class PrintSystem {
                         std::function<void(bool accepted)> done) = 0;
 };
 
-// CUPS through its command-line clients, each run as a child process: a hung server hangs the
-// child, not the game.
+// CUPS through its command-line clients, each run as a child process in a process group of
+// its own: a hung server hangs the child, not the game, and a client given up on is ended with
+// everything it started.
 class CupsCommands : public PrintSystem {
   public:
+    // Arranges for `giveUp` to run once `client` has waited too long; dropped with `client`.
+    using Patience = std::function<void(QObject* client, std::function<void()> giveUp)>;
+    static void twoMinutes(QObject* client, std::function<void()> giveUp);
+
+    explicit CupsCommands(Patience patience = twoMinutes);
     void listPrinters(QObject* context, std::function<void(const PrinterList&)> answer) override;
     void submit(const PrintJob& job, QObject* context,
                 std::function<void(bool accepted)> done) override;
+
+  private:
+    void runClient(const QString& program, const QStringList& arguments,
+                   std::function<void(bool ok, const QString& output)> finished);
+
+    Patience patience_;
 };
 
 namespace printing {

@@ -3,43 +3,45 @@
 #include "board/board_window.h"
 #include "core/game_state.h"
 #include "platform/dialogs.h"
-#include "platform/fast_times_defaults.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
+#include "records/fast_times_defaults.h"
 #include "shell/fonts/board_fonts.h"
 #include "shell/startup/warranty.h"
 
 bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont) {
     SettingsOperation operation(store);
-    const QString section = settings::kSettings;
-    store.write(section, kFirstRunKey, settings::fromBool(false));
+    settings::write(store, settings::kFirstRun, false);
     writeFontKeys(store, FontTarget::Grid, gridFont);
     writeFontKeys(store, FontTarget::Words, wordsFont);
-    store.write(section, QStringLiteral("SOUND"), settings::fromBool(true));
-    for (const char* counter : {"S_COMP", "S_REV", "S_CHEAT", "S_PLAYED", "S_TIMEP"}) {
-        store.write(section, QString::fromLatin1(counter), QStringLiteral("0"));
-    }
+    settings::write(store, settings::kSound, settings::kSound.fallback);
+    for (const settings::CounterKey& counter : settings::kCounters)
+        settings::write(store, counter, 0);
 
     // The table goes in the order the store has always received it: row 10's name first.
     const QString times = settings::kFastTimes;
-    store.write(times, fastTimeNameKey(10), kResetFastTimes[9].name);
+    store.write(times, settings::fastTimeNameKey(10), kResetFastTimes[9].name);
     for (int row = 1; row <= 9; ++row) {
-        store.write(times, fastTimeNameKey(row), kResetFastTimes[row - 1].name);
+        store.write(times, settings::fastTimeNameKey(row), kResetFastTimes[row - 1].name);
     }
     for (int row = 1; row <= 10; ++row) {
-        store.write(times, fastTimeTimeKey(row), kResetFastTimes[row - 1].time);
+        store.write(times, settings::fastTimeTimeKey(row), kResetFastTimes[row - 1].time);
     }
     for (int row = 1; row <= 10; ++row) {
-        store.write(times, fastTimePuzzleKey(row), kResetFastTimes[row - 1].puzzle);
+        store.write(times, settings::fastTimePuzzleKey(row), kResetFastTimes[row - 1].puzzle);
     }
     return operation.finish();
 }
 
 SetupResult setupQrw(Services& services, BoardWindow& board) {
     GameState& state = services.state;
-    // Only a store without the marker is new: a marker that does not read as a Boolean must
-    // never lead to the player's records being overwritten with the defaults.
-    state.firstRun = !services.settings.contains(settings::kSettings, kFirstRunKey);
+    // A marker that is no Boolean at all must never lead to the player's records being
+    // overwritten with the defaults: it counts as a later run.
+    const SettingsStore& store = services.settings;
+    const QString& marker = settings::kFirstRun.name;
+    state.firstRun = !store.contains(settings::kSettings, marker) ||
+                     settings::toBool(store.read(settings::kSettings, marker, {}), false);
 
     if (state.firstRun) {
         const MsgAnswer answer =

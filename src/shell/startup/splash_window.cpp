@@ -1,13 +1,14 @@
 #include "shell/startup/splash_window.h"
 
 #include "core/game_state.h"
+#include "platform/artwork/artwork.h"
 #include "platform/design_font.h"
 #include "platform/media_control.h"
 #include "platform/services.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "platform/twips.h"
 #include "platform/widget_colours.h"
-#include "shell/startup/title_artwork.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -50,12 +51,12 @@ void decorativeLine(QWidget* parent, const QRect& geometry) {
 
 }  // namespace
 
-SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget* parent)
+SplashWindow::SplashWindow(Services& services, MediaControl& media, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
       services_(services),
-      mmControl1_(mmControl1),
-      progressBar1_(new QProgressBar(this)),
-      timer1_(new QTimer(this)),
+      media_(media),
+      progressBar_(new QProgressBar(this)),
+      startDelay_(new QTimer(this)),
       safetyTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("start_up"));
     setFixedSize(twips::toPixelsRounded(3705), twips::toPixelsRounded(1785));
@@ -64,35 +65,35 @@ SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget
     border->setFrameShape(QFrame::Box);
     border->setGeometry(rect());
 
-    auto* picture1 = new QLabel(this);
-    picture1->setObjectName(QStringLiteral("Picture1"));
-    picture1->setGeometry(twips::rect(150, 120, 3450, 525));
-    picture1->setAlignment(Qt::AlignCenter);
-    picture1->setPixmap(titleArtwork());
+    auto* titlePicture = new QLabel(this);
+    titlePicture->setObjectName(QStringLiteral("Picture1"));
+    titlePicture->setGeometry(twips::rect(150, 120, 3450, 525));
+    titlePicture->setAlignment(Qt::AlignCenter);
+    titlePicture->setPixmap(artwork::splashTitle());
 
-    progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setRange(0, kBarMaximum);
-    progressBar1_->setValue(0);
-    progressBar1_->setTextVisible(false);
-    progressBar1_->setGeometry(twips::rect(220, 720, 3295, 255));
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setRange(0, kBarMaximum);
+    progressBar_->setValue(0);
+    progressBar_->setTextVisible(false);
+    progressBar_->setGeometry(twips::rect(220, 720, 3295, 255));
 
     decorativeLine(this, twips::rect(150, 660, 3450, 30));
     decorativeLine(this, twips::rect(150, 1020, 3450, 30));
 
-    // Label2 sits on Label1's pale band. Both texts are centred on the middle of the band (the
-    // designed area of Label2 lies right of it), Label1's light grey one a little lower and to
-    // the right, so that it reads as the caption's shadow.
+    // The caption sits on its shadow's pale band. Both texts are centred on the middle of the
+    // band (the caption's designed area lies right of it), the shadow's light grey one a little
+    // lower and to the right.
     const QRect bandArea = twips::rect(120, 1080, 3495, 570);
     const QRect captionArea = twips::rect(760, 1145, 2535, 495);
     QRect textArea = captionArea;
     textArea.setRight(2 * bandArea.center().x() - captionArea.left());
-    QLabel* label1 = loadingLabel(this, QColor(192, 192, 192), bandArea);
-    label1->setObjectName(QStringLiteral("Label1"));
-    setBackgroundColour(label1, QColor(224, 224, 224));
-    placeText(label1, textArea.translated(kShadowOffset, kShadowOffset));
-    QLabel* label2 = loadingLabel(this, QColor(0, 0, 0), captionArea);
-    label2->setObjectName(QStringLiteral("Label2"));
-    placeText(label2, textArea);
+    QLabel* shadow = loadingLabel(this, QColor(192, 192, 192), bandArea);
+    shadow->setObjectName(QStringLiteral("Label1"));
+    setBackgroundColour(shadow, QColor(224, 224, 224));
+    placeText(shadow, textArea.translated(kShadowOffset, kShadowOffset));
+    QLabel* caption = loadingLabel(this, QColor(0, 0, 0), captionArea);
+    caption->setObjectName(QStringLiteral("Label2"));
+    placeText(caption, textArea);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
@@ -100,45 +101,42 @@ SplashWindow::SplashWindow(Services& services, MediaControl& mmControl1, QWidget
         move(frame.topLeft());
     }
 
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setSingleShot(true);
-    timer1_->setInterval(kStartDelayMs);
-    connect(timer1_, &QTimer::timeout, this, &SplashWindow::runSequence);
-    timer1_->start();
+    startDelay_->setObjectName(QStringLiteral("Timer1"));
+    startDelay_->setSingleShot(true);
+    startDelay_->setInterval(kStartDelayMs);
+    connect(startDelay_, &QTimer::timeout, this, &SplashWindow::runSequence);
+    startDelay_->start();
 
     safetyTimer_->setSingleShot(true);
     safetyTimer_->setInterval(kSafetyTimeoutMs);
     connect(safetyTimer_, &QTimer::timeout, this, &SplashWindow::finish);
 
-    mmControl1_.setOnDone([this] { onDone(); });
+    media_.setOnDone([this] { onDone(); });
 }
 
 SplashWindow::~SplashWindow() {
-    mmControl1_.setOnDone(nullptr);
+    media_.setOnDone(nullptr);
 }
 
 void SplashWindow::runSequence() {
     if (started_) return;
     started_ = true;
-    timer1_->stop();
+    startDelay_->stop();
 
-    progressBar1_->setValue(1);
+    progressBar_->setValue(1);
     GameState& state = services_.state;
-    state.soundOn =
-        settings::toBool(services_.settings.read(settings::kSettings, QStringLiteral("SOUND"),
-                                                 QStringLiteral("True")),
-                         true);
+    state.soundOn = settings::read(services_.settings, settings::kSound);
     if (state.soundOn) {
-        mmControl1_.setFileName(services_.sfxPath(QStringLiteral("sf0003.wav")));
-        mmControl1_.command(QStringLiteral("open"));
-        mmControl1_.command(QStringLiteral("play"));
+        media_.setFileName(services_.sfxPath(Sound::StartUpTune));
+        media_.command(QStringLiteral("open"));
+        media_.command(QStringLiteral("play"));
         // Armed before anything else can run, so a tune that never reports Done cannot keep
         // the program on the splash.
         safetyTimer_->start();
     }
     QCoreApplication::processEvents();
 
-    for (int value = 1; value <= kBarMaximum; ++value) progressBar1_->setValue(value);
+    for (int value = 1; value <= kBarMaximum; ++value) progressBar_->setValue(value);
 
     if (!state.soundOn || doneReported_) {
         finish();
@@ -158,7 +156,7 @@ void SplashWindow::finish() {
     finished_ = true;
     waitingForDone_ = false;
     safetyTimer_->stop();
-    if (services_.state.soundOn) mmControl1_.command(QStringLiteral("close"));
+    if (services_.state.soundOn) media_.command(QStringLiteral("close"));
     close();
     emit finished();
 }

@@ -17,16 +17,16 @@ class SplashWindow : public QWidget {
     static constexpr int kBarMaximum = 4000;
     static constexpr int kSafetyTimeoutMs = 15000;
 
-    // `mmControl1` is the splash's own media control (not the board's).
-    SplashWindow(Services& services, MediaControl& mmControl1, QWidget* parent = nullptr);
+    // `media` is the splash's own media control (not the board's).
+    SplashWindow(Services& services, MediaControl& media, QWidget* parent = nullptr);
     ~SplashWindow() override;
 
-    // Timer1's handler: bar to 1, SOUND into soundOn, the tune, the bar to 4000, then finish or
-    // wait for Done. Runs once however often it is triggered.
+    // The start delay's handler: bar to 1, SOUND into soundOn, the tune, the bar to 4000, then
+    // finish or wait for Done. Runs once however often it is triggered.
     void runSequence();
     bool waitingForDone() const { return waitingForDone_; }
     bool isFinished() const { return finished_; }
-    QProgressBar* progressBar() const { return progressBar1_; }
+    QProgressBar* progressBar() const { return progressBar_; }
     QTimer* safetyTimer() const { return safetyTimer_; }
 
   signals:
@@ -37,9 +37,9 @@ class SplashWindow : public QWidget {
     void finish();
 
     Services& services_;
-    MediaControl& mmControl1_;
-    QProgressBar* progressBar1_;
-    QTimer* timer1_;
+    MediaControl& media_;
+    QProgressBar* progressBar_;
+    QTimer* startDelay_;
     QTimer* safetyTimer_;
     bool started_ = false;
     bool doneReported_ = false;

@@ -18,23 +18,23 @@ struct SoundPlayerTest : ::testing::Test {
 }  // namespace
 
 TEST_F(SoundPlayerTest, EffectNamesTheFileThenSoundsIt) {
-    sound.effect(QStringLiteral("click.wav"));
+    sound.effect(Sound::Click);
     EXPECT_EQ(media.log(), QStringList({"file:/prog/sfx/click.wav", "sound"}));
     EXPECT_EQ(media.fileName(), "/prog/sfx/click.wav");
 }
 
 TEST_F(SoundPlayerTest, TuneStopsClosesNamesOpensAndPlays) {
-    sound.tune(QStringLiteral("sf0001.wav"), true);
+    sound.tune(Sound::NewGameTune, true);
     EXPECT_EQ(media.log(),
               QStringList({"Stop", "Close", "file:/prog/sfx/sf0001.wav", "Open", "Play"}));
     EXPECT_EQ(state.loopSound, 1);
 
-    sound.tune(QStringLiteral("sf0005.wav"), false);
+    sound.tune(Sound::CleanFinish, false);
     EXPECT_EQ(state.loopSound, 0);
 }
 
 TEST_F(SoundPlayerTest, DoneClosesAndReplaysOnlyWhileLooping) {
-    sound.tune(QStringLiteral("sf0002.wav"), true);
+    sound.tune(Sound::RevealTune, true);
     media.clear();
     media.finish();
     media.finish();
@@ -46,14 +46,14 @@ TEST_F(SoundPlayerTest, DoneClosesAndReplaysOnlyWhileLooping) {
     media.finish();  // a Done already on its way when the tune was stopped
     EXPECT_EQ(media.log(), QStringList({"Close"}));
 
-    sound.tune(QStringLiteral("sf0004.wav"), false);
+    sound.tune(Sound::FastTimeFanfare, false);
     media.clear();
     media.finish();
     EXPECT_EQ(media.log(), QStringList({"Close"}));
 }
 
 TEST_F(SoundPlayerTest, SwitchingSoundOffLetsALoopingTuneEndWithoutRepeat) {
-    sound.tune(QStringLiteral("sf0001.wav"), true);
+    sound.tune(Sound::NewGameTune, true);
     state.soundOn = false;
     media.clear();
     media.finish();
@@ -73,9 +73,9 @@ TEST_F(SoundPlayerTest, StopTuneAlwaysStopsAndClosesAndEndsTheLoop) {
 
 TEST_F(SoundPlayerTest, TotalSilenceWhileSoundIsOff) {
     state.soundOn = false;
-    sound.effect(QStringLiteral("click.wav"));
-    sound.tune(QStringLiteral("sf0001.wav"), true);
-    sound.tune(QStringLiteral("sf0005.wav"), false);
+    sound.effect(Sound::Click);
+    sound.tune(Sound::NewGameTune, true);
+    sound.tune(Sound::CleanFinish, false);
     EXPECT_TRUE(media.log().isEmpty());
     EXPECT_TRUE(media.fileName().isEmpty());
 }

@@ -5,7 +5,7 @@
 #include "shell/fonts/board_fonts.h"
 #include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
-#include "shell/startup/recording_settings.h"
+#include "support/recording_settings.h"
 #include "support/test_env.h"
 
 #include <QApplication>

@@ -41,9 +41,9 @@ class GameStarterTest : public MainWindowTest {
 
     void expectRunningGameMarks() {
         EXPECT_TRUE(boardShown());
-        EXPECT_TRUE(window->menu().revealw->isEnabled());
-        EXPECT_TRUE(window->menu().revealx->isEnabled());
-        EXPECT_TRUE(window->menu().puzzleinfx->isEnabled());
+        EXPECT_TRUE(window->menu().revealWordAction->isEnabled());
+        EXPECT_TRUE(window->menu().revealPuzzleAction->isEnabled());
+        EXPECT_TRUE(window->menu().puzzleInformationAction->isEnabled());
         EXPECT_EQ(window->strip().clockText(), "0:00");
         EXPECT_EQ(env.state.clockSeconds, 0);
         EXPECT_EQ(env.state.wordsRevealed, 0);
@@ -165,8 +165,8 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
     EXPECT_FALSE(env.state.gameInProgress);
     EXPECT_FALSE(boardShown());
-    EXPECT_FALSE(window->menu().revealw->isEnabled());
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_TRUE(window->strip().levelCaption().isEmpty());
 }
 

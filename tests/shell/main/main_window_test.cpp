@@ -33,11 +33,11 @@ TEST_F(MainWindowTest, ShortcutsAreDistinctAndHelpWaitsForAGame) {
     }
     EXPECT_GE(entries, 15);
     const MainMenu& m = window->menu();
-    EXPECT_FALSE(m.revealx->isEnabled());
-    EXPECT_FALSE(m.revealw->isEnabled());
-    EXPECT_FALSE(m.puzzleinfx->isEnabled());
-    EXPECT_TRUE(m.mediumx->isChecked());
-    EXPECT_TRUE(m.soundx->isChecked());
+    EXPECT_FALSE(m.revealPuzzleAction->isEnabled());
+    EXPECT_FALSE(m.revealWordAction->isEnabled());
+    EXPECT_FALSE(m.puzzleInformationAction->isEnabled());
+    EXPECT_TRUE(m.mediumAction->isChecked());
+    EXPECT_TRUE(m.soundAction->isChecked());
 }
 
 TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
@@ -52,14 +52,14 @@ TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
 TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
     window->board().model().entries[3].font.setStrikeOut(true);
     env.state.foundCount = 4;
-    window->menu().puzzleinfx->setEnabled(true);
+    window->menu().puzzleInformationAction->setEnabled(true);
     window->strip().setShowFull("What is red?");
     window->newWordSearch();
     EXPECT_TRUE(env.dialogs.shown().empty());
     EXPECT_TRUE(window->strip().showFull().isEmpty());  // the last hovered text is gone
     EXPECT_FALSE(window->board().model().entries[3].struck());
     EXPECT_EQ(env.state.foundCount, 0);
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_TRUE(window->titleFrame().isVisible());
     auto* dialog = window->findChild<NewPuzzleDialog*>();
     ASSERT_NE(dialog, nullptr);
@@ -124,18 +124,18 @@ TEST_F(MainWindowTest, DifficultyMovesTheCheckAndSetsTheLevel) {
         EXPECT_EQ(env.dialogs.last().icon, MsgIcon::Information);
     }
     // Choosing the checked level again keeps it checked.
-    window->menu().mediumx->trigger();
-    EXPECT_TRUE(window->menu().mediumx->isChecked());
+    window->menu().mediumAction->trigger();
+    EXPECT_TRUE(window->menu().mediumAction->isChecked());
 }
 
 TEST_F(MainWindowTest, SoundEntryWritesTheSwitch) {
     env.state.soundOn = true;
-    window->menu().soundx->trigger();
-    EXPECT_FALSE(window->menu().soundx->isChecked());
+    window->menu().soundAction->trigger();
+    EXPECT_FALSE(window->menu().soundAction->isChecked());
     EXPECT_FALSE(env.state.soundOn);
     EXPECT_EQ(setting("SOUND"), "False");
-    window->menu().soundx->trigger();
-    EXPECT_TRUE(window->menu().soundx->isChecked());
+    window->menu().soundAction->trigger();
+    EXPECT_TRUE(window->menu().soundAction->isChecked());
     EXPECT_TRUE(env.state.soundOn);
     EXPECT_EQ(setting("SOUND"), "True");
 }
@@ -246,7 +246,7 @@ TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
     QObject::connect(window.get(), &MainWindow::quitConfirmed, [&quits] { ++quits; });
     env.state.gameInProgress = true;
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    window->menu().exitx->trigger();
+    window->menu().exitAction->trigger();
     EXPECT_EQ(env.dialogs.last().text,
               "You are currently playing a game are you sure you want to quit?");
     EXPECT_EQ(env.dialogs.last().title, "Cancel Current Game?");
@@ -302,12 +302,12 @@ TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
     emit board.hoverText("What is red?");
     EXPECT_EQ(window->strip().showFull(), "What is red?");
     emit board.puzzleInformationDisabled();
-    EXPECT_FALSE(window->menu().puzzleinfx->isEnabled());
-    EXPECT_TRUE(window->menu().revealw->isEnabled());
+    EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
+    EXPECT_TRUE(window->menu().revealWordAction->isEnabled());
     emit board.gameEnded();
-    EXPECT_FALSE(window->menu().revealw->isEnabled());
-    EXPECT_FALSE(window->menu().revealx->isEnabled());
-    EXPECT_FALSE(window->menu().newpuz->isEnabled());  // until the end-of-game dialog is up
+    EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
+    EXPECT_FALSE(window->menu().revealPuzzleAction->isEnabled());
+    EXPECT_FALSE(window->menu().newGameAction->isEnabled());  // until the end-of-game dialog is up
     EXPECT_FALSE(env.state.gameInProgress);
     EXPECT_FALSE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().clockText(), "1:23");  // the final time stays
@@ -331,7 +331,7 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
     EXPECT_TRUE(texts.contains("Hard"));
     EXPECT_TRUE(texts.contains("2:05"));
     EXPECT_EQ(window->life().phase(), GamePhase::Ended);
-    EXPECT_TRUE(window->menu().newpuz->isEnabled());
+    EXPECT_TRUE(window->menu().newGameAction->isEnabled());
 
     dialog->viewFastestTimes();
     auto* times = window->findChild<FastTimesWindow*>();

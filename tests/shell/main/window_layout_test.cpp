@@ -70,12 +70,11 @@ TEST(WindowLayout, ExactFitGivesAnEmptyTextDisplay) {
     EXPECT_DOUBLE_EQ(out.strip.showFullWidth, 0);
 }
 
-TEST(WindowLayout, SmallWindowCutsChildrenAtTheRightAndBottomOnly) {
+TEST(WindowLayout, SmallWindowStillCentresChildrenPartlyOutsideTheArea) {
     const auto out = layOut(designInput(3000, 2900, 1500));
-    EXPECT_LT(out.board.left, 0);
-    EXPECT_LT(out.title.left, 0);
-    EXPECT_DOUBLE_EQ(out.board.top, 0);  // never above the area, under the menu bar
-    EXPECT_DOUBLE_EQ(out.title.top, 0);
+    EXPECT_DOUBLE_EQ(out.board.left, (2900 - 11730) / 2.0);
+    EXPECT_DOUBLE_EQ(out.board.top, (1500 - 7575) / 2.0);
+    EXPECT_DOUBLE_EQ(out.title.top, (1500 - 1800) / 2.0);
 }
 
 TEST(GameClock, MinutesAndTwoDigitSeconds) {

@@ -2,15 +2,59 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 
+#include <optional>
+
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
+
+// A stand-in `lp` with the given shell body, first on the PATH while the fixture lives.
+class FakeLp : public ::testing::Test {
+  protected:
+    void install(const QString& body) {
+        QFile lp(dir.filePath(QStringLiteral("lp")));
+        ASSERT_TRUE(lp.open(QIODevice::WriteOnly));
+        lp.write(("#!/bin/sh\n" + body + '\n').toUtf8());
+        lp.close();
+        lp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", dir.path().toUtf8() + ':' + path);
+    }
+    void TearDown() override { qputenv("PATH", path); }
+
+    PrintJob job(const QString& name) const {
+        PrintJob job;
+        job.pdfPath = dir.filePath(name);
+        job.printer = QStringLiteral("Office");
+        job.copies = 2;
+        job.title = QStringLiteral("Birds");
+        QFile(job.pdfPath).open(QIODevice::WriteOnly);
+        return job;
+    }
+
+    QTemporaryDir dir;
+    const QByteArray path = qgetenv("PATH");
+};
+
+// Blocks until the process has ended (or is already gone); false if it outlives `ms`.
+bool endsWithin(pid_t pid, int ms) {
+    const int fd = int(syscall(SYS_pidfd_open, pid, 0));  // glibc's header lacks C linkage
+    if (fd < 0) return errno == ESRCH;
+    pollfd ready{fd, POLLIN, 0};
+    const bool ended = poll(&ready, 1, ms) == 1;
+    close(fd);
+    return ended;
+}
 
 // Waits, without running the event loop, until `path` is deleted; a minute only bounds a hang.
 bool waitUntilDeleted(const QString& path) {
@@ -27,30 +71,49 @@ bool waitUntilDeleted(const QString& path) {
 
 }  // namespace
 
-// With a stand-in `lp` on the path: the job's file is gone once lp has ended, whether or not
-// the game is still there to clean up (here it never runs its event loop).
-TEST(CupsCommands, TheJobFileGoesWithLpEvenIfTheGameIsGone) {
-    QTemporaryDir dir;
+// The game never runs its event loop here: the job's file is gone once lp has ended, whether
+// or not the game is still there to clean up.
+TEST_F(FakeLp, TheJobFileGoesWithLpEvenIfTheGameIsGone) {
     const QString log = dir.filePath(QStringLiteral("lp.log"));
-    QFile lp(dir.filePath(QStringLiteral("lp")));
-    ASSERT_TRUE(lp.open(QIODevice::WriteOnly));
-    lp.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(log).toUtf8());
-    lp.close();
-    lp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", dir.path().toUtf8() + ':' + path);
+    install(QStringLiteral("echo \"$@\" > '%1'").arg(log));
+    const PrintJob printed = job(QStringLiteral("job one.pdf"));
+    CupsCommands().submit(printed, nullptr, [](bool) {});
 
-    PrintJob job;
-    job.pdfPath = dir.filePath(QStringLiteral("job one.pdf"));
-    job.printer = QStringLiteral("Office");
-    job.copies = 2;
-    job.title = QStringLiteral("Birds");
-    QFile(job.pdfPath).open(QIODevice::WriteOnly);
-    CupsCommands().submit(job, nullptr, [](bool) {});
-    qputenv("PATH", path);
-
-    EXPECT_TRUE(waitUntilDeleted(job.pdfPath));
+    EXPECT_TRUE(waitUntilDeleted(printed.pdfPath));
     QFile written(log);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll().trimmed(), "-d Office -n 2 -t Birds -- " + job.pdfPath.toUtf8());
+    EXPECT_EQ(written.readAll().trimmed(),
+              "-d Office -n 2 -t Birds -- " + printed.pdfPath.toUtf8());
+}
+
+// An lp stuck on a server that never answers has started a child of its own; giving up ends
+// both, reports the job as refused and removes its file.
+TEST_F(FakeLp, GivingUpEndsLpAndEverythingItStarted) {
+    const QByteArray fifo = dir.filePath(QStringLiteral("started")).toUtf8();
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+    install(QStringLiteral("sleep 600 & echo $! > '%1'; wait").arg(QString::fromUtf8(fifo)));
+    std::function<void()> giveUp;
+    CupsCommands commands([&giveUp](QObject*, std::function<void()> end) { giveUp = end; });
+    const PrintJob printed = job(QStringLiteral("stuck.pdf"));
+    std::optional<bool> accepted;
+    QEventLoop loop;
+    commands.submit(printed, &loop, [&](bool ok) {
+        accepted = ok;
+        loop.quit();
+    });
+
+    // lp names its child through the FIFO once that child runs.
+    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    pollfd started{reader, POLLIN, 0};
+    ASSERT_EQ(poll(&started, 1, 10'000), 1);
+    char digits[32] = {};
+    ASSERT_GT(read(reader, digits, sizeof digits - 1), 0);
+    close(reader);
+
+    giveUp();
+    QTimer::singleShot(10'000, &loop, &QEventLoop::quit);  // only if the answer never comes
+    loop.exec();
+    EXPECT_EQ(accepted, false);
+    EXPECT_FALSE(QFile::exists(printed.pdfPath));
+    EXPECT_TRUE(endsWithin(pid_t(std::atoi(digits)), 5'000));
 }

@@ -1,7 +1,7 @@
 #include "shell/startup/setup_qrw.h"
 #include "board/board_window.h"
-#include "shell/startup/recording_settings.h"
 #include "shell/startup/warranty.h"
+#include "support/recording_settings.h"
 #include "support/test_env.h"
 
 #include <QSet>
@@ -119,6 +119,21 @@ TEST_F(SetupQrwTest, AnUnreadableMarkerIsNotAFirstRun) {
     EXPECT_EQ(recording.writes().size(), 3);
     EXPECT_EQ(recording.read("Settings", "S_COMP", {}), "41");
     EXPECT_EQ(recording.read("F_Times", "S1_N", {}), "Me");
+}
+
+// A player who sets the marker back by hand asks for the first-run set-up again.
+TEST_F(SetupQrwTest, AMarkerReadingTrueInAnyCaseIsAFirstRun) {
+    Services services = recordingServices();
+    BoardWindow board(services);
+    for (const char* marker : {"True", " tRUE "}) {
+        recording.write("Settings", "F_RUN", marker);
+        env.dialogs.clear();
+        env.dialogs.answerMessage(MsgAnswer::Yes);
+        EXPECT_TRUE(setupQrw(services, board).proceed);
+        EXPECT_TRUE(env.state.firstRun) << marker;
+        expectWarrantyAsked();
+        EXPECT_EQ(recording.read("Settings", "F_RUN", {}), "False");
+    }
 }
 
 TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {

@@ -63,8 +63,7 @@ TEST_F(SplashTest, SoundOffFinishesAsSoonAsTheBarIsFull) {
 TEST_F(SplashTest, SoundOnWaitsForTheTuneToEnd) {
     splash.runSequence();  // SOUND missing: on
     EXPECT_TRUE(env.state.soundOn);
-    EXPECT_EQ(mmControl1.log(),
-              QStringList({"file:" + env.services.sfxPath("sf0003.wav"), "open", "play"}));
+    EXPECT_EQ(mmControl1.log(), QStringList({"file:" + env.sfxFile("sf0003.wav"), "open", "play"}));
     EXPECT_EQ(splash.progressBar()->value(), SplashWindow::kBarMaximum);
     EXPECT_TRUE(splash.waitingForDone());
     EXPECT_EQ(finishedCount, 0);

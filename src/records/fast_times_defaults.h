@@ -14,8 +14,3 @@ struct FastTimeRow {
 extern const std::array<FastTimeRow, 10> kResetFastTimes;
 // What the fastest-times window shows for a key missing from the store; never written.
 extern const std::array<FastTimeRow, 10> kDisplayDefaultFastTimes;
-
-// Keys of row n (1..10) in section "F_Times".
-QString fastTimeNameKey(int row);    // "S<n>_N"
-QString fastTimeTimeKey(int row);    // "S<n>_S"
-QString fastTimePuzzleKey(int row);  // "S<n>_P"

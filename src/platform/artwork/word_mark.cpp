@@ -1,4 +1,4 @@
-#include "shell/main/artwork.h"
+#include "platform/artwork/artwork.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -12,7 +12,6 @@ namespace {
 const QColor kDeepTeal(0, 64, 64);
 const QColor kTeal(0, 144, 144);
 const QColor kPaleCyan(192, 255, 255);
-const QString kWordMark = QStringLiteral("QUARROW");
 
 // Letters of a word-search grid, faint, as texture behind the word mark.
 void paintLetterTexture(QPainter& painter, const QRectF& area) {

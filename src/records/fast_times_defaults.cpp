@@ -1,4 +1,4 @@
-#include "platform/fast_times_defaults.h"
+#include "records/fast_times_defaults.h"
 
 const std::array<FastTimeRow, 10> kResetFastTimes{{
     {"B.Marsh", "2:00", "Internet"},
@@ -25,13 +25,3 @@ const std::array<FastTimeRow, 10> kDisplayDefaultFastTimes{{
     {"K.Moss", "4:15", "Films : Horror"},
     {"Tarnwick", "4:30", "Films: Horror"},
 }};
-
-QString fastTimeNameKey(int row) {
-    return QStringLiteral("S%1_N").arg(row);
-}
-QString fastTimeTimeKey(int row) {
-    return QStringLiteral("S%1_S").arg(row);
-}
-QString fastTimePuzzleKey(int row) {
-    return QStringLiteral("S%1_P").arg(row);
-}

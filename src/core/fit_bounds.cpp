@@ -1,0 +1,78 @@
+#include "core/fit_bounds.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+namespace generator {
+
+namespace {
+
+// The number of cells of each line a word can run along at `level`. A column-long line in the
+// last column is left out: a word there would either cross in the last column or start there
+// without crossing, and the random generator makes neither.
+std::vector<int> lineLengths(int level, GridShape shape) {
+    const bool across = allowed(level, 1) || allowed(level, 5);
+    const bool down = allowed(level, 3);
+    const bool falling = allowed(level, 2) || allowed(level, 6);
+    const bool rising = allowed(level, 4) || allowed(level, 8);
+    std::map<int, int> fallingCells;
+    std::map<int, int> risingCells;
+    for (int row = 0; row < shape.rows; ++row) {
+        for (int col = 1; col <= shape.columns; ++col) {
+            ++fallingCells[col - row];
+            ++risingCells[col + row];
+        }
+    }
+    std::vector<int> lengths;
+    if (across) lengths.insert(lengths.end(), shape.rows, shape.columns);
+    if (down) lengths.insert(lengths.end(), shape.columns - 1, shape.rows);
+    for (const auto& [diagonal, cells] : fallingCells) {
+        if (falling) lengths.push_back(cells);
+    }
+    for (const auto& [diagonal, cells] : risingCells) {
+        if (rising) lengths.push_back(cells);
+    }
+    return lengths;
+}
+
+// Every word but the first can share one cell with the words before it, and only where it has
+// a letter in common with one of them.
+int mostCellsShared(const std::vector<QString>& words) {
+    std::set<QChar> earlierLetters;
+    int shared = 0;
+    for (const QString& word : words) {
+        if (std::any_of(word.begin(), word.end(),
+                        [&](QChar letter) { return earlierLetters.count(letter) > 0; }))
+            ++shared;
+        earlierLetters.insert(word.begin(), word.end());
+    }
+    return shared;
+}
+
+}  // namespace
+
+bool mayAllFit(const std::vector<QString>& words, int level, GridShape shape) {
+    long letters = 0;
+    int longest = 0;
+    for (const QString& word : words) {
+        if (word.isEmpty()) return false;
+        letters += word.size();
+        longest = std::max(longest, static_cast<int>(word.size()));
+    }
+    if (letters - mostCellsShared(words) > shape.columns * shape.rows) return false;
+
+    const std::vector<int> lines = lineLengths(level, shape);
+    for (int least = 2; least <= longest; ++least) {
+        const auto needing = std::count_if(words.begin(), words.end(),
+                                           [least](const QString& w) { return w.size() >= least; });
+        long room = 0;
+        for (int cells : lines) {
+            if (cells >= least) room += (cells - 1) / (least - 1);
+        }
+        if (needing > room) return false;
+    }
+    return true;
+}
+
+}  // namespace generator

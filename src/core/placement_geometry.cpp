@@ -1,0 +1,54 @@
+#include "core/placement_geometry.h"
+
+#include <algorithm>
+
+namespace generator {
+
+PlacementGeometry::PlacementGeometry(int level, GridShape shape)
+    : shape_(shape), cells_(shape.columns * shape.rows) {
+    for (int code = 1; code <= 8; ++code) {
+        if (code == 7 || !allowed(level, code)) continue;
+        const Direction dir = direction(code);
+        slots_.push_back(
+            {code, dir.columnStep, dir.rowStep, dir.rowStep * shape.columns + dir.columnStep});
+    }
+}
+
+bool PlacementGeometry::withinLastColumn(int candidate, int length) const {
+    return column(first(candidate)) == shape_.columns &&
+           (length == 1 || slots_[candidate / cells_].columnStep == 0);
+}
+
+int PlacementGeometry::through(int slot, int cell, int j, int length) const {
+    const Slot& s = slots_[slot];
+    const int col = column(cell) - j * s.columnStep;
+    const int row = (cell - 1) / shape_.columns - j * s.rowStep;
+    const int lastCol = col + (length - 1) * s.columnStep;
+    const int lastRow = row + (length - 1) * s.rowStep;
+    if (std::min(col, lastCol) < 1 || std::max(col, lastCol) > shape_.columns) return -1;
+    if (std::min(row, lastRow) < 0 || std::max(row, lastRow) >= shape_.rows) return -1;
+    return candidate(slot, row * shape_.columns + col);
+}
+
+int PlacementGeometry::from(int slot, int first, int length) const {
+    return through(slot, first, 0, length);
+}
+
+int PlacementGeometry::line(int candidate) const {
+    const Slot& s = slots_[candidate / cells_];
+    const int cell = first(candidate);
+    const int col = column(cell);
+    const int row = (cell - 1) / shape_.columns;
+    const int diagonals = shape_.columns + shape_.rows - 1;
+    if (s.rowStep == 0) return row;
+    if (s.columnStep == 0) return shape_.rows + col - 1;
+    const int base = shape_.rows + shape_.columns;
+    if (s.columnStep == s.rowStep) return base + col - row + shape_.rows - 1;
+    return base + diagonals + col + row - 1;
+}
+
+int PlacementGeometry::longestLine() const {
+    return std::max(shape_.columns, shape_.rows);
+}
+
+}  // namespace generator

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/complete_placer.h"
+
+#include <vector>
+
+namespace generator {
+
+// Where a word can lie on a grid at one level: each allowed direction and first cell is one
+// candidate, numbered direction slot x cells + (first - 1), so that a word's candidates fit one
+// bit set.
+class PlacementGeometry {
+  public:
+    PlacementGeometry(int level, GridShape shape);
+
+    int cells() const { return cells_; }
+    int columns() const { return shape_.columns; }
+    int candidates() const { return static_cast<int>(slots_.size()) * cells_; }
+    int directions() const { return static_cast<int>(slots_.size()); }
+
+    int column(int cell) const { return (cell - 1) % shape_.columns + 1; }
+    int code(int candidate) const { return slots_[candidate / cells_].code; }
+    int first(int candidate) const { return candidate % cells_ + 1; }
+    int step(int candidate) const { return slots_[candidate / cells_].cellStep; }
+    // Whether a candidate can only ever cover last-column cells (vertical, or one letter).
+    bool withinLastColumn(int candidate, int length) const;
+    int candidate(int slot, int first) const { return slot * cells_ + first - 1; }
+
+    // The candidate in direction `slot` that puts letter j (from 0) of a word of `length`
+    // letters on `cell`, or -1 when that word would leave the grid.
+    int through(int slot, int cell, int j, int length) const;
+    // The candidate starting at `first`, or -1 when the word would leave the grid.
+    int from(int slot, int first, int length) const;
+
+    // Lines are the rows, columns and both kinds of diagonal, numbered 0..lines()-1; a word
+    // running either way along a line lies on the same line.
+    int lines() const { return 3 * (shape_.columns + shape_.rows) - 2; }
+    int line(int candidate) const;
+    // The most cells any line has.
+    int longestLine() const;
+
+  private:
+    struct Slot {
+        int code;
+        int columnStep;
+        int rowStep;
+        int cellStep;
+    };
+    GridShape shape_;
+    int cells_;
+    std::vector<Slot> slots_;
+};
+
+}  // namespace generator

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+// A lock shared by every copy of the program through a file of its own: one copy at a time
+// reads, changes and saves the settings. The system drops it when its holder ends, however it
+// ends, so a killed copy never leaves it taken.
+class FileLock {
+  public:
+    explicit FileLock(QString path) : path_(std::move(path)) {}
+    ~FileLock() { release(); }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Waits up to `patience` for the other copies; false when one kept the lock all that time or
+    // the lock file cannot be made. A file system without locks is used without one.
+    bool acquire(std::chrono::milliseconds patience);
+    void release();
+
+  private:
+    QString path_;
+    int fd_ = -1;
+};

@@ -1,0 +1,53 @@
+// A whole game on the real main window with the board at twice its designed size.
+
+#include "integration/player.h"
+
+#include "board/board_window.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QMdiSubWindow>
+#include <QTest>
+
+namespace {
+
+TEST_F(IntegrationTest, GamePlayedAtTwiceTheSizeWithClicksAndDrags) {
+    window->resize(1700, 1150);
+    QApplication::setActiveWindow(window.get());
+    for (int step = 0; step < 4; ++step) {
+        QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
+    }
+    player->startGame({QStringLiteral("capitals.qrw"), 1, 4, false});
+    BoardWindow& board = window->board();
+    ASSERT_EQ(board.zoom(), 2);
+    ASSERT_EQ(window->boardFrame().size(), QSize(1564, 1010));
+    const GameState& state = env.state;
+    const BoardModel& model = board.model();
+
+    // Each end letter is where the window shows the board's cell, not covered or cut off.
+    const auto seenAt = [&](int cell) {
+        const QPointF centre = board_geometry::cellCentre(cell);
+        const QPoint onBoard = (twips::point(centre.x(), centre.y()) * 2).toPoint();
+        return window->childAt(board.mapTo(window.get(), onBoard)) == &board;
+    };
+    for (int slot = 1; slot <= state.wordCount; ++slot) {
+        ASSERT_TRUE(seenAt(state.wordCells[slot][1]) && seenAt(state.wordCells[slot][2])) << slot;
+        if (slot % 2) {
+            player->find(slot, slot % 4 == 1);
+        } else {
+            player->dragOver(slot);
+        }
+        ASSERT_EQ(foundCount(), slot);
+        EXPECT_TRUE(model.entries[slot].struck());
+        if (slot < state.wordCount) player->letFlashEnd();
+    }
+    EXPECT_TRUE(env.dialogs.shown().empty());
+    EXPECT_EQ(setting("S_COMP"), "1");
+    player->runCompletion();
+    EXPECT_EQ(Player::verdict(),
+              "You have completed Capital Cities on Expert level! Congratulations!");
+    Player::closeEndOfGameDialog();
+    EXPECT_EQ(board.zoom(), 2);
+}
+
+}  // namespace
