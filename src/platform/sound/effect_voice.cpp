@@ -15,11 +15,11 @@ namespace {
 
 // Silence after the sound. A sound server starts a stream only once its buffer has filled
 // (about 150 ms for Qt's sinks on PulseAudio), so without it a short click is never played at
-// all. Not much more: the stream is reused, so the next play waits behind what is left of it,
-// and with a longer tail quick clicks came later and later until two ran into one.
-constexpr int kTailMs = 200;
-// Beyond the length of the sound and its tail, before the sink is paused.
+// all; and by the time the sink has taken the silence too, the sound itself has been heard.
+constexpr int kTailMs = 500;
+// Beyond the length of the sound and its tail, before the sink is stopped.
 constexpr int kDrainMs = 300;
+// Asked for each start: Qt shrinks a reused sink's buffer on every restart otherwise.
 constexpr int kSinkBufferMs = 150;
 // How often the sink is offered the next bytes; its buffer holds well over this.
 constexpr int kPumpMs = 20;
@@ -46,11 +46,8 @@ QAudioFormat audioFormatOf(const WaveLayout& layout) {
 
 EffectVoice::EffectVoice(QString path, QObject* parent) : QObject(parent), path_(std::move(path)) {
     drain_.setSingleShot(true);
-    // Paused, not stopped: Qt's sink on PulseAudio opens a new stream on every start and leaves
-    // the old one's pending requests, and with them the stream, allocated for good (about
-    // 10 kB a game).
     connect(&drain_, &QTimer::timeout, this, [this] {
-        if (sink_) sink_->suspend();
+        if (sink_) sink_->stop();
     });
     pump_.setInterval(kPumpMs);
     connect(&pump_, &QTimer::timeout, this, &EffectVoice::feed);
@@ -97,21 +94,17 @@ bool EffectVoice::writePaddedFile() {
 void EffectVoice::play() {
     if (!load()) return;
     if (sink_ && sink_->error() == QAudio::FatalError) rebuild();
+    if (!sink_) sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_);
     drain_.stop();
-    if (!sink_) {
-        sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_);
-        sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
-        // Pushed, not pulled: Qt's pull mode on PulseAudio stalls when the server's buffer is
-        // nearly full and never starts a short sound.
-        device_ = sink_->start();
-    }
+    if (sink_->state() != QAudio::StoppedState) sink_->stop();
+    // Pushed, not pulled: Qt's pull mode on PulseAudio stalls when the server's buffer is
+    // nearly full and never starts a short sound.
+    sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
+    device_ = sink_->start();
     if (!device_) {
-        rebuild();
         playThroughPlayer();
         return;
     }
-    // A play still sounding gives way once the little the server holds of it has played.
-    if (sink_->state() == QAudio::SuspendedState) sink_->resume();
     sincePlay_.start();
     written_ = 0;
     feed();

@@ -14,10 +14,9 @@
 class QAudioSink;
 
 // One effect file, read into memory once and played on a long-lived audio sink of its own.
-// The sink is fed from memory and paused only after the sound has drained from the server's
-// buffer, so a click of a few milliseconds is heard in full; it is started once and resumed for
-// every later play. A sink that lost its server is rebuilt on the next play, and one that cannot
-// reach it hands the effect to a media player.
+// The sink is fed from memory and stopped only after the sound has drained from the server's
+// buffer, so a click of a few milliseconds is heard in full; a sink that lost its server is
+// rebuilt on the next play, and one that cannot reach it hands the effect to a media player.
 class EffectVoice : public QObject {
     Q_OBJECT
   public:
@@ -29,6 +28,7 @@ class EffectVoice : public QObject {
     void play();
     // Drops the sink; the next play builds one on the current default output.
     void rebuild();
+
 
   private:
     bool load();

@@ -40,9 +40,9 @@ MediaEngine::MediaEngine(MediaClock& clock, QObject* parent)
     : QObject(parent), clock_(clock), done_(clock, this, [this] { deliverDone(); }) {}
 
 MediaEngine::~MediaEngine() {
-    // A player may still signal while it is torn down; let that happen while we are whole.
+    // The player may still signal while it is torn down; let that happen while we are whole.
     donePending_ = false;
-    qDeleteAll(players_);
+    delete player_;
 }
 
 void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play, MediaClock::Time issued) {
@@ -87,7 +87,7 @@ void MediaEngine::open(const QString& file) {
     // With no output the player has nothing to play into; the length alone times the tune.
     usePlayer_ = QFile::exists(file) && hasAudioOutput();
     playerFailed_ = false;
-    if (usePlayer_) player_ = &playerFor(file);
+    if (usePlayer_) player().setSource(QUrl::fromLocalFile(file));
 }
 
 void MediaEngine::play(const QString& file, quint64 play) {
@@ -111,46 +111,34 @@ void MediaEngine::stop() {
 
 void MediaEngine::close() {
     stop();
-    if (playerFailed_ && player_) {
+    if (playerFailed_) {
         // A GStreamer pipeline that failed blocks for a second on its next state change, while
         // deleting it is instant; a fresh player costs a few milliseconds.
-        players_.remove(players_.key(player_));
         delete player_;
+        player_ = nullptr;
+        playerFailed_ = false;
+    } else if (usePlayer_) {
+        player_->setSource(QUrl());
     }
-    player_ = nullptr;
-    playerFailed_ = false;
     isOpen_ = false;
     usePlayer_ = false;
     openedLength_.reset();
 }
 
-// Each tune keeps a player of its own, given its file once. Qt 6.4's GStreamer player can
-// deadlock in setSource() when the new pipeline's decoder reports its pads at the same moment
-// (about once in a few hundred games): the media thread then hangs for good, every later
-// command piles up in memory, and at quit the thread cannot end. Stopped players keep their
-// pipeline and their stream on the sound server, so replaying a tune rebuilds nothing.
-QMediaPlayer& MediaEngine::playerFor(const QString& file) {
-    QMediaPlayer*& player = players_[file];
-    if (!player) {
-        player = new QMediaPlayer(this);
-        player->setAudioOutput(new QAudioOutput(player));
-        QMediaPlayer* const self = player;
-        // A player that fails while its tune is not open is dropped; the next open builds anew.
-        const auto failed = [this, self, file] {
-            if (self == player_) return onPlayerFailed();
-            if (players_.value(file) != self) return;
-            players_.remove(file);
-            self->deleteLater();
-        };
-        connect(player, &QMediaPlayer::mediaStatusChanged, this,
-                [this, self, failed](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::InvalidMedia) failed();
-                    if (status == QMediaPlayer::EndOfMedia && self == player_) onPlayerEnded();
+QMediaPlayer& MediaEngine::player() {
+    if (!player_) {
+        player_ = new QMediaPlayer(this);
+        player_->setAudioOutput(new QAudioOutput(player_));
+        connect(player_, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::EndOfMedia)
+                        onPlayerEnded();
+                    else if (status == QMediaPlayer::InvalidMedia)
+                        onPlayerFailed();
                 });
-        connect(player, &QMediaPlayer::errorOccurred, this, failed);
-        player->setSource(QUrl::fromLocalFile(file));
+        connect(player_, &QMediaPlayer::errorOccurred, this, &MediaEngine::onPlayerFailed);
     }
-    return *player;
+    return *player_;
 }
 
 void MediaEngine::onPlayerEnded() {

@@ -18,9 +18,9 @@ enum class MediaVerb { Sound, Open, Play, Stop, Close };
 std::optional<std::chrono::milliseconds> waveFileLength(const QString& path);
 
 // Does what a media control's commands ask, on the thread it lives on. Tunes ("Open", "Play",
-// "Stop", "Close") go through a media player per file, created on first use because it is slow
-// to build, and kept; effects ("Sound") go through a voice per file, with an audio sink of its
-// own, so a click never cuts a tune off.
+// "Stop", "Close") go through one media player, created on first use because it is slow to
+// build; effects ("Sound") go through a voice per file, with an audio sink of its own, so a
+// click never cuts a tune off.
 //
 // tuneEnded(play) follows a "Play" at most once, and not after "Stop", "Close" or a later
 // "Play": when the player reaches the end of the file; or, when there is no audio output, the
@@ -47,7 +47,7 @@ class MediaEngine : public QObject {
     void stop();
     void close();
 
-    QMediaPlayer& playerFor(const QString& file);
+    QMediaPlayer& player();
     void onPlayerEnded();
     void onPlayerFailed();
     void deliverDone();
@@ -63,8 +63,7 @@ class MediaEngine : public QObject {
     MediaClock::Time playedAt_;
     MediaAlarm done_;
 
-    QHash<QString, QMediaPlayer*> players_;
-    QMediaPlayer* player_ = nullptr;    // the open tune's, while it has one
+    QMediaPlayer* player_ = nullptr;
     QMediaDevices* devices_ = nullptr;  // built with the first voice, on this thread
     QHash<QString, EffectVoice*> effects_;
 };
