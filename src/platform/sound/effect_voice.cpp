@@ -73,8 +73,22 @@ bool EffectVoice::load() {
     samples_.chop(samples_.size() % format_.bytesPerFrame());
     const char silence = format_.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
     samples_.append(QByteArray(format_.bytesForDuration(kTailMs * 1000), silence));
+    header_ = bytes.left(qsizetype(layout->dataOffset));
     loaded_ = true;
     return true;
+}
+
+// The file's own header before the samples with their tail, sizes set to match.
+bool EffectVoice::writePaddedFile() {
+    if (padded_.isOpen()) return true;
+    QByteArray wave = header_ + samples_;
+    const auto putSize = [&wave](qsizetype at, qsizetype size) {
+        for (int byte = 0; byte < 4; ++byte)
+            wave[at + byte] = char((quint32(size) >> (8 * byte)) & 0xff);
+    };
+    putSize(4, wave.size() - 8);
+    putSize(header_.size() - 4, samples_.size());
+    return padded_.open() && padded_.write(wave) == wave.size() && padded_.flush();
 }
 
 void EffectVoice::play() {
@@ -115,12 +129,21 @@ void EffectVoice::feed() {
 
 void EffectVoice::playThroughPlayer() {
     // Qt's own connection to the sound server gives up for good when the server is away for
-    // more than a few seconds; a media player connects afresh for each source it plays.
-    delete player_;
-    player_ = new QMediaPlayer(this);
-    player_->setAudioOutput(new QAudioOutput(player_));
-    player_->setSource(QUrl::fromLocalFile(path_));
-    player_->play();
+    // more than a few seconds; a media player connects afresh for each source it plays. It
+    // takes longer to start than a player takes between two clicks, so each plays to its end
+    // rather than being cut off, unheard, by the next; and it plays the sound with its tail of
+    // silence, as a short click alone is never played.
+    if (!writePaddedFile()) return;
+    auto* player = new QMediaPlayer(this);
+    player->setAudioOutput(new QAudioOutput(player));
+    connect(player, &QMediaPlayer::mediaStatusChanged, player,
+            [player](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                    player->deleteLater();
+            });
+    connect(player, &QMediaPlayer::errorOccurred, player, &QObject::deleteLater);
+    player->setSource(QUrl::fromLocalFile(padded_.fileName()));
+    player->play();
 }
 
 void EffectVoice::rebuild() {

@@ -11,7 +11,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <climits>
 
 using namespace std::chrono_literals;
 
@@ -37,15 +36,8 @@ std::optional<std::chrono::milliseconds> waveFileLength(const QString& path) {
                         std::uint64_t(file.size()));
 }
 
-void startCapped(QTimer& timer, std::chrono::milliseconds delay) {
-    timer.start(int(std::min<std::chrono::milliseconds::rep>(delay.count(), INT_MAX)));
-}
-
-MediaEngine::MediaEngine(QObject* parent) : QObject(parent), doneTimer_(this) {
-    doneTimer_.setSingleShot(true);
-    doneTimer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a tune 5% early
-    connect(&doneTimer_, &QTimer::timeout, this, &MediaEngine::deliverDone);
-}
+MediaEngine::MediaEngine(MediaClock& clock, QObject* parent)
+    : QObject(parent), clock_(clock), done_(clock, this, [this] { deliverDone(); }) {}
 
 MediaEngine::~MediaEngine() {
     // The player may still signal while it is torn down; let that happen while we are whole.
@@ -53,11 +45,10 @@ MediaEngine::~MediaEngine() {
     delete player_;
 }
 
-void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play,
-                      std::chrono::steady_clock::time_point issued) {
+void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play, MediaClock::Time issued) {
     switch (verb) {
         case MediaVerb::Sound:
-            if (std::chrono::steady_clock::now() - issued < kEffectStaleAfter) playEffect(file);
+            if (clock_.now() - issued < kEffectStaleAfter) playEffect(file);
             break;
         case MediaVerb::Open:
             open(file);
@@ -103,18 +94,18 @@ void MediaEngine::play(const QString& file, quint64 play) {
     if (!isOpen_) open(file);
     donePending_ = true;
     play_ = play;
-    sincePlay_.start();
+    playedAt_ = clock_.now();
     if (usePlayer_ && !playerFailed_) {
-        doneTimer_.stop();
+        done_.stop();
         player_->play();
     } else {
-        finishIn(openedLength_.value_or(0ms));
+        done_.start(openedLength_.value_or(0ms));
     }
 }
 
 void MediaEngine::stop() {
     donePending_ = false;
-    doneTimer_.stop();
+    done_.stop();
     if (player_ && !playerFailed_) player_->stop();
 }
 
@@ -151,19 +142,16 @@ QMediaPlayer& MediaEngine::player() {
 }
 
 void MediaEngine::onPlayerEnded() {
-    if (donePending_) finishIn(0ms);
+    if (donePending_) done_.start(0ms);
 }
 
 void MediaEngine::onPlayerFailed() {
     playerFailed_ = true;
     if (!donePending_) return;
     // Keep the tune's timing: the end comes when it would have.
-    const auto elapsed = std::chrono::milliseconds(sincePlay_.elapsed());
-    finishIn(std::max(openedLength_.value_or(0ms) - elapsed, 0ms));
-}
-
-void MediaEngine::finishIn(std::chrono::milliseconds delay) {
-    startCapped(doneTimer_, delay);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock_.now() - playedAt_);
+    done_.start(std::max(openedLength_.value_or(0ms) - elapsed, 0ms));
 }
 
 void MediaEngine::deliverDone() {
