@@ -22,9 +22,11 @@ function(quarrow_library name)
     endif()
 endfunction()
 
-# quarrow_test(<name> DIRS <dirs under tests> DEPS <targets>): one GoogleTest executable.
+# quarrow_test(<name> DIRS <dirs under tests> DEPS <targets> [LONG]): one GoogleTest executable.
+# It reuses the test support's precompiled headers. Test suites named *Sweep (long runs over
+# many inputs) form a second ctest entry, <name>_sweeps, labelled "long", which CI runs once.
 function(quarrow_test name)
-    cmake_parse_arguments(ARG "" "" "DIRS;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "LONG" "" "DIRS;DEPS" ${ARGN})
     set(sources)
     foreach(dir IN LISTS ARG_DIRS)
         file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp)
@@ -34,10 +36,16 @@ function(quarrow_test name)
         return()
     endif()
     add_executable(${name} ${sources})
-    target_link_libraries(${name} PRIVATE quarrow_test_support ${ARG_DEPS})
-    target_compile_definitions(${name} PRIVATE
-        QUARROW_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        QUARROW_PROGRAM_DIR="${QUARROW_PROGRAM_DIR}")
-    add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 600)
+    target_link_libraries(${name} PRIVATE quarrow_test_main ${ARG_DEPS})
+    target_precompile_headers(${name} REUSE_FROM quarrow_test_support)
+    set(environment "QT_QPA_PLATFORM=offscreen")
+    if(ARG_LONG)
+        add_test(NAME ${name} COMMAND ${name} --gtest_filter=-*Sweep.*)
+        add_test(NAME ${name}_sweeps COMMAND ${name} --gtest_filter=*Sweep.*)
+        set_tests_properties(${name}_sweeps PROPERTIES ENVIRONMENT ${environment} TIMEOUT 600
+                             LABELS long)
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+    endif()
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT ${environment} TIMEOUT 600)
 endfunction()

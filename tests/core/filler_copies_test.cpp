@@ -115,7 +115,8 @@ TEST(FillerCopiesTest, RedrawsOnlyFillerThatSpellsAWordAgain) {
     }
 }
 
-TEST(FillerCopiesTest, NoShippedBoardShowsAWordTwice) {
+// Ten thousand boards: run once per CI run, apart from the quick tests (label "long").
+TEST(FillerCopiesSweep, NoShippedBoardShowsAWordTwice) {
     const QDir data(QStringLiteral(QUARROW_SOURCE_DIR "/data"));
     const QStringList themes = data.entryList({QStringLiteral("*.qrw")}, QDir::Files);
     ASSERT_FALSE(themes.isEmpty());

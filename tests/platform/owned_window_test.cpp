@@ -1,11 +1,19 @@
 #include "platform/owned_window.h"
+#include "support/event_wait.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QPointer>
-#include <QTest>
 #include <QWidget>
+
+namespace {
+
+bool isActive(QWidget* window) {
+    return runEventsUntil([window] { return window->isActiveWindow(); });
+}
+
+}  // namespace
 
 // An owned window blocks its owner while open, and hands the keyboard back when it closes, to
 // the window beneath it that still waits, else to the owner.
@@ -14,12 +22,12 @@ TEST(OwnedWindow, OpensOverTheOwnerBlocksItAndGivesTheKeyboardBackWhenClosed) {
     owner.setGeometry(300, 200, 640, 480);
     owner.show();
     owner.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&owner));
+    ASSERT_TRUE(isActive(&owner));
 
     QPointer<QWidget> first = new QWidget(&owner, Qt::Window);
     first->resize(120, 80);
     showOwnedWindow(first);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    ASSERT_TRUE(isActive(first));
     // Opened centred over its owner, not in a corner of the screen.
     EXPECT_LE((first->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(),
               8);
@@ -27,14 +35,14 @@ TEST(OwnedWindow, OpensOverTheOwnerBlocksItAndGivesTheKeyboardBackWhenClosed) {
 
     QPointer<QWidget> second = new QWidget(first, Qt::Window);
     showOwnedWindow(second);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(second));
+    ASSERT_TRUE(isActive(second));
 
     second->close();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return second.isNull(); }));
-    EXPECT_TRUE(QTest::qWaitForWindowActive(first));
+    EXPECT_TRUE(runEventsUntil([&] { return second.isNull(); }));
+    EXPECT_TRUE(isActive(first));
 
     first->close();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }));
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+    EXPECT_TRUE(runEventsUntil([&] { return first.isNull(); }));
+    EXPECT_TRUE(isActive(&owner));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }

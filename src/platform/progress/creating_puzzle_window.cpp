@@ -72,22 +72,20 @@ void CreatingPuzzleWindow::setProgressMaximum(int maximum) {
     progressBar_->setMaximum(maximum);
 }
 // The bar repaints itself on every change, which cost more than generating the puzzle. Its
-// value is always current, but it is painted at most once per displayed frame: in between, its
-// updates are held back and released by a timer.
+// value is always current, but it is painted at most once per displayed frame: a value after a
+// quiet frame shows at once, and the values that follow within the frame are held back until
+// the frame is over.
 void CreatingPuzzleWindow::setProgressValue(int value) {
     progressBar_->setUpdatesEnabled(false);
     progressBar_->setValue(value);
-    if (!lastPaint_.isValid() || lastPaint_.elapsed() >= frameInterval()) {
-        releaseBarUpdates();
-    } else if (!frameTimer_->isActive()) {
-        frameTimer_->start(static_cast<int>(frameInterval() - lastPaint_.elapsed()));
-    }
+    if (!frameTimer_->isActive()) releaseBarUpdates();
 }
 
+// Also the end of each frame.
 void CreatingPuzzleWindow::releaseBarUpdates() {
-    frameTimer_->stop();
-    progressBar_->setUpdatesEnabled(true);  // schedules one repaint with the latest value
-    lastPaint_.start();
+    if (progressBar_->updatesEnabled()) return;  // nothing held back: the next value shows at once
+    progressBar_->setUpdatesEnabled(true);       // schedules one repaint with the latest value
+    frameTimer_->start(static_cast<int>(frameInterval()));
 }
 
 qint64 CreatingPuzzleWindow::frameInterval() const {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -53,5 +52,4 @@ class CreatingPuzzleWindow : public QWidget {
     QPushButton* stop_ = nullptr;
     bool stopRequested_ = false;
     QTimer* frameTimer_;
-    QElapsedTimer lastPaint_;
 };

@@ -17,8 +17,9 @@ namespace {
 // (about 150 ms for Qt's sinks on PulseAudio), so without it a short click is never played at
 // all; and by the time the sink has taken the silence too, the sound itself has been heard.
 constexpr int kTailMs = 500;
-// Beyond the length of the sound and its tail, before the sink is paused.
+// Beyond the length of the sound and its tail, before the sink is stopped.
 constexpr int kDrainMs = 300;
+// Asked for each start: Qt shrinks a reused sink's buffer on every restart otherwise.
 constexpr int kSinkBufferMs = 150;
 // How often the sink is offered the next bytes; its buffer holds well over this.
 constexpr int kPumpMs = 20;
@@ -45,11 +46,8 @@ QAudioFormat audioFormatOf(const WaveLayout& layout) {
 
 EffectVoice::EffectVoice(QString path, QObject* parent) : QObject(parent), path_(std::move(path)) {
     drain_.setSingleShot(true);
-    // Paused, not stopped: Qt's sink on PulseAudio opens a new stream on every start and leaves
-    // the old one's pending requests, and with them the stream, allocated for good (about
-    // 10 kB a game).
     connect(&drain_, &QTimer::timeout, this, [this] {
-        if (sink_) sink_->suspend();
+        if (sink_) sink_->stop();
     });
     pump_.setInterval(kPumpMs);
     connect(&pump_, &QTimer::timeout, this, &EffectVoice::feed);
@@ -75,28 +73,38 @@ bool EffectVoice::load() {
     samples_.chop(samples_.size() % format_.bytesPerFrame());
     const char silence = format_.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
     samples_.append(QByteArray(format_.bytesForDuration(kTailMs * 1000), silence));
+    header_ = bytes.left(qsizetype(layout->dataOffset));
     loaded_ = true;
     return true;
+}
+
+// The file's own header before the samples with their tail, sizes set to match.
+bool EffectVoice::writePaddedFile() {
+    if (padded_.isOpen()) return true;
+    QByteArray wave = header_ + samples_;
+    const auto putSize = [&wave](qsizetype at, qsizetype size) {
+        for (int byte = 0; byte < 4; ++byte)
+            wave[at + byte] = char((quint32(size) >> (8 * byte)) & 0xff);
+    };
+    putSize(4, wave.size() - 8);
+    putSize(header_.size() - 4, samples_.size());
+    return padded_.open() && padded_.write(wave) == wave.size() && padded_.flush();
 }
 
 void EffectVoice::play() {
     if (!load()) return;
     if (sink_ && sink_->error() == QAudio::FatalError) rebuild();
+    if (!sink_) sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_);
     drain_.stop();
-    if (!sink_) {
-        sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_);
-        sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
-        // Pushed, not pulled: Qt's pull mode on PulseAudio stalls when the server's buffer is
-        // nearly full and never starts a short sound.
-        device_ = sink_->start();
-    }
+    if (sink_->state() != QAudio::StoppedState) sink_->stop();
+    // Pushed, not pulled: Qt's pull mode on PulseAudio stalls when the server's buffer is
+    // nearly full and never starts a short sound.
+    sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
+    device_ = sink_->start();
     if (!device_) {
-        rebuild();
         playThroughPlayer();
         return;
     }
-    // A play still sounding gives way once the little the server holds of it has played.
-    if (sink_->state() == QAudio::SuspendedState) sink_->resume();
     sincePlay_.start();
     written_ = 0;
     feed();
@@ -121,12 +129,21 @@ void EffectVoice::feed() {
 
 void EffectVoice::playThroughPlayer() {
     // Qt's own connection to the sound server gives up for good when the server is away for
-    // more than a few seconds; a media player connects afresh for each source it plays.
-    delete player_;
-    player_ = new QMediaPlayer(this);
-    player_->setAudioOutput(new QAudioOutput(player_));
-    player_->setSource(QUrl::fromLocalFile(path_));
-    player_->play();
+    // more than a few seconds; a media player connects afresh for each source it plays. It
+    // takes longer to start than a player takes between two clicks, so each plays to its end
+    // rather than being cut off, unheard, by the next; and it plays the sound with its tail of
+    // silence, as a short click alone is never played.
+    if (!writePaddedFile()) return;
+    auto* player = new QMediaPlayer(this);
+    player->setAudioOutput(new QAudioOutput(player));
+    connect(player, &QMediaPlayer::mediaStatusChanged, player,
+            [player](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                    player->deleteLater();
+            });
+    connect(player, &QMediaPlayer::errorOccurred, player, &QObject::deleteLater);
+    player->setSource(QUrl::fromLocalFile(padded_.fileName()));
+    player->play();
 }
 
 void EffectVoice::rebuild() {

@@ -6,18 +6,17 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <optional>
 
 class QAudioSink;
-class QMediaPlayer;
 
 // One effect file, read into memory once and played on a long-lived audio sink of its own.
-// The sink is fed from memory and paused only after the sound has drained from the server's
-// buffer, so a click of a few milliseconds is heard in full; it is started once and resumed for
-// every later play. A sink that lost its server is rebuilt on the next play, and one that cannot
-// reach it hands the effect to a media player.
+// The sink is fed from memory and stopped only after the sound has drained from the server's
+// buffer, so a click of a few milliseconds is heard in full; a sink that lost its server is
+// rebuilt on the next play, and one that cannot reach it hands the effect to a media player.
 class EffectVoice : public QObject {
     Q_OBJECT
   public:
@@ -34,14 +33,16 @@ class EffectVoice : public QObject {
     bool load();
     void feed();  // hands the sink as many bytes as it takes now
     void playThroughPlayer();
+    bool writePaddedFile();
 
     QString path_;
     std::optional<bool> loaded_;
     QAudioFormat format_;
-    QByteArray samples_;  // the sound followed by a little silence
+    QByteArray samples_;     // the sound followed by a little silence
+    QByteArray header_;      // the file's bytes before its samples
+    QTemporaryFile padded_;  // the samples as a file, for a media player
     QAudioSink* sink_ = nullptr;
-    QMediaPlayer* player_ = nullptr;  // only while the sink cannot reach the sound server
-    QPointer<QIODevice> device_;      // the sink's input while it plays
+    QPointer<QIODevice> device_;  // the sink's input while it plays
     qsizetype written_ = 0;
     QElapsedTimer sincePlay_;
     QTimer pump_;

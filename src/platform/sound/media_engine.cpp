@@ -11,7 +11,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <climits>
 
 using namespace std::chrono_literals;
 
@@ -37,27 +36,19 @@ std::optional<std::chrono::milliseconds> waveFileLength(const QString& path) {
                         std::uint64_t(file.size()));
 }
 
-void startCapped(QTimer& timer, std::chrono::milliseconds delay) {
-    timer.start(int(std::min<std::chrono::milliseconds::rep>(delay.count(), INT_MAX)));
-}
-
-MediaEngine::MediaEngine(QObject* parent) : QObject(parent), doneTimer_(this) {
-    doneTimer_.setSingleShot(true);
-    doneTimer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may end a tune 5% early
-    connect(&doneTimer_, &QTimer::timeout, this, &MediaEngine::deliverDone);
-}
+MediaEngine::MediaEngine(MediaClock& clock, QObject* parent)
+    : QObject(parent), clock_(clock), done_(clock, this, [this] { deliverDone(); }) {}
 
 MediaEngine::~MediaEngine() {
-    // A player may still signal while it is torn down; let that happen while we are whole.
+    // The player may still signal while it is torn down; let that happen while we are whole.
     donePending_ = false;
-    qDeleteAll(players_);
+    delete player_;
 }
 
-void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play,
-                      std::chrono::steady_clock::time_point issued) {
+void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play, MediaClock::Time issued) {
     switch (verb) {
         case MediaVerb::Sound:
-            if (std::chrono::steady_clock::now() - issued < kEffectStaleAfter) playEffect(file);
+            if (clock_.now() - issued < kEffectStaleAfter) playEffect(file);
             break;
         case MediaVerb::Open:
             open(file);
@@ -96,86 +87,71 @@ void MediaEngine::open(const QString& file) {
     // With no output the player has nothing to play into; the length alone times the tune.
     usePlayer_ = QFile::exists(file) && hasAudioOutput();
     playerFailed_ = false;
-    if (usePlayer_) player_ = &playerFor(file);
+    if (usePlayer_) player().setSource(QUrl::fromLocalFile(file));
 }
 
 void MediaEngine::play(const QString& file, quint64 play) {
     if (!isOpen_) open(file);
     donePending_ = true;
     play_ = play;
-    sincePlay_.start();
+    playedAt_ = clock_.now();
     if (usePlayer_ && !playerFailed_) {
-        doneTimer_.stop();
+        done_.stop();
         player_->play();
     } else {
-        finishIn(openedLength_.value_or(0ms));
+        done_.start(openedLength_.value_or(0ms));
     }
 }
 
 void MediaEngine::stop() {
     donePending_ = false;
-    doneTimer_.stop();
+    done_.stop();
     if (player_ && !playerFailed_) player_->stop();
 }
 
 void MediaEngine::close() {
     stop();
-    if (playerFailed_ && player_) {
+    if (playerFailed_) {
         // A GStreamer pipeline that failed blocks for a second on its next state change, while
         // deleting it is instant; a fresh player costs a few milliseconds.
-        players_.remove(players_.key(player_));
         delete player_;
+        player_ = nullptr;
+        playerFailed_ = false;
+    } else if (usePlayer_) {
+        player_->setSource(QUrl());
     }
-    player_ = nullptr;
-    playerFailed_ = false;
     isOpen_ = false;
     usePlayer_ = false;
     openedLength_.reset();
 }
 
-// Each tune keeps a player of its own, given its file once. Qt 6.4's GStreamer player can
-// deadlock in setSource() when the new pipeline's decoder reports its pads at the same moment
-// (about once in a few hundred games): the media thread then hangs for good, every later
-// command piles up in memory, and at quit the thread cannot end. Stopped players keep their
-// pipeline and their stream on the sound server, so replaying a tune rebuilds nothing.
-QMediaPlayer& MediaEngine::playerFor(const QString& file) {
-    QMediaPlayer*& player = players_[file];
-    if (!player) {
-        player = new QMediaPlayer(this);
-        player->setAudioOutput(new QAudioOutput(player));
-        QMediaPlayer* const self = player;
-        // A player that fails while its tune is not open is dropped; the next open builds anew.
-        const auto failed = [this, self, file] {
-            if (self == player_) return onPlayerFailed();
-            if (players_.value(file) != self) return;
-            players_.remove(file);
-            self->deleteLater();
-        };
-        connect(player, &QMediaPlayer::mediaStatusChanged, this,
-                [this, self, failed](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::InvalidMedia) failed();
-                    if (status == QMediaPlayer::EndOfMedia && self == player_) onPlayerEnded();
+QMediaPlayer& MediaEngine::player() {
+    if (!player_) {
+        player_ = new QMediaPlayer(this);
+        player_->setAudioOutput(new QAudioOutput(player_));
+        connect(player_, &QMediaPlayer::mediaStatusChanged, this,
+                [this](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::EndOfMedia)
+                        onPlayerEnded();
+                    else if (status == QMediaPlayer::InvalidMedia)
+                        onPlayerFailed();
                 });
-        connect(player, &QMediaPlayer::errorOccurred, this, failed);
-        player->setSource(QUrl::fromLocalFile(file));
+        connect(player_, &QMediaPlayer::errorOccurred, this, &MediaEngine::onPlayerFailed);
     }
-    return *player;
+    return *player_;
 }
 
 void MediaEngine::onPlayerEnded() {
-    if (donePending_) finishIn(0ms);
+    if (donePending_) done_.start(0ms);
 }
 
 void MediaEngine::onPlayerFailed() {
     playerFailed_ = true;
     if (!donePending_) return;
     // Keep the tune's timing: the end comes when it would have.
-    const auto elapsed = std::chrono::milliseconds(sincePlay_.elapsed());
-    finishIn(std::max(openedLength_.value_or(0ms) - elapsed, 0ms));
-}
-
-void MediaEngine::finishIn(std::chrono::milliseconds delay) {
-    startCapped(doneTimer_, delay);
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(clock_.now() - playedAt_);
+    done_.start(std::max(openedLength_.value_or(0ms) - elapsed, 0ms));
 }
 
 void MediaEngine::deliverDone() {

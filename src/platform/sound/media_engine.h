@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "platform/sound/media_clock.h"
+
 #include <QHash>
 #include <QObject>
-#include <QTimer>
 
 #include <chrono>
 #include <optional>
@@ -16,14 +16,11 @@ enum class MediaVerb { Sound, Open, Play, Stop, Close };
 
 // How long a wave file plays, from its header; nothing for a missing or unreadable file.
 std::optional<std::chrono::milliseconds> waveFileLength(const QString& path);
-// Starts `timer` for `delay`, capped at the longest wait a QTimer holds (a header may claim
-// a length of weeks).
-void startCapped(QTimer& timer, std::chrono::milliseconds delay);
 
 // Does what a media control's commands ask, on the thread it lives on. Tunes ("Open", "Play",
-// "Stop", "Close") go through a media player per file, created on first use because it is slow
-// to build, and kept; effects ("Sound") go through a voice per file, with an audio sink of its
-// own, so a click never cuts a tune off.
+// "Stop", "Close") go through one media player, created on first use because it is slow to
+// build; effects ("Sound") go through a voice per file, with an audio sink of its own, so a
+// click never cuts a tune off.
 //
 // tuneEnded(play) follows a "Play" at most once, and not after "Stop", "Close" or a later
 // "Play": when the player reaches the end of the file; or, when there is no audio output, the
@@ -33,13 +30,12 @@ class MediaEngine : public QObject {
     Q_OBJECT
 
   public:
-    explicit MediaEngine(QObject* parent = nullptr);
+    explicit MediaEngine(MediaClock& clock, QObject* parent = nullptr);
     ~MediaEngine() override;
 
-    // `play` names a "Play" in tuneEnded; `issued` is when the caller gave the command: an effect
-    // that could not start soon after is dropped rather than played late.
-    void run(MediaVerb verb, const QString& file, quint64 play,
-             std::chrono::steady_clock::time_point issued);
+    // `play` names a "Play" in tuneEnded; `issued` is when the caller gave the command, on the
+    // same clock: an effect that could not start soon after is dropped rather than played late.
+    void run(MediaVerb verb, const QString& file, quint64 play, MediaClock::Time issued);
 
   signals:
     void tuneEnded(quint64 play);
@@ -51,10 +47,9 @@ class MediaEngine : public QObject {
     void stop();
     void close();
 
-    QMediaPlayer& playerFor(const QString& file);
+    QMediaPlayer& player();
     void onPlayerEnded();
     void onPlayerFailed();
-    void finishIn(std::chrono::milliseconds delay);
     void deliverDone();
 
     std::optional<std::chrono::milliseconds> openedLength_;
@@ -62,13 +57,13 @@ class MediaEngine : public QObject {
     bool usePlayer_ = false;  // the opened file went to the player (an output exists)
     bool playerFailed_ = false;
 
+    MediaClock& clock_;
     bool donePending_ = false;  // a "Play" awaits its end
     quint64 play_ = 0;
-    QElapsedTimer sincePlay_;
-    QTimer doneTimer_;
+    MediaClock::Time playedAt_;
+    MediaAlarm done_;
 
-    QHash<QString, QMediaPlayer*> players_;
-    QMediaPlayer* player_ = nullptr;    // the open tune's, while it has one
+    QMediaPlayer* player_ = nullptr;
     QMediaDevices* devices_ = nullptr;  // built with the first voice, on this thread
     QHash<QString, EffectVoice*> effects_;
 };

@@ -24,12 +24,13 @@ std::optional<MediaVerb> verbNamed(const QString& verb) {
 
 }  // namespace
 
-QtMediaControl::QtMediaControl(MediaThread& thread, QObject* parent)
-    : QObject(parent), engine_(new MediaEngine) {
+QtMediaControl::QtMediaControl(MediaThread& thread, MediaClock& clock, QObject* parent)
+    : QObject(parent),
+      clock_(clock),
+      lateDone_(clock, this, [this] { deliverDone(); }),
+      engine_(new MediaEngine(clock)) {
     engine_->moveToThread(thread.thread());
     connect(engine_, &MediaEngine::tuneEnded, this, &QtMediaControl::onTuneEnded);
-    lateDone_.setSingleShot(true);
-    connect(&lateDone_, &QTimer::timeout, this, &QtMediaControl::deliverDone);
 }
 
 QtMediaControl::~QtMediaControl() {
@@ -48,7 +49,7 @@ void QtMediaControl::command(const QString& verb) {
         case MediaVerb::Play: {
             ++play_;
             donePending_ = true;
-            startCapped(lateDone_, waveFileLength(fileName_).value_or(0ms) + kEndGrace);
+            lateDone_.start(waveFileLength(fileName_).value_or(0ms) + kEndGrace);
             break;
         }
         case MediaVerb::Open:  // closes what was open first
@@ -62,8 +63,9 @@ void QtMediaControl::command(const QString& verb) {
     }
     QMetaObject::invokeMethod(
         engine_,
-        [engine = engine_, verb = *known, file = fileName_, play = play_,
-         issued = std::chrono::steady_clock::now()] { engine->run(verb, file, play, issued); },
+        [engine = engine_, verb = *known, file = fileName_, play = play_, issued = clock_.now()] {
+            engine->run(verb, file, play, issued);
+        },
         Qt::QueuedConnection);
 }
 

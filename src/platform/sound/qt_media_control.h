@@ -1,9 +1,9 @@
 #pragma once
 
 #include "platform/media_control.h"
+#include "platform/sound/media_clock.h"
 
 #include <QObject>
-#include <QTimer>
 
 class MediaEngine;
 class MediaThread;
@@ -21,7 +21,8 @@ class QtMediaControl : public QObject, public MediaControl {
     Q_OBJECT
 
   public:
-    explicit QtMediaControl(MediaThread& thread, QObject* parent = nullptr);
+    explicit QtMediaControl(MediaThread& thread, MediaClock& clock = SteadyMediaClock::instance(),
+                            QObject* parent = nullptr);
     ~QtMediaControl() override;
 
     void setFileName(const QString& path) override;
@@ -35,6 +36,7 @@ class QtMediaControl : public QObject, public MediaControl {
     QString fileName_;
     quint64 play_ = 0;          // the latest "Play"
     bool donePending_ = false;  // it awaits its Done
-    QTimer lateDone_;
+    MediaClock& clock_;
+    MediaAlarm lateDone_;
     MediaEngine* engine_;  // lives on the media thread
 };

@@ -1,34 +1,28 @@
 #include "platform/sound/qt_media_control.h"
 
 #include "platform/sound/media_thread.h"
+#include "support/manual_media_clock.h"
 
 #include "test_wave.h"
 
 #include <gtest/gtest.h>
 
-#include <QAudioDevice>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QMediaDevices>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <memory>
+using namespace std::chrono_literals;
 
+// Tests run with no sound output, so every tune is timed by the media clock, which only the
+// test moves: what must not happen yet is checked, not waited for.
 namespace {
-
-// Far beyond any wait here, so a slow machine never fails a test; it only bounds a hang.
-constexpr int kPatienceMs = 5000;
 
 struct QtMediaControlTest : ::testing::Test {
     QtMediaControlTest() {
-        control.setOnDone([this] {
-            ++doneCount;
-            doneAfterMs = sincePlay.elapsed();
-        });
+        mediaSide->moveToThread(media.thread());
+        control.setOnDone([this] { ++doneCount; });
     }
+    ~QtMediaControlTest() override { mediaSide->deleteLater(); }
 
     // A 16-bit mono wave of silence lasting `ms` milliseconds.
     QString writeWave(const QString& name, int ms) const {
@@ -43,37 +37,37 @@ struct QtMediaControlTest : ::testing::Test {
     void openAndPlay(const QString& path) {
         control.setFileName(path);
         control.command(QStringLiteral("Open"));
-        sincePlay.start();
         control.command(QStringLiteral("Play"));
     }
-    // Runs the event loop until `done` holds or `ms` have passed; returns `done()`.
-    static bool runEventsUntil(const std::function<bool()>& done, int ms) {
-        const QDeadlineTimer deadline(ms);
-        while (!done() && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        return done();
+    // Lets every command, wait and report already on its way arrive, on both threads.
+    void settle() {
+        for (int hop = 0; hop < 4; ++hop) {
+            QMetaObject::invokeMethod(
+                mediaSide, [] {}, Qt::BlockingQueuedConnection);
+            QCoreApplication::processEvents();
+        }
     }
-    static void runEventsFor(int ms) {
-        runEventsUntil([] { return false; }, ms);
-    }
-    bool waitForDone(int count = 1) {
-        return runEventsUntil([&] { return doneCount >= count; }, kPatienceMs);
+    void advance(std::chrono::milliseconds by) {
+        settle();
+        clock.advance(by);
+        settle();
     }
 
     QTemporaryDir dir;
+    ManualMediaClock clock;
     MediaThread media;
-    QtMediaControl control{media};
+    QObject* mediaSide = new QObject;  // a stop on the media thread
+    QtMediaControl control{media, clock};
     int doneCount = 0;
-    qint64 doneAfterMs = -1;
-    QElapsedTimer sincePlay;
 };
 
 }  // namespace
 
-TEST_F(QtMediaControlTest, MissingOrBrokenFileReportsDoneSoon) {
+TEST_F(QtMediaControlTest, MissingOrBrokenFileReportsDoneAtOnce) {
     openAndPlay(missingFile());
     EXPECT_EQ(doneCount, 0) << "Done is never reported from inside the command";
-    ASSERT_TRUE(waitForDone());
+    settle();
+    EXPECT_EQ(doneCount, 1);
 
     const QString junk = dir.filePath(QStringLiteral("junk.wav"));
     QFile file(junk);
@@ -81,32 +75,22 @@ TEST_F(QtMediaControlTest, MissingOrBrokenFileReportsDoneSoon) {
     file.write("this is no wave file at all");
     file.close();
     openAndPlay(junk);
-    ASSERT_TRUE(waitForDone(2));
+    settle();
+    EXPECT_EQ(doneCount, 2);
 
-    control.setFileName({});
-    control.command(QStringLiteral("Open"));
-    control.command(QStringLiteral("Play"));
-    ASSERT_TRUE(waitForDone(3));
+    openAndPlay({});
+    settle();
+    EXPECT_EQ(doneCount, 3);
 }
 
-TEST_F(QtMediaControlTest, WaveIsGivenItsLengthBeforeDone) {
+TEST_F(QtMediaControlTest, ATuneEndsAfterItsLengthWithOneDone) {
     openAndPlay(writeWave(QStringLiteral("tune.wav"), 300));
-    QCoreApplication::processEvents();
+    advance(299ms);
     EXPECT_EQ(doneCount, 0);
-    ASSERT_TRUE(waitForDone());
-    // Timers never fire long before their time; an audible tune ends after its length too.
-    EXPECT_GE(doneAfterMs, 150);
-
-    runEventsFor(400);
+    advance(1ms);
+    EXPECT_EQ(doneCount, 1);
+    advance(10s);  // past the control's own late Done
     EXPECT_EQ(doneCount, 1) << "one Done per Play";
-}
-
-TEST_F(QtMediaControlTest, NoOutputDeviceStillEndsTunes) {
-    if (!QMediaDevices::audioOutputs().isEmpty())
-        GTEST_SKIP() << "this machine has an audio output";
-    openAndPlay(writeWave(QStringLiteral("tune.wav"), 100));
-    ASSERT_TRUE(waitForDone());
-    EXPECT_GE(doneAfterMs, 50);
 }
 
 TEST_F(QtMediaControlTest, StopCloseOrAnotherPlayCancelTheDone) {
@@ -116,26 +100,25 @@ TEST_F(QtMediaControlTest, StopCloseOrAnotherPlayCancelTheDone) {
         control.command(QString::fromLatin1(cancel));
         openAndPlay(missingFile());
         control.command(QString::fromLatin1(cancel));
-        runEventsFor(300);
+        advance(10s);
         EXPECT_EQ(doneCount, 0) << cancel;
     }
 
-    openAndPlay(missingFile());
+    openAndPlay(wave);
     control.command(QStringLiteral("Play"));
-    ASSERT_TRUE(waitForDone());
-    runEventsFor(100);
+    advance(10s);
     EXPECT_EQ(doneCount, 1) << "a Play that replaces another is answered once";
 }
 
 TEST_F(QtMediaControlTest, DestroyedControlNeverReportsDone) {
     bool called = false;
     {
-        QtMediaControl doomed(media);
+        QtMediaControl doomed(media, clock);
         doomed.setOnDone([&called] { called = true; });
         doomed.setFileName(missingFile());
         doomed.command(QStringLiteral("Play"));
     }
-    runEventsFor(50);
+    advance(10s);
     EXPECT_FALSE(called);
 }
 
@@ -146,16 +129,12 @@ TEST_F(QtMediaControlTest, VerbsIgnoreLetterCaseAndUnknownOnesAreIgnored) {
     control.command(QStringLiteral("rewind"));
     control.command(QString());
     control.command(QStringLiteral("PLAY"));
-    ASSERT_TRUE(waitForDone());
+    advance(20ms);
+    EXPECT_EQ(doneCount, 1);
 
     control.command(QStringLiteral("play"));  // replays the file still open
-    ASSERT_TRUE(waitForDone(2));
-}
-
-TEST_F(QtMediaControlTest, PlayWithoutOpenPlaysTheNamedFile) {
-    control.setFileName(missingFile());
-    control.command(QStringLiteral("Play"));
-    ASSERT_TRUE(waitForDone());
+    advance(20ms);
+    EXPECT_EQ(doneCount, 2);
 }
 
 TEST_F(QtMediaControlTest, DoneHandlerMayStartTheTuneAgain) {
@@ -169,8 +148,11 @@ TEST_F(QtMediaControlTest, DoneHandlerMayStartTheTuneAgain) {
         }
     });
     openAndPlay(writeWave(QStringLiteral("loop.wav"), 30));
-    ASSERT_TRUE(waitForDone(3));
-    runEventsFor(150);
+    for (int round = 1; round <= 3; ++round) {
+        advance(30ms);
+        EXPECT_EQ(doneCount, round);
+    }
+    advance(10s);
     EXPECT_EQ(doneCount, 3);
 }
 
@@ -181,7 +163,10 @@ TEST_F(QtMediaControlTest, EffectsLeaveTheTuneAndItsDoneAlone) {
     control.command(QStringLiteral("Sound"));
     control.setFileName(missingFile());
     control.command(QStringLiteral("SOUND"));
-    ASSERT_TRUE(waitForDone());
-    runEventsFor(200);
+    advance(99ms);
+    EXPECT_EQ(doneCount, 0);
+    advance(1ms);
+    EXPECT_EQ(doneCount, 1);
+    advance(10s);
     EXPECT_EQ(doneCount, 1);
 }
