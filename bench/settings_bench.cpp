@@ -3,6 +3,7 @@
 // two resets. Each case prints its median, 99th percentile and longest single save of 200;
 // goal: longest <= 16 ms.
 #include "platform/design_font.h"
+#include "platform/settings_schema.h"
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/statistics_figures.h"
@@ -63,7 +64,7 @@ void revealPuzzle(SettingsStore& store) {
 }
 
 void gamesPlayed(SettingsStore& store) {
-    settings::addToCounter(store, QStringLiteral("S_PLAYED"), 1);
+    settings::addToCounter(store, settings::kPlayed.name, 1);
 }
 
 void newFastestTime(SettingsStore& store) {
