@@ -5,6 +5,7 @@
 #include "core/search_restarts.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <string>
@@ -58,13 +59,19 @@ class Search {
     };
 
     Step placeNext(std::size_t depth);
+    Step splitByKind(std::size_t word, std::size_t depth);
     std::size_t mostConstrained() const;
     std::vector<int> orderedCandidates(std::size_t word);
     bool fits(std::size_t word, int candidate, WordMask& blame) const;
     void recheckThrough(std::size_t word, int cell, WordMask& blame);
     void recheckLastColumnStarts(std::size_t word, WordMask& blame);
     bool propagate(std::size_t placed, WordMask raised, WordMask& conflict);
-    bool cellsSuffice() const;
+    int coverLowerBound() const;
+    bool forceAlongRows(WordMask& blame);
+    unsigned kindsOf(std::size_t word) const;
+    bool mayMeet(std::size_t word, WordMask others) const;
+    bool maySharePlaced(std::size_t word) const;
+    static int freeOffAxis(int lines, int across, int words, int along);
     bool linesSuffice(WordMask& blame) const;
     bool matchLine(std::size_t word, std::vector<int>& owner, std::vector<char>& seen,
                    const std::vector<std::vector<int>>& lines) const;
@@ -90,6 +97,8 @@ class Search {
     std::vector<Word> words_;
     std::size_t setWords_;
     std::vector<std::uint64_t> domains_;
+    // Per line kind, the candidates that run along lines of that kind.
+    std::array<std::vector<std::uint64_t>, PlacementGeometry::kLineKinds> kindBits_;
     std::vector<WordMask> removers_;  // per word: the placed words that removed candidates
     std::vector<std::vector<std::uint64_t>> savedDomains_;  // per depth
     std::vector<std::vector<WordMask>> savedRemovers_;
@@ -102,6 +111,7 @@ class Search {
     WordMask allWords_ = 0;
     WordMask unplaced_ = 0;
     bool tooMany_ = false;
+    bool rowsTight_ = false;
     long lays_ = 0;
     long allowance_ = 0;
 };
@@ -140,8 +150,13 @@ Search::Search(const std::vector<QString>& words, int level, GridShape shape, Ra
             }
         }
     }
-    savedDomains_.resize(n);
-    savedRemovers_.resize(n);
+    savedDomains_.resize(2 * n);
+    savedRemovers_.resize(2 * n);
+    for (auto& bits : kindBits_) bits.assign(setWords_, 0);
+    for (int candidate = 0; candidate < geometry_.candidates(); ++candidate) {
+        kindBits_[geometry_.lineKind(candidate)][candidate / 64] |= std::uint64_t{1}
+                                                                    << (candidate % 64);
+    }
 }
 
 int Search::count(std::size_t word) const {
@@ -273,27 +288,118 @@ bool Search::propagate(std::size_t placed, WordMask raised, WordMask& conflict) 
             geometry_.column(geometry_.first(chosen_[word])) == geometry_.columns())
             waiting = false;
     });
-    if (!waiting || !cellsSuffice()) {
-        conflict = everyPlaced;
-        return false;
-    }
+    conflict = everyPlaced;
+    if (!waiting || !forceAlongRows(conflict)) return false;
     conflict = bit(placed);
     return linesSuffice(conflict);
 }
 
-// The grid must still have room when every word that may yet share a cell does: an unplaced
-// word with any earlier word, or a placed one sharing nothing yet while an earlier word is open.
-bool Search::cellsSuffice() const {
+// The kinds of line a word runs along, or may still run along, as bits.
+unsigned Search::kindsOf(std::size_t word) const {
+    if (!(unplaced_ & bit(word))) return 1u << geometry_.lineKind(chosen_[word]);
+    unsigned kinds = 0;
+    for (int kind = 0; kind < PlacementGeometry::kLineKinds; ++kind) {
+        for (std::size_t k = 0; k < setWords_; ++k) {
+            if (domains_[word * setWords_ + k] & kindBits_[kind][k]) {
+                kinds |= 1u << kind;
+                break;
+            }
+        }
+    }
+    return kinds;
+}
+
+// Whether `word` may yet share a cell with one of `others`: they must run along lines of
+// different kinds, or both fit one line.
+bool Search::mayMeet(std::size_t word, WordMask others) const {
+    const unsigned kinds = kindsOf(word);
+    bool meet = false;
+    forEachBit(others, [&](std::size_t other) {
+        meet = meet || std::popcount(kinds | kindsOf(other)) > 1 ||
+               words_[word].length + words_[other].length - 1 <= geometry_.longestLine();
+    });
+    return meet;
+}
+
+// Whether an unplaced word still has a candidate sharing a cell with a placed earlier word.
+bool Search::maySharePlaced(std::size_t word) const {
+    const Word& w = words_[word];
+    if (!(w.before & ~unplaced_)) return false;
+    bool shares = false;
+    for (std::size_t k = 0; k < setWords_ && !shares; ++k) {
+        for (std::uint64_t bits = domains_[word * setWords_ + k]; bits != 0 && !shares;
+             bits &= bits - 1) {
+            const int candidate = static_cast<int>(k * 64) + std::countr_zero(bits);
+            const int first = geometry_.first(candidate);
+            const int step = geometry_.step(candidate);
+            for (int j = 0; j < w.length && !shares; ++j)
+                shares = (cover_[first + j * step] & w.before) != 0;
+        }
+    }
+    return shares;
+}
+
+// The fewest cells the words can cover: what is covered now, and every letter still to come
+// except one for each word that may yet share a cell with an earlier word.
+int Search::coverLowerBound() const {
     int needed = covered_;
     for (std::size_t word = 0; word < words_.size(); ++word) {
         const Word& w = words_[word];
         if (unplaced_ & bit(word)) {
-            needed += w.length - (w.before != 0 ? 1 : 0);
-        } else if (crossing_[word] == 0 && (unplaced_ & w.before)) {
+            needed +=
+                w.length - (maySharePlaced(word) || mayMeet(word, unplaced_ & w.before) ? 1 : 0);
+        } else if (crossing_[word] == 0 && mayMeet(word, unplaced_ & w.before)) {
             --needed;
         }
     }
-    return needed <= geometry_.cells();
+    return needed;
+}
+
+// Cells off every line of one axis (rows, say) that `along` of `words` words run along: at least
+// lines - along lines hold none of them, and each other word covers at most one cell of such a
+// line, which has `across` cells.
+int Search::freeOffAxis(int lines, int across, int words, int along) {
+    return std::max(0, lines - along) * std::max(0, across - (words - along));
+}
+
+// The grid must hold the fewest cells the words can cover, beside the cells certain to stay free
+// because too few words run along rows (or columns). When only the largest possible number of
+// words along rows leaves room, every word that may run along a row must: its other candidates
+// go.
+bool Search::forceAlongRows(WordMask& blame) {
+    const int n = static_cast<int>(words_.size());
+    const int columns = geometry_.columns();
+    const int rows = geometry_.cells() / columns;
+    int rowMust = 0, rowMay = 0, colMust = 0, colMay = 0;
+    WordMask mixed = 0;
+    for (std::size_t word = 0; word < words_.size(); ++word) {
+        const unsigned kinds = kindsOf(word);
+        rowMay += (kinds >> PlacementGeometry::kRow) & 1;
+        rowMust += kinds == 1u << PlacementGeometry::kRow;
+        colMay += (kinds >> PlacementGeometry::kColumn) & 1;
+        colMust += kinds == 1u << PlacementGeometry::kColumn;
+        if ((kinds >> PlacementGeometry::kRow) & 1 && kinds != 1u << PlacementGeometry::kRow)
+            mixed |= bit(word);
+    }
+    int byColumns = geometry_.cells();
+    for (int along = colMust; along <= colMay; ++along)
+        byColumns = std::min(byColumns, freeOffAxis(columns, rows, n, along));
+    const int room = geometry_.cells() - coverLowerBound();
+    const auto fits = [&](int along) {
+        return std::max(byColumns, freeOffAxis(rows, columns, n, along)) <= room;
+    };
+    rowsTight_ = false;
+    for (int along = rowMust; along <= rowMay; ++along) rowsTight_ = rowsTight_ || !fits(along);
+    for (int along = rowMust; along < rowMay; ++along) {
+        if (fits(along)) return true;
+    }
+    if (!fits(rowMay)) return false;
+    forEachBit(mixed, [&](std::size_t word) {
+        for (std::size_t k = 0; k < setWords_; ++k)
+            domains_[word * setWords_ + k] &= kindBits_[PlacementGeometry::kRow][k];
+        removers_[word] |= blame;
+    });
+    return true;
 }
 
 // Words too long to share a line each need a line of their own among those they still fit. On
@@ -438,8 +544,46 @@ std::vector<int> Search::orderedCandidates(std::size_t word) {
     return sharing;
 }
 
+Search::Step Search::splitByKind(std::size_t word, std::size_t depth) {
+    WordMask conflict = 0;
+    const auto& rows = kindBits_[PlacementGeometry::kRow];
+    for (bool alongRows : {false, true}) {
+        save(depth);
+        for (std::size_t k = 0; k < setWords_; ++k)
+            domains_[word * setWords_ + k] &= alongRows ? rows[k] : ~rows[k];
+        WordMask why = allWords_ & ~unplaced_;
+        if (forceAlongRows(why) && linesSuffice(why)) {
+            const Step next = placeNext(depth + 1);
+            if (next.outcome == PassEnd::Found) return next;
+            if (next.outcome != PassEnd::Exhausted) {
+                restore(depth);
+                return next;
+            }
+            why = next.conflict;
+        }
+        restore(depth);
+        conflict |= why;
+    }
+    return {PassEnd::Exhausted, conflict};
+}
+
 Search::Step Search::placeNext(std::size_t depth) {
     if (unplaced_ == 0) return {PassEnd::Found, 0};
+    if (rowsTight_) {
+        std::size_t best = words_.size();
+        int fewest = 0;
+        forEachBit(unplaced_, [&](std::size_t word) {
+            const unsigned kinds = kindsOf(word);
+            if (!(kinds & 1u << PlacementGeometry::kRow) || kinds == 1u << PlacementGeometry::kRow)
+                return;
+            const int n = count(word);
+            if (best == words_.size() || n < fewest) {
+                best = word;
+                fewest = n;
+            }
+        });
+        if (best < words_.size()) return splitByKind(best, depth);
+    }
     const std::size_t word = mostConstrained();
     WordMask conflict = removers_[word];
     for (int candidate : orderedCandidates(word)) {
@@ -473,7 +617,7 @@ PlacerResult Search::run() {
         if (words_[word].length == 0 || count(word) == 0) return {PlacerVerdict::Impossible, {}};
     }
     WordMask ignored = 0;
-    if (!cellsSuffice() || !linesSuffice(ignored)) return {PlacerVerdict::Impossible, {}};
+    if (!forceAlongRows(ignored) || !linesSuffice(ignored)) return {PlacerVerdict::Impossible, {}};
     const std::vector<std::uint64_t> start = domains_;
     const PlacerVerdict verdict = restartWhileOutOfAllowance(
         [&](long allowance) {

@@ -34,6 +34,13 @@ int PlacementGeometry::from(int slot, int first, int length) const {
     return through(slot, first, 0, length);
 }
 
+PlacementGeometry::LineKind PlacementGeometry::lineKind(int candidate) const {
+    const Slot& s = slots_[candidate / cells_];
+    if (s.rowStep == 0) return kRow;
+    if (s.columnStep == 0) return kColumn;
+    return s.columnStep == s.rowStep ? kFalling : kRising;
+}
+
 int PlacementGeometry::line(int candidate) const {
     const Slot& s = slots_[candidate / cells_];
     const int cell = first(candidate);

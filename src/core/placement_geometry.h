@@ -25,6 +25,9 @@ class PlacementGeometry {
     // Whether a candidate can only ever cover last-column cells (vertical, or one letter).
     bool withinLastColumn(int candidate, int length) const;
     int candidate(int slot, int first) const { return slot * cells_ + first - 1; }
+    // Lines of one kind are parallel: rows, columns, falling and rising diagonals.
+    enum LineKind { kRow, kColumn, kFalling, kRising, kLineKinds };
+    LineKind lineKind(int candidate) const;
 
     // The candidate in direction `slot` that puts letter j (from 0) of a word of `length`
     // letters on `cell`, or -1 when that word would leave the grid.
