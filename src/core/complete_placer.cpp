@@ -21,6 +21,10 @@ constexpr long kFirstAllowance = 64;
 // Past this allowance the list is left to the stronger, costlier search: the quick one finds
 // most boards within a few hundred tries and rarely settles what it has not settled by then.
 constexpr long kLastAllowance = 4096;
+// A list whose letters need more than this share of the grid goes straight to the stronger
+// search: the quick one finds boards only with room to spare, and proves nothing on a crowded
+// grid but spends its allowance.
+constexpr double kRoomyShare = 0.9;
 
 struct Candidate {
     int code;
@@ -58,7 +62,6 @@ class Search {
     }
     int columnOf(int cell) const { return (cell - 1) % shape_.columns + 1; }
     void lay(std::size_t index, const Candidate& candidate, int delta);
-    void shuffle(std::vector<Candidate>& candidates);
 
     GridShape shape_;
     RandomSource& random_;
@@ -123,13 +126,6 @@ void Search::lay(std::size_t index, const Candidate& candidate, int delta) {
     }
 }
 
-void Search::shuffle(std::vector<Candidate>& candidates) {
-    for (std::size_t i = candidates.size(); i > 1; --i) {
-        const auto j = static_cast<std::size_t>(random_.draw() * static_cast<double>(i));
-        std::swap(candidates[i - 1], candidates[j < i ? j : i - 1]);
-    }
-}
-
 PassEnd Search::placeFrom(std::size_t index) {
     if (index == words_.size()) return PassEnd::Found;
     std::vector<Candidate> candidates;
@@ -137,11 +133,16 @@ PassEnd Search::placeFrom(std::size_t index) {
         candidates.push_back(c);
         return false;
     });
-    shuffle(candidates);
-    // Crossing placements first: each saves a cell for the words still to come.
-    std::stable_partition(candidates.begin(), candidates.end(),
-                          [](const Candidate& c) { return c.crossingCell != 0; });
-    for (const Candidate& candidate : candidates) {
+    // Crossing placements first, since each saves a cell for the words still to come; within
+    // each group in random order, drawn as the candidates are tried since the first often works.
+    const auto crossingEnd = std::partition(candidates.begin(), candidates.end(),
+                                            [](const Candidate& c) { return c.crossingCell != 0; });
+    const auto crossing = static_cast<std::size_t>(crossingEnd - candidates.begin());
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const std::size_t end = i < crossing ? crossing : candidates.size();
+        const auto pick = static_cast<std::size_t>(random_.draw() * static_cast<double>(end - i));
+        std::swap(candidates[i], candidates[std::min(i + pick, end - 1)]);
+        const Candidate& candidate = candidates[i];
         if (++tries_ % kCheckEvery == 0 && !keepGoing_()) return PassEnd::Stopped;
         if (tries_ > allowance_) return PassEnd::OutOfAllowance;
         lay(index, candidate, +1);
@@ -189,6 +190,8 @@ PlacerResult Search::run() {
 PlacerResult placeAllWords(const std::vector<QString>& words, int level, GridShape shape,
                            RandomSource& random, const std::function<bool()>& keepGoing) {
     if (!mayAllFit(words, level, shape)) return {PlacerVerdict::Impossible, {}};
+    if (fewestCellsCovered(words) > kRoomyShare * shape.columns * shape.rows)
+        return searchMostConstrainedFirst(words, level, shape, random, keepGoing);
     bool stopped = false;
     const std::function<bool()> watched = [&] { return !(stopped = !keepGoing()); };
     const PlacerResult quick = Search(words, level, shape, random, watched).run();

@@ -69,6 +69,7 @@ class Search {
     int coverLowerBound() const;
     bool forceAlongRows(WordMask& blame);
     unsigned kindsOf(std::size_t word) const;
+    void noteKinds();
     bool mayMeet(std::size_t word, WordMask others) const;
     bool maySharePlaced(std::size_t word) const;
     static int freeOffAxis(int lines, int across, int words, int along);
@@ -88,6 +89,7 @@ class Search {
         domains_[word * setWords_ + candidate / 64] &= ~(std::uint64_t{1} << (candidate % 64));
     }
     int count(std::size_t word) const;
+    bool anyInSlot(std::size_t word, int slot) const;
     template <class Visit>
     void forEachCandidate(std::size_t word, Visit visit) const;
 
@@ -112,6 +114,7 @@ class Search {
     WordMask unplaced_ = 0;
     bool tooMany_ = false;
     bool rowsTight_ = false;
+    std::vector<unsigned> kinds_;  // per word, kindsOf as last noted
     long lays_ = 0;
     long allowance_ = 0;
 };
@@ -164,6 +167,16 @@ int Search::count(std::size_t word) const {
     for (std::size_t k = 0; k < setWords_; ++k)
         total += std::popcount(domains_[word * setWords_ + k]);
     return total;
+}
+
+// Whether the word has any candidate left in one direction.
+bool Search::anyInSlot(std::size_t word, int slot) const {
+    const int first = geometry_.candidate(slot, 1);
+    const int last = first + geometry_.cells() - 1;
+    const std::uint64_t* set = &domains_[word * setWords_];
+    std::uint64_t any = (set[first / 64] >> (first % 64)) | (set[last / 64] << (63 - last % 64));
+    for (int k = first / 64 + 1; k < last / 64; ++k) any |= set[k];
+    return any != 0;
 }
 
 template <class Visit>
@@ -229,9 +242,11 @@ bool Search::fits(std::size_t word, int candidate, WordMask& blame) const {
 void Search::recheckThrough(std::size_t word, int cell, WordMask& blame) {
     const Word& w = words_[word];
     const char16_t here = letters_[cell];
+    const PlacementGeometry::Spot at = geometry_.spot(cell);
     for (int slot = 0; slot < geometry_.directions(); ++slot) {
+        if (!anyInSlot(word, slot)) continue;
         for (int j = 0; j < w.length; ++j) {
-            const int candidate = geometry_.through(slot, cell, j, w.length);
+            const int candidate = geometry_.through(slot, at, j, w.length);
             if (candidate < 0 || !has(word, candidate)) continue;
             if (w.letters[j] != here) {
                 blame |= cover_[cell];
@@ -311,11 +326,16 @@ unsigned Search::kindsOf(std::size_t word) const {
 
 // Whether `word` may yet share a cell with one of `others`: they must run along lines of
 // different kinds, or both fit one line.
+void Search::noteKinds() {
+    kinds_.resize(words_.size());
+    for (std::size_t word = 0; word < words_.size(); ++word) kinds_[word] = kindsOf(word);
+}
+
 bool Search::mayMeet(std::size_t word, WordMask others) const {
-    const unsigned kinds = kindsOf(word);
+    const unsigned kinds = kinds_[word];
     bool meet = false;
     forEachBit(others, [&](std::size_t other) {
-        meet = meet || std::popcount(kinds | kindsOf(other)) > 1 ||
+        meet = meet || std::popcount(kinds | kinds_[other]) > 1 ||
                words_[word].length + words_[other].length - 1 <= geometry_.longestLine();
     });
     return meet;
@@ -347,7 +367,7 @@ int Search::coverLowerBound() const {
         const Word& w = words_[word];
         if (unplaced_ & bit(word)) {
             needed +=
-                w.length - (maySharePlaced(word) || mayMeet(word, unplaced_ & w.before) ? 1 : 0);
+                w.length - (mayMeet(word, unplaced_ & w.before) || maySharePlaced(word) ? 1 : 0);
         } else if (crossing_[word] == 0 && mayMeet(word, unplaced_ & w.before)) {
             --needed;
         }
@@ -372,8 +392,9 @@ bool Search::forceAlongRows(WordMask& blame) {
     const int rows = geometry_.cells() / columns;
     int rowMust = 0, rowMay = 0, colMust = 0, colMay = 0;
     WordMask mixed = 0;
+    noteKinds();
     for (std::size_t word = 0; word < words_.size(); ++word) {
-        const unsigned kinds = kindsOf(word);
+        const unsigned kinds = kinds_[word];
         rowMay += (kinds >> PlacementGeometry::kRow) & 1;
         rowMust += kinds == 1u << PlacementGeometry::kRow;
         colMay += (kinds >> PlacementGeometry::kColumn) & 1;
@@ -398,6 +419,7 @@ bool Search::forceAlongRows(WordMask& blame) {
         for (std::size_t k = 0; k < setWords_; ++k)
             domains_[word * setWords_ + k] &= kindBits_[PlacementGeometry::kRow][k];
         removers_[word] |= blame;
+        kinds_[word] = 1u << PlacementGeometry::kRow;
     });
     return true;
 }
@@ -573,7 +595,7 @@ Search::Step Search::placeNext(std::size_t depth) {
         std::size_t best = words_.size();
         int fewest = 0;
         forEachBit(unplaced_, [&](std::size_t word) {
-            const unsigned kinds = kindsOf(word);
+            const unsigned kinds = kinds_[word];
             if (!(kinds & 1u << PlacementGeometry::kRow) || kinds == 1u << PlacementGeometry::kRow)
                 return;
             const int n = count(word);
@@ -625,6 +647,7 @@ PlacerResult Search::run() {
             lays_ = 0;
             domains_ = start;
             std::fill(removers_.begin(), removers_.end(), 0);
+            forceAlongRows(ignored);  // notes the kinds of line afresh
             return placeNext(0).outcome;
         },
         kFirstAllowance);

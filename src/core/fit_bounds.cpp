@@ -1,8 +1,6 @@
 #include "core/fit_bounds.h"
 
 #include <algorithm>
-#include <map>
-#include <set>
 
 namespace generator {
 
@@ -16,21 +14,15 @@ std::vector<int> lineLengths(int level, GridShape shape) {
     const bool down = allowed(level, 3);
     const bool falling = allowed(level, 2) || allowed(level, 6);
     const bool rising = allowed(level, 4) || allowed(level, 8);
-    std::map<int, int> fallingCells;
-    std::map<int, int> risingCells;
-    for (int row = 0; row < shape.rows; ++row) {
-        for (int col = 1; col <= shape.columns; ++col) {
-            ++fallingCells[col - row];
-            ++risingCells[col + row];
-        }
-    }
     std::vector<int> lengths;
     if (across) lengths.insert(lengths.end(), shape.rows, shape.columns);
     if (down) lengths.insert(lengths.end(), shape.columns - 1, shape.rows);
-    for (const auto& [diagonal, cells] : fallingCells) {
+    // Both kinds of diagonal have one line of each of these lengths.
+    const int diagonals = shape.columns + shape.rows - 1;
+    const int shorter = std::min(shape.columns, shape.rows);
+    for (int line = 0; line < diagonals; ++line) {
+        const int cells = std::min({line + 1, diagonals - line, shorter});
         if (falling) lengths.push_back(cells);
-    }
-    for (const auto& [diagonal, cells] : risingCells) {
         if (rising) lengths.push_back(cells);
     }
     return lengths;
@@ -39,28 +31,32 @@ std::vector<int> lineLengths(int level, GridShape shape) {
 // Every word but the first can share one cell with the words before it, and only where it has
 // a letter in common with one of them.
 int mostCellsShared(const std::vector<QString>& words) {
-    std::set<QChar> earlierLetters;
+    QString earlierLetters;
     int shared = 0;
     for (const QString& word : words) {
         if (std::any_of(word.begin(), word.end(),
-                        [&](QChar letter) { return earlierLetters.count(letter) > 0; }))
+                        [&](QChar letter) { return earlierLetters.contains(letter); }))
             ++shared;
-        earlierLetters.insert(word.begin(), word.end());
+        earlierLetters += word;
     }
     return shared;
 }
 
 }  // namespace
 
+int fewestCellsCovered(const std::vector<QString>& words) {
+    int letters = 0;
+    for (const QString& word : words) letters += static_cast<int>(word.size());
+    return letters - mostCellsShared(words);
+}
+
 bool mayAllFit(const std::vector<QString>& words, int level, GridShape shape) {
-    long letters = 0;
     int longest = 0;
     for (const QString& word : words) {
         if (word.isEmpty()) return false;
-        letters += word.size();
         longest = std::max(longest, static_cast<int>(word.size()));
     }
-    if (letters - mostCellsShared(words) > shape.columns * shape.rows) return false;
+    if (fewestCellsCovered(words) > shape.columns * shape.rows) return false;
 
     const std::vector<int> lines = lineLengths(level, shape);
     for (int least = 2; least <= longest; ++least) {

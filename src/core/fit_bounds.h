@@ -8,6 +8,10 @@
 
 namespace generator {
 
+// The cells the words cover at the least: every letter, less one for each word that has a letter
+// in common with an earlier one and so may share a cell with it.
+int fewestCellsCovered(const std::vector<QString>& words);
+
 // Cheap necessary conditions for placing `words` (in placing order) at `level` on `shape`:
 // every word is non-empty and fits some line the level's directions use, the grid has cells
 // enough when every word that has a letter in common with an earlier one shares a cell, and the

@@ -19,19 +19,8 @@ bool PlacementGeometry::withinLastColumn(int candidate, int length) const {
            (length == 1 || slots_[candidate / cells_].columnStep == 0);
 }
 
-int PlacementGeometry::through(int slot, int cell, int j, int length) const {
-    const Slot& s = slots_[slot];
-    const int col = column(cell) - j * s.columnStep;
-    const int row = (cell - 1) / shape_.columns - j * s.rowStep;
-    const int lastCol = col + (length - 1) * s.columnStep;
-    const int lastRow = row + (length - 1) * s.rowStep;
-    if (std::min(col, lastCol) < 1 || std::max(col, lastCol) > shape_.columns) return -1;
-    if (std::min(row, lastRow) < 0 || std::max(row, lastRow) >= shape_.rows) return -1;
-    return candidate(slot, row * shape_.columns + col);
-}
-
 int PlacementGeometry::from(int slot, int first, int length) const {
-    return through(slot, first, 0, length);
+    return through(slot, spot(first), 0, length);
 }
 
 PlacementGeometry::LineKind PlacementGeometry::lineKind(int candidate) const {

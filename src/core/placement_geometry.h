@@ -2,6 +2,7 @@
 
 #include "core/complete_placer.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace generator {
@@ -29,9 +30,23 @@ class PlacementGeometry {
     enum LineKind { kRow, kColumn, kFalling, kRising, kLineKinds };
     LineKind lineKind(int candidate) const;
 
+    struct Spot {
+        int col;  // 1..columns
+        int row;  // from 0
+    };
+    Spot spot(int cell) const { return {column(cell), (cell - 1) / shape_.columns}; }
     // The candidate in direction `slot` that puts letter j (from 0) of a word of `length`
-    // letters on `cell`, or -1 when that word would leave the grid.
-    int through(int slot, int cell, int j, int length) const;
+    // letters on the cell at `at`, or -1 when that word would leave the grid.
+    int through(int slot, Spot at, int j, int length) const {
+        const Slot& s = slots_[slot];
+        const int col = at.col - j * s.columnStep;
+        const int row = at.row - j * s.rowStep;
+        const int lastCol = col + (length - 1) * s.columnStep;
+        const int lastRow = row + (length - 1) * s.rowStep;
+        if (std::min(col, lastCol) < 1 || std::max(col, lastCol) > shape_.columns) return -1;
+        if (std::min(row, lastRow) < 0 || std::max(row, lastRow) >= shape_.rows) return -1;
+        return candidate(slot, row * shape_.columns + col);
+    }
     // The candidate starting at `first`, or -1 when the word would leave the grid.
     int from(int slot, int first, int length) const;
 
