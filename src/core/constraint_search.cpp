@@ -63,7 +63,7 @@ class Search {
     std::size_t mostConstrained() const;
     std::vector<int> orderedCandidates(std::size_t word);
     bool fits(std::size_t word, int candidate, WordMask& blame) const;
-    void recheckThrough(std::size_t word, int cell, WordMask& blame);
+    void recheckThrough(std::size_t word, int cell, unsigned live, WordMask& blame);
     void recheckLastColumnStarts(std::size_t word, WordMask& blame);
     bool propagate(std::size_t placed, WordMask raised, WordMask& conflict);
     int coverLowerBound() const;
@@ -101,6 +101,7 @@ class Search {
     std::vector<std::uint64_t> domains_;
     // Per line kind, the candidates that run along lines of that kind.
     std::array<std::vector<std::uint64_t>, PlacementGeometry::kLineKinds> kindBits_;
+    std::vector<short> lineOf_;       // per candidate, its line
     std::vector<WordMask> removers_;  // per word: the placed words that removed candidates
     std::vector<std::vector<std::uint64_t>> savedDomains_;  // per depth
     std::vector<std::vector<WordMask>> savedRemovers_;
@@ -156,7 +157,9 @@ Search::Search(const std::vector<QString>& words, int level, GridShape shape, Ra
     savedDomains_.resize(2 * n);
     savedRemovers_.resize(2 * n);
     for (auto& bits : kindBits_) bits.assign(setWords_, 0);
+    lineOf_.resize(static_cast<std::size_t>(geometry_.candidates()));
     for (int candidate = 0; candidate < geometry_.candidates(); ++candidate) {
+        lineOf_[candidate] = static_cast<short>(geometry_.line(candidate));
         kindBits_[geometry_.lineKind(candidate)][candidate / 64] |= std::uint64_t{1}
                                                                     << (candidate % 64);
     }
@@ -239,15 +242,17 @@ bool Search::fits(std::size_t word, int candidate, WordMask& blame) const {
     return true;
 }
 
-void Search::recheckThrough(std::size_t word, int cell, WordMask& blame) {
+// `live` holds the directions the word may still have candidates in.
+void Search::recheckThrough(std::size_t word, int cell, unsigned live, WordMask& blame) {
     const Word& w = words_[word];
     const char16_t here = letters_[cell];
     const PlacementGeometry::Spot at = geometry_.spot(cell);
     for (int slot = 0; slot < geometry_.directions(); ++slot) {
-        if (!anyInSlot(word, slot)) continue;
-        for (int j = 0; j < w.length; ++j) {
-            const int candidate = geometry_.through(slot, at, j, w.length);
-            if (candidate < 0 || !has(word, candidate)) continue;
+        if (!(live >> slot & 1)) continue;
+        const auto [lo, hi] = geometry_.letterRange(slot, at, w.length);
+        for (int j = lo; j <= hi; ++j) {
+            const int candidate = geometry_.startingAt(slot, at, j);
+            if (!has(word, candidate)) continue;
             if (w.letters[j] != here) {
                 blame |= cover_[cell];
             } else if (fits(word, candidate, blame)) {
@@ -280,12 +285,16 @@ bool Search::propagate(std::size_t placed, WordMask raised, WordMask& conflict) 
     forEachBit(unplaced_, [&](std::size_t word) {
         if (!alive) return;
         WordMask& blame = removers_[word];
-        for (int j = 0; j < p.length; ++j) recheckThrough(word, first + j * step, blame);
+        unsigned live = 0;
+        for (int slot = 0; slot < geometry_.directions(); ++slot)
+            live |= anyInSlot(word, slot) ? 1u << slot : 0;
+        for (int j = 0; j < p.length; ++j) recheckThrough(word, first + j * step, live, blame);
         forEachBit(raised & words_[word].after, [&](std::size_t later) {
             const int start = geometry_.first(chosen_[later]);
             const int by = geometry_.step(chosen_[later]);
             for (int j = 0; j < words_[later].length; ++j) {
-                if (start + j * by != crossing_[later]) recheckThrough(word, start + j * by, blame);
+                if (start + j * by != crossing_[later])
+                    recheckThrough(word, start + j * by, live, blame);
             }
         });
         if (!(unplaced_ & words_[word].before)) recheckLastColumnStarts(word, blame);
@@ -435,7 +444,7 @@ bool Search::linesSuffice(WordMask& blame) const {
         ++longWords;
         std::fill(onLine.begin(), onLine.end(), 0);
         forEachCandidate(word, [&](int candidate) {
-            const int line = geometry_.line(candidate);
+            const int line = lineOf_[candidate];
             if (!onLine[line]) lines[word].push_back(line);
             onLine[line] = 1;
         });

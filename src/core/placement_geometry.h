@@ -3,6 +3,7 @@
 #include "core/complete_placer.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace generator {
@@ -37,6 +38,29 @@ class PlacementGeometry {
     Spot spot(int cell) const { return {column(cell), (cell - 1) / shape_.columns}; }
     // The candidate in direction `slot` that puts letter j (from 0) of a word of `length`
     // letters on the cell at `at`, or -1 when that word would leave the grid.
+    // The letter positions j, lo..hi, for which that candidate stays inside the grid (none when
+    // lo > hi); for those j it is startingAt(slot, at, j).
+    std::pair<int, int> letterRange(int slot, Spot at, int length) const {
+        const Slot& s = slots_[slot];
+        int lo = 0, hi = length - 1;
+        const auto keep = [&](int position, int step, int least, int most) {
+            if (step > 0) {
+                hi = std::min(hi, position - least);
+                lo = std::max(lo, position + length - 1 - most);
+            } else if (step < 0) {
+                hi = std::min(hi, most - position);
+                lo = std::max(lo, least + length - 1 - position);
+            }
+        };
+        keep(at.col, s.columnStep, 1, shape_.columns);
+        keep(at.row, s.rowStep, 0, shape_.rows - 1);
+        return {lo, hi};
+    }
+    int startingAt(int slot, Spot at, int j) const {
+        const Slot& s = slots_[slot];
+        return candidate(slot,
+                         (at.row - j * s.rowStep) * shape_.columns + at.col - j * s.columnStep);
+    }
     int through(int slot, Spot at, int j, int length) const {
         const Slot& s = slots_[slot];
         const int col = at.col - j * s.columnStep;

@@ -430,13 +430,13 @@ TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
 }
 
 TEST_F(GeneratorTest, StopWorksWhileTheCompletePlacerSearches) {
-    // Twenty words of 17 to 20 random letters: the search cannot settle them quickly. Stop is
+    // Twenty words of 15 to 18 random letters: the search cannot settle them quickly. Stop is
     // pressed once it has begun.
     std::vector<QByteArray> crowded;
     SeededRandom letters(5);
     for (int i = 0; i < 20; ++i) {
         QByteArray word;
-        for (int length = 16 + letters.drawInt(4); word.size() < length;)
+        for (int length = 14 + letters.drawInt(4); word.size() < length;)
             word += char('A' + letters.drawInt(26) - 1);
         crowded.push_back(word);
     }
