@@ -21,6 +21,11 @@ constexpr int kTailMs = 500;
 constexpr int kSinkBufferMs = 150;
 // How often the sink is offered the next bytes; its buffer holds well over this.
 constexpr int kPumpMs = 20;
+// Without a play for this long the sink is dropped, so an idle game keeps neither the output
+// device nor Qt's sink timer awake; what Qt leaves of each stream then grows with idle spells,
+// not with plays. (Not corked instead: on a stream whose server has just gone, Qt's suspend and
+// resume hand libpulse a null operation to wait on, which it asserts against.)
+constexpr int kIdleReleaseMs = 20'000;
 constexpr int kFloatTag = 3;
 
 }  // namespace
@@ -50,6 +55,9 @@ qsizetype bytesToFeed(qsizetype left, qsizetype room, int bytesPerFrame) {
 EffectVoice::EffectVoice(QString path, QObject* parent) : QObject(parent), path_(std::move(path)) {
     pump_.setInterval(kPumpMs);
     connect(&pump_, &QTimer::timeout, this, &EffectVoice::feed);
+    idle_.setSingleShot(true);
+    idle_.setInterval(kIdleReleaseMs);
+    connect(&idle_, &QTimer::timeout, this, &EffectVoice::rebuild);
 }
 
 EffectVoice::~EffectVoice() {
@@ -97,6 +105,7 @@ void EffectVoice::play() {
         playThroughPlayer();
         return;
     }
+    idle_.start();
     written_ = 0;
     feed();
     if (written_ < samples_.size()) pump_.start();
@@ -144,6 +153,7 @@ void EffectVoice::playThroughPlayer() {
 
 void EffectVoice::rebuild() {
     pump_.stop();
+    idle_.stop();
     delete sink_;
     sink_ = nullptr;
 }

@@ -48,6 +48,7 @@ class EffectVoice : public QObject {
     QPointer<QIODevice> device_;  // the sink's input while it plays
     qsizetype written_ = 0;       // of the samples, in this play
     QTimer pump_;
+    QTimer idle_;
 };
 
 // The sample format a wave header describes, or an invalid format when Qt cannot play it.
