@@ -15,8 +15,11 @@ namespace {
 
 // Silence after the sound. A sound server starts a stream only once its buffer has filled
 // (about 150 ms for Qt's sinks on PulseAudio), and again after each time it ran dry, so without
-// it a short click is never played at all.
+// it a short click is never played at all. A media player needs the longer tail; a sink is
+// handed only what fills its buffer, plus a margin, as a play that follows soon after waits
+// behind whatever silence the server still holds.
 constexpr int kTailMs = 500;
+constexpr int kSinkTailMarginMs = 50;
 // What the sink holds ahead of the server: the most a new play waits behind an earlier one.
 constexpr int kSinkBufferMs = 150;
 // How often the sink is offered the next bytes; its buffer holds well over this.
@@ -78,6 +81,7 @@ bool EffectVoice::load() {
     samples_ = bytes.mid(qsizetype(layout->dataOffset), qsizetype(layout->dataBytes));
     // Whole frames only, then the tail of silence (unsigned 8-bit silence is the middle value).
     samples_.chop(samples_.size() % format_.bytesPerFrame());
+    soundBytes_ = samples_.size();
     const char silence = format_.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
     samples_.append(QByteArray(format_.bytesForDuration(kTailMs * 1000), silence));
     header_ = bytes.left(qsizetype(layout->dataOffset));
@@ -107,8 +111,11 @@ void EffectVoice::play() {
     }
     idle_.start();
     written_ = 0;
+    end_ = std::min(samples_.size(),
+                    std::max(soundBytes_, sink_->bufferSize() +
+                                              format_.bytesForDuration(kSinkTailMarginMs * 1000)));
     feed();
-    if (written_ < samples_.size()) pump_.start();
+    if (written_ < end_) pump_.start();
 }
 
 bool EffectVoice::startSink() {
@@ -125,11 +132,11 @@ bool EffectVoice::startSink() {
 void EffectVoice::feed() {
     if (device_) {
         const qsizetype size =
-            bytesToFeed(samples_.size() - written_, sink_->bytesFree(), format_.bytesPerFrame());
+            bytesToFeed(end_ - written_, sink_->bytesFree(), format_.bytesPerFrame());
         if (size > 0)
             written_ += std::max<qint64>(device_->write(samples_.constData() + written_, size), 0);
     }
-    if (!device_ || written_ >= samples_.size()) pump_.stop();
+    if (!device_ || written_ >= end_) pump_.stop();
 }
 
 void EffectVoice::playThroughPlayer() {

@@ -41,12 +41,14 @@ class EffectVoice : public QObject {
     QString path_;
     std::optional<bool> loaded_;
     QAudioFormat format_;
-    QByteArray samples_;     // the sound followed by a little silence
-    QByteArray header_;      // the file's bytes before its samples
-    QTemporaryFile padded_;  // the samples as a file, for a media player
+    QByteArray samples_;        // the sound followed by a little silence
+    qsizetype soundBytes_ = 0;  // of them, the sound
+    QByteArray header_;         // the file's bytes before its samples
+    QTemporaryFile padded_;     // the samples as a file, for a media player
     QAudioSink* sink_ = nullptr;
     QPointer<QIODevice> device_;  // the sink's input while it plays
     qsizetype written_ = 0;       // of the samples, in this play
+    qsizetype end_ = 0;           // where this play ends in them
     QTimer pump_;
     QTimer idle_;
 };
