@@ -107,7 +107,7 @@ void MediaEngine::open(const QString& file) {
     player_ = players_.value(file);
     if (player_) return;
     // Each tune keeps a player of its own, given its file once. Qt 6.4's GStreamer player can
-    // deadlock in setSource() while the new pipeline reports its pads (about once in a few
+    // deadlock in setSource() while the new pipeline reports its pads (seen after several
     // hundred games): the media thread then hangs for good, every later command piles up in
     // memory and at quit the thread cannot end.
     player_ = newPlayer();
