@@ -28,6 +28,15 @@ WordMask bit(std::size_t word) {
     return WordMask{1} << word;
 }
 
+// std::popcount, without the library call it becomes on a baseline x86-64 build: counting
+// candidates is the search's most frequent step.
+int ones(std::uint64_t x) {
+    x -= (x >> 1) & 0x5555555555555555u;
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
 template <class Visit>
 void forEachBit(WordMask mask, Visit visit) {
     for (; mask != 0; mask &= mask - 1) visit(static_cast<std::size_t>(std::countr_zero(mask)));
@@ -167,8 +176,7 @@ Search::Search(const std::vector<QString>& words, int level, GridShape shape, Ra
 
 int Search::count(std::size_t word) const {
     int total = 0;
-    for (std::size_t k = 0; k < setWords_; ++k)
-        total += std::popcount(domains_[word * setWords_ + k]);
+    for (std::size_t k = 0; k < setWords_; ++k) total += ones(domains_[word * setWords_ + k]);
     return total;
 }
 
