@@ -12,6 +12,10 @@ PlacementGeometry::PlacementGeometry(int level, GridShape shape)
         slots_.push_back(
             {code, dir.columnStep, dir.rowStep, dir.rowStep * shape.columns + dir.columnStep});
     }
+    for (int candidate = 0; candidate < candidates(); ++candidate) {
+        starts_.push_back({static_cast<short>(candidate % cells_ + 1),
+                           static_cast<short>(slots_[candidate / cells_].cellStep)});
+    }
 }
 
 bool PlacementGeometry::withinLastColumn(int candidate, int length) const {

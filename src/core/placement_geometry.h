@@ -22,8 +22,8 @@ class PlacementGeometry {
 
     int column(int cell) const { return (cell - 1) % shape_.columns + 1; }
     int code(int candidate) const { return slots_[candidate / cells_].code; }
-    int first(int candidate) const { return candidate % cells_ + 1; }
-    int step(int candidate) const { return slots_[candidate / cells_].cellStep; }
+    int first(int candidate) const { return starts_[candidate].first; }
+    int step(int candidate) const { return starts_[candidate].step; }
     // Whether a candidate can only ever cover last-column cells (vertical, or one letter).
     bool withinLastColumn(int candidate, int length) const;
     int candidate(int slot, int first) const { return slot * cells_ + first - 1; }
@@ -88,9 +88,16 @@ class PlacementGeometry {
         int rowStep;
         int cellStep;
     };
+    // Per candidate, its first cell and step, looked up rather than divided out: the search asks
+    // for them in its innermost loops.
+    struct Start {
+        short first;
+        short step;
+    };
     GridShape shape_;
     int cells_;
     std::vector<Slot> slots_;
+    std::vector<Start> starts_;
 };
 
 }  // namespace generator
