@@ -27,7 +27,7 @@ QRect cellPixels(int n) {
     return twips::rect(board_geometry::cellLeft(n), board_geometry::cellTop(n), 375, 375);
 }
 
-// A full grid in `look`, and the cells its lines cross.
+// A full grid in `look`, and the cells its lines cross (and others to measure).
 struct LinedBoard {
     explicit LinedBoard(const BoardLook& look) {
         model.look = look;
@@ -43,36 +43,35 @@ struct LinedBoard {
                           DrawMode::MaskPen, slot};
         for (int n = from; n <= to; n += step) under.push_back(n);
     }
+    // The lowest contrast, over the cells in `under`, between a letter's solid pixels
+    // (where the letter alone is drawn in its full colour) and the same pixels with no letter.
+    double lowestLetterContrast(const QColor& letter) const {
+        BoardModel bare = model;
+        for (BoardLine& line : bare.lines) line.visible = false;
+        BoardModel blank = model;
+        for (BoardCell& cell : blank.cells) cell.caption.clear();
+        const QImage solid = painted(bare);
+        const QImage shown = painted(model);
+        const QImage behind = painted(blank);
+        double lowest = 21;
+        for (int n : under) {
+            const QRect box = cellPixels(n);
+            int solidPixels = 0;
+            for (int y = box.top(); y <= box.bottom(); ++y) {
+                for (int x = box.left(); x <= box.right(); ++x) {
+                    if (QColor(solid.pixel(x, y)) != letter) continue;
+                    ++solidPixels;
+                    lowest = std::min(lowest, contrast(shown.pixel(x, y), behind.pixel(x, y)));
+                }
+            }
+            EXPECT_GT(solidPixels, 3) << n;  // the measurement saw the letter
+        }
+        return lowest;
+    }
     BoardModel model;
     std::vector<int> under;
 };
 
-// The lowest contrast, over `cells`, between a letter's solid pixels (where the letter alone is
-// drawn in its full colour) and the same pixels with no letter there.
-double lowestLetterContrast(const BoardModel& model, const QColor& letter,
-                            const std::vector<int>& cells) {
-    BoardModel bare = model;
-    for (BoardLine& line : bare.lines) line.visible = false;
-    BoardModel blank = model;
-    for (BoardCell& cell : blank.cells) cell.caption.clear();
-    const QImage solid = painted(bare);
-    const QImage shown = painted(model);
-    const QImage behind = painted(blank);
-    double lowest = 21;
-    for (int n : cells) {
-        const QRect box = cellPixels(n);
-        int solidPixels = 0;
-        for (int y = box.top(); y <= box.bottom(); ++y) {
-            for (int x = box.left(); x <= box.right(); ++x) {
-                if (QColor(solid.pixel(x, y)) != letter) continue;
-                ++solidPixels;
-                lowest = std::min(lowest, contrast(shown.pixel(x, y), behind.pixel(x, y)));
-            }
-        }
-        EXPECT_GT(solidPixels, 3) << n;  // the measurement saw the letter
-    }
-    return lowest;
-}
 }  // namespace
 
 TEST(BoardLook, HighContrastKeepsEveryLetterLineAndTheTitleAtLeastFourAndAHalfToOne) {
@@ -83,7 +82,7 @@ TEST(BoardLook, HighContrastKeepsEveryLetterLineAndTheTitleAtLeastFourAndAHalfTo
     board.strike(3, 3, 1, 358, 21);
     board.strike(4, 4, 20, 286, 19);
     board.under.insert(board.under.end(), {100, 200, 300});  // and off the lines
-    EXPECT_GE(lowestLetterContrast(board.model, Qt::black, board.under), 4.5);
+    EXPECT_GE(board.lowestLetterContrast(Qt::black), 4.5);
 
     const QImage image = painted(board.model);
     const QColor paper = image.pixel(cellPixels(341).topLeft() + QPoint(2, 2));
@@ -100,7 +99,7 @@ TEST(BoardLook, FoundColoursLeaveTheLettersLegibleWhereAnyTwoCross) {
     LinedBoard board({.colourFound = true});
     for (int k = 1; k <= 9; ++k) board.strike(k, k, 40 * k - 39, 40 * k - 20, 1);
     for (int k = 1; k <= 10; ++k) board.strike(9 + k, k, 2 * k, 2 * k + 340, 20);
-    EXPECT_GE(lowestLetterContrast(board.model, QColor(64, 64, 64), board.under), 4.5);
+    EXPECT_GE(board.lowestLetterContrast(QColor(64, 64, 64)), 4.5);
     EXPECT_EQ(board_look::foundColour(20),
               board_look::foundColour(10));  // twenty words, ten colours
 }
