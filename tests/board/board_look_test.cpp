@@ -100,8 +100,8 @@ TEST(BoardLook, FoundColoursLeaveTheLettersLegibleWhereAnyTwoCross) {
     for (int k = 1; k <= 9; ++k) board.strike(k, k, 40 * k - 39, 40 * k - 20, 1);
     for (int k = 1; k <= 10; ++k) board.strike(9 + k, k, 2 * k, 2 * k + 340, 20);
     EXPECT_GE(board.lowestLetterContrast(QColor(64, 64, 64)), 4.5);
-    EXPECT_EQ(board_look::foundColour(20),
-              board_look::foundColour(10));  // twenty words, ten colours
+    // Twenty words share ten colours.
+    EXPECT_EQ(board_look::foundColour(20), board_look::foundColour(10));
 }
 
 TEST(BoardLook, ColourFoundWordsMarksTheLineAndTheEntryInTheWordsColour) {
