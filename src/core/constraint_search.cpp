@@ -23,6 +23,9 @@ constexpr std::size_t kMostWords = 64;
 constexpr long kCheckEvery = 8;
 // Lays allowed to the first pass of the randomised search.
 constexpr long kFirstAllowance = 64;
+// How much larger each pass's allowance is than the last: passes that run out are wasted work
+// when the list has no board, so they grow fast.
+constexpr int kGrowth = 4;
 
 WordMask bit(std::size_t word) {
     return WordMask{1} << word;
@@ -667,7 +670,7 @@ PlacerResult Search::run() {
             forceAlongRows(ignored);  // notes the kinds of line afresh
             return placeNext(0).outcome;
         },
-        kFirstAllowance);
+        kFirstAllowance, 0, kGrowth);
     if (verdict != PlacerVerdict::Found) return {verdict, {}};
     PlacerResult result{PlacerVerdict::Found, {}};
     for (std::size_t i = 0; i < words_.size(); ++i) {
