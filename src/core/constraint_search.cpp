@@ -27,6 +27,12 @@ constexpr long kFirstAllowance = 64;
 // when the list has no board, so they grow fast.
 constexpr int kGrowth = 4;
 
+// Whether a word runs along a row in some of its candidates and along other lines in others.
+bool mixedKinds(unsigned kinds) {
+    const unsigned row = 1u << PlacementGeometry::kRow;
+    return (kinds & row) && kinds != row;
+}
+
 WordMask bit(std::size_t word) {
     return WordMask{1} << word;
 }
@@ -126,7 +132,7 @@ class Search {
     WordMask allWords_ = 0;
     WordMask unplaced_ = 0;
     bool tooMany_ = false;
-    bool rowsTight_ = false;
+    bool rowsTight_ = false;       // whether the row bound rules out some number of row words
     std::vector<unsigned> kinds_;  // per word, kindsOf as last noted
     long lays_ = 0;
     long allowance_ = 0;
@@ -344,13 +350,14 @@ unsigned Search::kindsOf(std::size_t word) const {
     return kinds;
 }
 
-// Whether `word` may yet share a cell with one of `others`: they must run along lines of
-// different kinds, or both fit one line.
+// Notes the kinds of every word for the bounds and the choice of the next split.
 void Search::noteKinds() {
     kinds_.resize(words_.size());
     for (std::size_t word = 0; word < words_.size(); ++word) kinds_[word] = kindsOf(word);
 }
 
+// Whether `word` may yet share a cell with one of `others`: they must run along lines of
+// different kinds, or both fit one line.
 bool Search::mayMeet(std::size_t word, WordMask others) const {
     const unsigned kinds = kinds_[word];
     bool meet = false;
@@ -419,8 +426,7 @@ bool Search::forceAlongRows(WordMask& blame) {
         rowMust += kinds == 1u << PlacementGeometry::kRow;
         colMay += (kinds >> PlacementGeometry::kColumn) & 1;
         colMust += kinds == 1u << PlacementGeometry::kColumn;
-        if ((kinds >> PlacementGeometry::kRow) & 1 && kinds != 1u << PlacementGeometry::kRow)
-            mixed |= bit(word);
+        if (mixedKinds(kinds)) mixed |= bit(word);
     }
     int byColumns = geometry_.cells();
     for (int along = colMust; along <= colMay; ++along)
@@ -586,6 +592,9 @@ std::vector<int> Search::orderedCandidates(std::size_t word) {
     return sharing;
 }
 
+// Decides whether a word runs along a row before deciding where: while the row bound is tight,
+// this settles the few words off the rows first instead of trying row after row for the many
+// on them. The dead end of both halves is the dead end here.
 Search::Step Search::splitByKind(std::size_t word, std::size_t depth) {
     WordMask conflict = 0;
     const auto& rows = kindBits_[PlacementGeometry::kRow];
@@ -615,9 +624,7 @@ Search::Step Search::placeNext(std::size_t depth) {
         std::size_t best = words_.size();
         int fewest = 0;
         forEachBit(unplaced_, [&](std::size_t word) {
-            const unsigned kinds = kinds_[word];
-            if (!(kinds & 1u << PlacementGeometry::kRow) || kinds == 1u << PlacementGeometry::kRow)
-                return;
+            if (!mixedKinds(kinds_[word])) return;
             const int n = count(word);
             if (best == words_.size() || n < fewest) {
                 best = word;
