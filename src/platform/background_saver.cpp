@@ -154,6 +154,8 @@ BackgroundSaver::Claim BackgroundSaver::claim(std::chrono::milliseconds patience
         if (shared_->held) return Claim::StillHeld;
     }
     // Not held, so the saver's thread leaves the lock alone: waiting for it blocks no result.
+    // A folder removed while the program runs is made again here, the one time it is missing.
+    if (!QFileInfo::exists(shared_->folder)) QDir().mkpath(shared_->folder);
     const bool taken = shared_->lock.acquire(patience);
     const std::lock_guard guard(shared_->mutex);
     shared_->held = taken;

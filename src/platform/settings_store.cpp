@@ -179,8 +179,9 @@ void IniSettingsStore::beginOperation() {
 }
 
 void IniSettingsStore::endOperation(SaveOutcome outcome) {
+    if (depth_ == 0) return;
     if (outcome) ending_.push_back(std::move(outcome));
-    if (depth_ == 0 || --depth_ > 0) return;
+    if (--depth_ > 0) return;
     const quint64 number = save();
     for (SaveOutcome& waiting : std::exchange(ending_, {})) {
         if (number == 0) {

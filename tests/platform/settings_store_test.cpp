@@ -143,6 +143,20 @@ TEST(SettingsStore, AFailedSaveIsReportedOnceAndNotAsSuccess) {
         EXPECT_NE(onDisk(path, key), "") << key;
 }
 
+// The player clears the configuration folder while the game runs; the lock file goes with it.
+TEST(SettingsStore, AFolderRemovedWhileRunningIsMadeAgain) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW/QRW.ini";
+    IniSettingsStore store(path);
+    store.write("Settings", "F_RUN", "False");
+    ASSERT_TRUE(store.waitForSaves());
+    ASSERT_TRUE(QDir(dir.path() + "/QRW").removeRecursively());
+    store.write("Settings", "SOUND", "False");
+    ASSERT_TRUE(store.waitForSaves());
+    EXPECT_EQ(onDisk(path, "Settings/SOUND"), "False");
+    EXPECT_TRUE(QFile::exists(path + ".flock"));
+}
+
 // Each kind of unusable file is renamed aside with the date, kept byte for byte, and the store
 // starts empty on a fresh file.
 TEST(SettingsStore, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
