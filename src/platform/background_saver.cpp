@@ -71,10 +71,10 @@ int writeAndRename(const QString& path, const QString& folder, const QByteArray&
     return fd;
 }
 
-// False when the disk reported that the text may not be on it. The rename is durable once the
-// folder is; a folder that cannot be synced is no reason to doubt the file.
-bool syncAndClose(int fd, const QString& folder) {
-    const bool synced = ::fdatasync(fd) == 0 || errno == EINVAL;  // EINVAL: nothing to sync
+// Once renamed, the file is whole for every reader; this makes it outlast a power cut too. The
+// rename is durable once the folder is.
+void syncAndClose(int fd, const QString& folder) {
+    ::fdatasync(fd);
     ::close(fd);
     const int dir =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -82,7 +82,6 @@ bool syncAndClose(int fd, const QString& folder) {
         ::fsync(dir);
         ::close(dir);
     }
-    return synced;
 }
 
 }  // namespace
@@ -129,20 +128,23 @@ void BackgroundSaver::run(const std::shared_ptr<Shared>& shared) {
 
         guard.lock();
         shared->writing = false;
+        // Told before the lock goes: whoever takes it next knows what the file holds.
+        shared->results.push_back({job.number, fd >= 0, file});
         if (!shared->next && !shared->claimed) {
             shared->lock.release();
             shared->held = false;
         }
-        shared->syncing = true;
+        shared->syncing = fd >= 0;
+        shared->changed.notify_all();
+        if (shared->wake) shared->wake();
+        if (fd < 0) continue;
         guard.unlock();
 
-        const bool saved = fd >= 0 && syncAndClose(fd, shared->folder);
+        syncAndClose(fd, shared->folder);
 
         guard.lock();
         shared->syncing = false;
-        shared->results.push_back({job.number, saved, file});
         shared->changed.notify_all();
-        if (shared->wake) shared->wake();
     }
 }
 
@@ -182,9 +184,9 @@ void BackgroundSaver::save(quint64 number, QByteArray bytes) {
     shared_->changed.notify_all();
 }
 
-bool BackgroundSaver::holdsLock() const {
+bool BackgroundSaver::holdsLockOrNews() const {
     const std::lock_guard guard(shared_->mutex);
-    return shared_->held;
+    return shared_->held || !shared_->results.empty();
 }
 
 std::vector<BackgroundSaver::Result> BackgroundSaver::takeResults() {

@@ -36,16 +36,18 @@ class BackgroundSaver {
     void release();
     // Ends a claim by handing over the whole new text of the file, as save `number` (rising).
     void save(quint64 number, QByteArray bytes);
-    // True while this copy holds the lock: no other copy can have changed the file meanwhile.
-    bool holdsLock() const;
+    // True while this copy holds the lock (no other copy can have changed the file meanwhile) or
+    // has results not yet taken.
+    bool holdsLockOrNews() const;
 
     struct Result {
         quint64 number;
-        bool saved;
+        bool saved;         // renamed into place: every reader finds it
         FileIdentity file;  // the file as saved
     };
-    // Saves finished since the last call, oldest first. A save replaced by a newer one before it
-    // was written gets no result of its own: the newer one carries it too.
+    // Saves finished since the last call, oldest first; each is told before the lock is let go
+    // after it. A save replaced by a newer one before it was written gets no result of its own:
+    // the newer one carries it too.
     std::vector<Result> takeResults();
     // Waits up to `patience` until every save handed over is finished; false when one is not.
     bool waitUntilDone(std::chrono::milliseconds patience);

@@ -137,9 +137,11 @@ void IniSettingsStore::reload() const {
 }
 
 // Every handler reads what any copy of the program saved last. While this copy's saves hold the
-// lock, nobody else can have changed the file, and the file may not have caught up yet.
+// lock, nobody else can have changed the file, and the file may not have caught up yet; results
+// not yet taken in would show this copy's values over newer ones.
 void IniSettingsStore::reloadIfChanged() const {
-    if (depth_ == 0 && usable_ && !saver_.holdsLock() && FileIdentity::of(path_) != seen_) reload();
+    if (depth_ == 0 && usable_ && !saver_.holdsLockOrNews() && FileIdentity::of(path_) != seen_)
+        reload();
 }
 
 const QByteArray* IniSettingsStore::stored(const QString& section, const QString& key) const {
@@ -171,9 +173,11 @@ bool IniSettingsStore::contains(const QString& section, const QString& key) cons
 
 void IniSettingsStore::beginOperation() {
     if (depth_++ > 0) return;
+    const BackgroundSaver::Claim claim =
+        usable_ ? saver_.claim(kLockPatience) : BackgroundSaver::Claim::Refused;
+    // After the claim: every save of this copy that let the lock go has told its result, so the
+    // values it carried are no longer laid over what the file holds now.
     takeResults();
-    if (!usable_) return;
-    const BackgroundSaver::Claim claim = saver_.claim(kLockPatience);
     claimed_ = claim != BackgroundSaver::Claim::Refused;
     if (claim != BackgroundSaver::Claim::StillHeld) reload();
 }
