@@ -135,12 +135,18 @@ void BackgroundSaver::run(const std::shared_ptr<Shared>& shared) {
             shared->held = false;
         }
         shared->syncing = fd >= 0;
+        const bool newerWaiting = shared->next.has_value();
         shared->changed.notify_all();
         if (shared->wake) shared->wake();
         if (fd < 0) continue;
         guard.unlock();
 
-        syncAndClose(fd, shared->folder);
+        // A newer text holds this one: only it needs the disk.
+        if (newerWaiting) {
+            ::close(fd);
+        } else {
+            syncAndClose(fd, shared->folder);
+        }
 
         guard.lock();
         shared->syncing = false;
