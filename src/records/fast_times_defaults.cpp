@@ -1,27 +1,59 @@
 #include "records/fast_times_defaults.h"
 
-const std::array<FastTimeRow, 10> kResetFastTimes{{
-    {"B.Marsh", "2:00", "Internet"},
-    {"C.Dunne", "2:15", "Rock 'N' Roll Legends"},
-    {"D.Vale", "2:45", "Must Be The Weather"},
-    {"E.Frost", "3:00", "Capital Cities"},
-    {"F.Hollis", "3:15", "Breed : Dogs"},
-    {"G.Reed", "3:30", "US States"},
-    {"H.Lark", "3:45", "Blow Your Top ( Volcanoes )"},
-    {"J.Penn", "4:00", "Wild Wild Life"},
-    {"K.Moss", "4:15", "MultiMedia"},
-    {"Tarnwick", "4:30", "Cocktails"},
+#include <cstddef>
+
+namespace {
+
+// Both tables list the same holders and times; only the puzzles differ.
+struct Holder {
+    const char* name;
+    const char* time;
+};
+
+constexpr std::array<Holder, 10> kHolders{{
+    {"B.Marsh", "2:00"},
+    {"C.Dunne", "2:15"},
+    {"D.Vale", "2:45"},
+    {"E.Frost", "3:00"},
+    {"F.Hollis", "3:15"},
+    {"G.Reed", "3:30"},
+    {"H.Lark", "3:45"},
+    {"J.Penn", "4:00"},
+    {"K.Moss", "4:15"},
+    {"Tarnwick", "4:30"},
 }};
 
-const std::array<FastTimeRow, 10> kDisplayDefaultFastTimes{{
-    {"B.Marsh", "2:00", "Films : Horror"},
-    {"C.Dunne", "2:15", "Films : Gangster"},
-    {"D.Vale", "2:45", "Films : Action"},
-    {"E.Frost", "3:00", "Capital Cities"},
-    {"F.Hollis", "3:15", "Breed : Dogs"},
-    {"G.Reed", "3:30", "Films : Horror"},
-    {"H.Lark", "3:45", "Musicians : Rock"},
-    {"J.Penn", "4:00", "Musicians : Classical"},
-    {"K.Moss", "4:15", "Films : Horror"},
-    {"Tarnwick", "4:30", "Films: Horror"},
-}};
+std::array<FastTimeRow, 10> withPuzzles(const std::array<const char*, 10>& puzzles) {
+    std::array<FastTimeRow, 10> rows;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        rows[i] = {kHolders[i].name, kHolders[i].time, puzzles[i]};
+    return rows;
+}
+
+}  // namespace
+
+const std::array<FastTimeRow, 10> kResetFastTimes = withPuzzles({
+    "Internet",
+    "Rock 'N' Roll Legends",
+    "Must Be The Weather",
+    "Capital Cities",
+    "Breed : Dogs",
+    "US States",
+    "Blow Your Top ( Volcanoes )",
+    "Wild Wild Life",
+    "MultiMedia",
+    "Cocktails",
+});
+
+const std::array<FastTimeRow, 10> kDisplayDefaultFastTimes = withPuzzles({
+    "Films : Horror",
+    "Films : Gangster",
+    "Films : Action",
+    "Capital Cities",
+    "Breed : Dogs",
+    "Films : Horror",
+    "Musicians : Rock",
+    "Musicians : Classical",
+    "Films : Horror",
+    "Films: Horror",
+});

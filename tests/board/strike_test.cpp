@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 namespace {
 const QColor kBlack(0, 0, 0);
 const QColor kRed(255, 0, 0);
@@ -18,6 +20,12 @@ struct Signals {
     int gameEnded = 0;
     int completionReady = 0;
 };
+
+bool timerRunsFor(const QObject& owner, int intervalMs) {
+    for (const QTimer* timer : owner.findChildren<QTimer*>())
+        if (timer->isActive() && timer->interval() == intervalMs) return true;
+    return false;
+}
 }  // namespace
 
 TEST(Striking, AFindClicksStrikesAndReportsTheFirstFindByHand) {
@@ -45,6 +53,7 @@ TEST(Striking, AStruckWordFlashesForThreeQuartersOfASecond) {
     game.select(45, 87);
     ASSERT_TRUE(game.play.flashRunning());
     ASSERT_TRUE(game.play.flashCheckRunning());
+    EXPECT_TRUE(timerRunsFor(game.play, 750));
     const BoardLine& line = game.model().lines[1];
     const BoardEntry& entry = game.model().entries[3];
     game.play.flashTick();
@@ -58,6 +67,7 @@ TEST(Striking, AStruckWordFlashesForThreeQuartersOfASecond) {
     EXPECT_EQ(entry.color, kBlack);
     EXPECT_FALSE(game.play.flashRunning());
     EXPECT_FALSE(game.play.flashCheckRunning());
+    EXPECT_FALSE(timerRunsFor(game.play, 750));
 }
 
 TEST(Striking, TheLastWordEndsTheGameAndRunsTheCompletionSequence) {

@@ -85,12 +85,22 @@ struct StartUpTune {
         control.command(QStringLiteral("Open"));
         control.command(QStringLiteral("Play"));
     }
+    // Starts it over as a looping tune does on its Done.
+    void again() {
+        done = false;
+        control.command(QStringLiteral("Close"));
+        control.command(QStringLiteral("Open"));
+        control.command(QStringLiteral("Play"));
+    }
 };
 
-TEST(RealSound, TheStartUpTuneIsHeardInFull) {
+TEST(RealSound, TheStartUpTuneIsHeardInFullTwice) {
     if (qEnvironmentVariableIsEmpty("QUARROW_SOUND_HANDSHAKE"))
         GTEST_SKIP() << "run by scripts/check-services";
     StartUpTune tune;
+    runEventsUntil([&tune] { return tune.done; }, 10'000);
+    ASSERT_TRUE(tune.done);
+    tune.again();
     runEventsUntil([&tune] { return tune.done; }, 10'000);
     EXPECT_TRUE(tune.done);
 }

@@ -14,15 +14,21 @@
 namespace {
 
 // Silence after the sound. A sound server starts a stream only once its buffer has filled
-// (about 150 ms for Qt's sinks on PulseAudio), so without it a short click is never played at
-// all; and by the time the sink has taken the silence too, the sound itself has been heard.
+// (about 150 ms for Qt's sinks on PulseAudio), and again after each time it ran dry, so without
+// it a short click is never played at all. A media player needs the longer tail; a sink is
+// handed only what fills its buffer, plus a margin, as a play that follows soon after waits
+// behind whatever silence the server still holds.
 constexpr int kTailMs = 500;
-// Beyond the length of the sound and its tail, before the sink is stopped.
-constexpr int kDrainMs = 300;
-// Asked for each start: Qt shrinks a reused sink's buffer on every restart otherwise.
+constexpr int kSinkTailMarginMs = 50;
+// What the sink holds ahead of the server: the most a new play waits behind an earlier one.
 constexpr int kSinkBufferMs = 150;
 // How often the sink is offered the next bytes; its buffer holds well over this.
 constexpr int kPumpMs = 20;
+// Without a play for this long the sink is dropped, so an idle game keeps neither the output
+// device nor Qt's sink timer awake; what Qt leaves of each stream then grows with idle spells,
+// not with plays. (Not corked instead: on a stream whose server has just gone, Qt's suspend and
+// resume hand libpulse a null operation to wait on, which it asserts against.)
+constexpr int kIdleReleaseMs = 20'000;
 constexpr int kFloatTag = 3;
 
 }  // namespace
@@ -44,13 +50,17 @@ QAudioFormat audioFormatOf(const WaveLayout& layout) {
     return format;
 }
 
+qsizetype bytesToFeed(qsizetype left, qsizetype room, int bytesPerFrame) {
+    if (room <= 0 || left <= 0 || bytesPerFrame <= 0) return 0;
+    return std::min(left, room - room % bytesPerFrame);
+}
+
 EffectVoice::EffectVoice(QString path, QObject* parent) : QObject(parent), path_(std::move(path)) {
-    drain_.setSingleShot(true);
-    connect(&drain_, &QTimer::timeout, this, [this] {
-        if (sink_) sink_->stop();
-    });
     pump_.setInterval(kPumpMs);
     connect(&pump_, &QTimer::timeout, this, &EffectVoice::feed);
+    idle_.setSingleShot(true);
+    idle_.setInterval(kIdleReleaseMs);
+    connect(&idle_, &QTimer::timeout, this, &EffectVoice::rebuild);
 }
 
 EffectVoice::~EffectVoice() {
@@ -71,6 +81,7 @@ bool EffectVoice::load() {
     samples_ = bytes.mid(qsizetype(layout->dataOffset), qsizetype(layout->dataBytes));
     // Whole frames only, then the tail of silence (unsigned 8-bit silence is the middle value).
     samples_.chop(samples_.size() % format_.bytesPerFrame());
+    soundBytes_ = samples_.size();
     const char silence = format_.sampleFormat() == QAudioFormat::UInt8 ? char(0x80) : char(0);
     samples_.append(QByteArray(format_.bytesForDuration(kTailMs * 1000), silence));
     header_ = bytes.left(qsizetype(layout->dataOffset));
@@ -93,38 +104,39 @@ bool EffectVoice::writePaddedFile() {
 
 void EffectVoice::play() {
     if (!load()) return;
-    if (sink_ && sink_->error() == QAudio::FatalError) rebuild();
-    if (!sink_) sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_);
-    drain_.stop();
-    if (sink_->state() != QAudio::StoppedState) sink_->stop();
-    // Pushed, not pulled: Qt's pull mode on PulseAudio stalls when the server's buffer is
-    // nearly full and never starts a short sound.
-    sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
-    device_ = sink_->start();
-    if (!device_) {
+    if (sink_ && (sink_->error() == QAudio::FatalError || !device_)) rebuild();
+    if (!sink_ && !startSink()) {
         playThroughPlayer();
         return;
     }
-    sincePlay_.start();
+    idle_.start();
     written_ = 0;
+    end_ = std::min(samples_.size(),
+                    std::max(soundBytes_, sink_->bufferSize() +
+                                              format_.bytesForDuration(kSinkTailMarginMs * 1000)));
     feed();
-    if (written_ < samples_.size()) pump_.start();
+    if (written_ < end_) pump_.start();
+}
+
+bool EffectVoice::startSink() {
+    sink_ = new QAudioSink(QMediaDevices::defaultAudioOutput(), format_);
+    sink_->setBufferSize(format_.bytesForDuration(kSinkBufferMs * 1000));
+    // Pushed, not pulled: Qt's pull mode on PulseAudio stalls when the server's buffer is
+    // nearly full and never starts a short sound.
+    device_ = sink_->start();
+    if (device_) return true;
+    rebuild();
+    return false;
 }
 
 void EffectVoice::feed() {
-    while (device_ && written_ < samples_.size()) {
-        const qint64 taken =
-            device_->write(samples_.constData() + written_, samples_.size() - written_);
-        if (taken <= 0) break;
-        written_ += taken;
+    if (device_) {
+        const qsizetype size =
+            bytesToFeed(end_ - written_, sink_->bytesFree(), format_.bytesPerFrame());
+        if (size > 0)
+            written_ += std::max<qint64>(device_->write(samples_.constData() + written_, size), 0);
     }
-    if (!device_ || written_ >= samples_.size()) {
-        pump_.stop();
-        // The server may take every byte at once: stop once they can all have been played.
-        const qint64 length = format_.durationForBytes(qint32(samples_.size())) / 1000;
-        if (device_)
-            drain_.start(int(std::max<qint64>(length - sincePlay_.elapsed(), 0)) + kDrainMs);
-    }
+    if (!device_ || written_ >= end_) pump_.stop();
 }
 
 void EffectVoice::playThroughPlayer() {
@@ -147,8 +159,8 @@ void EffectVoice::playThroughPlayer() {
 }
 
 void EffectVoice::rebuild() {
-    drain_.stop();
     pump_.stop();
+    idle_.stop();
     delete sink_;
     sink_ = nullptr;
 }

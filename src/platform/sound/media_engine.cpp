@@ -40,9 +40,14 @@ MediaEngine::MediaEngine(MediaClock& clock, QObject* parent)
     : QObject(parent), clock_(clock), done_(clock, this, [this] { deliverDone(); }) {}
 
 MediaEngine::~MediaEngine() {
-    // The player may still signal while it is torn down; let that happen while we are whole.
+    // A player may still signal while it is torn down; let that happen while we are whole.
     donePending_ = false;
-    delete player_;
+    if (!isKept(player_)) delete player_;
+    qDeleteAll(players_);
+}
+
+bool MediaEngine::isKept(const QMediaPlayer* player) const {
+    return std::find(players_.cbegin(), players_.cend(), player) != players_.cend();
 }
 
 void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play, MediaClock::Time issued) {
@@ -68,16 +73,26 @@ void MediaEngine::run(MediaVerb verb, const QString& file, quint64 play, MediaCl
 void MediaEngine::playEffect(const QString& file) {
     // Nothing to hear without an output.
     if (file.isEmpty() || !hasAudioOutput()) return;
-    if (!devices_) {
-        devices_ = new QMediaDevices(this);
-        // A sound server that restarts, or a new default output, needs new sinks.
-        connect(devices_, &QMediaDevices::audioOutputsChanged, this, [this] {
-            for (EffectVoice* voice : std::as_const(effects_)) voice->rebuild();
-        });
-    }
+    watchOutputs();
     EffectVoice*& effect = effects_[file];
     if (!effect) effect = new EffectVoice(file, this);
     effect->play();
+}
+
+void MediaEngine::watchOutputs() {
+    if (devices_) return;
+    devices_ = new QMediaDevices(this);
+    connect(devices_, &QMediaDevices::audioOutputsChanged, this, &MediaEngine::onOutputsChanged);
+}
+
+// A sound server that restarts, or a new default output, needs new sinks and players.
+void MediaEngine::onOutputsChanged() {
+    for (EffectVoice* voice : std::as_const(effects_)) voice->rebuild();
+    // The open tune's player plays on; it is dropped when its tune closes.
+    for (QMediaPlayer* player : std::as_const(players_)) {
+        if (player != player_) delete player;
+    }
+    players_.clear();
 }
 
 void MediaEngine::open(const QString& file) {
@@ -87,7 +102,17 @@ void MediaEngine::open(const QString& file) {
     // With no output the player has nothing to play into; the length alone times the tune.
     usePlayer_ = QFile::exists(file) && hasAudioOutput();
     playerFailed_ = false;
-    if (usePlayer_) player().setSource(QUrl::fromLocalFile(file));
+    if (!usePlayer_) return;
+    watchOutputs();
+    player_ = players_.value(file);
+    if (player_) return;
+    // Each tune keeps a player of its own, given its file once. Qt 6.4's GStreamer player can
+    // deadlock in setSource() while the new pipeline reports its pads (seen after several
+    // hundred games): the media thread then hangs for good, every later command piles up in
+    // memory and at quit the thread cannot end.
+    player_ = newPlayer();
+    players_.insert(file, player_);
+    player_->setSource(QUrl::fromLocalFile(file));
 }
 
 void MediaEngine::play(const QString& file, quint64 play) {
@@ -111,41 +136,43 @@ void MediaEngine::stop() {
 
 void MediaEngine::close() {
     stop();
-    if (playerFailed_) {
-        // A GStreamer pipeline that failed blocks for a second on its next state change, while
-        // deleting it is instant; a fresh player costs a few milliseconds.
+    // A GStreamer pipeline that failed blocks for a second on its next state change, while
+    // deleting it is instant; the next open of its tune builds a fresh player.
+    if (player_ && (playerFailed_ || !isKept(player_))) {
+        players_.remove(players_.key(player_));
         delete player_;
-        player_ = nullptr;
-        playerFailed_ = false;
-    } else if (usePlayer_) {
-        player_->setSource(QUrl());
     }
+    player_ = nullptr;
+    playerFailed_ = false;
     isOpen_ = false;
     usePlayer_ = false;
     openedLength_.reset();
 }
 
-QMediaPlayer& MediaEngine::player() {
-    if (!player_) {
-        player_ = new QMediaPlayer(this);
-        player_->setAudioOutput(new QAudioOutput(player_));
-        connect(player_, &QMediaPlayer::mediaStatusChanged, this,
-                [this](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::EndOfMedia)
-                        onPlayerEnded();
-                    else if (status == QMediaPlayer::InvalidMedia)
-                        onPlayerFailed();
-                });
-        connect(player_, &QMediaPlayer::errorOccurred, this, &MediaEngine::onPlayerFailed);
-    }
-    return *player_;
+QMediaPlayer* MediaEngine::newPlayer() {
+    auto* player = new QMediaPlayer(this);
+    player->setAudioOutput(new QAudioOutput(player));
+    connect(player, &QMediaPlayer::mediaStatusChanged, this,
+            [this, player](QMediaPlayer::MediaStatus status) {
+                if (status == QMediaPlayer::InvalidMedia) onPlayerFailed(player);
+                if (status == QMediaPlayer::EndOfMedia && player == player_) onPlayerEnded();
+            });
+    connect(player, &QMediaPlayer::errorOccurred, this, [this, player] { onPlayerFailed(player); });
+    return player;
 }
 
 void MediaEngine::onPlayerEnded() {
     if (donePending_) done_.start(0ms);
 }
 
-void MediaEngine::onPlayerFailed() {
+void MediaEngine::onPlayerFailed(QMediaPlayer* player) {
+    if (player != player_) {
+        // An idle tune's player that failed is rebuilt when its tune opens again.
+        if (!isKept(player)) return;
+        players_.remove(players_.key(player));
+        player->deleteLater();
+        return;
+    }
     playerFailed_ = true;
     if (!donePending_) return;
     // Keep the tune's timing: the end comes when it would have.

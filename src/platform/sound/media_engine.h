@@ -18,9 +18,9 @@ enum class MediaVerb { Sound, Open, Play, Stop, Close };
 std::optional<std::chrono::milliseconds> waveFileLength(const QString& path);
 
 // Does what a media control's commands ask, on the thread it lives on. Tunes ("Open", "Play",
-// "Stop", "Close") go through one media player, created on first use because it is slow to
-// build; effects ("Sound") go through a voice per file, with an audio sink of its own, so a
-// click never cuts a tune off.
+// "Stop", "Close") go through a media player per file, built on first use because it is slow to
+// build, and kept; effects ("Sound") go through a voice per file, with an audio sink of its own,
+// so a click never cuts a tune off.
 //
 // tuneEnded(play) follows a "Play" at most once, and not after "Stop", "Close" or a later
 // "Play": when the player reaches the end of the file; or, when there is no audio output, the
@@ -47,9 +47,12 @@ class MediaEngine : public QObject {
     void stop();
     void close();
 
-    QMediaPlayer& player();
+    QMediaPlayer* newPlayer();
+    bool isKept(const QMediaPlayer* player) const;
+    void onPlayerFailed(QMediaPlayer* player);
+    void watchOutputs();
+    void onOutputsChanged();
     void onPlayerEnded();
-    void onPlayerFailed();
     void deliverDone();
 
     std::optional<std::chrono::milliseconds> openedLength_;
@@ -63,7 +66,8 @@ class MediaEngine : public QObject {
     MediaClock::Time playedAt_;
     MediaAlarm done_;
 
-    QMediaPlayer* player_ = nullptr;
-    QMediaDevices* devices_ = nullptr;  // built with the first voice, on this thread
+    QHash<QString, QMediaPlayer*> players_;
+    QMediaPlayer* player_ = nullptr;    // the open tune's; not in players_ once dropped
+    QMediaDevices* devices_ = nullptr;  // built with the first player or voice, on this thread
     QHash<QString, EffectVoice*> effects_;
 };

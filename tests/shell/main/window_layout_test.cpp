@@ -27,54 +27,46 @@ Input designInput(double width, double areaWidth, double areaHeight) {
     return in;
 }
 
-TEST(WindowLayout, WideWindowPlacesEveryControl) {
-    const auto out = layOut(designInput(12120, 12000, 7635));
-    EXPECT_DOUBLE_EQ(out.board.left, (12000 - 11730) / 2.0);
-    EXPECT_DOUBLE_EQ(out.board.top, (7635 - 7575) / 2.0);
-    EXPECT_DOUBLE_EQ(out.title.left, (12000 - 6000) / 2.0);
-    EXPECT_DOUBLE_EQ(out.title.top, (7635 - 1800) / 2.0);
-    EXPECT_TRUE(out.stripFitted);
-    EXPECT_DOUBLE_EQ(out.strip.timercapLeft, 12120 - 735 - 250);
-    EXPECT_DOUBLE_EQ(out.strip.showFullLeft, 3450);
-    EXPECT_DOUBLE_EQ(out.strip.showFullWidth, 12120 - 735 - 1695 - 300 - 4000);
-    // The level caption starts 150 after the text display and ends 400 + 300 + 735 short of W.
-    EXPECT_DOUBLE_EQ(out.strip.difCapLeft, 3450 + out.strip.showFullWidth + 150);
-    EXPECT_DOUBLE_EQ(out.strip.difCapLeft + 1695, 12120 - 735 - 300 - 400);
-    EXPECT_DOUBLE_EQ(out.strip.difCapFLeft, out.strip.difCapLeft + 20);
-    EXPECT_DOUBLE_EQ(out.strip.speedLeft, out.strip.timercapLeft - 300);
+void expectCentred(const Input& in, const window_layout::Result& out) {
+    // Halves are kept, not rounded, so both margins are always equal.
+    EXPECT_DOUBLE_EQ(2 * out.board.left + in.boardWidth, in.areaWidth);
+    EXPECT_DOUBLE_EQ(2 * out.board.top + in.boardHeight, in.areaHeight);
+    EXPECT_DOUBLE_EQ(2 * out.title.left + in.titleWidth, in.areaWidth);
+    EXPECT_DOUBLE_EQ(2 * out.title.top + in.titleHeight, in.areaHeight);
 }
 
-TEST(WindowLayout, HalvesAreNotRounded) {
-    const auto out = layOut(designInput(12001, 11731, 7635));
-    EXPECT_DOUBLE_EQ(out.board.left, 0.5);
+TEST(WindowLayout, WideWindowsCentreTheChildrenAndLineUpTheStrip) {
+    for (double width : {6730.0, 12001.0, 12120.0, 30000.0}) {
+        SCOPED_TRACE(width);
+        const Input in = designInput(width, width - 119, 7635);
+        const auto out = layOut(in);
+        expectCentred(in, out);
+        ASSERT_TRUE(out.stripFitted);
+        // Left to right without overlap: text display, level caption, speed, clock; the clock
+        // keeps its margin from the right edge and the text display takes what is left.
+        const auto& strip = out.strip;
+        EXPECT_GE(strip.showFullWidth, 0);
+        EXPECT_LE(strip.showFullLeft + strip.showFullWidth, strip.difCapLeft);
+        EXPECT_LT(strip.difCapLeft, strip.difCapFLeft);
+        EXPECT_LE(strip.difCapLeft + in.difCapWidth, strip.speedLeft);
+        EXPECT_DOUBLE_EQ(strip.speedLeft + in.speedWidth, strip.timercapLeft);
+        EXPECT_DOUBLE_EQ(strip.timercapLeft + in.timercapWidth, width - 250);
+    }
+    EXPECT_DOUBLE_EQ(layOut(designInput(6730, 6611, 5000)).strip.showFullWidth, 0);
 }
 
-TEST(WindowLayout, NarrowWindowStopsAtTheTextDisplay) {
-    // 6729 is one twip short of 735 + 1695 + 300 + 4000.
-    const auto out = layOut(designInput(6729, 6609, 5000));
+TEST(WindowLayout, NarrowWindowKeepsTheStripButMovesTheClockAndCentres) {
+    // One twip narrower than the strip's controls need.
+    const Input in = designInput(6729, 6610, 1500);
+    const auto out = layOut(in);
     EXPECT_FALSE(out.stripFitted);
-    // The children are still centred and the clock still moves.
-    EXPECT_DOUBLE_EQ(out.board.left, (6609 - 11730) / 2.0);
-    EXPECT_DOUBLE_EQ(out.strip.timercapLeft, 6729 - 735 - 250);
-    EXPECT_DOUBLE_EQ(out.strip.showFullLeft, 3450);
+    expectCentred(in, out);  // partly outside the area
+    EXPECT_DOUBLE_EQ(out.strip.timercapLeft + in.timercapWidth, 6729 - 250);
     // Everything after the failed width keeps its previous value.
     EXPECT_DOUBLE_EQ(out.strip.showFullWidth, 3);
     EXPECT_DOUBLE_EQ(out.strip.difCapLeft, 4);
     EXPECT_DOUBLE_EQ(out.strip.difCapFLeft, 5);
     EXPECT_DOUBLE_EQ(out.strip.speedLeft, 6);
-}
-
-TEST(WindowLayout, ExactFitGivesAnEmptyTextDisplay) {
-    const auto out = layOut(designInput(6730, 6610, 5000));
-    EXPECT_TRUE(out.stripFitted);
-    EXPECT_DOUBLE_EQ(out.strip.showFullWidth, 0);
-}
-
-TEST(WindowLayout, SmallWindowStillCentresChildrenPartlyOutsideTheArea) {
-    const auto out = layOut(designInput(3000, 2900, 1500));
-    EXPECT_DOUBLE_EQ(out.board.left, (2900 - 11730) / 2.0);
-    EXPECT_DOUBLE_EQ(out.board.top, (1500 - 7575) / 2.0);
-    EXPECT_DOUBLE_EQ(out.title.top, (1500 - 1800) / 2.0);
 }
 
 TEST(GameClock, MinutesAndTwoDigitSeconds) {
