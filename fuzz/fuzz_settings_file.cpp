@@ -114,6 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(fastest_times::insertRow(
               store, {QStringLiteral("Fuzz"), time, QStringLiteral("Fuzzed")}) == rank);
 
+    check(store.waitForSaves());
     const IniSettingsStore reopened(path);
     check(reopened.movedAsidePath().isEmpty());
     check(tableIn(reopened) == expected);

@@ -3,15 +3,14 @@
 #include "platform/settings_schema.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QObject>
 #include <QStandardPaths>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
-#include <array>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cmath>
@@ -24,13 +23,13 @@ SettingsOperation::SettingsOperation(SettingsStore& store) : store_(store) {
 }
 
 SettingsOperation::~SettingsOperation() {
-    if (!finished_) store_.endOperation();
+    if (!finished_) store_.endOperation({});
 }
 
-bool SettingsOperation::finish() {
-    if (finished_) return true;
+void SettingsOperation::finish(SaveOutcome outcome) {
+    if (finished_) return;
     finished_ = true;
-    return store_.endOperation();
+    store_.endOperation(std::move(outcome));
 }
 
 namespace {
@@ -64,24 +63,6 @@ QString moveAside(const QString& path) {
     return error ? QString() : target;
 }
 
-}  // namespace
-
-struct IniSettingsStore::Identity {
-    // Device, inode, size, modification and change times (s, ns); all 0 when there is no file.
-    std::array<long long, 7> fields{};
-    bool operator==(const Identity&) const = default;
-};
-
-IniSettingsStore::Identity IniSettingsStore::identityOf(const QString& path) {
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0) return {};
-    return {{static_cast<long long>(info.st_dev), static_cast<long long>(info.st_ino),
-             static_cast<long long>(info.st_size), info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
-             info.st_ctim.tv_sec, info.st_ctim.tv_nsec}};
-}
-
-namespace {
-
 // A player who keeps the file elsewhere and links it here keeps the link.
 QString linkTarget(const QString& path) {
     const QFileInfo info(path);
@@ -103,9 +84,11 @@ IniSettingsStore::IniSettingsStore()
                        QStringLiteral("/QRW/QRW.ini")) {}
 
 IniSettingsStore::IniSettingsStore(const QString& iniFilePath)
-    : path_(linkTarget(iniFilePath)),
-      seen_(std::make_unique<Identity>()),
-      lock_(path_ + QStringLiteral(".flock")) {
+    : path_(linkTarget(iniFilePath)), wakeTarget_(std::make_unique<QObject>()), saver_(path_) {
+    saver_.onResult([this, target = wakeTarget_.get()] {
+        QMetaObject::invokeMethod(
+            target, [this] { deliverResults(); }, Qt::QueuedConnection);
+    });
     if (!exists(path_)) return;
     const std::optional<QByteArray> bytes =
         isUnusable(QFileInfo(path_)) ? std::nullopt : readFile();
@@ -113,7 +96,7 @@ IniSettingsStore::IniSettingsStore(const QString& iniFilePath)
     std::optional<ini::Document> document = bytes ? ini::parse(*bytes) : std::nullopt;
     if (document && holdsMarker(*document)) {
         document_ = std::move(*document);
-        *seen_ = identityOf(path_);
+        seen_ = FileIdentity::of(path_);
         return;
     }
     movedAside_ = moveAside(path_);
@@ -124,25 +107,41 @@ IniSettingsStore::~IniSettingsStore() = default;
 
 // The bytes of the file, empty when there is none; nullopt when it cannot be read.
 std::optional<QByteArray> IniSettingsStore::readFile() const {
-    QFile file(path_);
-    if (!file.exists()) return QByteArray();
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray name = QFile::encodeName(path_);
+    // Leaving the access time alone keeps the journal out of a read: an inode marked for
+    // writing can wait for a busy disk. A pipe put in the file's place must not block either.
+    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
+    int fd = ::open(name.constData(), kFlags | O_NOATIME);
+    if (fd < 0 && errno == EPERM) fd = ::open(name.constData(), kFlags);  // not the file's owner
+    if (fd < 0) return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     return file.read(kMaxFileBytes + 1);
 }
 
 // A file another program broke meanwhile is not taken in; the next save replaces it whole.
+// What this copy could not save yet stays in view.
 void IniSettingsStore::reload() const {
     if (!usable_) return;
-    *seen_ = identityOf(path_);
+    seen_ = FileIdentity::of(path_);
     const std::optional<QByteArray> bytes = readFile();
     if (!bytes) return;
-    if (std::optional<ini::Document> document = ini::parse(*bytes))
-        document_ = std::move(*document);
+    std::optional<ini::Document> document = ini::parse(*bytes);
+    if (!document) return;
+    for (const auto& [where, unsaved] : unsaved_)
+        (*document)[where.first][where.second] = ini::encode(unsaved.value);
+    document_ = std::move(*document);
 }
 
-// Every handler reads what any copy of the program saved last.
+// Every handler reads what any copy of the program saved last. While this copy's saves hold the
+// lock, nobody else can have changed the file, and the file may not have caught up yet; results
+// not yet taken in would show this copy's values over newer ones.
 void IniSettingsStore::reloadIfChanged() const {
-    if (depth_ == 0 && usable_ && identityOf(path_) != *seen_) reload();
+    if (depth_ == 0 && usable_ && !saver_.holdsLockOrNews() && FileIdentity::of(path_) != seen_)
+        reload();
 }
 
 const QByteArray* IniSettingsStore::stored(const QString& section, const QString& key) const {
@@ -174,22 +173,30 @@ bool IniSettingsStore::contains(const QString& section, const QString& key) cons
 
 void IniSettingsStore::beginOperation() {
     if (depth_++ > 0) return;
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    locked_ = lock_.acquire(kLockPatience);
-    reload();
+    const BackgroundSaver::Claim claim =
+        usable_ ? saver_.claim(kLockPatience) : BackgroundSaver::Claim::Refused;
+    // After the claim: every save of this copy that let the lock go has told its result, so the
+    // values it carried are no longer laid over what the file holds now.
+    takeResults();
+    claimed_ = claim != BackgroundSaver::Claim::Refused;
+    if (claim != BackgroundSaver::Claim::StillHeld) reload();
 }
 
-bool IniSettingsStore::endOperation() {
-    if (depth_ == 0 || --depth_ > 0) return true;
-    const bool saved = save();
-    lock_.release();
-    locked_ = false;
-    // The message waits for the player: the other copies must not wait with it.
-    if (!saved && !failureReported_) {
-        failureReported_ = true;
-        if (onSaveFailed_) onSaveFailed_(path_);
+void IniSettingsStore::endOperation(SaveOutcome outcome) {
+    if (depth_ == 0) return;
+    if (outcome) ending_.push_back(std::move(outcome));
+    if (--depth_ > 0) return;
+    const quint64 number = save();
+    for (SaveOutcome& waiting : std::exchange(ending_, {})) {
+        if (number == 0) {
+            known_.emplace_back(std::move(waiting), true);
+        } else {
+            waiting_.emplace_back(number, std::move(waiting));
+        }
     }
-    return saved;
+    takeResults();
+    // Any message waits for the player: the lock is not held by then.
+    deliverResults();
 }
 
 QString IniSettingsStore::fileName() const {
@@ -200,50 +207,79 @@ void IniSettingsStore::onSaveFailed(std::function<void(const QString&)> handler)
     onSaveFailed_ = std::move(handler);
 }
 
-bool IniSettingsStore::save() {
-    if (pending_.empty()) return true;
-    bool saved = false;
-    if (usable_ && locked_) {
-        ini::Document next = document_;
-        for (const auto& [where, value] : pending_)
-            next[where.first][where.second] = ini::encode(value);
-        // Writing back what is stored already (the statistics window does on every activation)
-        // needs no trip to the disk.
-        saved = next == document_ ||
-                writeFile(ini::serialise(next, settings::kSettings, settings::kFirstRun.name));
-        if (saved) {
-            document_ = std::move(next);
-            *seen_ = identityOf(path_);
-            // Unsaved values stay for this run and go to the disk with the next save that works.
-            pending_.clear();
-        }
-    }
-    return saved;
+bool IniSettingsStore::waitForSaves(std::chrono::milliseconds patience) {
+    const bool done = saver_.waitUntilDone(patience);
+    deliverResults();
+    return done;
 }
 
-// The new text goes to a file of its own and is renamed over the old one, so a reader or a crash
-// finds the old file or the new one, whole. Only the lock's holder writes, so one name will do.
-bool IniSettingsStore::writeFile(const QByteArray& bytes) {
-    const QByteArray target = QFile::encodeName(path_);
-    const QByteArray temporary = target + ".saving";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += n;
+// Values whose save has ended without them reaching the disk.
+bool IniSettingsStore::holdsFailedValues() const {
+    return std::any_of(unsaved_.begin(), unsaved_.end(),
+                       [this](const auto& entry) { return entry.second.save <= lastResult_; });
+}
+
+// Ends the open operation's claim; returns the number of the save its values wait for, 0 when
+// they are on the disk already.
+quint64 IniSettingsStore::save() {
+    ini::Document next = document_;
+    for (const auto& [where, value] : pending_) {
+        next[where.first][where.second] = ini::encode(value);
+        unsaved_[where] = {value, 0};
     }
-    if (written != bytes.size() || ::rename(temporary.constData(), target.constData()) != 0) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return false;
+    pending_.clear();
+    // Writing back what is stored already (the statistics window does on every activation)
+    // needs no trip to the disk.
+    if (next == document_ && !holdsFailedValues()) {
+        if (claimed_) saver_.release();
+        claimed_ = false;
+        return unsaved_.empty() ? 0 : lastSave_;
     }
-    sync_.syncAndClose(fd, QFileInfo(path_).absolutePath());
-    return true;
+    document_ = std::move(next);
+    const quint64 number = ++lastSave_;
+    for (auto& entry : unsaved_) entry.second.save = number;  // every one is in this text
+    if (claimed_) {
+        saver_.save(number,
+                    ini::serialise(document_, settings::kSettings, settings::kFirstRun.name));
+        claimed_ = false;
+    } else {
+        record(number, false, {});
+    }
+    return number;
+}
+
+void IniSettingsStore::record(quint64 save, bool saved, const FileIdentity& file) {
+    // A save refused at once can be told before an earlier one's sync has ended.
+    lastResult_ = std::max(lastResult_, save);
+    if (saved) {
+        std::erase_if(unsaved_, [save](const auto& entry) { return entry.second.save <= save; });
+        seen_ = file;
+    } else {
+        failed_ = true;
+    }
+    for (auto entry = waiting_.begin(); entry != waiting_.end();) {
+        if (entry->first > save) {
+            ++entry;
+            continue;
+        }
+        known_.emplace_back(std::move(entry->second), saved);
+        entry = waiting_.erase(entry);
+    }
+}
+
+void IniSettingsStore::takeResults() {
+    for (const BackgroundSaver::Result& result : saver_.takeResults())
+        record(result.number, result.saved, result.file);
+}
+
+// Safe to re-enter: a message shown here lets events run, and they may come back.
+void IniSettingsStore::deliverResults() {
+    takeResults();
+    if (failed_ && !failureReported_) {
+        failureReported_ = true;
+        if (onSaveFailed_) onSaveFailed_(path_);
+    }
+    for (auto& [outcome, saved] : std::exchange(known_, {})) outcome(saved);
 }
 
 namespace settings {

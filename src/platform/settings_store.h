@@ -2,14 +2,23 @@
 
 #include <QString>
 
-#include "platform/background_sync.h"
-#include "platform/file_lock.h"
+#include "platform/background_saver.h"
+#include "platform/file_identity.h"
 #include "platform/ini_text.h"
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
+
+class QObject;
+
+// Learns, on the window thread and possibly after the operation has ended, whether what an
+// operation wrote reached the disk (true) or could not be saved (false).
+using SaveOutcome = std::function<void(bool saved)>;
 
 // Text values under application "QRW", sections "Settings" and "F_Times".
 class SettingsStore {
@@ -26,8 +35,9 @@ class SettingsStore {
     // reads see what was last saved by any copy, and the writes are saved together, in one step,
     // so a crash leaves all of them or none. Use SettingsOperation rather than these directly.
     virtual void beginOperation() {}
-    // False when what was written could not be saved.
-    virtual bool endOperation() { return true; }
+    virtual void endOperation(SaveOutcome outcome) {
+        if (outcome) outcome(true);
+    }
 };
 
 // One logical operation on the store (first-run set-up, a reset, a new fastest time, a counter
@@ -40,8 +50,8 @@ class SettingsOperation {
     SettingsOperation(const SettingsOperation&) = delete;
     SettingsOperation& operator=(const SettingsOperation&) = delete;
 
-    // Ends the operation now; false when its writes could not be saved.
-    bool finish();
+    // Ends the operation now; `outcome` learns whether its writes were saved.
+    void finish(SaveOutcome outcome = {});
 
   private:
     SettingsStore& store_;
@@ -56,8 +66,11 @@ class SettingsOperation {
 // (never deleted) and the store starts empty; an empty file counts as none. A save that fails
 // is reported once through the handler, and what it held goes along with every later save.
 //
-// Each save writes a new file beside the old one and renames it into place under a lock shared
-// with other copies of the program; the sync to the disk happens on a thread of its own.
+// An operation reads and changes the store under a lock shared with other copies of the program
+// and then hands the lock and the new text over to a thread of its own, which writes a new file
+// beside the old one, renames it into place and syncs it. Reads see an operation's values at
+// once; its outcome and any failure reach the window thread later, through its event loop or
+// the next operation, whichever comes first.
 class IniSettingsStore : public SettingsStore {
   public:
     IniSettingsStore();
@@ -69,7 +82,11 @@ class IniSettingsStore : public SettingsStore {
     void write(const QString& section, const QString& key, const QString& value) override;
     bool contains(const QString& section, const QString& key) const override;
     void beginOperation() override;
-    bool endOperation() override;
+    void endOperation(SaveOutcome outcome) override;
+
+    // Waits up to `patience` for the saves still on their way, then passes on what became of
+    // them; false when one is still unfinished. Quitting calls it, so that nothing is lost.
+    bool waitForSaves(std::chrono::milliseconds patience = BackgroundSaver::kPatience);
 
     QString fileName() const;
     // Where an unusable file found at start now is; empty when there was none.
@@ -80,27 +97,42 @@ class IniSettingsStore : public SettingsStore {
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
   private:
-    struct Identity;
-    static Identity identityOf(const QString& path);
+    using Key = std::pair<QString, QString>;  // section, key
+    // Written by this copy and not yet known to be on the disk.
+    struct Unsaved {
+        QString value;
+        quint64 save = 0;  // the latest save that carried it
+    };
     std::optional<QByteArray> readFile() const;
     void reload() const;
     void reloadIfChanged() const;
     const QByteArray* stored(const QString& section, const QString& key) const;
-    bool save();
-    bool writeFile(const QByteArray& bytes);
+    quint64 save();
+    bool holdsFailedValues() const;
+    void record(quint64 save, bool saved, const FileIdentity& file);
+    void takeResults();
+    void deliverResults();
 
     QString path_;
     QString movedAside_;
-    bool usable_ = true;              // false when an unusable file could not be moved aside
-    mutable ini::Document document_;  // as last read from or saved to the file
-    mutable std::unique_ptr<Identity> seen_;                  // which file that was
-    std::map<std::pair<QString, QString>, QString> pending_;  // written, not yet saved
+    bool usable_ = true;  // false when an unusable file could not be moved aside
+    // The file as this copy sees it: as last read, with what this copy wrote since.
+    mutable ini::Document document_;
+    mutable FileIdentity seen_;       // the file last read or saved
+    std::map<Key, QString> pending_;  // written in the open operation
+    std::map<Key, Unsaved> unsaved_;
+    quint64 lastSave_ = 0;
+    quint64 lastResult_ = 0;                                // the newest save with a known end
+    std::vector<SaveOutcome> ending_;                       // of the open operation
+    std::vector<std::pair<quint64, SaveOutcome>> waiting_;  // for the save numbered
+    std::vector<std::pair<SaveOutcome, bool>> known_;       // to be told
     int depth_ = 0;
-    bool locked_ = false;
+    bool claimed_ = false;
+    bool failed_ = false;
     bool failureReported_ = false;
     std::function<void(const QString&)> onSaveFailed_;
-    FileLock lock_;
-    BackgroundSync sync_;
+    std::unique_ptr<QObject> wakeTarget_;  // lives on the window thread; outlives saver_'s calls
+    BackgroundSaver saver_;
 };
 
 namespace settings {

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
@@ -167,11 +168,14 @@ void FastTimesWindow::resetScores() {
     if (services_.dialogs.message(QStringLiteral("Are you sure you want to reset the scores?"),
                                   title, MsgButtons::YesNo, MsgIcon::Exclamation) != MsgAnswer::Yes)
         return;
-    // A reset that could not be saved is not reported as done; the store tells the player.
-    if (fastest_times::writeResetSet(services_.settings))
-        services_.dialogs.message(QStringLiteral("Score have been reset"), title, MsgButtons::Ok,
-                                  MsgIcon::Information);
-    load();
+    // Reported as done only once it is on the disk; a failure the store tells the player.
+    fastest_times::writeResetSet(services_.settings, [window = QPointer(this), title](bool saved) {
+        if (!window) return;
+        if (saved)
+            window->services_.dialogs.message(QStringLiteral("Score have been reset"), title,
+                                              MsgButtons::Ok, MsgIcon::Information);
+        if (window) window->load();
+    });
 }
 
 void FastTimesWindow::visitWebpage() {

@@ -34,7 +34,7 @@ Table readForDisplay(const SettingsStore& store) {
     return table;
 }
 
-bool writeResetSet(SettingsStore& store) {
+void writeResetSet(SettingsStore& store, SaveOutcome outcome) {
     SettingsOperation operation(store);
     for (int row = 1; row <= kRows; ++row) {
         const FastTimeRow& values = kResetFastTimes[row - 1];
@@ -42,7 +42,7 @@ bool writeResetSet(SettingsStore& store) {
         write(store, fastTimeTimeKey(row), values.time);
         write(store, fastTimePuzzleKey(row), values.puzzle);
     }
-    return operation.finish();
+    operation.finish(std::move(outcome));
 }
 
 QString storedTime(const SettingsStore& store, int row) {

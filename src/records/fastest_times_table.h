@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/settings_store.h"
 #include "records/fast_times_defaults.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 #include <array>
 
 class Dialogs;
-class SettingsStore;
 
 // The ten-row table of fastest Speed Challenge times in section "F_Times", row 1 the fastest.
 // Rows stay in order because every new time is inserted at its rank; nothing re-sorts them.
@@ -21,9 +21,9 @@ using Table = std::array<FastTimeRow, kRows>;
 // What the window shows: each missing key falls back to its row's display default.
 Table readForDisplay(const SettingsStore& store);
 
-// Writes all thirty values of the reset set in one operation; false when they could not be
-// saved.
-bool writeResetSet(SettingsStore& store);
+// Writes all thirty values of the reset set in one operation; `outcome` learns whether they
+// were saved.
+void writeResetSet(SettingsStore& store, SaveOutcome outcome = {});
 
 // The stored time of row 1..10; a missing one reads as "0", which no time beats.
 QString storedTime(const SettingsStore& store, int row);

@@ -1,4 +1,5 @@
 #include "platform/settings_store.h"
+#include "support/event_wait.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -36,7 +39,8 @@ TEST(SettingsStore, ReadsDefaultsForMissingKeysAndWritesThroughToDisk) {
         store.write("Settings", "F_RUN", "False");
         store.write("Settings", "SOUND", "False");
         store.write("F_Times", "S1_N", "B.Marsh");
-        // Already on disk, before the store goes away.
+        // On the disk without waiting for the store to go away.
+        ASSERT_TRUE(store.waitForSaves());
         QSettings reader(path, QSettings::IniFormat);
         EXPECT_EQ(reader.value("Settings/SOUND").toString(), "False");
         EXPECT_EQ(reader.value("F_Times/S1_N").toString(), "B.Marsh");
@@ -84,6 +88,7 @@ TEST(SettingsStore, AnOperationReachesTheDiskWholeWhenItsOutermostScopeEnds) {
     const QString path = dir.path() + "/QRW.ini";
     IniSettingsStore store(path);
     store.write("F_Times", "S1_N", "Old");
+    ASSERT_TRUE(store.waitForSaves());
     {
         SettingsOperation outer(store);
         store.write("F_Times", "S1_N", "New");
@@ -95,36 +100,61 @@ TEST(SettingsStore, AnOperationReachesTheDiskWholeWhenItsOutermostScopeEnds) {
         EXPECT_TRUE(store.contains("F_Times", "S1_S"));
         EXPECT_EQ(onDisk(path, "F_Times/S1_N"), "Old");
         EXPECT_EQ(onDisk(path, "F_Times/S1_S"), "");
-        EXPECT_TRUE(outer.finish());
+        std::optional<bool> saved;
+        outer.finish([&saved](bool ok) { saved = ok; });
+        ASSERT_TRUE(store.waitForSaves());
+        EXPECT_EQ(saved, true);
         EXPECT_EQ(onDisk(path, "F_Times/S1_N"), "New");
         EXPECT_EQ(onDisk(path, "F_Times/S1_S"), "1:59");
     }
 }
 
+// The lock is free but the new file cannot be made, so the save fails on the saving thread.
 TEST(SettingsStore, AFailedSaveIsReportedOnceAndNotAsSuccess) {
     QTemporaryDir dir;
-    QFile blocker(dir.path() + "/QRW");  // a file where the settings folder should be
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    IniSettingsStore store(dir.path() + "/QRW/QRW.ini");
+    const QString path = dir.path() + "/QRW.ini";
+    ASSERT_TRUE(QDir().mkpath(path + ".saving"));
+    IniSettingsStore store(path);
     QStringList reported;
-    store.onSaveFailed([&reported](const QString& path) { reported << path; });
+    store.onSaveFailed([&reported](const QString& where) { reported << where; });
 
+    std::vector<bool> outcomes;
+    const auto tell = [&outcomes](bool saved) { outcomes.push_back(saved); };
     SettingsOperation operation(store);
     store.write("Settings", "S_COMP", "0");
-    EXPECT_FALSE(operation.finish());
+    operation.finish(tell);
+    EXPECT_EQ(store.read("Settings", "S_COMP", "9"), "0");  // seen at once
+    // Told through the event loop, with no further call on the store.
+    EXPECT_TRUE(runEventsUntil([&] { return !reported.isEmpty(); }));
     store.write("Settings", "SOUND", "False");
-    EXPECT_EQ(reported, QStringList{dir.path() + "/QRW/QRW.ini"});
+    ASSERT_TRUE(store.waitForSaves());
+    EXPECT_EQ(outcomes, std::vector<bool>{false});
+    EXPECT_EQ(reported, QStringList{path});
     EXPECT_EQ(store.read("Settings", "SOUND", "True"), "False");  // kept for this session
 
     // Room again: the next save takes everything along and says so.
-    ASSERT_TRUE(QFile::remove(dir.path() + "/QRW"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir("QRW"));
+    ASSERT_TRUE(QDir(path + ".saving").removeRecursively());
     SettingsOperation later(store);
     store.write("Settings", "S_REV", "0");
-    EXPECT_TRUE(later.finish());
+    later.finish(tell);
+    ASSERT_TRUE(store.waitForSaves());
+    EXPECT_EQ(outcomes, (std::vector<bool>{false, true}));
     for (const char* key : {"Settings/S_COMP", "Settings/SOUND", "Settings/S_REV"})
-        EXPECT_NE(onDisk(dir.path() + "/QRW/QRW.ini", key), "") << key;
+        EXPECT_NE(onDisk(path, key), "") << key;
+}
+
+// The player clears the configuration folder while the game runs; the lock file goes with it.
+TEST(SettingsStore, AFolderRemovedWhileRunningIsMadeAgain) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW/QRW.ini";
+    IniSettingsStore store(path);
+    store.write("Settings", "F_RUN", "False");
+    ASSERT_TRUE(store.waitForSaves());
+    ASSERT_TRUE(QDir(dir.path() + "/QRW").removeRecursively());
+    store.write("Settings", "SOUND", "False");
+    ASSERT_TRUE(store.waitForSaves());
+    EXPECT_EQ(onDisk(path, "Settings/SOUND"), "False");
+    EXPECT_TRUE(QFile::exists(path + ".flock"));
 }
 
 // Each kind of unusable file is renamed aside with the date, kept byte for byte, and the store
@@ -159,6 +189,7 @@ TEST(SettingsStore, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
         EXPECT_EQ(store.read("Settings", "S_COMP", "0"), "0");
         EXPECT_FALSE(store.contains("Settings", "F_RUN"));
         store.write("Settings", "F_RUN", "False");
+        ASSERT_TRUE(store.waitForSaves());
         EXPECT_EQ(onDisk(path, "Settings/F_RUN"), "False");
     };
     check(
@@ -202,6 +233,7 @@ TEST(SettingsStore, AnUnusableFileIsMovedAsideAndTheStoreStartsEmpty) {
     EXPECT_TRUE(fine.movedAsidePath().isEmpty());
     fine.write("Settings", "F_RUN", "False");
     fine.write("Settings", "SOUND", "True");
+    ASSERT_TRUE(fine.waitForSaves());
     IniSettingsStore reopened(dir.path() + "/QRW.ini");
     EXPECT_TRUE(reopened.movedAsidePath().isEmpty());
     EXPECT_EQ(reopened.read("Settings", "SOUND", "False"), "True");
@@ -222,6 +254,7 @@ TEST(SettingsStore, ReadsAByteOrderMarkAndSavesWithoutAFalseFailure) {
     store.onSaveFailed([&failures](const QString&) { ++failures; });
     EXPECT_TRUE(store.movedAsidePath().isEmpty());
     EXPECT_EQ(settings::addToCounter(store, "S_COMP", 1), 4);
+    ASSERT_TRUE(store.waitForSaves());
     EXPECT_EQ(failures, 0);
     EXPECT_EQ(IniSettingsStore(path).read("Settings", "S_COMP", {}), "4");
 }
@@ -242,6 +275,7 @@ TEST(SettingsStore, SerialisedValuesAreNeverDecoded) {
     EXPECT_EQ(store.read("Settings", "S_REV", "0"), "0");
     EXPECT_TRUE(store.contains("Settings", "S_CHEAT"));
     EXPECT_EQ(settings::addToCounter(store, "S_COMP", 1), 1);
+    ASSERT_TRUE(store.waitForSaves());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("S_CHEAT=" + crafted + "\n"));

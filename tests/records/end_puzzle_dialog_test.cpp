@@ -155,6 +155,7 @@ TEST_F(EndPuzzle, AnotherCopyMayEndAGameWhileTheNamePromptWaits) {
     env.settings->write("Settings", "F_RUN", "False");
     Services onDisk = env.withStore(*env.settings);
     env.dialogs.onNextBox([&](const ScriptedDialogs::Shown&) {
+        ASSERT_TRUE(env.settings->waitForSaves());
         IniSettingsStore other(env.settings->fileName());
         EXPECT_EQ(other.read("Settings", "S_PLAYED", "0"), "1");
         settings::addToCounter(other, "S_PLAYED", 1);
@@ -163,6 +164,7 @@ TEST_F(EndPuzzle, AnotherCopyMayEndAGameWhileTheNamePromptWaits) {
     env.dialogs.answerInput("Ann");
     EndPuzzleDialog dialog(onDisk, FinishedGame{"Fruit", 4, "Expert", "2:10", true}, nullptr);
     EXPECT_EQ(dialog.result().fastestTimesRank, 3);
+    ASSERT_TRUE(env.settings->waitForSaves());
     IniSettingsStore reread(env.settings->fileName());
     EXPECT_EQ(reread.read("Settings", "S_PLAYED", "0"), "2");
     EXPECT_EQ(reread.read("F_Times", "S1_N", ""), "Bob");

@@ -24,9 +24,9 @@ class RecordingSettings : public SettingsStore {
     void beginOperation() override {
         if (depth_++ == 0) ++operations_;
     }
-    bool endOperation() override {
+    void endOperation(SaveOutcome outcome) override {
         --depth_;
-        return true;
+        if (outcome) outcome(true);
     }
     bool contains(const QString& section, const QString& key) const override {
         return values_.count({section, key}) != 0;

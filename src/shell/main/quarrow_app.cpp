@@ -62,8 +62,11 @@ void QuarrowApp::openMainWindow() {
         QCoreApplication::exit(0);
         return;
     }
-    QObject::connect(mainWindow_.get(), &MainWindow::quitConfirmed,
-                     [] { QCoreApplication::exit(0); });
+    QObject::connect(mainWindow_.get(), &MainWindow::quitConfirmed, [this] {
+        // The last saves reach the disk, or the player hears why not, before the program ends.
+        settings_.waitForSaves();
+        QCoreApplication::exit(0);
+    });
     dialogs_.setOwner(mainWindow_.get());
     mainWindow_->showCentred();
     if (!editFile_.isEmpty()) mainWindow_->editPuzzleFile(editFile_);

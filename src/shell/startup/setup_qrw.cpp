@@ -10,8 +10,8 @@
 #include "shell/fonts/board_fonts.h"
 #include "shell/startup/warranty.h"
 
-bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont) {
-    SettingsOperation operation(store);
+void writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont) {
+    const SettingsOperation operation(store);
     settings::write(store, settings::kFirstRun, false);
     writeFontKeys(store, FontTarget::Grid, gridFont);
     writeFontKeys(store, FontTarget::Words, wordsFont);
@@ -31,7 +31,6 @@ bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QF
     for (int row = 1; row <= 10; ++row) {
         store.write(times, settings::fastTimePuzzleKey(row), kResetFastTimes[row - 1].puzzle);
     }
-    return operation.finish();
 }
 
 SetupResult setupQrw(Services& services, BoardWindow& board) {

@@ -17,5 +17,5 @@ struct SetupResult {
 SetupResult setupQrw(Services& services, BoardWindow& board);
 
 // Every default setting of a first run, the fonts from the board's first grid cell and first
-// word entry, in one operation; false when they could not be saved.
-bool writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont);
+// word entry, in one operation.
+void writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QFont& wordsFont);
