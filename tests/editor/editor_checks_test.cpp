@@ -147,23 +147,6 @@ TEST(EditorChecks, ThemeToWriteKeepsCaseAndFillsInTheAuthor) {
     EXPECT_TRUE(plain.questions.empty());
 }
 
-TEST(EditorChecks, CancelAsksOnlyWhenAWordBoxHoldsText) {
-    EditorEntries entries;
-    entries.title = QStringLiteral("Title");
-    entries.author = QStringLiteral("Author");
-    entries.questions[3] = QStringLiteral("A question");
-    EXPECT_FALSE(editor::cancelNeedsQuestion(entries));
-    entries.words[17] = QStringLiteral("w");
-    EXPECT_TRUE(editor::cancelNeedsQuestion(entries));
-
-    const EditorMessage question = editor::cancelQuestion();
-    EXPECT_EQ(question.text,
-              "Any updates to this puzzle won't been saved, are you sure you want to quit?");
-    EXPECT_EQ(question.title, "Cancel Create Puzzle");
-    EXPECT_EQ(question.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(question.icon, MsgIcon::Exclamation);
-}
-
 TEST(EditorChecks, TextTheFileCannotStoreIsRefusedNamingTheBox) {
     EditorEntries entries = validEntries(12, true);
     entries.title = QStringLiteral("Caf\u00e9 \u20ac 100?");  // all of it fits the code page

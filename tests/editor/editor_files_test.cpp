@@ -56,23 +56,6 @@ TEST_F(EditorFiles, WritesTheWordsWithAnonymousAuthor) {
     EXPECT_EQ(env.dialogs.unexpected(), 0);
 }
 
-TEST_F(EditorFiles, TwentyWordsWithQuestions) {
-    EditorEntries entries = validEntries(20, true);
-    entries.author = QStringLiteral("B. Marsh");
-    env.dialogs.answerFile(dataPath("quiz.QRW"));
-
-    EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Saved);
-
-    const QList<QByteArray> lines = readBytes(dataPath("quiz.QRW")).split('\n');
-    ASSERT_EQ(lines.size(), 3 + 40 + 1);  // the split leaves an empty tail after the last CR LF
-    EXPECT_EQ(lines[1], "!B. Marsh\r");
-    EXPECT_EQ(lines[2], "#20WQ\r");
-    EXPECT_EQ(lines[3], "apple\r");
-    EXPECT_EQ(lines[4], "Question 1\r");
-    EXPECT_EQ(lines[3 + 28], "ugli\r");
-    EXPECT_EQ(lines[3 + 29], "Question 15\r");
-}
-
 TEST_F(EditorFiles, FailedCheckShowsItsMessageAndAsksForNoFile) {
     EditorEntries entries = validEntries(9);
     EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Rejected);
@@ -148,12 +131,6 @@ TEST_F(EditorFiles, WriteFailureReportsAndLeavesWhatWasThere) {
     EXPECT_EQ(report.text, "Error creating puzzle!");
     EXPECT_EQ(report.title, "Error!");
     EXPECT_EQ(report.icon, MsgIcon::Critical);
-
-    // A folder that does not exist fails the same way.
-    env.dialogs.clear();
-    env.dialogs.answerFile(dataPath("missing/fruit.qrw"));
-    EXPECT_EQ(editor::createPuzzleFile(env.services, entries), editor::SaveOutcome::Failed);
-    EXPECT_EQ(env.dialogs.last().text, "Error creating puzzle!");
 }
 
 TEST_F(EditorFiles, LoaderReportsInvalidFilesAndFillsTheCount) {
