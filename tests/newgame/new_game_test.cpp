@@ -139,6 +139,12 @@ TEST_F(NewGameTest, TimeChallengeWithTwentyWordsForcesExpertAndWords) {
     EXPECT_FALSE(form.showEnabled(2));
     form.clickStandardGame();
     EXPECT_TRUE(form.showEnabled(2));
+
+    form.clickTimeChallenge();
+    ASSERT_TRUE(form.startGame());
+    EXPECT_TRUE(env.state.speedChallenge);
+    EXPECT_EQ(env.state.showMode, 1);
+    EXPECT_EQ(env.state.level, 4);
 }
 
 TEST_F(NewGameTest, TimeChallengeRefusedUnlessCountIsExactlyTwenty) {
@@ -313,18 +319,6 @@ TEST_F(NewGameTest, EnterStartsTheGameAndEscapeCancels) {
     EXPECT_EQ(*cancelled, 1);
     EXPECT_EQ(*started, 0);
     EXPECT_FALSE(dialog.isVisible());
-}
-
-TEST_F(NewGameTest, TimeChallengeStartRecordsSpeedChallenge) {
-    writeStandardThemes();
-    NewGameForm form(env.services);
-    form.load();
-    form.pickTheme(indexOf(form, "C_cities.Qrw"));
-    form.clickTimeChallenge();
-    ASSERT_TRUE(form.startGame());
-    EXPECT_TRUE(env.state.speedChallenge);
-    EXPECT_EQ(env.state.showMode, 1);
-    EXPECT_EQ(env.state.level, 4);
 }
 
 TEST_F(NewGameTest, OpensOnTheCurrentLevelAndCancelKeepsTheClickedOne) {
