@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-
 TEST(WordListFontTest, OnlyTheDefaultFontOrAnEightPointFontIsResized) {
     const QString msSans = QStringLiteral("MS Sans Serif");
     EXPECT_EQ(wordListPointSize(msSans, 9.75, 1), 9.75);
@@ -16,13 +14,4 @@ TEST(WordListFontTest, OnlyTheDefaultFontOrAnEightPointFontIsResized) {
     EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 9.75, 1), std::nullopt);
     EXPECT_EQ(wordListPointSize(msSans, 14, 2), std::nullopt);
     EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 12, 3), std::nullopt);
-}
-
-TEST(FinishingTest, LevelCaptionAndSpeedMark) {
-    EXPECT_EQ(levelCaption(QStringLiteral("Hard")), QStringLiteral("Level : Hard"));
-
-    const RgbColour speed = speedMarkColour(true);
-    EXPECT_EQ((std::array{speed.red, speed.green, speed.blue}), (std::array{192, 255, 255}));
-    const RgbColour standard = speedMarkColour(false);
-    EXPECT_EQ((std::array{standard.red, standard.green, standard.blue}), (std::array{0, 64, 64}));
 }
