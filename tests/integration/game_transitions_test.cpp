@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QFile>
-#include <QLabel>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -48,12 +47,6 @@ class GameTransitions : public IntegrationTest {
         EXPECT_EQ(setting("S_REV"), "0");
         EXPECT_EQ(setting("S_PLAYED"), "0");
         env.dialogs.clear();
-    }
-
-    QString endLabel(const char* name) const {
-        QWidget* dialog = Player::endOfGameDialog();
-        const QLabel* label = dialog ? dialog->findChild<QLabel*>(QLatin1String(name)) : nullptr;
-        return label ? label->text() : QStringLiteral("(missing)");
     }
 
     void pressCtrlN() { QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier); }
@@ -94,7 +87,7 @@ TEST_F(GameTransitions, AbandonThenStartPlaysTheNewGameToItsEnd) {
     player->runCompletion();
     EXPECT_EQ(Player::verdict(),
               "You have completed In the Kitchen on Easy level! Try a harder level next time!");
-    EXPECT_EQ(endLabel("ep_name"), "In the Kitchen");
+    EXPECT_EQ(Player::endLabel("ep_name"), "In the Kitchen");
     EXPECT_EQ(setting("S_PLAYED"), "1");
     EXPECT_EQ(setting("S_COMP"), "1");
 }
@@ -175,7 +168,7 @@ TEST_F(GameTransitions, ADifficultyChangeMidGameWaitsForTheNextGame) {
     player->findTheRest();
     env.media.clear();
     player->runCompletion();
-    EXPECT_EQ(endLabel("pe_level"), "Expert");
+    EXPECT_EQ(Player::endLabel("pe_level"), "Expert");
     EXPECT_EQ(Player::verdict(), "You have completed Fruit on Expert level! Congratulations!");
     EXPECT_TRUE(env.media.log().contains("file:" + env.sfxFile("sf0008.wav")));
     Player::closeEndOfGameDialog();

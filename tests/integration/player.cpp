@@ -179,11 +179,10 @@ QWidget* Player::windowTitled(const QString& caption) {
     return nullptr;
 }
 
-QString Player::verdict() {
-    QWidget* dialog = endOfGameDialog();
-    if (!dialog) return QStringLiteral("(no end-of-game dialog)");
-    const auto* label = dialog->findChild<QLabel*>(QStringLiteral("puz_stat"));
-    return label ? label->text() : QStringLiteral("(no puz_stat)");
+QString Player::labelText(const QWidget* window, const char* name) {
+    if (!window) return QStringLiteral("(no window)");
+    const auto* label = window->findChild<QLabel*>(QLatin1String(name));
+    return label ? label->text() : QStringLiteral("(no %1)").arg(QLatin1String(name));
 }
 
 void Player::clickButton(QWidget& window, const char* name) {

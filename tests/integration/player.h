@@ -67,8 +67,12 @@ class Player {
     static QWidget* endOfGameDialog() {
         return windowTitled(QStringLiteral(" QRW Puzzle Complete"));
     }
+    // The text of a window's named label, or a note saying what is missing.
+    static QString labelText(const QWidget* window, const char* name);
+    // A label of the end-of-game dialog.
+    static QString endLabel(const char* name) { return labelText(endOfGameDialog(), name); }
     // The verdict shown by the end-of-game dialog.
-    static QString verdict();
+    static QString verdict() { return endLabel("puz_stat"); }
     // Clicks the end-of-game dialog's OK.
     static void closeEndOfGameDialog();
     // Clicks the named button of a window.

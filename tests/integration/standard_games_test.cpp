@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QTimer>
@@ -28,12 +27,6 @@ void expectOneMessage(const ScriptedDialogs& dialogs, const QString& text, const
     EXPECT_EQ(messages[0].title, title);
     EXPECT_EQ(messages[0].icon, icon);
     EXPECT_EQ(messages[0].buttons, buttons);
-}
-
-QString label(const char* name) {
-    QWidget* dialog = Player::endOfGameDialog();
-    const QLabel* found = dialog ? dialog->findChild<QLabel*>(QLatin1String(name)) : nullptr;
-    return found ? found->text() : QStringLiteral("(missing)");
 }
 
 TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
@@ -123,9 +116,9 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
     EXPECT_FALSE(window->titleFrame().isVisible());
     EXPECT_EQ(Player::verdict(),
               "You have completed Fruit on Medium level! Try a harder level next time!");
-    EXPECT_EQ(label("ep_name"), "Fruit");
-    EXPECT_EQ(label("pe_level"), "Medium");
-    EXPECT_EQ(label("pe_time"), "0:00");
+    EXPECT_EQ(Player::endLabel("ep_name"), "Fruit");
+    EXPECT_EQ(Player::endLabel("pe_level"), "Medium");
+    EXPECT_EQ(Player::endLabel("pe_time"), "0:00");
     for (int k = 1; k <= 20; ++k) {
         EXPECT_EQ(model.lines[k].mode, DrawMode::MaskPen) << k;
         EXPECT_EQ(model.entries[k].color, QColor(0, 0, 0)) << k;

@@ -7,7 +7,6 @@
 #include "shell/main/status_strip.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMdiSubWindow>
 #include <QTest>
 #include <QTimer>
@@ -15,11 +14,6 @@
 namespace {
 
 const GameChoice kTimeChallenge{QStringLiteral("fruit.qrw"), 1, 2, true};
-
-QString text(QWidget* window, const char* name) {
-    const QLabel* label = window ? window->findChild<QLabel*>(QLatin1String(name)) : nullptr;
-    return label ? label->text() : QStringLiteral("(missing)");
-}
 
 TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows) {
     player->startGame(kTimeChallenge);
@@ -51,8 +45,8 @@ TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows)
     QWidget* dialog = Player::endOfGameDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Player::verdict(), "Congratulations you achieved a high score!");
-    EXPECT_EQ(text(dialog, "pe_time"), finish);
-    EXPECT_EQ(text(dialog, "pe_level"), "Expert");
+    EXPECT_EQ(Player::endLabel("pe_time"), finish);
+    EXPECT_EQ(Player::endLabel("pe_level"), "Expert");
 
     EXPECT_EQ(fastTime("S1_N"), "Quinn");
     EXPECT_EQ(fastTime("S1_S"), finish);
@@ -69,9 +63,9 @@ TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows)
     Player::clickButton(*dialog, "Command1");
     QWidget* times = Player::windowTitled(QStringLiteral("Fastest Times"));
     ASSERT_NE(times, nullptr);
-    EXPECT_EQ(text(times, "ft_n1"), "Quinn");
-    EXPECT_EQ(text(times, "ft_t1"), finish);
-    EXPECT_EQ(text(times, "ft_pn1"), "Fruit");
+    EXPECT_EQ(Player::labelText(times, "ft_n1"), "Quinn");
+    EXPECT_EQ(Player::labelText(times, "ft_t1"), finish);
+    EXPECT_EQ(Player::labelText(times, "ft_pn1"), "Fruit");
     Player::clickButton(*times, "Command1");
     EXPECT_EQ(Player::windowTitled(QStringLiteral("Fastest Times")), nullptr);
     EXPECT_NE(Player::endOfGameDialog(), nullptr);
