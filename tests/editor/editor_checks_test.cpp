@@ -19,25 +19,24 @@ QString failureText(const EditorEntries& entries) {
     return failure ? failure->text : QString();
 }
 
-}  // namespace
-
-TEST(EditorChecks, EmptyTitleComesFirst) {
-    EditorEntries entries;  // nothing typed at all
+// The entries are refused with this message box.
+void expectRefused(const EditorEntries& entries, const QString& text, const QString& title,
+                   MsgIcon icon) {
     const auto failure = editor::firstFailingCheck(entries);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->text, "Please select a name for your puzzle!");
-    EXPECT_EQ(failure->title, "Name Undefined!");
+    ASSERT_TRUE(failure) << text.toStdString();
+    EXPECT_EQ(failure->text, text);
+    EXPECT_EQ(failure->title, title);
     EXPECT_EQ(failure->buttons, MsgButtons::Ok);
-    EXPECT_EQ(failure->icon, MsgIcon::Information);
+    EXPECT_EQ(failure->icon, icon);
 }
 
-TEST(EditorChecks, TenWordsAreNeededAndRowsAreCheckedInOrder) {
+}  // namespace
+
+TEST(EditorChecks, TitleThenTenWordsInRowOrder) {
+    expectRefused(EditorEntries(), "Please select a name for your puzzle!", "Name Undefined!",
+                  MsgIcon::Information);
     EditorEntries nine = validEntries(9);
-    const auto failure = editor::firstFailingCheck(nine);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->text, kTooFew);
-    EXPECT_EQ(failure->title, "Incomplete Puzzle!");
-    EXPECT_EQ(failure->icon, MsgIcon::Information);
+    expectRefused(nine, kTooFew, "Incomplete Puzzle!", MsgIcon::Information);
 
     // An earlier row's short word is reported before the missing tenth word.
     nine.words[3] = QStringLiteral("ox");
@@ -53,32 +52,19 @@ TEST(EditorChecks, LengthAndLetterRules) {
     EditorEntries entries = validEntries(10);
     entries.words[4] = QStringLiteral("abcdefghijklmn");  // 14 letters
     EXPECT_FALSE(editor::firstFailingCheck(entries));
-    entries.words[4] = QStringLiteral("abcdefghijklmno");  // 15 letters
-    const auto tooLong = editor::firstFailingCheck(entries);
-    ASSERT_TRUE(tooLong);
-    EXPECT_EQ(tooLong->text, kTooLong);
-    EXPECT_EQ(tooLong->title, editor::kDefaultMessageTitle);
-    EXPECT_EQ(tooLong->icon, MsgIcon::None);
-
+    entries.words[4] = QStringLiteral("abcdefghijklmno");
+    expectRefused(entries, kTooLong, "Quarrow", MsgIcon::None);
     entries.words[4] = QStringLiteral("ab");
-    const auto tooShort = editor::firstFailingCheck(entries);
-    ASSERT_TRUE(tooShort);
-    EXPECT_EQ(tooShort->text, kTooShort);
-    EXPECT_EQ(tooShort->title, "Quarrow");
-    EXPECT_EQ(tooShort->icon, MsgIcon::None);
-
+    expectRefused(entries, kTooShort, "Quarrow", MsgIcon::None);
+    entries.words[4] = QStringLiteral("x-ray");
+    expectRefused(entries, kNotLetters, "Error", MsgIcon::None);
     for (const QString& bad :
          {QStringLiteral("ice cream"), QStringLiteral("o'clock"), QStringLiteral("r2d2"),
-          QStringLiteral("x-ray"), QStringLiteral("caf\u00e9"), QStringLiteral("p\u0131n"),
-          QStringLiteral("lo\u017Fe"), QStringLiteral("   ")}) {
+          QStringLiteral("caf\u00e9"), QStringLiteral("p\u0131n"), QStringLiteral("lo\u017Fe"),
+          QStringLiteral("   ")}) {
         entries.words[4] = bad;
-        const auto failure = editor::firstFailingCheck(entries);
-        ASSERT_TRUE(failure) << bad.toStdString();
-        EXPECT_EQ(failure->text, kNotLetters) << bad.toStdString();
-        EXPECT_EQ(failure->title, "Error");
-        EXPECT_EQ(failure->icon, MsgIcon::None);
+        EXPECT_EQ(failureText(entries), kNotLetters) << bad.toStdString();
     }
-
     entries.words[4] = QStringLiteral("lowercase");
     EXPECT_FALSE(editor::firstFailingCheck(entries));
 }
@@ -103,11 +89,7 @@ TEST(EditorChecks, RowsAfterTheTenthAreCheckedUpToTheFirstGapAndNoWordFollowsIt)
 TEST(EditorChecks, QuestionsAreNeededInTheFirstTenRowsOnly) {
     EditorEntries entries = validEntries(15, true);
     entries.questions[10].clear();
-    const auto failure = editor::firstFailingCheck(entries);
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->text, kQuestionMissing);
-    EXPECT_EQ(failure->title, "Incomplete Puzzle!");
-    EXPECT_EQ(failure->icon, MsgIcon::Information);
+    expectRefused(entries, kQuestionMissing, "Incomplete Puzzle!", MsgIcon::Information);
 
     // The question of a row is looked at before its word's letters.
     entries.words[10] = QStringLiteral("b4d");
@@ -153,18 +135,14 @@ TEST(EditorChecks, TextTheFileCannotStoreIsRefusedNamingTheBox) {
     entries.questions[14] = QStringLiteral("\u2192 not saved: row 13 is empty");
     EXPECT_FALSE(editor::firstFailingCheck(entries));
 
-    const auto refusal = [](const EditorEntries& e) {
-        const auto message = editor::firstFailingCheck(e);
-        return message ? message->text : QString();
-    };
     entries.questions[12] = QStringLiteral("Capital of \u0141\u00f3d\u017a?");
-    EXPECT_TRUE(refusal(entries).contains("Question 12 box"));
-    EXPECT_TRUE(refusal(entries).contains("\"\u0141\""));
+    EXPECT_TRUE(failureText(entries).contains("Question 12 box"));
+    EXPECT_TRUE(failureText(entries).contains("\"\u0141\""));
     entries.author = QStringLiteral("Ann \U0001F600");
-    EXPECT_TRUE(refusal(entries).contains("Author box"));
-    EXPECT_TRUE(refusal(entries).contains(QStringLiteral("\"\U0001F600\"")));
+    EXPECT_TRUE(failureText(entries).contains("Author box"));
+    EXPECT_TRUE(failureText(entries).contains(QStringLiteral("\"\U0001F600\"")));
     entries.title = QStringLiteral("\u65e5\u672c");
-    EXPECT_TRUE(refusal(entries).startsWith("The Puzzle Title box"));
+    EXPECT_TRUE(failureText(entries).startsWith("The Puzzle Title box"));
     EXPECT_EQ(editor::firstFailingCheck(entries)->title, "Error");
 
     // Questions that are switched off are not saved, so they are not looked at.
@@ -174,5 +152,5 @@ TEST(EditorChecks, TextTheFileCannotStoreIsRefusedNamingTheBox) {
     // The word checks keep their order: a short word is reported first.
     entries.questionsOn = true;
     entries.words[2] = QStringLiteral("ab");
-    EXPECT_EQ(refusal(entries), "All words must be at least 3 characters long");
+    EXPECT_EQ(failureText(entries), "All words must be at least 3 characters long");
 }
