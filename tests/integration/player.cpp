@@ -216,6 +216,7 @@ void IntegrationTest::SetUp() {
         env.writeFile(QStringLiteral("data/") + QLatin1String(theme), source.readAll());
     }
     window = std::make_unique<MainWindow>(env.services, &random);
+    clockTickedByHand(*window);
     env.dialogs.answerMessage(MsgAnswer::Yes);  // the first run's warranty question
     ASSERT_TRUE(window->load());
     window->show();

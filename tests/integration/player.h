@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
 
 class BoardPlay;
@@ -91,6 +92,11 @@ class Player {
     MainWindow& window_;
     TestEnv& env_;
 };
+
+// The game clock still starts and stops as in play but never fires by itself: tests tick it.
+inline void clockTickedByHand(MainWindow& window) {
+    window.gameClock().setInterval(std::chrono::hours(24));
+}
 
 // A shown main window after a first run's load (warranty accepted, default settings and the
 // reset fastest-times table written), with a few of the shipped themes in its data folder and

@@ -21,6 +21,7 @@ class ResumeAndPause : public IntegrationTest {
         player.reset();
         window.reset();
         window = std::make_unique<MainWindow>(env.services, &random);
+        clockTickedByHand(*window);
         ASSERT_TRUE(window->load());
         window->show();
         QCoreApplication::processEvents();  // the board hides at its first activation
@@ -113,7 +114,6 @@ TEST_F(ResumeAndPause, APausedChallengeCoversTheBoardAndItsClockStandsStill) {
     pause.trigger();
     EXPECT_FALSE(window->board().covered());
     EXPECT_TRUE(window->gameClock().isActive());
-    window->gameClock().stop();  // no tick of its own before the end
     player->findTheRest();
     player->runCompletion();
     EXPECT_EQ(Player::endLabel("pe_time"), "0:10");

@@ -23,7 +23,6 @@ TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows)
     EXPECT_EQ(state.showMode, 1);
     EXPECT_TRUE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().clockText(), "0:00");
-    window->gameClock().stop();  // the test's ticks are the only ones
 
     for (int second = 0; second < 65; ++second) window->gameClockTick();
     EXPECT_EQ(window->strip().clockText(), "1:05");
@@ -75,8 +74,7 @@ TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows)
 
 TEST_F(IntegrationTest, TimeChallengeTyingTheTenthTimeLeavesTheTable) {
     player->startGame(kTimeChallenge);
-    // 4:30, the tenth row's time; stop the real clock so it cannot add a second.
-    window->gameClock().stop();
+    // 4:30, the tenth row's time.
     for (int second = 0; second < 270; ++second) window->gameClockTick();
     player->findTheRest();
     player->runCompletion();
