@@ -291,7 +291,8 @@ TEST_F(GeneratorTest, EveryLevelKeepsItsDirectionsOverManySeeds) {
     const QString path =
         writeTheme({"APPLE", "BANANA", "CHERRY", "DATE", "ELDERBERRY", "FIG", "GRAPE", "HONEYDEW",
                     "KIWI", "LEMON", "MANGO", "NECTARINE", "OLIVE", "PEAR", "PEAR", "QUINCE"});
-    // Easy: across and down; Medium adds backwards; Hard the down diagonals; Expert all but up.
+    // Easy: across and down; Medium adds right to left; Hard the two diagonals running right;
+    // Expert every direction but bottom to top.
     const std::set<int> levelCodes[] = {
         {}, {1, 3}, {1, 3, 5}, {1, 2, 3, 5, 8}, {1, 2, 3, 4, 5, 6, 8}};
     for (level = 1; level <= 4; ++level) {
