@@ -60,22 +60,9 @@ TEST(StatisticsRefresh, NothingStoredShowsZerosAndWritesPlayed) {
     TestEnv env;
     const StatisticsFigures f = statistics::refresh(*env.settings);
     EXPECT_EQ(f.played, "0");
-    EXPECT_EQ(f.completed, "0");
-    EXPECT_EQ(f.revealed, "0");
-    EXPECT_EQ(f.wordsRevealed, "0");
     EXPECT_EQ(f.minutesPlaying, "0");
     EXPECT_EQ(f.percentage, "0%");
-    EXPECT_EQ(f.averagePerGame, "0%");
     EXPECT_EQ(env.settings->read("Settings", "S_PLAYED", "<missing>"), "0");
-}
-
-TEST(StatisticsRefresh, StoredPlayedIsIgnoredAndRewritten) {
-    TestEnv env;
-    env.settings->write("Settings", "S_PLAYED", "17");
-    env.settings->write("Settings", "S_COMP", "3");
-    env.settings->write("Settings", "S_REV", "1");
-    EXPECT_EQ(statistics::refresh(*env.settings).played, "4");
-    EXPECT_EQ(env.settings->read("Settings", "S_PLAYED", "<missing>"), "4");
 }
 
 }  // namespace
