@@ -159,12 +159,11 @@ TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
     EXPECT_FALSE(entry.italic());
 }
 
-TEST(Warranty, QuestionAddsTwoCarriageReturnsAndTheQuestion) {
+TEST(Warranty, TextRunsFromTheDisclaimerToTheRepairClause) {
     const QString text = warrantyText();
     EXPECT_TRUE(text.startsWith("Quarrow is provided on an as-is basis, without warranty of any"));
     EXPECT_TRUE(text.endsWith("with respect to any service or repair."));
     EXPECT_FALSE(text.contains("  "));
-    EXPECT_EQ(warrantyQuestion(), text + "\r\rDo you want to continue?");
 }
 
 }  // namespace
