@@ -30,16 +30,13 @@ TEST(StatisticsFigures, NothingPlayedShowsZeroPercentForBothRatios) {
     EXPECT_EQ(f.averagePerGame, "0%");
 }
 
-TEST(StatisticsFigures, MinutesRoundHalvesToEven) {
+TEST(StatisticsFigures, MinutesRoundHalvesToEvenAndKeepCountingPastSixteenBits) {
     EXPECT_EQ(figures("0", "0", "0", "29").minutesPlaying, "0");
     EXPECT_EQ(figures("0", "0", "0", "30").minutesPlaying, "0");
     EXPECT_EQ(figures("0", "0", "0", "31").minutesPlaying, "1");
     EXPECT_EQ(figures("0", "0", "0", "90").minutesPlaying, "2");
     EXPECT_EQ(figures("0", "0", "0", "150").minutesPlaying, "2");
-}
-
-TEST(StatisticsFigures, LargePlayingTimeShowsTheTrueMinutes) {
-    // 40000 minutes would not fit a 16-bit count.
+    // Past what a 16-bit or 32-bit count holds.
     EXPECT_EQ(figures("0", "0", "0", "2400000").minutesPlaying, "40000");
     EXPECT_EQ(figures("0", "0", "0", "6000000000").minutesPlaying, "100000000");
 }
