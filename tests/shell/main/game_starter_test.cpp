@@ -73,7 +73,9 @@ TEST_F(GameStarterTest, EachShowModeFillsTheWordListAfresh) {
         for (int i = 1; i <= 12; ++i) {
             EXPECT_EQ(entry(i).caption, mode.caption(sorted[i - 1])) << i;
             EXPECT_EQ(entry(i).toolTip, mode.tip(sorted[i - 1])) << i;
-            if (mode.showMode != 3) EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), mode.fontSize);
+            if (mode.showMode != 3) {
+                EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), mode.fontSize);
+            }
         }
         for (int i = 13; i <= 20; ++i) EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
         EXPECT_EQ(window->strip().levelCaption(), mode.levelCaption);
@@ -131,11 +133,8 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
     chooseGame("missing.qrw", "Gone", 1, 2, false);
     window->startGame();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text, "Could not generate puzzle!");
-    EXPECT_EQ(box.title, "Puzzle Error");
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    expectLastBox("Could not generate puzzle!", "Puzzle Error", MsgButtons::Ok,
+                  MsgIcon::Exclamation);
     EXPECT_FALSE(window->session().gameInProgress());
     EXPECT_FALSE(boardShown());
     EXPECT_FALSE(window->menu().revealWordAction->isEnabled());
