@@ -170,14 +170,6 @@ TEST_F(EndPuzzle, AnotherCopyMayEndAGameWhileTheNamePromptWaits) {
     EXPECT_EQ(reread.read("F_Times", "S10_N", ""), "J.Penn");
 }
 
-TEST_F(EndPuzzle, MissingTableMeansNoHighScore) {
-    TestEnv fresh;
-    EndPuzzleDialog dialog(fresh.services, {"Fruit", 4, "Expert", "0:30", true}, nullptr);
-    EXPECT_EQ(dialog.result().verdict,
-              "You did not achieve a high score this go, better luck next time!");
-    EXPECT_TRUE(fresh.dialogs.shown().empty());
-}
-
 TEST_F(EndPuzzle, RevealedSpeedChallengeOnlyShowsItsVerdict) {
     game.timeChallenge = true;
     game.puzzleRevealed = true;

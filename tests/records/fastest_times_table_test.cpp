@@ -85,6 +85,7 @@ TEST(FastestTimesMissingSection, NothingQualifies) {
     EXPECT_EQ(fastest_times::storedTime(*env.settings, 10), "0");
     EXPECT_EQ(fastest_times::rankFor(*env.settings, "0:01"), 0);
     EXPECT_EQ(fastest_times::insert(*env.settings, env.dialogs, "0:01", "Fruit"), 0);
+    EXPECT_TRUE(env.dialogs.shown().empty());
     EXPECT_FALSE(env.settings->contains("F_Times", "S1_S"));
 }
 
