@@ -10,10 +10,7 @@ TEST(TimeKey, MinutesTimesHundredPlusSeconds) {
     EXPECT_EQ(timeKey("12:40"), 1240);
     EXPECT_EQ(timeKey("100:05"), 10005);
     EXPECT_EQ(timeKey("0:59"), 59);
-}
-
-TEST(TimeKey, MissingStoredTimeReadsAsZero) {
-    EXPECT_EQ(timeKey("0"), 0);
+    EXPECT_EQ(timeKey("0"), 0);  // a missing stored time
 }
 
 TEST(TimeKey, TextThatIsNotATimeHasNoKey) {
@@ -74,11 +71,6 @@ TEST(OrdinaryVerdict, DecisionAndSoundTablesRowByRow) {
             soundFile(verdict::ordinarySound(row.puzzleRevealed, row.wordsRevealed, row.level)),
             row.sound);
     }
-}
-
-TEST(OrdinaryVerdict, TitleAndLevelNameJoinWithoutOtherSeparators) {
-    EXPECT_EQ(verdict::ordinary(false, 0, 2, "Capital Cities", "Medium"),
-              "You have completed Capital Cities on Medium level! Try a harder level next time!");
 }
 
 }  // namespace

@@ -46,57 +46,46 @@ class GameStarterTest : public MainWindowTest {
     }
 };
 
-TEST_F(GameStarterTest, QuestionsModeShowsTheQuestions) {
+// Each show mode in turn, each game started over the last one: the list shows the questions,
+// the words or nothing, and no caption or tip is left from the game before.
+TEST_F(GameStarterTest, EachShowModeFillsTheWordListAfresh) {
     writeQuizTheme();
-    chooseGame("quiz.qrw", "Fruit Quiz", 2, 1, false);
-    window->startGame();
-
     const auto sorted = sortedTwelve();
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(entry(i).caption, questionFor(sorted[i - 1])) << i;
-        EXPECT_EQ(entry(i).toolTip, questionFor(sorted[i - 1])) << i;
-        EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), 8) << i;
+    struct Mode {
+        int showMode;
+        int level;
+        const char* levelCaption;
+        std::function<QString(const QString&)> caption, tip;
+        double fontSize;
+    };
+    const auto none = [](const QString&) { return QString(); };
+    const auto word = [](const QString& w) { return w; };
+    for (const Mode& mode : {Mode{2, 1, "Level : Easy", questionFor, questionFor, 8},
+                             Mode{1, 3, "Level : Hard", word, none, 9.75},
+                             Mode{3, 2, "Level : Medium", none, none, 9.75}}) {
+        SCOPED_TRACE(mode.showMode);
+        if (window->session().gameInProgress()) {
+            abandonGame();
+            env.dialogs.clear();
+        }
+        chooseGame("quiz.qrw", "Fruit Quiz", mode.showMode, mode.level, false);
+        window->startGame();
+        for (int i = 1; i <= 12; ++i) {
+            EXPECT_EQ(entry(i).caption, mode.caption(sorted[i - 1])) << i;
+            EXPECT_EQ(entry(i).toolTip, mode.tip(sorted[i - 1])) << i;
+            if (mode.showMode != 3) {
+                EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), mode.fontSize);
+            }
+        }
+        for (int i = 13; i <= 20; ++i) EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
+        EXPECT_EQ(window->strip().levelCaption(), mode.levelCaption);
+        EXPECT_EQ(window->strip().levelShadowCaption(), mode.levelCaption);
+        EXPECT_EQ(window->board().model().title, "Fruit Quiz");
+        EXPECT_FALSE(window->gameClock().isActive());
+        EXPECT_EQ(window->strip().speedColor(), QColor(0, 64, 64));
+        expectRunningGameMarks();
+        EXPECT_TRUE(env.dialogs.shown().empty());
     }
-    for (int i = 13; i <= 20; ++i) {
-        EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
-        EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
-    }
-    EXPECT_EQ(window->strip().levelCaption(), "Level : Easy");
-    EXPECT_EQ(window->strip().levelShadowCaption(), "Level : Easy");
-    EXPECT_EQ(window->board().model().title, "Fruit Quiz");
-    EXPECT_FALSE(window->gameClock().isActive());
-    EXPECT_EQ(window->strip().speedColor(), QColor(0, 64, 64));
-    expectRunningGameMarks();
-    EXPECT_TRUE(env.dialogs.shown().empty());
-}
-
-TEST_F(GameStarterTest, WordsModeSetsTheCaptionsAndDropsOldTips) {
-    writeQuizTheme();
-    chooseGame("quiz.qrw", "Fruit Quiz", 2, 3, false);
-    window->startGame();
-    abandonGame();
-    chooseGame("quiz.qrw", "Fruit Quiz", 1, 3, false);
-    window->startGame();
-    const auto sorted = sortedTwelve();
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(entry(i).caption, sorted[i - 1]) << i;
-        EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
-        EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), 9.75) << i;
-    }
-    EXPECT_EQ(window->strip().levelCaption(), "Level : Hard");
-    expectRunningGameMarks();
-}
-
-TEST_F(GameStarterTest, BlanksModeHidesTheWords) {
-    writeQuizTheme();
-    chooseGame("quiz.qrw", "Fruit Quiz", 3, 2, false);
-    window->startGame();
-    for (int i = 1; i <= 12; ++i) {
-        EXPECT_TRUE(entry(i).caption.isEmpty()) << i;
-        EXPECT_TRUE(entry(i).toolTip.isEmpty()) << i;
-    }
-    EXPECT_EQ(window->strip().levelCaption(), "Level : Medium");
-    expectRunningGameMarks();
 }
 
 TEST_F(GameStarterTest, APlayersOwnListFontIsKept) {
@@ -144,11 +133,8 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
     chooseGame("missing.qrw", "Gone", 1, 2, false);
     window->startGame();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text, "Could not generate puzzle!");
-    EXPECT_EQ(box.title, "Puzzle Error");
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    expectLastBox("Could not generate puzzle!", "Puzzle Error", MsgButtons::Ok,
+                  MsgIcon::Exclamation);
     EXPECT_FALSE(window->session().gameInProgress());
     EXPECT_FALSE(boardShown());
     EXPECT_FALSE(window->menu().revealWordAction->isEnabled());

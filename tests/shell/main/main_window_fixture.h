@@ -89,6 +89,17 @@ class MainWindowTest : public ::testing::Test {
         return env.settings->read(QStringLiteral("Settings"), key, fallback);
     }
 
+    // The last message box shown: its text, title, buttons and icon.
+    void expectLastBox(const QString& text, const QString& title, MsgButtons buttons,
+                       MsgIcon icon) const {
+        ASSERT_FALSE(env.dialogs.shown().empty());
+        const auto& box = env.dialogs.last();
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.title, title);
+        EXPECT_EQ(box.buttons, buttons);
+        EXPECT_EQ(box.icon, icon);
+    }
+
     bool boardShown() { return window->boardFrame().isVisible(); }
 
     TestEnv env;

@@ -22,8 +22,8 @@
 namespace {
 
 // Every entry a player can reach by keyboard answers one key of its own; help for a game is
-// offered only once a game is on the board.
-TEST_F(MainWindowTest, ShortcutsAreDistinctAndHelpWaitsForAGame) {
+// offered only once a game is on the board, which starts hidden behind the title.
+TEST_F(MainWindowTest, AFreshWindowHasDistinctShortcutsAndNoGame) {
     QSet<QString> keys;
     int entries = 0;
     for (const QAction* action : window->menuBar()->findChildren<QAction*>()) {
@@ -39,9 +39,6 @@ TEST_F(MainWindowTest, ShortcutsAreDistinctAndHelpWaitsForAGame) {
     EXPECT_FALSE(m.puzzleInformationAction->isEnabled());
     EXPECT_TRUE(m.mediumAction->isChecked());
     EXPECT_TRUE(m.soundAction->isChecked());
-}
-
-TEST_F(MainWindowTest, StartsWithTheBoardHiddenAndTheTitleShown) {
     EXPECT_FALSE(boardShown());
     EXPECT_TRUE(window->titleFrame().isVisible());
     EXPECT_FALSE(env.state.hideBoardOnActivate);
@@ -70,12 +67,8 @@ TEST_F(MainWindowTest, NewWordSearchDuringAGameAsksAndNoChangesNothing) {
     env.dialogs.answerMessage(MsgAnswer::No);
     window->newWordSearch();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text,
-              "There is already an active game are you sure you wish to start a new one?");
-    EXPECT_EQ(box.title, "New Game?");
-    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    expectLastBox("There is already an active game are you sure you wish to start a new one?",
+                  "New Game?", MsgButtons::YesNo, MsgIcon::Exclamation);
     EXPECT_TRUE(window->session().gameInProgress());
     EXPECT_EQ(window->session().foundCount(), 1);
     EXPECT_TRUE(window->board().model().entries[1].struck);
@@ -94,13 +87,10 @@ TEST_F(MainWindowTest, NewWordSearchDuringAGameAsksAndNoChangesNothing) {
 TEST_F(MainWindowTest, PrintWithoutAPuzzleRefuses) {
     window->print();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text,
-              "There is currently no puzzle loaded, please start a New Game (CTRL + N) then try "
-              "again.");
-    EXPECT_EQ(box.title, "No Puzzle Loaded");
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    expectLastBox(
+        "There is currently no puzzle loaded, please start a New Game (CTRL + N) then try "
+        "again.",
+        "No Puzzle Loaded", MsgButtons::Ok, MsgIcon::Critical);
 }
 
 TEST_F(MainWindowTest, DifficultyMovesTheCheckAndSetsTheLevel) {
@@ -114,11 +104,8 @@ TEST_F(MainWindowTest, DifficultyMovesTheCheckAndSetsTheLevel) {
             EXPECT_EQ(window->menu().levelEntry(other)->isChecked(), other == level);
         }
         ASSERT_EQ(env.dialogs.shown().size(), 1u);
-        EXPECT_EQ(env.dialogs.last().text,
-                  "New setting will will be activated when you start a new game.");
-        EXPECT_EQ(env.dialogs.last().title, titles[level]);
-        EXPECT_EQ(env.dialogs.last().buttons, MsgButtons::Ok);
-        EXPECT_EQ(env.dialogs.last().icon, MsgIcon::Information);
+        expectLastBox("New setting will will be activated when you start a new game.",
+                      titles[level], MsgButtons::Ok, MsgIcon::Information);
     }
     // Choosing the checked level again keeps it checked.
     window->menu().mediumAction->trigger();
@@ -143,23 +130,16 @@ TEST_F(MainWindowTest, PuzzleInformationShowsFourLines) {
     env.state.level = 4;
     env.state.showMode = 2;
     window->puzzleInformation();
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text,
-              "Game Title : Fruit\rDifficulty : Expert\rGame Type : Questions\rAuthor : Ann");
-    EXPECT_EQ(box.title, "Puzzle Information");
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.icon, MsgIcon::Information);
+    expectLastBox("Game Title : Fruit\rDifficulty : Expert\rGame Type : Questions\rAuthor : Ann",
+                  "Puzzle Information", MsgButtons::Ok, MsgIcon::Information);
 }
 
 TEST_F(MainWindowTest, WebPageOpensOnlyOnYes) {
     env.dialogs.answerMessage(MsgAnswer::No);
     window->openWebPage();
     EXPECT_TRUE(env.shell.opened.isEmpty());
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text, "This will open a webpage, do you wish to continue?");
-    EXPECT_EQ(box.title, "Open Webpage");
-    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(box.icon, MsgIcon::Information);
+    expectLastBox("This will open a webpage, do you wish to continue?", "Open Webpage",
+                  MsgButtons::YesNo, MsgIcon::Information);
 
     env.dialogs.answerMessage(MsgAnswer::Yes);
     window->openWebPage();
@@ -175,12 +155,7 @@ TEST_F(MainWindowTest, InstructionsOpenTheReadMe) {
 
 TEST_F(MainWindowTest, WarrantyShowsTheTextAlone) {
     window->warranty();
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text, warrantyText());
-    EXPECT_FALSE(box.text.contains("Do you want to continue?"));
-    EXPECT_EQ(box.title, "Warranty");
-    EXPECT_EQ(box.buttons, MsgButtons::Ok);
-    EXPECT_EQ(box.icon, MsgIcon::Information);
+    expectLastBox(warrantyText(), "Warranty", MsgButtons::Ok, MsgIcon::Information);
 }
 
 TEST_F(MainWindowTest, AboutWindowShowsVersionAndOpensTheHomePage) {
@@ -222,11 +197,8 @@ TEST_F(MainWindowTest, QuitDeclinedStillStoresThePlayingTime) {
     });
     env.dialogs.answerMessage(MsgAnswer::No);
     window->close();
-    const auto& box = env.dialogs.last();
-    EXPECT_EQ(box.text, "Are you sure you want to quit?");
-    EXPECT_EQ(box.title, "Quit QRW Pro?");
-    EXPECT_EQ(box.buttons, MsgButtons::YesNo);
-    EXPECT_EQ(box.icon, MsgIcon::Information);
+    expectLastBox("Are you sure you want to quit?", "Quit QRW Pro?", MsgButtons::YesNo,
+                  MsgIcon::Information);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(quits, 0);
 
@@ -252,9 +224,7 @@ TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
 
 TEST_F(MainWindowTest, GameClockCountsMinutesAndSeconds) {
     startTwentyWordGame(4, true);
-    for (int i = 0; i < 59; ++i) window->gameClockTick();
-    EXPECT_EQ(window->strip().clockText(), "0:59");
-    window->gameClockTick();
+    for (int i = 0; i < 60; ++i) window->gameClockTick();
     EXPECT_EQ(window->strip().clockText(), "1:00");
     EXPECT_EQ(window->session().clockSeconds(), 60);
 }
