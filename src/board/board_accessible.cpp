@@ -11,6 +11,10 @@ QWindow* BoardPartAccessible::window() const {
     return top ? top->windowHandle() : nullptr;
 }
 
+QAccessibleInterface* BoardPartAccessible::parent() const {
+    return QAccessible::queryAccessibleInterface(&owner_.board());
+}
+
 namespace {
 // The child of `parent` under a point of the screen, or nullptr.
 QAccessibleInterface* childContaining(const QAccessibleInterface& parent, int x, int y) {
@@ -40,10 +44,6 @@ QRect BoardPartAccessible::onScreen(double left, double top, double width, doubl
     const BoardWindow& board = owner_.board();
     const QRect local = board_zoom::toWindow(twips::rect(left, top, width, height), board.zoom());
     return {board.mapToGlobal(local.topLeft()), local.size()};
-}
-
-QAccessibleInterface* SpokenStatusAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(&owner_.board());
 }
 
 QRect SpokenStatusAccessible::rect() const {

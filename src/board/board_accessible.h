@@ -14,6 +14,8 @@ class BoardPartAccessible : public QAccessibleInterface {
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
+    // The board; parts inside a part give their own.
+    QAccessibleInterface* parent() const override;
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
@@ -36,7 +38,6 @@ class BoardPartAccessible : public QAccessibleInterface {
 class SpokenStatusAccessible : public BoardPartAccessible {
   public:
     using BoardPartAccessible::BoardPartAccessible;
-    QAccessibleInterface* parent() const override;
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
     QRect rect() const override;
 

@@ -5,10 +5,6 @@
 #include "board/board_window.h"
 #include "core/grid_shape.h"
 
-QAccessibleInterface* GridAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(&owner_.board());
-}
-
 QRect GridAccessible::rect() const {
     using namespace board_geometry;
     const double right = cellLeft(grid::kCells) + kCellSize;

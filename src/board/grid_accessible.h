@@ -8,7 +8,6 @@ class GridAccessible : public BoardPartAccessible, public QAccessibleTableInterf
   public:
     using BoardPartAccessible::BoardPartAccessible;
 
-    QAccessibleInterface* parent() const override;
     QAccessible::Role role() const override { return QAccessible::Table; }
     QRect rect() const override;
     int childCount() const override;

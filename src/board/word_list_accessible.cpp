@@ -4,10 +4,6 @@
 #include "board/board_model.h"
 #include "board/board_window.h"
 
-QAccessibleInterface* WordListAccessible::parent() const {
-    return QAccessible::queryAccessibleInterface(&owner_.board());
-}
-
 QRect WordListAccessible::rect() const {
     using namespace board_geometry;
     return onScreen(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight);

@@ -8,7 +8,6 @@ class WordListAccessible : public BoardPartAccessible {
   public:
     using BoardPartAccessible::BoardPartAccessible;
 
-    QAccessibleInterface* parent() const override;
     QAccessible::Role role() const override { return QAccessible::List; }
     QRect rect() const override;
     int childCount() const override;
