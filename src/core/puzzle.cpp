@@ -5,17 +5,9 @@
 #include <numeric>
 
 namespace {
-constexpr int kColumns = 20;
-
-int rowOf(int cell) {
-    return (cell - 1) / kColumns;
-}
-int columnOf(int cell) {
-    return (cell - 1) % kColumns;
-}
-bool isCell(int cell) {
-    return cell >= 1 && cell <= GameState::kCells;
-}
+using grid::columnOf;
+using grid::isCell;
+using grid::rowOf;
 
 bool liesOnGrid(const Puzzle& puzzle, const PuzzleWord& entry) {
     const int length = static_cast<int>(entry.word.size());
@@ -27,7 +19,7 @@ bool liesOnGrid(const Puzzle& puzzle, const PuzzleWord& entry) {
     // A row, a column or a diagonal, exactly as long as the word.
     if (span != length - 1 || (rows != 0 && columns != 0 && std::abs(rows) != std::abs(columns)))
         return false;
-    const int step = (rows / span) * kColumns + columns / span;
+    const int step = (rows / span) * grid::kColumns + columns / span;
     for (int j = 0; j < length; ++j) {
         if (puzzle.letters[entry.first + j * step] != entry.word[j]) return false;
     }
@@ -45,7 +37,7 @@ int Puzzle::slotWithEnds(int a, int b) const {
 }
 
 bool Puzzle::isConsistent() const {
-    if (words.empty() || wordCount() > GameState::kMaxWords) return false;
+    if (words.empty() || wordCount() > kMaxWords) return false;
     for (int cell = 1; cell <= GameState::kCells; ++cell) {
         if (letters[cell].isNull()) return false;
     }

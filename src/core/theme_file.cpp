@@ -1,7 +1,6 @@
 #include "core/theme_file.h"
 
 #include "core/cp1252.h"
-#include "core/game_state.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +10,6 @@
 
 namespace {
 
-constexpr int kMaxWords = GameState::kMaxWords;
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
 // Reads theme lines from a file through a small buffer, so a huge or hostile file costs no

@@ -10,7 +10,7 @@
 namespace {
 
 GameSession midGame() {
-    GameSession session = playing(2, false);
+    GameSession session = playing(ShowMode::Questions, false);
     session.press(81, PressButton::Left);
     session.press(41, PressButton::Left);  // DOG, drawn from its last letter
     session.revealWord(3);
@@ -40,7 +40,8 @@ TEST(SavedGame, RoundTripGivesTheSameGameInPlay) {
     expectSameGame(session, *loaded);
     // Texts with blanks, hyphens and letters beyond ASCII survive; CR LF line ends are read.
     GameSession challenge;
-    challenge.generationStarted({"data\\é - x.qrw", "T-Rex & co", "", 4, 1, true});
+    challenge.generationStarted(
+        {"data\\é - x.qrw", "T-Rex & co", "", Level::Expert, ShowMode::Words, true});
     Puzzle twenty = threeWordPuzzle();
     while (twenty.wordCount() < 20) twenty.words.push_back(twenty.words.front());
     challenge.generated(twenty);

@@ -37,7 +37,7 @@ class ResumeAndPause : public IntegrationTest {
 
 TEST_F(ResumeAndPause, AGameQuitWithThreeWordsStruckResumesAndPlaysToTheEnd) {
     EXPECT_FALSE(resume().isEnabled());
-    player->startGame({QStringLiteral("capitals.qrw"), 2, 3, false});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Questions, Level::Hard, false});
     for (int slot : {2, 5, 7}) {
         player->find(slot, slot == 5);
         player->letFlashEnd();
@@ -79,7 +79,7 @@ TEST_F(ResumeAndPause, AGameQuitWithThreeWordsStruckResumesAndPlaysToTheEnd) {
 }
 
 TEST_F(ResumeAndPause, ATimeChallengeKeptAtLogOutGoesOnFromItsSavedTime) {
-    player->startGame({QStringLiteral("capitals.qrw"), 1, 4, true});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Words, Level::Expert, true});
     player->find(1);
     for (int second = 0; second < 75; ++second) window->gameClockTick();
     window->closeForTermination();  // no question: the desktop is going away
@@ -96,7 +96,7 @@ TEST_F(ResumeAndPause, ATimeChallengeKeptAtLogOutGoesOnFromItsSavedTime) {
 }
 
 TEST_F(ResumeAndPause, APausedChallengeCoversTheBoardAndItsClockStandsStill) {
-    player->startGame({QStringLiteral("capitals.qrw"), 1, 4, true});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Words, Level::Expert, true});
     for (int second = 0; second < 10; ++second) window->gameClockTick();
     QAction& pause = *window->menu().pauseAction;
     ASSERT_TRUE(pause.isEnabled());
@@ -133,7 +133,7 @@ TEST_F(ResumeAndPause, AnUnreadableSavedGameIsMovedAsideAndPlayGoesOn) {
     EXPECT_TRUE(QFile::exists(env.services.savedGameFile + ".broken"));
     EXPECT_FALSE(resume().isEnabled());
 
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Easy, false});
     player->findTheRest();
     player->runCompletion();
     EXPECT_NE(Player::endOfGameDialog(), nullptr);
