@@ -100,29 +100,39 @@ TEST(ShippedThemes, EachLoadsInEveryReaderAndFollowsTheEditorsRules) {
     }
 }
 
+// Enough themes to come back to, and some for each end of the levels: short words an Easy game
+// can be about, long ones that only Expert's directions make hard to spot.
 TEST(ShippedThemes, OfferEveryKindOfGame) {
     QSet<QString> titles;
     int twentyWords = 0;
-    int withQuestions = 0;
     int minimal = 0;
     int mostLongWords = 0;
+    int shortWordThemes = 0;
+    int longWordThemes = 0;
     const QStringList paths = shippedThemes();
+    EXPECT_GE(paths.size(), 100);
     for (const QString& path : paths) {
         const auto theme = loadThemeForEditor(path);
         ASSERT_TRUE(theme) << path.toStdString();
         titles.insert(theme->title.toLower());
         twentyWords += theme->wordCount == 20;
-        withQuestions += theme->questionsOn;
         minimal += theme->wordCount == 10;
         int longWords = 0;
-        for (int i = 1; i <= theme->wordCount; ++i) longWords += theme->words[i].size() == 14;
+        int letters = 0;
+        for (int i = 1; i <= theme->wordCount; ++i) {
+            longWords += theme->words[i].size() == 14;
+            letters += theme->words[i].size();
+        }
         mostLongWords = std::max(mostLongWords, longWords);
+        shortWordThemes += letters <= 5 * theme->wordCount;
+        longWordThemes += letters >= 10 * theme->wordCount;
     }
     EXPECT_EQ(titles.size(), paths.size()) << "titles must be distinct";
-    EXPECT_GE(twentyWords, 4) << "Time Challenge needs twenty-word themes";
-    EXPECT_GE(withQuestions, 4);
+    EXPECT_GE(twentyWords, 10) << "Time Challenge needs twenty-word themes";
     EXPECT_GE(minimal, 1);
     EXPECT_GE(mostLongWords, 3);
+    EXPECT_GE(shortWordThemes, 5);
+    EXPECT_GE(longWordThemes, 4);
 }
 
 namespace {
