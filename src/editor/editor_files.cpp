@@ -1,8 +1,10 @@
 #include "editor/editor_files.h"
 
 #include "core/game_state.h"
+#include "editor/word_list.h"
 #include "platform/services.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace editor {
@@ -36,7 +38,8 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
         return SaveOutcome::Rejected;
     }
     services.state.editorWordCount = savedWordCount(entries);
-    if (const auto warning = nestedWordWarning(entries, services.state.editorWordCount)) {
+    if (const auto warning = nestedWordMessage(entries, services.state.editorWordCount,
+                                               NestedWordUse::SaveQuestion)) {
         if (show(services.dialogs, *warning) != MsgAnswer::Yes) return SaveOutcome::Rejected;
     }
     const QString path = chooseTarget(services);
@@ -48,6 +51,30 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
     }
     show(services.dialogs, createdMessage());
     return SaveOutcome::Saved;
+}
+
+bool isWordListFile(const QString& path) {
+    return !path.endsWith(QLatin1String(".qrw"), Qt::CaseInsensitive);
+}
+
+std::optional<QString> readWordListFile(Services& services, const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        show(services.dialogs, missingFileMessage(path));
+        return std::nullopt;
+    }
+    // Far more than any list of twenty words and their questions.
+    constexpr qint64 kLargestList = 1 << 20;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestList) {
+        show(services.dialogs, unreadableListMessage(path));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(kLargestList);
+    if (file.error() != QFileDevice::NoError) {
+        show(services.dialogs, unreadableListMessage(path));
+        return std::nullopt;
+    }
+    return decodeWordListFile(bytes);
 }
 
 std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {
