@@ -1,10 +1,10 @@
 #include "editor/editor_files.h"
 
 #include "core/game_state.h"
+#include "core/guarded_file.h"
 #include "editor/word_list.h"
 #include "platform/services.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace editor {
@@ -58,23 +58,19 @@ bool isWordListFile(const QString& path) {
 }
 
 std::optional<QString> readWordListFile(Services& services, const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    // Far more than any list of twenty words and their questions.
+    constexpr qint64 kLargestList = 1 << 20;
+    const guarded_file::Read file =
+        guarded_file::read(path, kLargestList, guarded_file::Links::Follow);
+    if (file.status == guarded_file::Read::Status::Missing) {
         show(services.dialogs, missingFileMessage(path));
         return std::nullopt;
     }
-    // Far more than any list of twenty words and their questions.
-    constexpr qint64 kLargestList = 1 << 20;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestList) {
+    if (file.status != guarded_file::Read::Status::Read || !file.whole) {
         show(services.dialogs, unreadableListMessage(path));
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(kLargestList);
-    if (file.error() != QFileDevice::NoError) {
-        show(services.dialogs, unreadableListMessage(path));
-        return std::nullopt;
-    }
-    return decodeWordListFile(bytes);
+    return decodeWordListFile(file.bytes);
 }
 
 std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {

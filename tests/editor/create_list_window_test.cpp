@@ -213,7 +213,10 @@ TEST(CreateListLoader, TabSeparatedFileBecomesAPlayableTheme) {
 
     openPuzzleEditorOn(env.services, env.programFolder() + "/missing.txt");
     EXPECT_EQ(openEditorWindow(), nullptr);
-    EXPECT_TRUE(env.dialogs.last().text.startsWith("The file "));
+    EXPECT_TRUE(env.dialogs.last().text.endsWith("missing.txt does not exist."));
+    openPuzzleEditorOn(env.services, env.programFolder() + "/data");  // a folder
+    EXPECT_EQ(openEditorWindow(), nullptr);
+    EXPECT_TRUE(env.dialogs.last().text.endsWith("cannot be read as a word list."));
 }
 
 TEST(CreateListLoader, EditShowsTheThemeWithQuestionsTicked) {
