@@ -136,12 +136,22 @@ void NewGameForm::pickTheme(int index) {
 }
 
 void NewGameForm::findThemes(const QString& typed) {
+    // A name that starts with the first typed word is the likelier one: "sp" goes to
+    // space.qrw before shakespeare.qrw.
+    const QString start = typed.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    const auto startsLikeTyped = [&](int i) {
+        return files_[i].startsWith(start, Qt::CaseInsensitive);
+    };
     int firstListed = -1;
+    int firstStarting = -1;
     for (int i = 0; i < files_.size(); ++i) {
         listed_[i] = themeNameMatches(files_[i], typed);
         if (listed_[i] && firstListed < 0) firstListed = i;
+        if (listed_[i] && firstStarting < 0 && startsLikeTyped(i)) firstStarting = i;
     }
-    if (firstListed >= 0 && (selected_ < 0 || !listed_[selected_])) pickTheme(firstListed);
+    const bool keep =
+        selected_ >= 0 && listed_[selected_] && (firstStarting < 0 || startsLikeTyped(selected_));
+    if (!keep && firstListed >= 0) pickTheme(firstStarting >= 0 ? firstStarting : firstListed);
 }
 
 void NewGameForm::clickShow(int option) {

@@ -32,8 +32,9 @@ class NewGameForm {
     bool startGame();
     void showHelp() const;  // Command3_Click
     // Typing in the find box: only themes whose file name holds every typed word are listed
-    // (all of them while it is empty). When the selected theme is no longer listed, the first
-    // one that is gets picked; with none listed, the selection stays as it was.
+    // (all of them while it is empty). The first listed name starting with the first typed word
+    // is picked, else the first listed one, unless the selected theme is as good; with none
+    // listed, the selection stays as it was.
     void findThemes(const QString& typed);
 
     // What the controls show.

@@ -433,6 +433,7 @@ TEST(NewGameRules, FindMatchesEveryTypedWordInTheFileName) {
 // items and captions are those of the folder again once the find box is cleared.
 TEST_F(NewGameTest, TypingInTheListFindsATheme) {
     writeStandardThemes();
+    env.writeFile("data/nimbus.qrw", theme("Clouds", "#10W", 10));
     NewPuzzleDialog dialog(env.services);
     dialog.show();
     auto* list = dialog.findChild<QListWidget*>("puzzles");
@@ -449,8 +450,13 @@ TEST_F(NewGameTest, TypingInTheListFindsATheme) {
     EXPECT_EQ(dialog.form().selectedTheme(), 2);
 
     find->clear();
-    for (int row = 0; row < 3; ++row) EXPECT_FALSE(list->isRowHidden(row));
+    for (int row = 0; row < 4; ++row) EXPECT_FALSE(list->isRowHidden(row));
     EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title(), "WordSearch Themes (3)");
+
+    // A name that starts with what was typed goes before one that only holds it.
+    find->setText("ni");
+    EXPECT_FALSE(list->isRowHidden(1));
+    EXPECT_EQ(dialog.form().themeFiles()[list->currentRow()], "nimbus.qrw");
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title(), "WordSearch Themes (4)");
     EXPECT_TRUE(env.dialogs.shown().empty());
 }
