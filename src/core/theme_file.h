@@ -66,8 +66,8 @@ struct ThemeToWrite {
     std::vector<QString> words;
     std::vector<QString> questions;  // used when withQuestions
 };
-// The file's bytes; nothing when the count is above kMaxWords, questions are missing, a line holds a
-// line break or the whole is longer than kMaxThemeBytes.
+// The file's bytes; nothing when the count is above kMaxWords, questions are missing, a line holds
+// a line break or the whole is longer than kMaxThemeBytes.
 std::optional<QByteArray> encodeTheme(const ThemeToWrite& theme);
 // Writes atomically: the old file is replaced only once the new one is complete and on the disk
 // (a link at the path is replaced, not written through).
