@@ -36,7 +36,7 @@ RevealWordDialog::RevealWordDialog(Services& services, const GameSession& sessio
     frame->setGeometry(twips::rect(120, 720, 4825, 5775));
 
     const auto captions = reveal::rows(session);
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         auto* row = new PickableLabel(
             QString(), [this, i] { chooseRow(i); }, frame);
         row->setGeometry(twips::rect(120, 240.0 * i, 4585, 255));
@@ -58,7 +58,7 @@ RevealWordDialog::RevealWordDialog(Services& services, const GameSession& sessio
 }
 
 void RevealWordDialog::chooseRow(int index) {
-    if (index < 1 || index > 20 || !rows_[index]->isEnabled()) return;
+    if (index < 1 || index > kMaxWords || !rows_[index]->isEnabled()) return;
     emit wordChosen(index);
 }
 

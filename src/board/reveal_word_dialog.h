@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QWidget>
 
 #include <array>
@@ -16,7 +18,7 @@ class RevealWordDialog : public QWidget {
   public:
     RevealWordDialog(Services& services, const GameSession& session, QWidget* parent = nullptr);
 
-    QLabel* row(int i) const { return rows_.at(i); }  // rw_list, rows 1..20
+    QLabel* row(int i) const { return rows_.at(i); }  // rw_list, rows 1..kMaxWords
 
     // A click on a row of the list, and the Cancel button; public so tests can drive them.
     void chooseRow(int index);
@@ -31,5 +33,5 @@ class RevealWordDialog : public QWidget {
 
   private:
     Services& services_;
-    std::array<QLabel*, 21> rows_{};
+    std::array<QLabel*, kMaxWords + 1> rows_{};
 };
