@@ -1,6 +1,7 @@
 #include "board/board_accessibility.h"
 
 #include "board/board_play.h"
+#include "board/board_speech.h"
 #include "board/board_window.h"
 #include "board/grid_accessible.h"
 #include "board/word_list_accessible.h"
@@ -48,6 +49,7 @@ BoardAccessibility::BoardAccessibility(BoardPlay& play)
     // Strikes and the end of a game also come from menu commands.
     connect(&play, &BoardPlay::wordFoundByHand, this, &BoardAccessibility::syncSoon);
     connect(&play, &BoardPlay::gameEnded, this, &BoardAccessibility::syncSoon);
+    connect(&board_, &BoardWindow::coveredChanged, this, &BoardAccessibility::syncSoon);
 }
 
 BoardAccessibility::~BoardAccessibility() {
@@ -81,6 +83,15 @@ void BoardAccessibility::sync() {
     const BoardSnapshot now = snapshot();
     const BoardSnapshot before = std::exchange(told_, now);
 
+    if (now.covered != before.covered) {
+        // The whole grid and list go or come back at once: one event each, not one per cell.
+        send(grid_, QAccessible::ObjectReorder);
+        send(wordList_, QAccessible::ObjectReorder);
+        announce(now.covered ? board_speech::paused() : board_speech::resumed());
+        if (now.focused && !now.covered) send(cells_[now.cursorCell], QAccessible::Focus);
+        return;
+    }
+    if (now.covered) return;  // nothing shows under the cover
     for (int n = 1; n <= GameState::kCells; ++n) {
         if (now.letters[n] != before.letters[n]) send(cells_[n], QAccessible::NameChanged);
     }
@@ -102,7 +113,7 @@ void BoardAccessibility::sync() {
 void BoardAccessibility::announce(const QString& text) {
     announcement_ = text;
     send(status_, QAccessible::NameChanged);
-    send(status_, QAccessible::Alert);
+    send(status_, QAccessible::ObjectShow);
 }
 
 void BoardAccessibility::syncSoon() {
