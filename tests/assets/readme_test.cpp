@@ -1,9 +1,12 @@
 #include "core/game_state.h"
 #include "core/theme_check.h"
+#include "core/theme_file.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 namespace {
 
@@ -37,4 +40,22 @@ TEST(ReadMe, ThemeFormatStatesWhatTheReadersAccept) {
     EXPECT_TRUE(format.contains(QStringLiteral("1 to %1 words").arg(GameState::kMaxWords)));
     EXPECT_TRUE(format.contains(QStringLiteral("a line feed alone")));
     EXPECT_FALSE(format.contains(QStringLiteral("every line ends with")));
+}
+
+// The instructions name each theme under its subject and mark those a Time Challenge can use.
+TEST(ReadMe, ListsEveryShippedThemeAndItsTimeChallengeMark) {
+    const QString themes = section(QStringLiteral("themes"));
+    ASSERT_FALSE(themes.isEmpty());
+    const QDir data(QStringLiteral(QUARROW_SOURCE_DIR "/data"));
+    for (const QString& name : data.entryList({QStringLiteral("*.qrw")}, QDir::Files)) {
+        const auto header = readThemeHeader(data.filePath(name));
+        ASSERT_TRUE(header) << name.toStdString();
+        const QRegularExpression entry(
+            QStringLiteral("(<dd>|, )%1( \\(20\\))?(,|</dd>)")
+                .arg(QRegularExpression::escape(header->title.toHtmlEscaped())));
+        const QRegularExpressionMatch listed = entry.match(themes);
+        ASSERT_TRUE(listed.hasMatch()) << header->title.toStdString();
+        EXPECT_EQ(listed.hasCaptured(2), header->countText == QStringLiteral("20"))
+            << header->title.toStdString();
+    }
 }

@@ -1,4 +1,7 @@
+#include "core/generator.h"
 #include "core/nested_words.h"
+#include "core/random_source.h"
+#include "core/theme_check.h"
 #include "core/theme_file.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +55,8 @@ TEST(ShippedThemes, EachLoadsInEveryReaderAndFollowsTheEditorsRules) {
         const auto theme = readTheme(path);
         const auto edited = loadThemeForEditor(path);
         ASSERT_TRUE(header && theme && edited);
+        EXPECT_FALSE(findThemeProblem(path));
+        EXPECT_TRUE(edited->questionsOn) << "the Questions game needs a question for every word";
 
         EXPECT_FALSE(edited->title.trimmed().isEmpty());
         EXPECT_FALSE(edited->author.isEmpty());
@@ -95,27 +100,122 @@ TEST(ShippedThemes, EachLoadsInEveryReaderAndFollowsTheEditorsRules) {
     }
 }
 
+// Enough themes to come back to, and some for each end of the levels: short words an Easy game
+// can be about, long ones that only Expert's directions make hard to spot.
 TEST(ShippedThemes, OfferEveryKindOfGame) {
     QSet<QString> titles;
     int twentyWords = 0;
-    int withQuestions = 0;
     int minimal = 0;
     int mostLongWords = 0;
+    int shortWordThemes = 0;
+    int longWordThemes = 0;
     const QStringList paths = shippedThemes();
+    EXPECT_GE(paths.size(), 100);
     for (const QString& path : paths) {
         const auto theme = loadThemeForEditor(path);
         ASSERT_TRUE(theme) << path.toStdString();
         titles.insert(theme->title.toLower());
         twentyWords += theme->wordCount == 20;
-        withQuestions += theme->questionsOn;
         minimal += theme->wordCount == 10;
         int longWords = 0;
-        for (int i = 1; i <= theme->wordCount; ++i) longWords += theme->words[i].size() == 14;
+        int letters = 0;
+        for (int i = 1; i <= theme->wordCount; ++i) {
+            longWords += theme->words[i].size() == 14;
+            letters += theme->words[i].size();
+        }
         mostLongWords = std::max(mostLongWords, longWords);
+        shortWordThemes += letters <= 5 * theme->wordCount;
+        longWordThemes += letters >= 10 * theme->wordCount;
     }
     EXPECT_EQ(titles.size(), paths.size()) << "titles must be distinct";
-    EXPECT_GE(twentyWords, 4) << "Time Challenge needs twenty-word themes";
-    EXPECT_GE(withQuestions, 4);
+    EXPECT_GE(twentyWords, 10) << "Time Challenge needs twenty-word themes";
     EXPECT_GE(minimal, 1);
     EXPECT_GE(mostLongWords, 3);
+    EXPECT_GE(shortWordThemes, 5);
+    EXPECT_GE(longWordThemes, 4);
+}
+
+namespace {
+
+// Words of a list file, one a line, lower case; `#` starts a comment line.
+QSet<QString> listedWords(const QString& path, bool commonOnly) {
+    QSet<QString> words;
+    for (const QByteArray& bytes : fileBytes(path).split('\n')) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        // The dictionaries list names capitalised; only their lower-case words are common words.
+        if (commonOnly && line != line.toLower()) continue;
+        words.insert(line.toLower());
+    }
+    return words;
+}
+
+// Answers No to the wait question and remembers that it was asked.
+class WaitRefused : public GenerationProgress {
+  public:
+    void setProgressMaximum(int) override {}
+    void setProgress(int) override {}
+    int addFailedCycle() override { return ++shown; }
+    bool askWait() override {
+        asked = true;
+        return false;
+    }
+    bool stopRequested() override { return false; }
+
+    int shown = 1;
+    bool asked = false;
+};
+
+}  // namespace
+
+// A misspelt word is hidden and found all the same, so only a word list catches it. Names the
+// dictionaries hold only capitalised, and the few compounds they lack, are listed by hand.
+TEST(ShippedThemes, SpellEveryWordAsAWordListDoes) {
+    QSet<QString> common;
+    for (const char* list : {"american-english", "british-english"}) {
+        const QSet<QString> words =
+            listedWords(QStringLiteral("/usr/share/dict/") + QLatin1String(list), true);
+        ASSERT_FALSE(words.isEmpty()) << "/usr/share/dict/" << list << " (wamerican, wbritish)";
+        common.unite(words);
+    }
+    const QSet<QString> reviewed =
+        listedWords(QStringLiteral(QUARROW_SOURCE_DIR "/tests/assets/reviewed-words.txt"), false);
+    ASSERT_FALSE(reviewed.isEmpty());
+
+    QSet<QString> used;
+    for (const QString& path : shippedThemes()) {
+        const auto theme = loadThemeForEditor(path);
+        ASSERT_TRUE(theme) << path.toStdString();
+        for (int i = 1; i <= theme->wordCount; ++i) {
+            const QString word = theme->words[i].toLower();
+            used.insert(word);
+            EXPECT_TRUE(common.contains(word) || reviewed.contains(word))
+                << word.toStdString() << " in " << path.toStdString();
+        }
+    }
+    for (const QString& word : reviewed) {
+        EXPECT_TRUE(used.contains(word)) << word.toStdString() << " is listed but not used";
+        EXPECT_FALSE(common.contains(word)) << word.toStdString() << " is in the dictionaries";
+    }
+}
+
+// Every theme is built at every level without keeping the player waiting: the random placement
+// alone (no complete search, which is timed) succeeds before the wait question would be asked.
+TEST(ShippedThemes, GenerateAtEveryLevelWithoutTheWaitQuestion) {
+    for (const QString& path : shippedThemes()) {
+        const auto words = wordsToHide(*readTheme(path));
+        ASSERT_TRUE(words) << path.toStdString();
+        for (int level = 1; level <= 4; ++level) {
+            for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+                SCOPED_TRACE(path.toStdString() + " level " + std::to_string(level) + " seed " +
+                             std::to_string(seed));
+                WaitRefused progress;
+                SeededRandom random(seed);
+                const GenerationResult result =
+                    generatePuzzle(*words, level, progress, random, std::chrono::milliseconds(0));
+                EXPECT_TRUE(result.puzzle);
+                EXPECT_FALSE(progress.asked);
+            }
+        }
+    }
 }
