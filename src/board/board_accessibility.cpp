@@ -10,6 +10,8 @@
 #include <QEvent>
 
 namespace {
+constexpr std::size_t kFewCells = 20;  // at most one word's worth
+
 void send(QAccessibleInterface* iface, QAccessible::Event type) {
     QAccessibleEvent event(iface, type);
     QAccessible::updateAccessibility(&event);
@@ -92,8 +94,15 @@ void BoardAccessibility::sync() {
         return;
     }
     if (now.covered) return;  // nothing shows under the cover
+    std::vector<int> renamed;
     for (int n = 1; n <= GameState::kCells; ++n) {
-        if (now.letters[n] != before.letters[n]) send(cells_[n], QAccessible::NameChanged);
+        if (now.letters[n] != before.letters[n]) renamed.push_back(n);
+    }
+    // A new game's letters are one change to the grid, not hundreds for a screen reader.
+    if (renamed.size() > kFewCells) {
+        send(grid_, QAccessible::ObjectReorder);
+    } else {
+        for (int n : renamed) send(cells_[n], QAccessible::NameChanged);
     }
     if (now.entryCount != before.entryCount) send(wordList_, QAccessible::ObjectReorder);
     for (int i = 1; i <= now.entryCount; ++i) {
