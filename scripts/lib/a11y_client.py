@@ -28,7 +28,8 @@ def pause(app, table, word_list, orca, main_title):
     orca.wait("the pause", "Paused", since)
     press(main_title, "F9")
     wait_for("the game to go on", lambda: table.childCount == 360)
-    print("Orca said the pause; the cover hid the board from the bus")
+    print("the pause cover hid the board from the bus%s" % (
+        "; Orca said so" if orca.listening else ""))
 
 
 def main():
@@ -75,7 +76,8 @@ def main():
         visited.append(landed.name)
         if len(visited) > 20:
             fail("Tab never came back to the theme list: %s" % visited)
-    print("Orca said the new-game controls: " + ", ".join(visited))
+    print("new-game controls, Tab by Tab%s: %s" % (
+        ", each said by Orca" if orca.listening else "", ", ".join(visited)))
     press("Quarrow : New Game", "Return")
 
     board = Board(app, main_title, len(words))
@@ -107,7 +109,8 @@ def main():
         fail("the end-of-game dialog does not name the puzzle: %s" % labels)
     print("end-of-game dialog reads: " + "; ".join(labels))
     orca.wait("the puzzle's title", title)
-    print("Orca said the end-of-game dialog")
+    if orca.listening:
+        print("Orca said the end-of-game dialog")
     press(" QRW Puzzle Complete", "Return")
     wait_for("the end-of-game dialog to close", lambda: window(app, " QRW Puzzle Complete") is None)
     print("a11y check passed")

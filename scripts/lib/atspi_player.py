@@ -40,9 +40,10 @@ def names(events):
     return [name for role, name in events if role == "notification"]
 
 
-def wait_for(what, probe):
-    """Runs the event loop until probe() gives a true value, which is returned."""
-    deadline = time.monotonic() + DEADLINE
+def wait_for(what, probe, seconds=DEADLINE, must=True):
+    """Runs the event loop until probe() gives a true value, which is returned; past the
+    deadline the check fails, or with must=False None is returned."""
+    deadline = time.monotonic() + seconds
     context = GLib.MainContext.default()
     while True:
         try:
@@ -52,6 +53,8 @@ def wait_for(what, probe):
         if value:
             return value
         if time.monotonic() > deadline:
+            if not must:
+                return None
             fail("gave up waiting for " + what)
         # Sleeps on the event loop: an event wakes it at once, the timer bounds the wait.
         woke = []

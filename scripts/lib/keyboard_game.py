@@ -39,8 +39,15 @@ def menu_item(app, name):
 def choose(app, keys, caption):
     """Opens the menus with all keys but the last, sees the entry on the bus, and chooses it
     with the last key. Returns whether the entry was checked before."""
-    press(MAIN, *keys[:-1])
-    entry = wait_for("the menu entry " + caption, lambda: menu_item(app, caption))
+    # A key pressed while a closing window still has the keyboard is lost: press again.
+    for _ in range(3):
+        press(MAIN, *keys[:-1])
+        entry = wait_for("the menu entry " + caption, lambda: menu_item(app, caption), 10, False)
+        if entry is not None:
+            break
+        press(MAIN, "Escape", "Escape", "Escape")
+    else:
+        fail("the keys %s never showed %s" % (" ".join(keys[:-1]), caption))
     if not entry.getState().contains(pyatspi.STATE_ENABLED):
         fail(caption + " is greyed")
     checked = entry.getState().contains(pyatspi.STATE_CHECKED)
