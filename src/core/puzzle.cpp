@@ -17,21 +17,35 @@ bool isCell(int cell) {
     return cell >= 1 && cell <= GameState::kCells;
 }
 
-bool liesOnGrid(const Puzzle& puzzle, const PuzzleWord& entry) {
+// Marks the word's cells in `covered`; false unless it lies on them as the board spells it.
+bool liesOnGrid(const Puzzle& puzzle, const PuzzleWord& entry,
+                std::array<bool, GameState::kCells + 1>& covered) {
     const int length = static_cast<int>(entry.word.size());
     if (length < 1 || !isCell(entry.first) || !isCell(entry.last)) return false;
     const int rows = rowOf(entry.last) - rowOf(entry.first);
     const int columns = columnOf(entry.last) - columnOf(entry.first);
     const int span = std::max(std::abs(rows), std::abs(columns));
-    if (span == 0) return length == 1 && puzzle.letters[entry.first] == entry.word[0];
     // A row, a column or a diagonal, exactly as long as the word.
-    if (span != length - 1 || (rows != 0 && columns != 0 && std::abs(rows) != std::abs(columns)))
+    if (span != length - 1 ||
+        (span != 0 && rows != 0 && columns != 0 && std::abs(rows) != std::abs(columns)))
         return false;
-    const int step = (rows / span) * kColumns + columns / span;
+    const int step = span == 0 ? 0 : (rows / span) * kColumns + columns / span;
     for (int j = 0; j < length; ++j) {
-        if (puzzle.letters[entry.first + j * step] != entry.word[j]) return false;
+        const int cell = entry.first + j * step;
+        if (puzzle.letters[cell] != entry.word[j]) return false;
+        covered[cell] = true;
     }
     return true;
+}
+
+// As the theme readers make a word: upper case, every character one a player can see.
+bool isThemeWord(const QString& word) {
+    return std::all_of(word.begin(), word.end(),
+                       [](QChar c) { return showsInACell(c) && c.toUpper() == c; });
+}
+
+bool isFillerLetter(QChar c) {
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
 }
 }  // namespace
 
@@ -46,13 +60,22 @@ int Puzzle::slotWithEnds(int a, int b) const {
 
 bool Puzzle::isConsistent() const {
     if (words.empty() || wordCount() > GameState::kMaxWords) return false;
-    for (int cell = 1; cell <= GameState::kCells; ++cell) {
-        if (letters[cell].isNull()) return false;
+    std::array<bool, GameState::kCells + 1> covered{};
+    for (int slot = 1; slot <= wordCount(); ++slot) {
+        const PuzzleWord& entry = word(slot);
+        // A second word on the same ends could never be found: a match strikes the first.
+        if (!isThemeWord(entry.word) || !liesOnGrid(*this, entry, covered) ||
+            slotWithEnds(entry.first, entry.last) != slot)
+            return false;
     }
-    for (const PuzzleWord& entry : words) {
-        if (!liesOnGrid(*this, entry)) return false;
+    for (int cell = 1; cell <= GameState::kCells; ++cell) {
+        if (!covered[cell] && !isFillerLetter(letters[cell])) return false;
     }
     return true;
+}
+
+bool showsInACell(QChar c) {
+    return c.isPrint() && !c.isSpace();
 }
 
 void sortWords(std::vector<QString>& words, std::vector<QString>& questions) {

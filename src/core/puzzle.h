@@ -27,10 +27,16 @@ struct Puzzle {
     // The slot whose two end cells are `a` and `b`, in either order, first in list order;
     // 0 when none.
     int slotWithEnds(int a, int b) const;
-    // 1..20 words, each lying on one straight line of the grid (row, column or diagonal) from
-    // its first to its last cell and spelt there by the letters, every cell holding a letter.
+    // A board the generator could have made and a player can finish: 1..20 words in upper case
+    // of characters that show in a cell, each lying on one straight line of the grid (row,
+    // column or diagonal) from its first to its last cell and spelt there by the letters, no two
+    // on the same two end cells, and every other cell a filler letter A-Z.
     bool isConsistent() const;
 };
+
+// A character a cell can show and a player can click: no blank, control or invisible mark.
+// Hyphens, apostrophes, digits and letters of any alphabet all show.
+bool showsInACell(QChar c);
 
 // The theme's words and questions in list order: ascending by ordinal comparison of the upper
 // case words, equal words keeping their order; each question stays with its word.

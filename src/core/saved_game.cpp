@@ -1,10 +1,15 @@
 #include "core/saved_game.h"
 
+#include "core/guarded_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
+
+#include <sys/stat.h>
+#include <cerrno>
+#include <cstdio>
 
 namespace {
 
@@ -131,13 +136,26 @@ std::optional<std::vector<Strike>> readStrikes(Lines& lines) {
     return strikes;
 }
 
+// Anything at all at the path, a link to nothing included.
+bool taken(const QString& path) {
+    struct stat info {};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
+}
+
 // "name.broken", or "name.broken-2" and on when that is taken.
 QString asideName(const QString& path) {
     QString aside = path + QStringLiteral(".broken");
-    for (int n = 2; QFileInfo::exists(aside); ++n) {
+    for (int n = 2; taken(aside); ++n)
         aside = path + QStringLiteral(".broken-") + QString::number(n);
-    }
     return aside;
+}
+
+// Moves whatever is at the path (a link itself, not what it names) aside; where it now is.
+QString moveAside(const QString& path) {
+    const QString aside = asideName(path);
+    const bool moved =
+        std::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0;
+    return moved ? aside : path;
 }
 
 }  // namespace
@@ -183,28 +201,24 @@ std::optional<GameSession> parseSavedGame(QByteArrayView text) {
     return GameSession::resumed(*setup, std::move(*puzzle), *strikes, *clock);
 }
 
-bool writeSavedGame(const QString& path, const GameSession& session) {
+int writeSavedGame(const QString& path, const GameSession& session) {
     const QByteArray text = savedGameText(session);
-    if (text.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text);
-    return file.commit();
+    if (text.isEmpty()) return EINVAL;
+    QDir().mkpath(QFileInfo(path).absolutePath());  // when it cannot be made, the write says why
+    return guarded_file::replace(path, text);
 }
 
 SavedGameLoad takeSavedGame(const QString& path) {
-    QFile file(path);
-    if (!file.exists()) return {};
-    std::optional<GameSession> session;
-    if (file.size() <= kMaxFileSize && file.open(QIODevice::ReadOnly)) {
-        session = parseSavedGame(file.readAll());
-        file.close();
-    }
-    if (session) {
-        QFile::remove(path);
-        return {SavedGameLoad::Status::Loaded, std::move(session), {}};
-    }
-    const QString aside = asideName(path);
-    return {SavedGameLoad::Status::Unreadable, std::nullopt,
-            QFile::rename(path, aside) ? aside : path};
+    // Never through a link: a saved game is only ever a file of the program's own.
+    const guarded_file::Read file =
+        guarded_file::read(path, kMaxFileSize, guarded_file::Links::Refuse);
+    if (file.status == guarded_file::Read::Status::Missing) return {};
+    std::optional<GameSession> session =
+        file.status == guarded_file::Read::Status::Read && file.whole ? parseSavedGame(file.bytes)
+                                                                      : std::nullopt;
+    if (!session) return {SavedGameLoad::Status::Unreadable, std::nullopt, moveAside(path), 0};
+    // A game left on the disk would be offered again after this one is played.
+    if (const int error = guarded_file::remove(path))
+        return {SavedGameLoad::Status::Stuck, std::nullopt, path, error};
+    return {SavedGameLoad::Status::Loaded, std::move(session), {}, 0};
 }

@@ -1,25 +1,16 @@
 #include "core/theme_check.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "core/guarded_file.h"
+#include "core/puzzle.h"
 
 #include <algorithm>
 
 namespace {
 
-// A cell shows one character and the player clicks it: a blank or an invisible character has
-// nothing to click. Hyphens, apostrophes, digits and letters of any alphabet all show.
-bool showsInACell(QChar c) {
-    return c.isPrint() && !c.isSpace();
-}
-
 // Notepad saves "Unicode" text with a byte-order mark; read as Windows-1252 it is gibberish
 // with a NUL after every letter, so it is named for what it is.
 bool startsAsUtf16(const QString& path) {
-    if (!QFileInfo(path).isFile()) return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray start = file.read(2);
+    const QByteArray start = guarded_file::read(path, 2, guarded_file::Links::Follow).bytes;
     return start == "\xFF\xFE" || start == "\xFE\xFF";
 }
 

@@ -3,9 +3,9 @@
 #include "core/cp1252.h"
 #include "core/game_state.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include "core/guarded_file.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
@@ -14,79 +14,65 @@ namespace {
 constexpr int kMaxWords = GameState::kMaxWords;
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
-// Reads theme lines from a file through a small buffer, so a huge or hostile file costs no
-// more memory than the lines a reader keeps, or straight from bytes in memory. A line ends at
-// CR LF, at a lone CR or at a lone LF, in any mix (files pass through Windows, Linux and old
-// Mac tools alike), and the last line may end at the end of the file. A UTF-8 byte-order mark
-// some editors put in front of the first line is skipped.
+// Reads theme lines from a file's start or from bytes in memory. A line ends at CR LF, at a
+// lone CR or at a lone LF, in any mix (files pass through Windows, Linux and old Mac tools
+// alike), and the last line may end at the end of the file. A UTF-8 byte-order mark some editors
+// put in front of the first line is skipped. Only the first kMaxThemeBytes of a file are read:
+// a reader that needs more has met no theme, and finds the bound where the file's end would be.
 class LineReader {
   public:
-    explicit LineReader(const QString& path) : file_(path) {
-        // Only regular files: a folder, a pipe or a device could fail late or block forever.
-        if (QFileInfo(path).isFile())
-            open_ = file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    explicit LineReader(const QString& path) {
+        guarded_file::Read file =
+            guarded_file::read(path, kMaxThemeBytes, guarded_file::Links::Follow);
+        open_ = file.status == guarded_file::Read::Status::Read;
+        whole_ = file.whole;
+        buffer_ = std::move(file.bytes);
+        // Only whole lines: the last one read may go on past the bound.
+        end_ = whole_ ? buffer_.size()
+                      : std::max(buffer_.lastIndexOf('\n'), buffer_.lastIndexOf('\r')) + 1;
     }
     explicit LineReader(QByteArrayView bytes)
         : open_(true),
-          fromFile_(false),
-          buffer_(QByteArray::fromRawData(bytes.data(), bytes.size())) {}
+          buffer_(QByteArray::fromRawData(bytes.data(), bytes.size())),
+          end_(buffer_.size()) {}
 
     bool isOpen() const { return open_; }
-    bool failed() const { return failed_; }
+    // The file goes on past what was read: the lines ran out at the bound, not at its end.
+    bool atBound() const { return !whole_ && pos_ >= end_; }
     // The number of the line the last call to next() returned, counting from 1.
     int lineNumber() const { return lineNumber_; }
 
-    // The next line without its end, or nothing at the end of the file. With keep false the
-    // line is passed over and an empty array stands for it.
+    // The next line without its end, or nothing at the end of the file (or at the bound). With
+    // keep false the line is passed over and an empty array stands for it.
     std::optional<QByteArray> next(bool keep = true) {
         if (atStart_) skipByteOrderMark();
-        if (!hasData()) return std::nullopt;
+        if (pos_ >= end_) return std::nullopt;
         ++lineNumber_;
-        QByteArray line;
-        for (;;) {
-            const char* start = buffer_.constData() + pos_;
-            const char* end = start + (buffer_.size() - pos_);
-            const char* lineEnd =
-                std::find_if(start, end, [](char c) { return c == '\r' || c == '\n'; });
-            if (keep) line.append(start, lineEnd - start);
-            pos_ += lineEnd - start;
-            if (lineEnd != end) {
-                ++pos_;
-                if (*lineEnd == '\r' && hasData() && buffer_.at(pos_) == '\n') ++pos_;
-                return line;
-            }
-            if (!hasData()) return line;
+        const char* start = buffer_.constData() + pos_;
+        const char* stop = buffer_.constData() + end_;
+        const char* lineEnd =
+            std::find_if(start, stop, [](char c) { return c == '\r' || c == '\n'; });
+        QByteArray line = keep ? QByteArray(start, lineEnd - start) : QByteArray();
+        pos_ += lineEnd - start;
+        if (lineEnd != stop) {
+            ++pos_;
+            if (*lineEnd == '\r' && pos_ < buffer_.size() && buffer_.at(pos_) == '\n') ++pos_;
         }
+        return line;
     }
 
   private:
-    static constexpr qsizetype kChunk = 64 * 1024;
-
-    bool hasData() { return pos_ < buffer_.size() || refill(); }
-
-    bool refill() {
-        if (!open_ || failed_ || !fromFile_) return false;
-        buffer_.resize(kChunk);
-        const qint64 got = file_.read(buffer_.data(), kChunk);
-        failed_ = got < 0;
-        buffer_.resize(failed_ ? 0 : got);
-        pos_ = 0;
-        return !buffer_.isEmpty();
-    }
-
-    // The first chunk of a regular file holds all three bytes of a mark that is there.
     void skipByteOrderMark() {
         atStart_ = false;
-        if (hasData() && QByteArrayView(buffer_).sliced(pos_).startsWith(kByteOrderMark)) pos_ += 3;
+        if (buffer_.startsWith(kByteOrderMark)) pos_ = 3;
     }
 
-    QFile file_;
     bool open_ = false;
-    bool fromFile_ = true;
-    bool failed_ = false;
+    bool whole_ = true;  // the lines end at the end of the file, not at the bound
     bool atStart_ = true;
     int lineNumber_ = 0;
     QByteArray buffer_;
+    qsizetype end_ = 0;  // where the lines read end
     qsizetype pos_ = 0;
 };
 
@@ -137,7 +123,13 @@ class Failure {
         return std::nullopt;
     }
     std::nullopt_t unreadable() const { return (*this)(0, {}, {}); }
-    std::nullopt_t endOfFile(int line, const QString& expected) const {
+    // The lines ran out before line `line`: at the end of the file, or at the bound of a file
+    // too long to be a theme.
+    std::nullopt_t ranOut(const LineReader& reader, int line, const QString& expected) const {
+        if (reader.atBound())
+            return (*this)(
+                line, QStringLiteral("a theme file of at most %1 KB").arg(kMaxThemeBytes / 1024),
+                QStringLiteral("a longer file"));
         return (*this)(line, expected, QStringLiteral("the end of the file"));
     }
 
@@ -158,13 +150,12 @@ std::optional<ThemeHeader> headerFrom(LineReader& reader, ThemeProblem* problem 
     const Failure fail(problem);
     if (!reader.isOpen()) return fail.unreadable();
     const auto title = reader.next();
-    if (!title) return reader.failed() ? fail.unreadable() : fail.endOfFile(1, kTitleLine);
+    if (!title) return fail.ranOut(reader, 1, kTitleLine);
     const auto author = reader.next();
-    if (!author) return reader.failed() ? fail.unreadable() : fail.endOfFile(2, kAuthorLine);
+    if (!author) return fail.ranOut(reader, 2, kAuthorLine);
     if (author->isEmpty()) return fail(2, kAuthorLine, QStringLiteral("an empty line"));
     const auto header = reader.next();
-    if (reader.failed()) return fail.unreadable();
-    if (!header) return fail.endOfFile(3, kHeaderLine);
+    if (!header) return fail.ranOut(reader, 3, kHeaderLine);
 
     ThemeHeader result;
     result.title = decodeCp1252(*title);
@@ -178,10 +169,10 @@ std::optional<ThemeContents> themeFrom(LineReader& reader, ThemeProblem* problem
     const Failure fail(problem);
     if (!reader.isOpen()) return fail.unreadable();
     // The title and author shown for the game come from the header reader.
-    if (!reader.next(false)) return fail.endOfFile(1, kTitleLine);
-    if (!reader.next(false)) return fail.endOfFile(2, kAuthorLine);
+    if (!reader.next(false)) return fail.ranOut(reader, 1, kTitleLine);
+    if (!reader.next(false)) return fail.ranOut(reader, 2, kAuthorLine);
     const auto header = reader.next();
-    if (!header) return fail.endOfFile(3, kHeaderLine);
+    if (!header) return fail.ranOut(reader, 3, kHeaderLine);
     const auto count = headerCount(*header);
     if (!count || *count < 1 || *count > kMaxWords)
         return fail(3, kHeaderLine, quotedLine(*header));
@@ -194,24 +185,19 @@ std::optional<ThemeContents> themeFrom(LineReader& reader, ThemeProblem* problem
     while (const auto slot = firstEmptyWord()) {
         const auto word = reader.next();
         // A count promising more words than the file holds would leave a word nobody can find.
-        if (!word) {
-            if (reader.failed()) break;
-            return fail.endOfFile(reader.lineNumber() + 1,
-                                  QStringLiteral("word %1 of %2").arg(*slot).arg(*count));
-        }
+        if (!word)
+            return fail.ranOut(reader, reader.lineNumber() + 1,
+                               QStringLiteral("word %1 of %2").arg(*slot).arg(*count));
         theme.words[*slot] = upperCased(decodeCp1252(*word));
         theme.wordLines[*slot] = reader.lineNumber();
         if (theme.hasQuestions) {
             const auto question = reader.next();
-            if (!question) {
-                if (reader.failed()) break;
-                return fail.endOfFile(reader.lineNumber() + 1,
-                                      QStringLiteral("the question for %1").arg(quotedLine(*word)));
-            }
+            if (!question)
+                return fail.ranOut(reader, reader.lineNumber() + 1,
+                                   QStringLiteral("the question for %1").arg(quotedLine(*word)));
             theme.questions[*slot] = decodeCp1252(*question);
         }
     }
-    if (reader.failed()) return fail.unreadable();
     return theme;
 }
 
@@ -233,8 +219,9 @@ std::optional<EditorTheme> editorThemeFrom(LineReader& reader) {
     for (;;) {
         const auto slot = firstEmptyWord();
         // Without questions, lines past the last free box would be dropped unread. With
-        // questions every pair is read to the end, as a file cut inside a pair is invalid.
-        if (!slot && !theme.questionsOn) break;
+        // questions every pair is read to the end, as a file cut inside a pair is invalid; past
+        // the bound they are dropped too.
+        if (!slot && (!theme.questionsOn || reader.atBound())) break;
         const auto word = reader.next(slot.has_value());
         if (!word) break;
         if (slot) theme.words[*slot] = decodeCp1252(*word);
@@ -243,11 +230,13 @@ std::optional<EditorTheme> editorThemeFrom(LineReader& reader) {
             // empty question box instead would shift every question after an empty one (the
             // editor saves an empty question after the tenth row) onto the wrong word.
             const auto question = reader.next(slot.has_value());
+            if (!question && !slot && reader.atBound()) break;
             if (!question) return std::nullopt;
             if (slot) theme.questions[*slot] = decodeCp1252(*question);
         }
     }
-    if (reader.failed()) return std::nullopt;
+    // A file that runs past the bound with boxes still empty is no theme.
+    if (reader.atBound() && firstEmptyWord()) return std::nullopt;
     return theme;
 }
 
@@ -301,19 +290,13 @@ std::optional<QByteArray> encodeTheme(const ThemeToWrite& theme) {
 
     QByteArray bytes;
     for (const QString& line : lines) bytes += encodeCp1252(line) + "\r\n";
-    // A title starting with the characters of a byte-order mark would lose them on reading.
-    if (bytes.startsWith(kByteOrderMark)) return std::nullopt;
+    // A title starting with the characters of a byte-order mark would lose them on reading, and
+    // the readers stop at the bound.
+    if (bytes.startsWith(kByteOrderMark) || bytes.size() > kMaxThemeBytes) return std::nullopt;
     return bytes;
 }
 
 bool writeTheme(const QString& path, const ThemeToWrite& theme) {
     const auto encoded = encodeTheme(theme);
-    if (!encoded) return false;
-    const QByteArray& bytes = *encoded;
-    // QSaveFile's commit does not notice a short write (a full disk, a size limit), so the
-    // write and the flush are checked here; leaving without commit discards the new file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size() || !file.flush()) return false;
-    return file.commit();
+    return encoded && guarded_file::replace(path, *encoded) == 0;
 }

@@ -15,6 +15,11 @@
 // CR LF; readers take CR LF, LF or a lone CR, in any mix. Text is Windows-1252; a UTF-8
 // byte-order mark before the title is skipped.
 
+// A theme holds a few hundred bytes; the readers read no more of a file than this, and a theme
+// whose lines do not all lie within it is no theme. Only regular files are read (a link to one
+// counts), so a pipe, a device or a folder is refused at once.
+constexpr qint64 kMaxThemeBytes = 64 * 1024;
+
 // What the new-game dialog shows: title, author, the two count characters, question flag.
 struct ThemeHeader {
     QString title;
@@ -59,8 +64,9 @@ struct ThemeToWrite {
     std::vector<QString> words;
     std::vector<QString> questions;  // used when withQuestions
 };
-// The file's bytes; nothing when the count is above 20, questions are missing or a line holds a
-// line break.
+// The file's bytes; nothing when the count is above 20, questions are missing, a line holds a
+// line break or the whole is longer than kMaxThemeBytes.
 std::optional<QByteArray> encodeTheme(const ThemeToWrite& theme);
-// Writes atomically: the old file is replaced only once the new one is complete.
+// Writes atomically: the old file is replaced only once the new one is complete and on the disk
+// (a link at the path is replaced, not written through).
 bool writeTheme(const QString& path, const ThemeToWrite& theme);

@@ -28,6 +28,3 @@ struct ThemeFolders {
 
 // The form a game's theme is stored in: "data\" + file name.
 QString storedThemePath(const QString& fileName);
-
-// Theme files of one folder: names ending in ".qrw" in any letter case.
-QStringList listThemeFiles(const QString& folder);

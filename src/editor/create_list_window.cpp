@@ -7,10 +7,15 @@
 #include "platform/twips.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,11 +104,15 @@ CreateListWindow::CreateListWindow(Services& services, QWidget* parent)
     cancel_->setObjectName(QStringLiteral("Command2"));
     cancel_->setGeometry(twips::rect(kFieldLeft + kFieldWidth - 2400, 6120, 2400, 435));
     connect(cancel_, &QPushButton::clicked, this, &CreateListWindow::cancel);
+    import_ = new QPushButton(QStringLiteral("Import Words..."), this);
+    import_->setObjectName(QStringLiteral("import_words"));
+    import_->setGeometry(twips::rect(600, 6120, 2400, 435));
+    connect(import_, &QPushButton::clicked, this, &CreateListWindow::importWordList);
 
     // Words down both columns, then the questions, then title and author.
     std::vector<QWidget*> order(words_.begin() + 1, words_.end());
     order.insert(order.end(), questions_.begin() + 1, questions_.end());
-    order.insert(order.end(), {title_, author_, check_, create_, cancel_});
+    order.insert(order.end(), {title_, author_, check_, import_, create_, cancel_});
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 
     setQuestionsOn(false);
@@ -151,6 +160,12 @@ bool CreateListWindow::eventFilter(QObject* watched, QEvent* event) {
         if (box && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             box->setCursorPosition(0);
     }
+    // A list pasted into a word box fills that box and the ones below it.
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        const int row = watched->property(kRowProperty).toInt();
+        if (row > 0 && watched == words_[row] && pasteWordList(row)) return true;
+    }
     if (event->type() == QEvent::FocusIn && colours_.questionsOn() &&
         watched->property(kRowProperty).isValid()) {
         colours_.focusRow(watched->property(kRowProperty).toInt());
@@ -172,15 +187,45 @@ EditorEntries CreateListWindow::entries() const {
 }
 
 void CreateListWindow::loadTheme(const EditorTheme& theme) {
-    title_->setText(theme.title);
-    author_->setText(theme.author);
+    EditorEntries loaded;
+    loaded.title = theme.title;
+    loaded.author = theme.author;
+    loaded.questionsOn = theme.questionsOn;
+    loaded.words = theme.words;
+    loaded.questions = theme.questions;
+    showEntries(loaded);
+}
+
+void CreateListWindow::showEntries(const EditorEntries& shown) {
+    title_->setText(shown.title);
+    author_->setText(shown.author);
     for (int i = 1; i <= EditorEntries::kBoxes; ++i) {
-        words_[i]->setText(theme.words[i]);
-        questions_[i]->setText(theme.questions[i]);
+        words_[i]->setText(shown.words[i]);
+        questions_[i]->setText(shown.questions[i]);
     }
-    check_->setChecked(theme.questionsOn);
+    check_->setChecked(shown.questionsOn);
     // Long texts show their start, not their tail.
     for (QLineEdit* box : findChildren<QLineEdit*>()) box->setCursorPosition(0);
+}
+
+void CreateListWindow::placeWordList(const std::vector<ListedWord>& list, int firstRow) {
+    const editor::PlacedList placed = editor::placeWordList(entries(), list, firstRow);
+    showEntries(placed.entries);
+    if (placed.problem) editor::show(services_.dialogs, *placed.problem);
+}
+
+bool CreateListWindow::pasteWordList(int row) {
+    const std::vector<ListedWord> list = parseWordList(QGuiApplication::clipboard()->text());
+    if (!isWordList(list)) return false;
+    placeWordList(list, row);
+    return true;
+}
+
+void CreateListWindow::importWordList() {
+    const QString path = services_.dialogs.openWordList(QDir::homePath());
+    if (path.isEmpty()) return;
+    if (const auto text = editor::readWordListFile(services_, path))
+        placeWordList(parseWordList(*text), editor::rowAfterLastWord(entries()));
 }
 
 void CreateListWindow::createPuzzleFile() {
@@ -231,5 +276,14 @@ void openPuzzleEditor(Services& services, QWidget* owner) {
 }
 
 void openPuzzleEditorOn(Services& services, const QString& path, QWidget* owner) {
-    showEditorWith(services, editor::loadPuzzleToEdit(services, path), owner);
+    if (!editor::isWordListFile(path)) {
+        showEditorWith(services, editor::loadPuzzleToEdit(services, path), owner);
+        return;
+    }
+    const auto text = editor::readWordListFile(services, path);
+    if (!text) return;
+    auto* window = new CreateListWindow(services, owner);
+    window->titleBox()->setText(QFileInfo(path).completeBaseName());
+    showOwnedWindow(window);
+    window->placeWordList(parseWordList(*text), 1);
 }

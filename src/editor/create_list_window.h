@@ -3,6 +3,7 @@
 #include "core/theme_file.h"
 #include "editor/editor_box_colours.h"
 #include "editor/editor_checks.h"
+#include "editor/word_list.h"
 
 #include <QWidget>
 
@@ -24,10 +25,14 @@ class CreateListWindow : public QWidget {
     // Fills the boxes from a theme read by the loader.
     void loadTheme(const EditorTheme& theme);
     EditorEntries entries() const;
+    // Puts a word list into the word boxes from `firstRow` on and says what the editor would
+    // refuse in it.
+    void placeWordList(const std::vector<ListedWord>& list, int firstRow);
 
-    // Command1 and Command2, public so tests can press them without clicking.
+    // Command1, Command2 and "Import Words...", public so tests can press them without clicking.
     void createPuzzleFile();
     void cancel();
+    void importWordList();
 
     QLineEdit* wordBox(int i) const { return words_[i]; }          // pa_word, 1..20
     QLineEdit* questionBox(int i) const { return questions_[i]; }  // pa_quest, 1..20
@@ -36,6 +41,7 @@ class CreateListWindow : public QWidget {
     QCheckBox* questionsCheck() const { return check_; }           // Check1
     QPushButton* createButton() const { return create_; }          // Command1
     QPushButton* cancelButton() const { return cancel_; }          // Command2
+    QPushButton* importButton() const { return import_; }
     const EditorBoxColours& colours() const { return colours_; }
 
   protected:
@@ -49,6 +55,8 @@ class CreateListWindow : public QWidget {
     void applyColours();
     bool mayLeave();  // asks Cancel's question when a word box holds text
     void closeWithoutAsking();
+    void showEntries(const EditorEntries& entries);
+    bool pasteWordList(int row);  // false when the clipboard holds no list
 
     Services& services_;
     EditorBoxColours colours_;
@@ -59,6 +67,7 @@ class CreateListWindow : public QWidget {
     QCheckBox* check_ = nullptr;
     QPushButton* create_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QPushButton* import_ = nullptr;
     bool leaving_ = false;  // the window is closing on a decision already made
 };
 
@@ -66,5 +75,6 @@ class CreateListWindow : public QWidget {
 // Both show the window owned by `owner` (the main window) and return at once.
 void openPuzzleCreator(Services& services, QWidget* owner = nullptr);
 void openPuzzleEditor(Services& services, QWidget* owner = nullptr);
-// The editor filled from a named theme file (a theme opened from the desktop).
+// The editor filled from a named file (opened from the desktop or the command line): a theme
+// file, or a plain word list put into the boxes with the file's name as the title.
 void openPuzzleEditorOn(Services& services, const QString& path, QWidget* owner = nullptr);

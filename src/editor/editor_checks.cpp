@@ -33,6 +33,19 @@ std::optional<EditorMessage> checkRow(const EditorEntries& entries, int row) {
                            "required boxes or disable them by ticking the relevant checkbox "
                            "before continuing!"),
             kIncompleteTitle, MsgButtons::Ok, MsgIcon::Information};
+    return wordProblem(word);
+}
+
+QString oneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+}  // namespace
+
+std::optional<EditorMessage> wordProblem(const QString& word) {
     if (word.size() < kMinLetters)
         return EditorMessage{QStringLiteral("All words must be at least 3 characters long"),
                              kDefaultMessageTitle, MsgButtons::Ok, MsgIcon::None};
@@ -47,15 +60,6 @@ std::optional<EditorMessage> checkRow(const EditorEntries& entries, int row) {
     }
     return std::nullopt;
 }
-
-QString oneLine(QString text) {
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return text;
-}
-
-}  // namespace
 
 std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries) {
     if (entries.title.isEmpty())
@@ -158,17 +162,22 @@ EditorMessage cancelQuestion() {
             QStringLiteral("Cancel Create Puzzle"), MsgButtons::YesNo, MsgIcon::Exclamation};
 }
 
-std::optional<EditorMessage> nestedWordWarning(const EditorEntries& entries, int wordCount) {
+std::optional<EditorMessage> nestedWordMessage(const EditorEntries& entries, int wordCount,
+                                               NestedWordUse use) {
     const std::vector<QString> words(entries.words.begin() + 1,
                                      entries.words.begin() + 1 + wordCount);
     const auto nested = firstWordInsideAnother(words);
     if (!nested) return std::nullopt;
-    return EditorMessage{
-        QStringLiteral("The word \"%1\" can be read inside \"%2\"%3. A player who finds it "
-                       "there will not have it counted. Do you want to save the puzzle anyway?")
-            .arg(words[nested->inner], words[nested->outer],
-                 nested->reversed ? QStringLiteral(" backwards") : QString()),
-        QStringLiteral("Word Inside Another"), MsgButtons::YesNo, MsgIcon::Exclamation};
+    QString text = QStringLiteral(
+                       "The word \"%1\" can be read inside \"%2\"%3. A player who finds it "
+                       "there will not have it counted.")
+                       .arg(words[nested->inner], words[nested->outer],
+                            nested->reversed ? QStringLiteral(" backwards") : QString());
+    const QString title = QStringLiteral("Word Inside Another");
+    if (use == NestedWordUse::Notice)
+        return EditorMessage{text, title, MsgButtons::Ok, MsgIcon::Exclamation};
+    text += QStringLiteral(" Do you want to save the puzzle anyway?");
+    return EditorMessage{text, title, MsgButtons::YesNo, MsgIcon::Exclamation};
 }
 
 EditorMessage invalidFileMessage() {
@@ -178,6 +187,12 @@ EditorMessage invalidFileMessage() {
 
 EditorMessage missingFileMessage(const QString& path) {
     return {QStringLiteral("The file %1 does not exist.").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Critical};
+}
+
+EditorMessage unreadableListMessage(const QString& path) {
+    return {QStringLiteral("The file %1 cannot be read as a word list.")
+                .arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Error"), MsgButtons::Ok, MsgIcon::Critical};
 }
 

@@ -45,9 +45,14 @@ std::optional<EditorMessage> firstFailingCheck(const EditorEntries& entries);
 // A filled word box after the first empty one, whose word would be lost: the empty box is named.
 std::optional<EditorMessage> wordAfterAGap(const EditorEntries& entries);
 
-// The Yes/No question asked before saving when one of the first `wordCount` words can be read
-// inside another; Yes saves anyway.
-std::optional<EditorMessage> nestedWordWarning(const EditorEntries& entries, int wordCount);
+// The editor's refusal of one word: too short, too long, or not plain letters.
+std::optional<EditorMessage> wordProblem(const QString& word);
+
+// Said when one of the first `wordCount` words can be read inside another: before saving as a
+// Yes/No question (Yes saves anyway), after a word list is put in the boxes as a notice.
+enum class NestedWordUse { SaveQuestion, Notice };
+std::optional<EditorMessage> nestedWordMessage(const EditorEntries& entries, int wordCount,
+                                               NestedWordUse use);
 
 // The title, author and saved questions must fit the file's code page: the first box holding a
 // character that would be stored as "?" is named, with the character.
@@ -77,5 +82,6 @@ EditorMessage writeFailedMessage();
 EditorMessage cancelQuestion();
 EditorMessage invalidFileMessage();
 EditorMessage missingFileMessage(const QString& path);
+EditorMessage unreadableListMessage(const QString& path);
 
 }  // namespace editor

@@ -1,6 +1,8 @@
 #include "editor/editor_files.h"
 
 #include "core/game_state.h"
+#include "core/guarded_file.h"
+#include "editor/word_list.h"
 #include "platform/services.h"
 
 #include <QFileInfo>
@@ -36,7 +38,8 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
         return SaveOutcome::Rejected;
     }
     services.state.editorWordCount = savedWordCount(entries);
-    if (const auto warning = nestedWordWarning(entries, services.state.editorWordCount)) {
+    if (const auto warning = nestedWordMessage(entries, services.state.editorWordCount,
+                                               NestedWordUse::SaveQuestion)) {
         if (show(services.dialogs, *warning) != MsgAnswer::Yes) return SaveOutcome::Rejected;
     }
     const QString path = chooseTarget(services);
@@ -48,6 +51,26 @@ SaveOutcome createPuzzleFile(Services& services, EditorEntries& entries) {
     }
     show(services.dialogs, createdMessage());
     return SaveOutcome::Saved;
+}
+
+bool isWordListFile(const QString& path) {
+    return !path.endsWith(QLatin1String(".qrw"), Qt::CaseInsensitive);
+}
+
+std::optional<QString> readWordListFile(Services& services, const QString& path) {
+    // Far more than any list of twenty words and their questions.
+    constexpr qint64 kLargestList = 1 << 20;
+    const guarded_file::Read file =
+        guarded_file::read(path, kLargestList, guarded_file::Links::Follow);
+    if (file.status == guarded_file::Read::Status::Missing) {
+        show(services.dialogs, missingFileMessage(path));
+        return std::nullopt;
+    }
+    if (file.status != guarded_file::Read::Status::Read || !file.whole) {
+        show(services.dialogs, unreadableListMessage(path));
+        return std::nullopt;
+    }
+    return decodeWordListFile(file.bytes);
 }
 
 std::optional<EditorTheme> pickPuzzleToEdit(Services& services) {

@@ -28,6 +28,12 @@ std::optional<EditorTheme> pickPuzzleToEdit(Services& services);
 // the invalid-file message for one that cannot be read.
 std::optional<EditorTheme> loadPuzzleToEdit(Services& services, const QString& path);
 
+// A file named on the command line is a word list unless its name ends in ".qrw" (any case).
+bool isWordListFile(const QString& path);
+// The text of a word-list file, with a message naming a file that is not there or cannot be
+// read as one.
+std::optional<QString> readWordListFile(Services& services, const QString& path);
+
 // Shows one of the editor's message boxes.
 MsgAnswer show(Dialogs& dialogs, const EditorMessage& message);
 

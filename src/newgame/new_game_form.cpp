@@ -9,6 +9,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 const QString kTimeChallenge = QStringLiteral("Time Challenge");
 }  // namespace
@@ -33,6 +35,13 @@ int leadingNumber(const QString& text) {
     return value;
 }
 
+bool themeNameMatches(const QString& fileName, const QString& typed) {
+    const QStringList words = typed.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return std::all_of(words.begin(), words.end(), [&fileName](const QString& word) {
+        return fileName.contains(word, Qt::CaseInsensitive);
+    });
+}
+
 NewGameForm::NewGameForm(Services& services) : services_(services) {}
 
 void NewGameForm::load() {
@@ -45,6 +54,7 @@ void NewGameForm::load() {
     clickLevel(level >= 1 && level <= 4 ? level : 2);
 
     files_ = services_.themeFolders().list();
+    listed_.assign(files_.size(), true);
     if (!files_.isEmpty()) pickTheme(0);
 }
 
@@ -123,6 +133,25 @@ void NewGameForm::pickTheme(int index) {
             clickStandardGame();
         }
     }
+}
+
+void NewGameForm::findThemes(const QString& typed) {
+    // A name that starts with the first typed word is the likelier one: "sp" goes to
+    // space.qrw before shakespeare.qrw.
+    const QString start = typed.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+    const auto startsLikeTyped = [&](int i) {
+        return files_[i].startsWith(start, Qt::CaseInsensitive);
+    };
+    int firstListed = -1;
+    int firstStarting = -1;
+    for (int i = 0; i < files_.size(); ++i) {
+        listed_[i] = themeNameMatches(files_[i], typed);
+        if (listed_[i] && firstListed < 0) firstListed = i;
+        if (listed_[i] && firstStarting < 0 && startsLikeTyped(i)) firstStarting = i;
+    }
+    const bool keep =
+        selected_ >= 0 && listed_[selected_] && (firstStarting < 0 || startsLikeTyped(selected_));
+    if (!keep && firstListed >= 0) pickTheme(firstStarting >= 0 ? firstStarting : firstListed);
 }
 
 void NewGameForm::clickShow(int option) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 struct Services;
 
@@ -30,9 +31,15 @@ class NewGameForm {
     // Command1_Click up to closing: false when the game cannot start (a message was shown).
     bool startGame();
     void showHelp() const;  // Command3_Click
+    // Typing in the find box: only themes whose file name holds every typed word are listed
+    // (all of them while it is empty). The first listed name starting with the first typed word
+    // is picked, else the first listed one, unless the selected theme is as good; with none
+    // listed, the selection stays as it was.
+    void findThemes(const QString& typed);
 
     // What the controls show.
     const QStringList& themeFiles() const { return files_; }
+    bool themeListed(int index) const { return listed_[index]; }
     int selectedTheme() const { return selected_; }
     QString frameCaption() const;  // Frame1
     const QString& gameTitle() const { return gameTitle_; }
@@ -56,6 +63,7 @@ class NewGameForm {
 
     Services& services_;
     QStringList files_;
+    std::vector<bool> listed_;  // per file: matches what was typed in the find box
     int selected_ = -1;
     bool headerRead_ = false;  // the selected theme's header was read successfully
     bool themeHasQuestions_ = false;
@@ -71,6 +79,9 @@ class NewGameForm {
 
 // The "?" button's text: five lines joined by CR, with a CR at the end.
 QString showOptionsHelpText();
+// True when the theme file's name holds every blank-separated word of `typed`, in any letter
+// case; empty text matches every name.
+bool themeNameMatches(const QString& fileName, const QString& typed);
 // The numeric value of a word-count text, read like the classic Val(): leading blanks, then
 // digits; anything else ends the number ("9W" is 9, "" is 0).
 int leadingNumber(const QString& text);

@@ -9,7 +9,9 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -62,11 +64,25 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     puzzles_ = new QListWidget(themeFrame_);
     puzzles_->setObjectName(QStringLiteral("puzzles"));
     puzzles_->setAccessibleName(QStringLiteral("Themes"));
+    // Every row is one line of text: hundreds of themes are laid out without measuring each.
+    puzzles_->setUniformItemSizes(true);
     connect(puzzles_, &QListWidget::currentRowChanged, this, [this](int row) {
         form_.pickTheme(row);
         refresh();
     });
     layout->addWidget(puzzles_);
+
+    // Finding a theme among many: typed words narrow the list to the file names holding them.
+    // Made after the list, so the list keeps the first place in the tab order; shown above it.
+    find_ = new QLineEdit(themeFrame_);
+    find_->setObjectName(QStringLiteral("theme_find"));
+    find_->setPlaceholderText(QStringLiteral("Type to find a theme"));
+    find_->setAccessibleName(QStringLiteral("Find a theme"));
+    find_->setClearButtonEnabled(true);
+    connect(find_, &QLineEdit::textChanged, this, &NewPuzzleDialog::findThemes);
+    layout->insertWidget(0, find_);
+    puzzles_->installEventFilter(this);
+    find_->installEventFilter(this);
 
     auto* title = new PlainLabel(themeFrame_);
     title->setMaximumLines(2);
@@ -202,6 +218,32 @@ void NewPuzzleDialog::refresh() {
     const bool timed = form_.gameType() == NewGameForm::GameType::TimeChallenge;
     standardGameOption_->setChecked(!timed);
     timeChallengeOption_->setChecked(timed);
+}
+
+void NewPuzzleDialog::findThemes(const QString& typed) {
+    form_.findThemes(typed);
+    for (int row = 0; row < puzzles_->count(); ++row)
+        puzzles_->setRowHidden(row, !form_.themeListed(row));
+    refresh();
+}
+
+bool NewPuzzleDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // A letter or digit typed in the list starts the find box's text; the arrows lead from the
+    // find box back into the list.
+    const bool typed = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::ShiftModifier;
+    if (watched == puzzles_ && typed && key->text().size() == 1 &&
+        key->text().front().isLetterOrNumber()) {
+        find_->setFocus(Qt::ShortcutFocusReason);
+        find_->insert(key->text());
+        return true;
+    }
+    if (watched == find_ && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up)) {
+        puzzles_->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void NewPuzzleDialog::startGame() {

@@ -8,6 +8,7 @@
 
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QRadioButton;
 
@@ -29,17 +30,20 @@ class NewPuzzleDialog : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* buildThemeColumn();
     QWidget* buildLevelColumn();
     void startGame();  // Command1_Click
     void refresh();    // shows the form's state without re-running any handler
+    void findThemes(const QString& typed);
 
     NewGameForm form_;
     bool gameStarted_ = false;
     QGroupBox* themeFrame_;
     QListWidget* puzzles_;
+    QLineEdit* find_;
     QLabel* gameTitle_;
     QLabel* wordsVol_;
     QLabel* themeNote_;

@@ -1,15 +1,11 @@
 #include "platform/background_saver.h"
 
+#include "core/guarded_file.h"
 #include "platform/file_lock.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -34,57 +30,13 @@ struct BackgroundSaver::Shared {
     bool held = false;      // this copy holds the lock
     bool claimed = false;   // an operation on the window thread counts on it
     std::optional<Job> next;
-    bool writing = false;  // creating the file and renaming it, which needs the lock
-    bool syncing = false;
+    bool writing = false;  // writing the new file and renaming it, which needs the lock
     bool stopping = false;
     std::vector<Result> results;
     std::function<void()> wake;
 
-    bool done() const { return !next && !writing && !syncing; }
+    bool done() const { return !next && !writing; }
 };
-
-namespace {
-
-// The new text goes to a file of its own and is renamed over the old one, so a reader or a crash
-// finds the old file or the new one, whole. Only the lock's holder writes, so one name will do.
-// Returns the new file, open, or -1.
-int writeAndRename(const QString& path, const QString& folder, const QByteArray& bytes) {
-    QDir().mkpath(folder);
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray temporary = target + ".saving";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) return -1;
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
-        written += n;
-    }
-    if (written != bytes.size() || ::rename(temporary.constData(), target.constData()) != 0) {
-        ::close(fd);
-        ::unlink(temporary.constData());
-        return -1;
-    }
-    return fd;
-}
-
-// Once renamed, the file is whole for every reader; this makes it outlast a power cut too. The
-// rename is durable once the folder is.
-void syncAndClose(int fd, const QString& folder) {
-    ::fdatasync(fd);
-    ::close(fd);
-    const int dir =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-}
-
-}  // namespace
 
 BackgroundSaver::BackgroundSaver(QString path)
     : shared_(std::make_shared<Shared>(std::move(path))),
@@ -123,34 +75,22 @@ void BackgroundSaver::run(const std::shared_ptr<Shared>& shared) {
         shared->writing = true;
         guard.unlock();
 
-        const int fd = writeAndRename(shared->path, shared->folder, job.bytes);
-        const FileIdentity file = fd >= 0 ? FileIdentity::ofOpen(fd) : FileIdentity{};
+        // A new file beside the old one, on the disk before it is renamed into place, so a
+        // reader or a crash finds the old file or the new one, whole. Only the lock's holder
+        // writes, so the file in place is the one written.
+        const bool saved = guarded_file::replace(shared->path, job.bytes) == 0;
+        const FileIdentity file = saved ? FileIdentity::of(shared->path) : FileIdentity{};
 
         guard.lock();
         shared->writing = false;
         // Told before the lock goes: whoever takes it next knows what the file holds.
-        shared->results.push_back({job.number, fd >= 0, file});
+        shared->results.push_back({job.number, saved, file});
         if (!shared->next && !shared->claimed) {
             shared->lock.release();
             shared->held = false;
         }
-        shared->syncing = fd >= 0;
-        const bool newerWaiting = shared->next.has_value();
         shared->changed.notify_all();
         if (shared->wake) shared->wake();
-        if (fd < 0) continue;
-        guard.unlock();
-
-        // A newer text holds this one: only it needs the disk.
-        if (newerWaiting) {
-            ::close(fd);
-        } else {
-            syncAndClose(fd, shared->folder);
-        }
-
-        guard.lock();
-        shared->syncing = false;
-        shared->changed.notify_all();
     }
 }
 

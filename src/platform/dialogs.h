@@ -30,6 +30,8 @@ class Dialogs {
     virtual QString openFile(const QStringList& listed, const QString& initialDir,
                              const QString& defaultSuffix) = 0;
     virtual QString saveFile(const QString& initialDir, const QString& defaultSuffix) = 0;
+    // A plain text file holding a word list, for the editor to put in its boxes.
+    virtual QString openWordList(const QString& initialDir) = 0;
     virtual FontChoice chooseFont(const QFont& initial) = 0;
     // Save dialog for a PDF when no printer is installed; empty when cancelled.
     virtual QString savePdf(const QString& suggestedPath) = 0;

@@ -7,10 +7,19 @@ namespace ini {
 
 namespace {
 
+constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
+
 bool isUtf8(QByteArrayView bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString decoded = utf8(bytes);
     return !utf8.hasError();
+}
+
+// A name as written, a byte-order mark at its start included (QString::fromUtf8 drops it, and a
+// key written back without it could read as a section header).
+QString exactly(QByteArrayView utf8) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder(utf8);
 }
 
 // The value of a hex or octal digit, or -1.
@@ -59,7 +68,7 @@ QString hexEscape(char16_t c) {
 }  // namespace
 
 std::optional<Document> parse(const QByteArray& bytes) {
-    QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QByteArray text = bytes.startsWith(kByteOrderMark) ? bytes.mid(3) : bytes;
     if (text.contains('\0') || !isUtf8(text)) return std::nullopt;
     text.replace('\r', '\n');
     Document document;
@@ -69,11 +78,11 @@ std::optional<Document> parse(const QByteArray& bytes) {
         if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) continue;
         if (line.startsWith('[')) {
             if (!line.endsWith(']')) return std::nullopt;
-            section = QString::fromUtf8(line.mid(1, line.size() - 2));
+            section = exactly(line.mid(1, line.size() - 2));
             continue;
         }
         const qsizetype equals = line.indexOf('=');
-        const QString key = QString::fromUtf8(line.left(equals).trimmed());
+        const QString key = exactly(line.left(equals).trimmed());
         if (equals < 0 || key.isEmpty()) return std::nullopt;
         document[section][key] = line.mid(equals + 1);
     }
@@ -102,6 +111,9 @@ QByteArray serialise(const Document& document, const QString& lastSection, const
     if (const auto last = document.find(lastSection);
         last != document.end() && !lastSection.isEmpty())
         writeSection(last->first, last->second);
+    // A first key starting with a byte-order mark (two files joined) would lose it on reading,
+    // and with it maybe the whole file; a blank line first keeps it a key.
+    if (out.startsWith(kByteOrderMark)) out.prepend('\n');
     return out;
 }
 

@@ -71,6 +71,11 @@ QString QtDialogs::saveFile(const QString& initialDir, const QString& defaultSuf
     return dialog.selectedFiles().constFirst();
 }
 
+QString QtDialogs::openWordList(const QString& initialDir) {
+    return QFileDialog::getOpenFileName(parentWidget(), QStringLiteral("Import Words"), initialDir,
+                                        QStringLiteral("Text files (*.txt);;All files (*)"));
+}
+
 FontChoice QtDialogs::chooseFont(const QFont& initial) {
     bool ok = false;
     const QFont font = QFontDialog::getFont(&ok, initial, parentWidget());

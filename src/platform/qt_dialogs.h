@@ -11,6 +11,7 @@ class QtDialogs : public Dialogs {
     QString openFile(const QStringList& listed, const QString& initialDir,
                      const QString& defaultSuffix) override;
     QString saveFile(const QString& initialDir, const QString& defaultSuffix) override;
+    QString openWordList(const QString& initialDir) override;
     FontChoice chooseFont(const QFont& initial) override;
     QString savePdf(const QString& suggestedPath) override;
 

@@ -1,17 +1,14 @@
 #include "platform/settings_store.h"
 
+#include "core/guarded_file.h"
 #include "platform/settings_schema.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QObject>
 #include <QStandardPaths>
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -33,11 +30,6 @@ void SettingsOperation::finish(SaveOutcome outcome) {
 }
 
 namespace {
-
-// Reading a device or a pipe would never end, and megabytes of junk would be parsed at every start.
-bool isUnusable(const QFileInfo& info) {
-    return !info.isFile() || info.size() > IniSettingsStore::kMaxFileBytes;
-}
 
 bool exists(const QString& path) {
     std::error_code error;
@@ -90,8 +82,7 @@ IniSettingsStore::IniSettingsStore(const QString& iniFilePath)
             target, [this] { deliverResults(); }, Qt::QueuedConnection);
     });
     if (!exists(path_)) return;
-    const std::optional<QByteArray> bytes =
-        isUnusable(QFileInfo(path_)) ? std::nullopt : readFile();
+    const std::optional<QByteArray> bytes = readFile();
     if (bytes && bytes->isEmpty()) return;
     std::optional<ini::Document> document = bytes ? ini::parse(*bytes) : std::nullopt;
     if (document && holdsMarker(*document)) {
@@ -105,21 +96,13 @@ IniSettingsStore::IniSettingsStore(const QString& iniFilePath)
 
 IniSettingsStore::~IniSettingsStore() = default;
 
-// The bytes of the file, empty when there is none; nullopt when it cannot be read.
+// The bytes of the file, empty when there is none; nullopt when it cannot be read or used: a
+// device or a pipe would never end, and megabytes of junk would be parsed at every start.
 std::optional<QByteArray> IniSettingsStore::readFile() const {
-    const QByteArray name = QFile::encodeName(path_);
-    // Leaving the access time alone keeps the journal out of a read: an inode marked for
-    // writing can wait for a busy disk. A pipe put in the file's place must not block either.
-    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK;
-    int fd = ::open(name.constData(), kFlags | O_NOATIME);
-    if (fd < 0 && errno == EPERM) fd = ::open(name.constData(), kFlags);  // not the file's owner
-    if (fd < 0) return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    return file.read(kMaxFileBytes + 1);
+    guarded_file::Read file = guarded_file::read(path_, kMaxFileBytes, guarded_file::Links::Follow);
+    if (file.status == guarded_file::Read::Status::Missing) return QByteArray();
+    if (file.status != guarded_file::Read::Status::Read || !file.whole) return std::nullopt;
+    return std::move(file.bytes);
 }
 
 // A file another program broke meanwhile is not taken in; the next save replaces it whole.

@@ -1,11 +1,14 @@
 #include "core/saved_game.h"
 #include "session_puzzle.h"
+#include "support/file_faults.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,7 +45,10 @@ TEST(SavedGame, RoundTripGivesTheSameGameInPlay) {
     GameSession challenge;
     challenge.generationStarted({"data\\é - x.qrw", "T-Rex & co", "", 4, 1, true});
     Puzzle twenty = threeWordPuzzle();
-    while (twenty.wordCount() < 20) twenty.words.push_back(twenty.words.front());
+    for (int k = 0; twenty.wordCount() < 20; ++k) {
+        const int first = 121 + (k / 2) * 20 + (k % 2) * 10;  // from row 6, two to a row
+        twenty.words.push_back({"ZZZ", "", first, first + 2});
+    }
     challenge.generated(twenty);
     challenge.tick();
     QByteArray crlf = savedGameText(challenge);
@@ -56,7 +62,7 @@ TEST(SavedGame, RoundTripGivesTheSameGameInPlay) {
 
 TEST(SavedGame, TextsThatAreNoGameAreRefused) {
     const QByteArray good = savedGameText(midGame());
-    const auto broken = [&good](const char* from, const char* to) {
+    const auto broken = [&good](const QByteArray& from, const QByteArray& to) {
         QByteArray text = good;
         return parseSavedGame(text.replace(from, to));
     };
@@ -70,6 +76,22 @@ TEST(SavedGame, TextsThatAreNoGameAreRefused) {
     EXPECT_FALSE(broken("challenge 0", "challenge 1"));  // not a challenge board
     EXPECT_FALSE(broken("clock 0", "clock -5"));
     EXPECT_FALSE(broken("end", "end\ntrailing"));
+    // Boards the game never makes: a word twice on the same cells (the second could never be
+    // found, either way round), filler that is no letter A-Z, a word in lower case or with a
+    // blank.
+    EXPECT_FALSE(broken("word 41 81", "word 1 3 CAT Q\nword 41 81"));
+    EXPECT_FALSE(broken("\nstrike", "\nword 3 1 TAC Q\nstrike"));
+    for (const char* filler : {"%01", "%20", "%E2%80%8B", "%E2%80%AE", "a", "%C3%89", "1"}) {
+        SCOPED_TRACE(filler);
+        EXPECT_FALSE(broken("Z\nword 1 3", QByteArray(filler) + "\nword 1 3"));
+    }
+    // A word as no theme reader makes it: in lower case, with a blank or a control character.
+    for (const char* word : {"CaT", "C%20T", "C%09T"}) {
+        SCOPED_TRACE(word);
+        QByteArray text = good;
+        text.replace("letters CAT", "letters " + QByteArray(word));
+        EXPECT_FALSE(parseSavedGame(text.replace(" CAT ", " " + QByteArray(word) + " ")));
+    }
     // Every word struck is a finished game, not one to go on with.
     QByteArray done = good;
     done.replace("end\n", "strike 1 found 1 3\nend\n");
@@ -80,7 +102,7 @@ TEST(SavedGame, FileIsWrittenWholeTakenOnceAndABrokenOneMovedAside) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("state/quarrow/saved-game"));
     EXPECT_EQ(takeSavedGame(path).status, SavedGameLoad::Status::Missing);
-    ASSERT_TRUE(writeSavedGame(path, midGame()));
+    ASSERT_EQ(writeSavedGame(path, midGame()), 0);
     SavedGameLoad load = takeSavedGame(path);
     ASSERT_EQ(load.status, SavedGameLoad::Status::Loaded);
     expectSameGame(midGame(), *load.session);
@@ -99,6 +121,65 @@ TEST(SavedGame, FileIsWrittenWholeTakenOnceAndABrokenOneMovedAside) {
         EXPECT_EQ(aside.readAll(), "Quarrow saved game 1\ntheme");  // nothing lost
     }
     EXPECT_EQ(QDir(dir.filePath(QStringLiteral("state/quarrow"))).entryList(QDir::Files).size(), 2);
+}
+
+// The disk fills up: the older saved game stays whole and the failure is told.
+TEST(SavedGame, AFailedWriteKeepsTheOlderGame) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved-game"));
+    ASSERT_EQ(writeSavedGame(path, playing()), 0);
+    {
+        const FileSizeLimit full(64);
+        EXPECT_NE(writeSavedGame(path, midGame()), 0);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"saved-game"});
+    const SavedGameLoad load = takeSavedGame(path);
+    ASSERT_EQ(load.status, SavedGameLoad::Status::Loaded);
+    expectSameGame(playing(), *load.session);
+}
+
+// Links, pipes and devices at the path are neither read nor written through.
+TEST(SavedGame, OnlyAFileOfItsOwnIsReadOrWritten) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved-game"));
+    const QString other = dir.filePath(QStringLiteral("letter.txt"));
+    ASSERT_EQ(writeSavedGame(other, midGame()), 0);  // something the player keeps
+    const QByteArray kept = savedGameText(midGame());
+
+    ASSERT_TRUE(QFile::link(other, path));
+    SavedGameLoad load = takeSavedGame(path);
+    EXPECT_EQ(load.status, SavedGameLoad::Status::Unreadable);
+    EXPECT_TRUE(QFileInfo(load.movedTo).isSymLink());  // the link moved, not its target
+    ASSERT_TRUE(QFile::link(other, path));
+    ASSERT_EQ(writeSavedGame(path, playing()), 0);
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    QFile target(other);
+    ASSERT_TRUE(target.open(QIODevice::ReadOnly));
+    EXPECT_EQ(target.readAll(), kept);
+    ASSERT_TRUE(QFile::remove(path));
+
+    // A pipe with no writer, endless devices: each is refused at once and moved aside.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    EXPECT_EQ(takeSavedGame(path).status, SavedGameLoad::Status::Unreadable);
+    for (const char* device : {"/dev/zero", "/dev/urandom"}) {
+        ASSERT_TRUE(QFile::link(QString::fromLatin1(device), path));
+        load = takeSavedGame(path);
+        EXPECT_EQ(load.status, SavedGameLoad::Status::Unreadable);
+        EXPECT_FALSE(QFileInfo::exists(path) || QFileInfo(path).isSymLink());
+    }
+}
+
+// A game that cannot be removed from the disk would be offered again after it is played.
+TEST(SavedGame, AGameThatCannotBeRemovedIsNotHandedOut) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("saved-game"));
+    ASSERT_EQ(writeSavedGame(path, midGame()), 0);
+    const ReadOnlyFolder locked(dir.path());
+    if (!locked.active()) GTEST_SKIP() << "no way to make a read-only folder here";
+    const SavedGameLoad load = takeSavedGame(path);
+    EXPECT_NE(load.status, SavedGameLoad::Status::Loaded);
+    EXPECT_FALSE(load.session);
+    EXPECT_TRUE(QFileInfo::exists(path));
 }
 
 }  // namespace

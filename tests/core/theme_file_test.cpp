@@ -1,4 +1,5 @@
 #include "core/theme_file.h"
+#include "support/file_faults.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-#include <csignal>
+#include <unistd.h>
 #include <initializer_list>
 
 namespace {
@@ -236,16 +236,17 @@ TEST_F(ThemeFileTest, EveryMixOfLineEndsReadsAlikeInEveryReader) {
     // LF CR is two line ends around an empty line, unlike CR LF.
     EXPECT_EQ(parseTheme("T\n!A\n#01WQ\nONE\n\rWHY")->questions[1], "");
 
-    // A CR LF that straddles the reader's buffer is still one line end.
-    for (const int titleLength : {65535, 65536, 131071}) {
-        const QString longTitle =
-            write(QByteArray(titleLength, 'x') + crlf({"", "!A", "#01W", "Z"}));
-        const auto read = readThemeHeader(longTitle);
-        ASSERT_TRUE(read) << titleLength;
-        EXPECT_EQ(read->title.size(), titleLength);
-        EXPECT_EQ(read->author, "A");
-        EXPECT_EQ(readTheme(longTitle)->words[1], "Z");
-    }
+    // A line whose CR is the last byte read ends there, whether or not its LF lies beyond.
+    const QByteArray lines = "\r\n!A\r\n#01W\r";
+    const QString atBound =
+        write(QByteArray(kMaxThemeBytes - lines.size(), 'x') + lines + "\nZ\r\n");
+    const auto read = readThemeHeader(atBound);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->title.size(), kMaxThemeBytes - lines.size());
+    EXPECT_EQ(read->author, "A");
+    ThemeProblem problem;
+    EXPECT_FALSE(readTheme(atBound, &problem));
+    EXPECT_EQ(problem.line, 4);
 }
 
 TEST_F(ThemeFileTest, TextIsWindows1252AndNulIsJustACharacter) {
@@ -310,6 +311,37 @@ TEST_F(ThemeFileTest, FiftyMegabyteFiles) {
     }
     expectFruitQuiz(path);
     QFile::remove(path);
+}
+
+// However big the file, a reader reads no more than a theme could hold: a gigabyte with no line
+// end, or a header followed by empty lines that never fill a word's slot.
+TEST_F(ThemeFileTest, ReadersStopAtTheBound) {
+    const QString huge = write({}, "huge.qrw");
+    ASSERT_EQ(::truncate(QFile::encodeName(huge).constData(), 1LL << 30), 0);
+    ThemeProblem problem;
+    EXPECT_FALSE(readThemeHeader(huge, &problem));
+    EXPECT_EQ(problem.line, 1);
+    EXPECT_EQ(problem.found, "a longer file");
+    EXPECT_FALSE(readTheme(huge));
+    EXPECT_FALSE(loadThemeForEditor(huge));
+
+    const QString gaps = write(crlf({"Fruit", "!Ann", "#12W"}) + QByteArray(1 << 20, '\n'));
+    EXPECT_TRUE(readThemeHeader(gaps));
+    EXPECT_FALSE(readTheme(gaps, &problem));
+    EXPECT_EQ(problem.found, "a longer file");
+    EXPECT_FALSE(loadThemeForEditor(gaps));
+
+    // The writer makes nothing its readers would refuse.
+    ThemeToWrite theme;
+    theme.title = "Long";
+    theme.words = {"ONE"};
+    theme.withQuestions = true;
+    theme.questions = {QString(kMaxThemeBytes, 'q')};
+    EXPECT_FALSE(encodeTheme(theme));
+    theme.questions = {QString(kMaxThemeBytes - 100, 'q')};
+    ASSERT_TRUE(encodeTheme(theme));
+    EXPECT_EQ(loadThemeForEditor(write(*encodeTheme(theme)))->questions[1].size(),
+              kMaxThemeBytes - 100);
 }
 
 TEST_F(ThemeFileTest, WriterLayoutIsByteExact) {
@@ -394,17 +426,11 @@ TEST_F(ThemeFileTest, FailedSaveLeavesTheOldFileIntact) {
     theme.title = QString(4096, 'x');
     theme.words = {"ONE"};
 
-    // A file-size limit makes every write fail, even for a user who may write anywhere.
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit tiny = saved;
-    tiny.rlim_cur = 16;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const bool written = writeTheme(path, theme);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
+    bool written = true;
+    {
+        const FileSizeLimit full(16);
+        written = writeTheme(path, theme);
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(contents(path), "old theme\r\n");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"theme.qrw"});

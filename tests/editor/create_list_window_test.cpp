@@ -1,4 +1,5 @@
 #include "editor/create_list_window.h"
+#include "core/theme_check.h"
 #include "core/theme_file.h"
 #include "editor_test_entries.h"
 #include "platform/owned_window.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -158,6 +160,63 @@ TEST_F(CreateList, FailedSaveKeepsTheWindowAndItsContents) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->wordBox(10)->text(), "pear");
     EXPECT_EQ(env.dialogs.last().text, "Error creating puzzle!");
+}
+
+// A list pasted into a word box, and a tab-separated file named on the command line, become
+// themes the game can play.
+TEST_F(CreateList, PastedListBecomesAPlayableTheme) {
+    QGuiApplication::clipboard()->setText("apple");
+    QTest::keyClick(window->wordBox(1), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->wordBox(1)->text(), "apple");  // one word is pasted as typed text
+
+    QGuiApplication::clipboard()->setText(
+        "badger\notter\nheron\nstoat\nvole\nweasel\nwren\nfinch\ntrout\nnewt\ntoad\nhare\n"
+        "pigeon\nmoth\nbeetle\n");
+    QTest::keyClick(window->wordBox(1), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(window->wordBox(15)->text(), "beetle");
+    EXPECT_TRUE(env.dialogs.shown().empty());
+
+    window->titleBox()->setText("Wildlife");
+    const QString path = env.services.dataFolder() + "/wildlife.qrw";
+    env.dialogs.answerFile(path);
+    window->createPuzzleFile();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(findThemeProblem(path));
+    EXPECT_EQ(readTheme(path).value().wordCount, 15);
+}
+
+TEST(CreateListLoader, TabSeparatedFileBecomesAPlayableTheme) {
+    TestEnv env;
+    QByteArray list;
+    for (const char* city : {"Paris", "Rome", "Oslo", "Bern", "Madrid", "Lisbon", "Vienna",
+                             "Berlin", "Dublin", "Prague", "Athens", "Warsaw"})
+        list +=
+            QByteArray(city) + "\tCapital city number " + QByteArray::number(list.size()) + "\r\n";
+    env.writeFile("capitals.txt", list);
+
+    openPuzzleEditorOn(env.services, env.programFolder() + "/capitals.txt");
+    CreateListWindow* editor = openEditorWindow();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->titleBox()->text(), "capitals");
+    EXPECT_TRUE(editor->questionsCheck()->isChecked());
+    EXPECT_EQ(editor->wordBox(12)->text(), "Warsaw");
+
+    const QString path = env.services.dataFolder() + "/capitals.qrw";
+    env.dialogs.answerFile(path);
+    editor->createPuzzleFile();
+    EXPECT_FALSE(findThemeProblem(path));
+    const auto theme = readTheme(path);
+    ASSERT_TRUE(theme);
+    EXPECT_TRUE(theme->hasQuestions);
+    EXPECT_EQ(theme->wordCount, 12);
+    delete editor;
+
+    openPuzzleEditorOn(env.services, env.programFolder() + "/missing.txt");
+    EXPECT_EQ(openEditorWindow(), nullptr);
+    EXPECT_TRUE(env.dialogs.last().text.endsWith("missing.txt does not exist."));
+    openPuzzleEditorOn(env.services, env.programFolder() + "/data");  // a folder
+    EXPECT_EQ(openEditorWindow(), nullptr);
+    EXPECT_TRUE(env.dialogs.last().text.endsWith("cannot be read as a word list."));
 }
 
 TEST(CreateListLoader, EditShowsTheThemeWithQuestionsTicked) {

@@ -5,10 +5,12 @@
 
 #include "board/board_window.h"
 #include "shell/main/status_strip.h"
+#include "support/file_faults.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QTimer>
 
@@ -137,6 +139,45 @@ TEST_F(ResumeAndPause, AnUnreadableSavedGameIsMovedAsideAndPlayGoesOn) {
     player->findTheRest();
     player->runCompletion();
     EXPECT_NE(Player::endOfGameDialog(), nullptr);
+}
+
+// The disk is full when the player quits: they are told, and the game saved before is kept.
+TEST_F(ResumeAndPause, AGameThatCannotBeSavedIsToldAndTheOlderOneKept) {
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    quitAnsweringYes();
+    QFile saved(env.services.savedGameFile);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray older = saved.readAll();
+    saved.close();
+
+    restart();
+    player->startGame({QStringLiteral("capitals.qrw"), 2, 1, false});
+    {
+        const FileSizeLimit full(64);
+        quitAnsweringYes();
+    }
+    ASSERT_FALSE(env.dialogs.shown().empty());
+    EXPECT_EQ(env.dialogs.last().title, "Save Game");
+    EXPECT_TRUE(env.dialogs.last().text.startsWith("The game in play could not be saved to " +
+                                                    env.services.savedGameFile + " ("));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), older);
+}
+
+// A game that stays on the disk after it is resumed could be played again from the start.
+TEST_F(ResumeAndPause, AGameThatCannotBeRemovedIsNotResumed) {
+    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    quitAnsweringYes();
+    restart();
+    const ReadOnlyFolder locked(QFileInfo(env.services.savedGameFile).absolutePath());
+    if (!locked.active()) GTEST_SKIP() << "no way to make a read-only folder here";
+    const std::size_t before = env.dialogs.shown().size();
+    resume().trigger();
+    ASSERT_EQ(env.dialogs.shown().size(), before + 1);
+    EXPECT_EQ(env.dialogs.last().title, "Resume Saved Game");
+    EXPECT_TRUE(env.dialogs.last().text.startsWith("The saved game cannot be resumed"));
+    EXPECT_TRUE(savedGameExists());
+    EXPECT_FALSE(window->boardFrame().isVisible());
 }
 
 }  // namespace

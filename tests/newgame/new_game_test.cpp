@@ -9,9 +9,11 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -419,4 +421,42 @@ TEST_F(NewGameTest, PlayersOwnThemesAreListedWithTheShippedOnesAndWinByName) {
     form.pickTheme(0);
     EXPECT_TRUE(form.themeNote().startsWith("Line 3 of " + own + "/a_fruit.qrw"));
     EXPECT_TRUE(form.themeNote().contains("Your own copy is used"));
+}
+
+TEST(NewGameRules, FindMatchesEveryTypedWordInTheFileName) {
+    EXPECT_TRUE(themeNameMatches("World_Capitals.qrw", ""));
+    EXPECT_TRUE(themeNameMatches("World_Capitals.qrw", " capitals  WORLD "));
+    EXPECT_FALSE(themeNameMatches("World_Capitals.qrw", "world rivers"));
+}
+
+// Typing in the list narrows it to the matching themes and picks the first of them; the list's
+// items and captions are those of the folder again once the find box is cleared.
+TEST_F(NewGameTest, TypingInTheListFindsATheme) {
+    writeStandardThemes();
+    env.writeFile("data/nimbus.qrw", theme("Clouds", "#10W", 10));
+    NewPuzzleDialog dialog(env.services);
+    dialog.show();
+    auto* list = dialog.findChild<QListWidget*>("puzzles");
+    auto* find = dialog.findChild<QLineEdit*>("theme_find");
+    QTest::keyClicks(list, "ci");
+    EXPECT_EQ(find->text(), "ci");
+    EXPECT_TRUE(list->isRowHidden(0));
+    EXPECT_TRUE(list->isRowHidden(1));
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_EQ(dialog.findChild<QLabel*>("game_title")->text(), "Cities");
+
+    QTest::keyClicks(find, "z");  // nothing matches: the theme stays picked
+    EXPECT_TRUE(list->isRowHidden(2));
+    EXPECT_EQ(dialog.form().selectedTheme(), 2);
+
+    find->clear();
+    for (int row = 0; row < 4; ++row) EXPECT_FALSE(list->isRowHidden(row));
+    EXPECT_EQ(list->currentRow(), 2);
+
+    // A name that starts with what was typed goes before one that only holds it.
+    find->setText("ni");
+    EXPECT_FALSE(list->isRowHidden(1));
+    EXPECT_EQ(dialog.form().themeFiles()[list->currentRow()], "nimbus.qrw");
+    EXPECT_EQ(dialog.findChild<QGroupBox*>("Frame1")->title(), "WordSearch Themes (4)");
+    EXPECT_TRUE(env.dialogs.shown().empty());
 }

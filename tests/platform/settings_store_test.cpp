@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 #include "support/event_wait.h"
+#include "support/file_faults.h"
 
 #include <gtest/gtest.h>
 
@@ -113,27 +114,30 @@ TEST(SettingsStore, AnOperationReachesTheDiskWholeWhenItsOutermostScopeEnds) {
 TEST(SettingsStore, AFailedSaveIsReportedOnceAndNotAsSuccess) {
     QTemporaryDir dir;
     const QString path = dir.path() + "/QRW.ini";
-    ASSERT_TRUE(QDir().mkpath(path + ".saving"));
     IniSettingsStore store(path);
     QStringList reported;
     store.onSaveFailed([&reported](const QString& where) { reported << where; });
 
     std::vector<bool> outcomes;
     const auto tell = [&outcomes](bool saved) { outcomes.push_back(saved); };
-    SettingsOperation operation(store);
-    store.write("Settings", "S_COMP", "0");
-    operation.finish(tell);
-    EXPECT_EQ(store.read("Settings", "S_COMP", "9"), "0");  // seen at once
-    // Told through the event loop, with no further call on the store.
-    EXPECT_TRUE(runEventsUntil([&] { return !reported.isEmpty(); }));
-    store.write("Settings", "SOUND", "False");
-    ASSERT_TRUE(store.waitForSaves());
+    {
+        const FileSizeLimit full(16);
+        SettingsOperation operation(store);
+        store.write("Settings", "S_COMP", "0");
+        operation.finish(tell);
+        EXPECT_EQ(store.read("Settings", "S_COMP", "9"), "0");  // seen at once
+        // Told through the event loop, with no further call on the store.
+        EXPECT_TRUE(runEventsUntil([&] { return !reported.isEmpty(); }));
+        store.write("Settings", "SOUND", "False");
+        ASSERT_TRUE(store.waitForSaves());
+    }
     EXPECT_EQ(outcomes, std::vector<bool>{false});
     EXPECT_EQ(reported, QStringList{path});
     EXPECT_EQ(store.read("Settings", "SOUND", "True"), "False");  // kept for this session
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"QRW.ini.flock"});
 
     // Room again: the next save takes everything along and says so.
-    ASSERT_TRUE(QDir(path + ".saving").removeRecursively());
     SettingsOperation later(store);
     store.write("Settings", "S_REV", "0");
     later.finish(tell);
@@ -141,6 +145,27 @@ TEST(SettingsStore, AFailedSaveIsReportedOnceAndNotAsSuccess) {
     EXPECT_EQ(outcomes, (std::vector<bool>{false, true}));
     for (const char* key : {"Settings/S_COMP", "Settings/SOUND", "Settings/S_REV"})
         EXPECT_NE(onDisk(path, key), "") << key;
+}
+
+// A link planted where the new file is made or where the file is: a save writes through
+// neither. (A player's own link to the settings file kept elsewhere is followed, on purpose.)
+TEST(SettingsStore, ASaveNeverWritesThroughAPlantedLink) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/QRW.ini";
+    const QString other = dir.path() + "/letter.txt";
+    QFile letter(other);
+    ASSERT_TRUE(letter.open(QIODevice::WriteOnly));
+    letter.write("the player's own");
+    letter.close();
+    for (const char* planted : {".saving", ".saving-0", ".tmp"})
+        ASSERT_TRUE(QFile::link(other, path + planted));
+    IniSettingsStore store(path);
+    store.write("Settings", "SOUND", "False");
+    ASSERT_TRUE(store.waitForSaves());
+    ASSERT_TRUE(letter.open(QIODevice::ReadOnly));
+    EXPECT_EQ(letter.readAll(), "the player's own");
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(onDisk(path, "Settings/SOUND"), "False");
 }
 
 // The player clears the configuration folder while the game runs; the lock file goes with it.

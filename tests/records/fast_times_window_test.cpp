@@ -1,8 +1,8 @@
 #include "records/fast_times_window.h"
 #include "records/fastest_times_table.h"
+#include "support/file_faults.h"
 #include "support/test_env.h"
 
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -153,12 +153,14 @@ TEST_F(FastTimes, MarkupFromTheSettingsFileShowsAsTyped) {
 }  // namespace
 
 TEST_F(FastTimes, AResetThatCouldNotBeSavedIsNotReportedAsDone) {
-    // The lock is free but the new file cannot be made: the save fails after the click.
-    ASSERT_TRUE(QDir().mkpath(env.settings->fileName() + ".saving"));
+    // The lock is free but the disk is full: the save fails after the click.
     FastTimesWindow window(env.services);
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    window.resetScores();
-    ASSERT_TRUE(env.settings->waitForSaves());
+    {
+        const FileSizeLimit full(16);
+        window.resetScores();
+        ASSERT_TRUE(env.settings->waitForSaves());
+    }
     ASSERT_EQ(env.dialogs.shown().size(), 1u);  // the question only
     EXPECT_EQ(cell(window, "ft_n", 1), "B.Marsh");
 }

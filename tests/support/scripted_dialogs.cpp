@@ -81,6 +81,11 @@ QString ScriptedDialogs::saveFile(const QString& initialDir, const QString& defa
     return nextFile();
 }
 
+QString ScriptedDialogs::openWordList(const QString& initialDir) {
+    record({Shown::Kind::OpenWordList, {}, {}, MsgButtons::Ok, MsgIcon::None, initialDir, {}, {}});
+    return nextFile();
+}
+
 FontChoice ScriptedDialogs::chooseFont(const QFont& initial) {
     record({Shown::Kind::Font, {}, {}, MsgButtons::Ok, MsgIcon::None, {}, {}, initial});
     if (fontAnswers_.empty()) {

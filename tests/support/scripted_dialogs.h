@@ -16,7 +16,7 @@
 class ScriptedDialogs : public Dialogs {
   public:
     struct Shown {
-        enum class Kind { Message, Input, OpenFile, SaveFile, Font, SavePdf };
+        enum class Kind { Message, Input, OpenFile, SaveFile, OpenWordList, Font, SavePdf };
         Kind kind;
         QString text;  // message text or input prompt
         QString title;
@@ -51,6 +51,7 @@ class ScriptedDialogs : public Dialogs {
     QString openFile(const QStringList& listed, const QString& initialDir,
                      const QString& defaultSuffix) override;
     QString saveFile(const QString& initialDir, const QString& defaultSuffix) override;
+    QString openWordList(const QString& initialDir) override;
     FontChoice chooseFont(const QFont& initial) override;
     QString savePdf(const QString& suggestedPath) override;
 

@@ -5,6 +5,7 @@
 #include "board/board_window.h"
 #include "board/reveal_commands.h"
 #include "core/game_state.h"
+#include "core/guarded_file.h"
 #include "core/random_source.h"
 #include "core/saved_game.h"
 #include "editor/create_list_window.h"
@@ -257,6 +258,13 @@ void MainWindow::resumeSavedGame() {
                 .arg(saved.movedTo),
             QStringLiteral("Resume Saved Game"), MsgButtons::Ok, MsgIcon::Exclamation);
     }
+    if (saved.status == SavedGameLoad::Status::Stuck) {
+        services_.dialogs.message(
+            QStringLiteral("The saved game cannot be resumed: it cannot be removed from %1 (%2), "
+                           "so it would be offered again after this game.")
+                .arg(services_.savedGameFile, guarded_file::describe(saved.error)),
+            QStringLiteral("Resume Saved Game"), MsgButtons::Ok, MsgIcon::Exclamation);
+    }
     if (saved.status == SavedGameLoad::Status::Loaded) {
         play_->stopTimers();
         session_ = std::move(*saved.session);
@@ -503,11 +511,12 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     event->accept();
-    if (!saveGameInPlay()) {
-        services_.dialogs.message(QStringLiteral("The game in play could not be saved to %1.")
-                                      .arg(services_.savedGameFile),
-                                  QStringLiteral("Save Game"), MsgButtons::Ok,
-                                  MsgIcon::Exclamation);
+    if (const int error = saveGameInPlay()) {
+        services_.dialogs.message(
+            QStringLiteral("The game in play could not be saved to %1 (%2). A game saved there "
+                           "before is kept as it was.")
+                .arg(services_.savedGameFile, guarded_file::describe(error)),
+            QStringLiteral("Save Game"), MsgButtons::Ok, MsgIcon::Exclamation);
     }
     emit quitConfirmed();
 }
@@ -518,7 +527,7 @@ void MainWindow::closeForTermination() {
     emit quitConfirmed();
 }
 
-bool MainWindow::saveGameInPlay() {
-    if (session_.phase() != GamePhase::Playing) return true;
+int MainWindow::saveGameInPlay() {
+    if (session_.phase() != GamePhase::Playing) return 0;
     return writeSavedGame(services_.savedGameFile, session_);
 }

@@ -112,9 +112,9 @@ class MainWindow : public QMainWindow {
     void addPlayedSecondsToStore();
     // Puts the menus, timers and the board's cover in line with the game's phase.
     void applyPhase();
-    // Writes the game in play to the saved-game file; false when there was one and it could
-    // not be written.
-    bool saveGameInPlay();
+    // Writes the game in play to the saved-game file; 0, or the errno when there was one and it
+    // could not be written.
+    int saveGameInPlay();
     void showDifficultyChecks();
     void onCompletionReady();
     void showBoard();

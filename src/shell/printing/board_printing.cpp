@@ -2,6 +2,7 @@
 
 #include "board/board_painter.h"
 #include "board/board_window.h"
+#include "core/guarded_file.h"
 #include "core/puzzle.h"
 #include "platform/dialogs.h"
 #include "platform/services.h"
@@ -9,12 +10,14 @@
 #include "shell/printing/print_settings.h"
 #include "shell/printing/print_system.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPointer>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+
+#include <optional>
 
 namespace printing {
 namespace {
@@ -31,16 +34,18 @@ void paintFitted(QPainter& painter, const QRectF& page, const QSizeF& content,
     painter.restore();
 }
 
-// Writes the pages to a PDF at `path`. PDF needs no print system, so nothing here can wait on
-// one.
-bool writePdf(const QString& path, const BoardWindow& board, const Puzzle& puzzle,
-              const PrintSettings& settings, const PrintOptions& options) {
-    QPdfWriter writer(path);
+// The pages as a PDF, made in memory and written as any file of the program is. PDF needs no
+// print system, so nothing here can wait on one.
+std::optional<QByteArray> pdfPages(const BoardWindow& board, const Puzzle& puzzle,
+                                   const PrintSettings& settings, const PrintOptions& options) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setPageLayout(pageLayout(settings));
     writer.setTitle(kDocName);
     writer.setCreator(kDocName);
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
+    if (!painter.begin(&writer)) return std::nullopt;
     // The painter's origin is the top left of the printable area.
     const QRectF page(QPointF(0, 0),
                       writer.pageLayout().paintRectPixels(writer.resolution()).size());
@@ -51,7 +56,8 @@ bool writePdf(const QString& path, const BoardWindow& board, const Puzzle& puzzl
         writer.newPage();
         paintFitted(painter, page, content, answerModel(board.model(), puzzle), ink);
     }
-    return painter.end();
+    if (!painter.end()) return std::nullopt;
+    return pdf.data();
 }
 
 QString pdfFolder() {
@@ -66,11 +72,14 @@ void reportFailure(Dialogs& dialogs) {
         QStringLiteral("Print Error"), MsgButtons::Ok, MsgIcon::Critical);
 }
 
-// The job's file outlives this call: the print system removes it once it has read it.
-QString spoolFile() {
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/quarrow-XXXXXX.pdf"));
-    file.setAutoRemove(false);
-    return file.open() ? file.fileName() : QString();
+// The job's file outlives this call: the print system removes it once it has read it. Empty
+// when it could not be written.
+QString spoolFile(const QByteArray& pdf) {
+    QString spool;
+    return guarded_file::createUnique(QDir::tempPath() + QStringLiteral("/quarrow-"),
+                                      QStringLiteral(".pdf"), pdf, spool) == 0
+               ? spool
+               : QString();
 }
 
 }  // namespace
@@ -120,15 +129,16 @@ PrintResult printBoard(Services& services, const BoardWindow& board, const Puzzl
         const QString path =
             services.dialogs.savePdf(suggestedPdfPath(pdfFolder(), services.state.puzzleTitle));
         if (path.isEmpty()) return PrintResult::Cancelled;
-        if (writePdf(withPdfExtension(path), board, puzzle, settings, options))
+        const auto pdf = pdfPages(board, puzzle, settings, options);
+        if (pdf && guarded_file::replace(withPdfExtension(path), *pdf) == 0)
             return PrintResult::Printed;
         reportFailure(services.dialogs);
         return PrintResult::Failed;
     }
 
-    const QString spool = spoolFile();
-    if (spool.isEmpty() || !writePdf(spool, board, puzzle, settings, options)) {
-        QFile::remove(spool);
+    const auto pdf = pdfPages(board, puzzle, settings, options);
+    const QString spool = pdf ? spoolFile(*pdf) : QString();
+    if (spool.isEmpty()) {
         reportFailure(services.dialogs);
         return PrintResult::Failed;
     }

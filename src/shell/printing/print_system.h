@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPointer>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <vector>
 
 class QObject;
 
@@ -42,15 +45,26 @@ class CupsCommands : public PrintSystem {
     static void twoMinutes(QObject* client, std::function<void()> giveUp);
 
     explicit CupsCommands(Patience patience = twoMinutes);
+    // Ends every client still waiting, with all it started, and removes the job files they held:
+    // no process or file of the game outlives it.
+    ~CupsCommands() override;
+    CupsCommands(const CupsCommands&) = delete;
+    CupsCommands& operator=(const CupsCommands&) = delete;
     void listPrinters(QObject* context, std::function<void(const PrinterList&)> answer) override;
     void submit(const PrintJob& job, QObject* context,
                 std::function<void(bool accepted)> done) override;
 
   private:
-    void runClient(const QString& program, const QStringList& arguments,
+    // `file` is removed should the client have to be ended.
+    void runClient(const QString& program, const QStringList& arguments, const QString& file,
                    std::function<void(bool ok, const QString& output)> finished);
 
+    struct Client {
+        QPointer<QProcess> process;  // null once it has ended
+        QString file;
+    };
     Patience patience_;
+    std::vector<Client> clients_;
 };
 
 namespace printing {

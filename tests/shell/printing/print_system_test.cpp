@@ -42,6 +42,24 @@ class FakeLp : public ::testing::Test {
         return job;
     }
 
+    // An lp stuck on a server that never answers, having started a child of its own, which it
+    // names through a FIFO once that child runs.
+    void installStuckLp() {
+        ASSERT_EQ(mkfifo(fifo().constData(), 0600), 0);
+        install(QStringLiteral("sleep 600 & echo $! > '%1'; wait").arg(QString::fromUtf8(fifo())));
+    }
+    // The child, once the stuck lp has started it; 0 if it never does.
+    pid_t childOfStuckLp() {
+        const int reader = open(fifo().constData(), O_RDONLY | O_NONBLOCK);
+        pollfd started{reader, POLLIN, 0};
+        char digits[32] = {};
+        const bool told =
+            poll(&started, 1, 10'000) == 1 && read(reader, digits, sizeof digits - 1) > 0;
+        close(reader);
+        return told ? pid_t(std::atoi(digits)) : 0;
+    }
+    QByteArray fifo() const { return dir.filePath(QStringLiteral("started")).toUtf8(); }
+
     QTemporaryDir dir;
     const QByteArray path = qgetenv("PATH");
 };
@@ -71,13 +89,13 @@ bool waitUntilDeleted(const QString& path) {
 
 }  // namespace
 
-// The game never runs its event loop here: the job's file is gone once lp has ended, whether
-// or not the game is still there to clean up.
-TEST_F(FakeLp, TheJobFileGoesWithLpEvenIfTheGameIsGone) {
+// The game never runs its event loop here: the job's file is gone once lp has ended.
+TEST_F(FakeLp, TheJobFileGoesWithLp) {
     const QString log = dir.filePath(QStringLiteral("lp.log"));
     install(QStringLiteral("echo \"$@\" > '%1'").arg(log));
     const PrintJob printed = job(QStringLiteral("job one.pdf"));
-    CupsCommands().submit(printed, nullptr, [](bool) {});
+    CupsCommands commands;
+    commands.submit(printed, nullptr, [](bool) {});
 
     EXPECT_TRUE(waitUntilDeleted(printed.pdfPath));
     QFile written(log);
@@ -86,12 +104,9 @@ TEST_F(FakeLp, TheJobFileGoesWithLpEvenIfTheGameIsGone) {
               "-d Office -n 2 -t Birds -- " + printed.pdfPath.toUtf8());
 }
 
-// An lp stuck on a server that never answers has started a child of its own; giving up ends
-// both, reports the job as refused and removes its file.
+// Giving up ends lp and everything it started, reports the job as refused and removes its file.
 TEST_F(FakeLp, GivingUpEndsLpAndEverythingItStarted) {
-    const QByteArray fifo = dir.filePath(QStringLiteral("started")).toUtf8();
-    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
-    install(QStringLiteral("sleep 600 & echo $! > '%1'; wait").arg(QString::fromUtf8(fifo)));
+    installStuckLp();
     std::function<void()> giveUp;
     CupsCommands commands([&giveUp](QObject*, std::function<void()> end) { giveUp = end; });
     const PrintJob printed = job(QStringLiteral("stuck.pdf"));
@@ -101,19 +116,31 @@ TEST_F(FakeLp, GivingUpEndsLpAndEverythingItStarted) {
         accepted = ok;
         loop.quit();
     });
-
-    // lp names its child through the FIFO once that child runs.
-    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK);
-    pollfd started{reader, POLLIN, 0};
-    ASSERT_EQ(poll(&started, 1, 10'000), 1);
-    char digits[32] = {};
-    ASSERT_GT(read(reader, digits, sizeof digits - 1), 0);
-    close(reader);
+    const pid_t child = childOfStuckLp();
+    ASSERT_NE(child, 0);
 
     giveUp();
     QTimer::singleShot(10'000, &loop, &QEventLoop::quit);  // only if the answer never comes
     loop.exec();
     EXPECT_EQ(accepted, false);
     EXPECT_FALSE(QFile::exists(printed.pdfPath));
-    EXPECT_TRUE(endsWithin(pid_t(std::atoi(digits)), 5'000));
+    EXPECT_TRUE(endsWithin(child, 5'000));
+}
+
+// The game quits while lp still waits: nothing of the job outlives it, and nobody is told.
+TEST_F(FakeLp, QuittingEndsAStuckLpAndRemovesItsFile) {
+    installStuckLp();
+    const PrintJob printed = job(QStringLiteral("stuck.pdf"));
+    bool told = false;
+    pid_t child = 0;
+    {
+        CupsCommands commands([](QObject*, std::function<void()>) {});
+        QObject context;
+        commands.submit(printed, &context, [&told](bool) { told = true; });
+        child = childOfStuckLp();
+        ASSERT_NE(child, 0);
+    }
+    EXPECT_TRUE(endsWithin(child, 5'000));
+    EXPECT_FALSE(QFile::exists(printed.pdfPath));
+    EXPECT_FALSE(told);
 }
