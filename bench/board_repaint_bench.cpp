@@ -50,7 +50,8 @@ void playHalfAGame(BenchBoard& bench, const QString& question) {
         const int first = i <= 5 ? 20 * 3 * i + i : 20 * (i - 6) + 14;
         puzzle.words.push_back({QStringLiteral("WORDING"), question, first, first + 6});
     }
-    bench.session.generationStarted({"data\\bench.qrw", "Bench", "", 2, 2, false});
+    bench.session.generationStarted(
+        {"data\\bench.qrw", "Bench", "", Level::Medium, ShowMode::Questions, false});
     bench.session.generated(puzzle);
     for (int k = 1; k <= 5; ++k) {
         emit bench.board.cellPressed(puzzle.word(k).first, PressButton::Left);

@@ -25,7 +25,7 @@ void generate(benchmark::State& bench, const QStringList& paths, int level) {
     for (auto _ : bench) {
         NullGeneratorUi ui;
         const GenerationResult result =
-            generatePuzzle(themes[next++ % themes.size()], level, ui, random);
+            generatePuzzle(themes[next++ % themes.size()], *levelFromNumber(level), ui, random);
         benchmark::DoNotOptimize(result);
         if (!result.puzzle) {
             bench.SkipWithError("generation failed");
@@ -66,7 +66,8 @@ void BM_ShippedThemesFillerCopies(benchmark::State& bench) {
         const std::vector<PuzzleWord> words = hiddenWords(path);
         NullGeneratorUi ui;
         const auto puzzle =
-            generatePuzzle(words, static_cast<int>(bench.range(0)), ui, random).puzzle;
+            generatePuzzle(words, *levelFromNumber(static_cast<int>(bench.range(0))), ui, random)
+                .puzzle;
         if (!puzzle) continue;
         Board board{puzzle->letters, {}, {}};
         for (const PuzzleWord& word : puzzle->words) {
@@ -115,7 +116,7 @@ void BM_TwentyTwentyLetterWords(benchmark::State& bench) {
     double asked = 0;
     for (auto _ : bench) {
         DecliningUi ui;
-        benchmark::DoNotOptimize(generatePuzzle(hidden, level, ui, random));
+        benchmark::DoNotOptimize(generatePuzzle(hidden, *levelFromNumber(level), ui, random));
         if (ui.asked) ++asked;
     }
     bench.counters["question_share"] = asked / static_cast<double>(bench.iterations());

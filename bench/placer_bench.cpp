@@ -52,8 +52,9 @@ void BM_RandomLongListsDecided(benchmark::State& bench) {
         for (int list = 1; list <= kRandomLists; ++list) {
             SeededRandom random(list);
             const double start = cpuSeconds();
-            const PlacerResult result = placeAllWords(randomLongList(list), level, {}, random,
-                                                      [start] { return cpuSeconds() - start < 1; });
+            const PlacerResult result =
+                placeAllWords(randomLongList(list), *levelFromNumber(level), {}, random,
+                              [start] { return cpuSeconds() - start < 1; });
             slowest = std::max(slowest, cpuSeconds() - start);
             if (result.verdict == PlacerVerdict::Found) ++found;
             if (result.verdict == PlacerVerdict::Impossible) ++proven;
@@ -102,7 +103,8 @@ class FloorPlacer {
             const int spot = (start + i * stride) % spots;
             const int code = spot / kCells + 1;
             const int first = spot % kCells + 1;
-            if (code == 7 || !allowed(level_, code) || !fits(word, code, first)) continue;
+            if (code == 7 || !allowed(*levelFromNumber(level_), code) || !fits(word, code, first))
+                continue;
             if (--lays_ < 0) return false;
             const auto before = letters_;
             const int step = direction(code).cellStep;
@@ -157,7 +159,7 @@ void BM_LongListAgainstFloor(benchmark::State& bench) {
     for (auto _ : bench) {
         NullGeneratorUi ui;
         double start = cpuSeconds();
-        benchmark::DoNotOptimize(generatePuzzle(hidden, level, ui, random));
+        benchmark::DoNotOptimize(generatePuzzle(hidden, *levelFromNumber(level), ui, random));
         generatorTime += cpuSeconds() - start;
 
         start = cpuSeconds();

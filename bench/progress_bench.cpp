@@ -40,7 +40,7 @@ struct Workload {
         const QString path =
             shipped ? QStringLiteral(QUARROW_SOURCE_DIR "/data/birds.qrw") : longWordTheme(dir);
         words = wordsToHide(readTheme(path).value()).value();
-        level = shipped ? 4 : 1;
+        level = shipped ? Level::Expert : Level::Easy;
     }
     GenerationResult build(GenerationProgress& progress) {
         return generatePuzzle(words, level, progress, random);
@@ -48,7 +48,7 @@ struct Workload {
 
     QTemporaryDir dir;
     std::vector<PuzzleWord> words;
-    int level = 0;
+    Level level = Level::Easy;
     ClockRandom random;
 };
 

@@ -10,7 +10,7 @@
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/statistics_figures.h"
-#include "shell/startup/setup_qrw.h"
+#include "shell/startup/start_set_up.h"
 
 #include <QTemporaryDir>
 

@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1),
                            static_cast<qsizetype>(size - 1));
     QDir(folder()).removeRecursively();
+    QDir().mkpath(folder());
     const QString path = folder() + QStringLiteral("/file");
 
     check(guarded_file::replace(path, bytes) == 0);

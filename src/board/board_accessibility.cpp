@@ -33,7 +33,7 @@ BoardAccessibility::BoardAccessibility(BoardPlay& play)
     setObjectName(QStringLiteral("board_accessibility"));
     QAccessible::installFactory(boardFactory);  // once: Qt ignores a factory it already has
     for (int n = 1; n <= GameState::kCells; ++n) cells_[n] = new GridCellAccessible(*this, n);
-    for (int i = 1; i <= GameState::kMaxWords; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         entries_[i] = new WordListItemAccessible(*this, i);
     }
     // Registered up front: their ids stay the same for the whole run.
@@ -43,7 +43,7 @@ BoardAccessibility::BoardAccessibility(BoardPlay& play)
     for (int n = 1; n <= GameState::kCells; ++n) {
         registered_.push_back(QAccessible::registerAccessibleInterface(cells_[n]));
     }
-    for (int i = 1; i <= GameState::kMaxWords; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         registered_.push_back(QAccessible::registerAccessibleInterface(entries_[i]));
     }
     told_ = snapshot();
@@ -77,7 +77,7 @@ QAccessibleInterface* BoardAccessibility::cell(int n) const {
     return n >= 1 && n <= GameState::kCells ? cells_[n] : nullptr;
 }
 QAccessibleInterface* BoardAccessibility::entry(int slot) const {
-    return slot >= 1 && slot <= GameState::kMaxWords ? entries_[slot] : nullptr;
+    return slot >= 1 && slot <= kMaxWords ? entries_[slot] : nullptr;
 }
 
 void BoardAccessibility::sync() {

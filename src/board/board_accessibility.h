@@ -39,7 +39,7 @@ class BoardAccessibility : public QObject {
     QAccessibleInterface* wordList() const;
     QAccessibleInterface* status() const;
     QAccessibleInterface* cell(int n) const;      // 1..360
-    QAccessibleInterface* entry(int slot) const;  // 1..20
+    QAccessibleInterface* entry(int slot) const;  // 1..kMaxWords
 
     // Compares the board with what was last told and sends the events for the difference.
     void sync();
@@ -60,7 +60,7 @@ class BoardAccessibility : public QObject {
     GridAccessible* grid_;
     std::array<GridCellAccessible*, GameState::kCells + 1> cells_{};
     WordListAccessible* wordList_;
-    std::array<WordListItemAccessible*, GameState::kMaxWords + 1> entries_{};
+    std::array<WordListItemAccessible*, kMaxWords + 1> entries_{};
     SpokenStatusAccessible* status_;
     std::vector<QAccessible::Id> registered_;
 };

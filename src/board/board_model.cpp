@@ -37,7 +37,7 @@ QPointF cellCentre(int n) {
 }
 
 QRectF entryRect(int i) {
-    const double width = (i == 1 || i == 20) ? 3255 : 3235;
+    const double width = (i == 1 || i == kMaxWords) ? 3255 : 3235;
     return {kPanelLeft, kPanelTop + kEntryTop + kEntryPitch * i, width, kEntryHeight};
 }
 
@@ -48,7 +48,7 @@ int cellAt(const QPointF& pos) {
 }
 
 int entryAt(const QPointF& pos) {
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         if (entryRect(i).contains(pos)) return i;
     }
     return 0;

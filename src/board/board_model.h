@@ -15,7 +15,7 @@
 // What the board shows, readable by tests without pixels. The game's part of it is drawn from a
 // GameSession (session_view.h); the fonts and the title are the board's own. Index 0 of every array
 // is unused so that cell n, entry i and line k keep the numbering of the game (cells 1..360,
-// entries and lines 1..20).
+// entries and lines 1..kMaxWords).
 
 // Drawing modes of the strike lines, with their classic numbers.
 using DrawMode = LineMode;
@@ -44,9 +44,9 @@ struct BoardLine {
 
 struct BoardModel {
     std::array<BoardCell, grid::kCells + 1> cells{};
-    std::array<BoardEntry, 21> entries{};
-    std::array<BoardLine, 21> lines{};
-    QString title = QStringLiteral("Quarrow");  // Label1 and its shadow Label2
+    std::array<BoardEntry, kMaxWords + 1> entries{};
+    std::array<BoardLine, kMaxWords + 1> lines{};
+    QString title = QStringLiteral("Quarrow");  // drawn over its own shadow
     BoardLook look;
 };
 
@@ -61,14 +61,14 @@ constexpr double kCellSize = 375;
 QPointF cellCentre(int n);  // (Left + 187.5, Top + 187.5)
 using grid::isCell;
 
-// The word-list panel Picture1 and entry i (1..20) inside it; entryRect is in board coordinates.
+// The word-list panel and entry i (1..kMaxWords) inside it; entryRect is in board coordinates.
 constexpr double kPanelLeft = 8440;
 constexpr double kPanelTop = 0;
 constexpr double kPanelWidth = 3270;
 constexpr double kPanelHeight = 7560;
 QRectF entryRect(int i);
 
-// The title Label1; its shadow Label2 is the same rectangle 15 twips lower.
+// The title; its shadow is the same rectangle 15 twips lower.
 constexpr double kTitleLeft = 360;
 constexpr double kTitleTop = 240;
 constexpr double kTitleWidth = 7935;

@@ -174,12 +174,12 @@ void drawWordList(QPainter& p, const BoardModel& model, BoardInk ink) {
         p.drawLine(left, right);
     }
     p.setPen(QPen(QColor(120, 100, 70, 40), 1));
-    for (int i = 1; i < 20; ++i) {
+    for (int i = 1; i < kMaxWords; ++i) {
         const double y = entryRect(i).bottom() + 52;
         p.drawLine(twips::point(kPanelLeft + 360, y),
                    twips::point(kPanelLeft + kPanelWidth - 360, y));
     }
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         const BoardEntry& entry = model.entries[i];
         if (entry.caption.isEmpty()) continue;
         const QRectF box = pixels(entryRect(i));
@@ -247,7 +247,7 @@ void drawStrikeLines(QPainter& p, const BoardModel& model, const QRect& area, Bo
     // The PDF engine claims raster operations but draws them as plain opaque pen strokes.
     const bool rasterOps = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
     p.setRenderHint(QPainter::Antialiasing, false);
-    for (int k = 1; k <= 20; ++k) {
+    for (int k = 1; k <= kMaxWords; ++k) {
         const BoardLine& line = model.lines[k];
         if (!line.visible) continue;
         const QRect bounds = strikeLineBounds(line);

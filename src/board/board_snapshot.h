@@ -13,10 +13,10 @@ class GameSession;
 // What the board shows to assistive technology at one moment. The accessible tree reads it
 // and compares two of them to know what to announce.
 struct BoardSnapshot {
-    std::array<QString, GameState::kCells + 1> letters{};        // cells 1..360
-    std::array<QString, GameState::kMaxWords + 1> entryNames{};  // entries 1..entryCount
-    std::array<QString, GameState::kMaxWords + 1> words{};
-    std::array<bool, GameState::kMaxWords + 1> found{};
+    std::array<QString, GameState::kCells + 1> letters{};  // cells 1..360
+    std::array<QString, kMaxWords + 1> entryNames{};       // entries 1..entryCount
+    std::array<QString, kMaxWords + 1> words{};
+    std::array<bool, kMaxWords + 1> found{};
     int entryCount = 0;
     int foundCount = 0;
     int cursorCell = 1;

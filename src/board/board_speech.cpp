@@ -15,7 +15,7 @@ QString cellName(const QString& letter, int cell) {
 
 QString entryName(const Entry& entry) {
     QString name = entry.caption;
-    if (entry.showMode == 3) {
+    if (entry.showMode == ShowMode::Blanks) {
         // The list shows nothing until the word is found; its place and length are the clue.
         name = QStringLiteral("word %1, %2 letters").arg(entry.slot).arg(entry.word.size());
         if (entry.found) name += QStringLiteral(", ") + entry.word;

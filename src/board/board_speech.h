@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QString>
 
 // What a screen reader says about the board: the names of cells and word-list entries and the
@@ -10,11 +12,11 @@ namespace board_speech {
 QString cellName(const QString& letter, int cell);
 
 struct Entry {
-    int slot = 0;     // 1..20
+    int slot = 0;     // 1..kMaxWords
     QString caption;  // what the list shows
     QString word;     // the hidden word
     bool found = false;
-    int showMode = 1;  // 1 Words, 2 Questions, 3 Blanks
+    ShowMode showMode = ShowMode::Words;
 };
 // The word or question as shown; in the Blanks mode "word 3, 5 letters" until found, then the
 // word as well. A found entry ends in ", found".

@@ -40,7 +40,7 @@ BoardWindow::BoardWindow(GameState& state, QWidget* parent) : QWidget(parent), s
         model_.cells[n].font = defaultCellFont();
         model_.cells[n].caption = QChar('A' + QRandomGenerator::global()->bounded(26));
     }
-    for (int i = 1; i <= 20; ++i) model_.entries[i].font = defaultEntryFont();
+    for (int i = 1; i <= kMaxWords; ++i) model_.entries[i].font = defaultEntryFont();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Keyboard play: the board takes the focus by Tab or a click.
@@ -57,7 +57,7 @@ void BoardWindow::setCellFont(int n, const QFont& font) {
 }
 
 void BoardWindow::setEntryFont(int i, const QFont& font) {
-    if (i < 1 || i > 20) return;
+    if (i < 1 || i > kMaxWords) return;
     model_.entries[i].font = font;
     update();
 }
@@ -73,14 +73,14 @@ void BoardWindow::setLook(const BoardLook& look) {
 }
 
 void BoardWindow::showSession(const GameSession& session) {
-    const std::array<BoardLine, 21> before = model_.lines;
+    const std::array<BoardLine, kMaxWords + 1> before = model_.lines;
     if (::showSession(session, model_)) {
         update();
         return;
     }
     // Only the bands under the lines that moved or changed need painting.
     QRect dirty;
-    for (int k = 1; k <= GameState::kMaxWords; ++k) {
+    for (int k = 1; k <= kMaxWords; ++k) {
         const BoardLine& was = before[k];
         const BoardLine& now = model_.lines[k];
         if (was.visible == now.visible && was.p1 == now.p1 && was.p2 == now.p2 &&

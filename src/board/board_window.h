@@ -26,7 +26,7 @@ class BoardWindow : public QWidget {
     // Fonts of the grid and the word list; element 1 stands for the whole array.
     void setCellFont(int n, const QFont& font);
     void setEntryFont(int i, const QFont& font);
-    void setTitle(const QString& title);  // Label1 and then Label2
+    void setTitle(const QString& title);  // the title and its shadow
     void setLook(const BoardLook& look);
     // A paused game: a cover hides the grid and the word list, and the board takes no input.
     void setCovered(bool covered);

@@ -5,8 +5,8 @@
 
 namespace reveal {
 
-std::array<Row, 21> rows(const GameSession& session) {
-    std::array<Row, 21> result{};
+std::array<Row, kMaxWords + 1> rows(const GameSession& session) {
+    std::array<Row, kMaxWords + 1> result{};
     for (int i = 1; i <= session.wordCount(); ++i) {
         result[i].caption = session.entryCaption(i);
         result[i].enabled = !session.struck(i);

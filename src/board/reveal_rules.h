@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QString>
 
 #include <array>
@@ -14,9 +16,9 @@ struct Row {
     QString spoken;   // what a screen reader says for it: the board list's entry name
     bool enabled = false;
 };
-// Rows 1..20 of the reveal dialog: a row can be picked only for a word not yet struck;
+// Rows 1..kMaxWords of the reveal dialog: a row can be picked only for a word not yet struck;
 // rows beyond the word count stay empty and disabled.
-std::array<Row, 21> rows(const GameSession& session);
+std::array<Row, kMaxWords + 1> rows(const GameSession& session);
 
 // The note shown once `wordsRevealed` has just reached `count`; empty when none is due.
 QString quotaNote(int count);

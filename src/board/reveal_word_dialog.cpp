@@ -18,7 +18,6 @@
 #include <QPushButton>
 
 namespace {
-constexpr int kRows = 20;
 constexpr double kRowPitch = 240;  // twips
 
 QColor rowColour(int i) {
@@ -35,7 +34,7 @@ class RowList : public QListWidget {
         {
             QPainter bands(viewport());
             const int pitch = twips::toPixelsRounded(kRowPitch);
-            for (int i = 1; i <= kRows; ++i) {
+            for (int i = 1; i <= kMaxWords; ++i) {
                 bands.fillRect(0, (i - 1) * pitch, viewport()->width(), pitch, rowColour(i));
             }
         }
@@ -72,7 +71,7 @@ RevealWordDialog::RevealWordDialog(Services& services, const GameSession& sessio
     list_->setUniformItemSizes(true);
     list_->viewport()->setAutoFillBackground(false);
     list_->setFont(designFont(8.25, true));
-    list_->setGeometry(twips::rect(120, kRowPitch, 4585, kRowPitch * kRows + 15));
+    list_->setGeometry(twips::rect(120, kRowPitch, 4585, kRowPitch * kMaxWords + 15));
     const QSize rowSize(list_->width(), twips::toPixelsRounded(kRowPitch));
     const auto rows = reveal::rows(session);
     for (int i = 1; i <= session.wordCount(); ++i) {

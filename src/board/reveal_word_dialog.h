@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QWidget>
 
 struct Services;

@@ -43,7 +43,7 @@ BoardLine lineFor(const GameSession& session, int k) {
 
 bool showSession(const GameSession& session, BoardModel& model) {
     bool changed = showLetters(session, model);
-    for (int i = 1; i <= GameState::kMaxWords; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         BoardEntry& entry = model.entries[i];
         changed |= assign(entry.caption, session.entryCaption(i));
         changed |=

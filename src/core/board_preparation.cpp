@@ -12,19 +12,17 @@ bool samePointSize(double a, double b) {
 }  // namespace
 
 std::optional<double> wordListPointSize(const QString& entryOneFamily, double entryOnePointSize,
-                                        int showMode) {
+                                        ShowMode showMode) {
     const bool defaultFont = entryOneFamily == QStringLiteral("MS Sans Serif") &&
                              samePointSize(entryOnePointSize, kListPointSize);
     if (!defaultFont && !samePointSize(entryOnePointSize, kQuestionsPointSize)) {
         return std::nullopt;
     }
-    if (showMode == 1 || showMode == 3) return kListPointSize;
-    if (showMode == 2) return kQuestionsPointSize;
-    return std::nullopt;
+    return showMode == ShowMode::Questions ? kQuestionsPointSize : kListPointSize;
 }
 
-QString levelCaption(const QString& levelName) {
-    return QStringLiteral("Level : ") + levelName;
+QString levelCaption(Level level) {
+    return QStringLiteral("Level : ") + levelName(level);
 }
 
 RgbColour speedMarkColour(bool speedChallenge) {

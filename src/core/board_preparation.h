@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,10 +13,10 @@
 // for Questions. A font the player chose otherwise is kept (nullopt). Every entry gets the same
 // answer, so the list never ends up with mixed sizes.
 std::optional<double> wordListPointSize(const QString& entryOneFamily, double entryOnePointSize,
-                                        int showMode);
+                                        ShowMode showMode);
 
-// "Level : " + the level's name, for dif_cap and dif_cap_f.
-QString levelCaption(const QString& levelName);
+// "Level : " + the level's name, for the status strip's level caption and its shadow.
+QString levelCaption(Level level);
 
 struct RgbColour {
     int red;

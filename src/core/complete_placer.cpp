@@ -34,7 +34,7 @@ struct Candidate {
 
 class Search {
   public:
-    Search(const std::vector<QString>& words, int level, GridShape shape, RandomSource& random,
+    Search(const std::vector<QString>& words, Level level, GridShape shape, RandomSource& random,
            const std::function<bool()>& keepGoing)
         : shape_(shape), random_(random), keepGoing_(keepGoing) {
         for (const QString& word : words) words_.push_back(word.toStdU16String());
@@ -187,7 +187,7 @@ PlacerResult Search::run() {
 
 }  // namespace
 
-PlacerResult placeAllWords(const std::vector<QString>& words, int level, GridShape shape,
+PlacerResult placeAllWords(const std::vector<QString>& words, Level level, GridShape shape,
                            RandomSource& random, const std::function<bool()>& keepGoing) {
     if (!mayAllFit(words, level, shape)) return {PlacerVerdict::Impossible, {}};
     if (fewestCellsCovered(words) > kRoomyShare * shape.columns * shape.rows)

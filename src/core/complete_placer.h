@@ -11,12 +11,7 @@ class RandomSource;
 
 namespace generator {
 
-// The grid the placer works on: the game's 20 x 18, or a smaller one in tests, numbered the same
-// way (cell = columns x row + column, column 1..columns, row 0..rows-1).
-struct GridShape {
-    int columns = kColumns;
-    int rows = kRows;
-};
+using grid::GridShape;
 
 enum class PlacerVerdict { Found, Impossible, Undecided };
 
@@ -31,7 +26,7 @@ struct PlacerResult {
 // last column; a word that shares no cell does not start in the last column. Unlike the random
 // generator it either finds such a puzzle or proves that none exists. `keepGoing` is called
 // now and then; when it returns false the search ends Undecided.
-PlacerResult placeAllWords(const std::vector<QString>& words, int level, GridShape shape,
+PlacerResult placeAllWords(const std::vector<QString>& words, Level level, GridShape shape,
                            RandomSource& random, const std::function<bool()>& keepGoing);
 
 }  // namespace generator

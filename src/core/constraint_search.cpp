@@ -58,7 +58,7 @@ void forEachBit(WordMask mask, Visit visit) {
 // end reports those words, and the search jumps straight back to the latest of them.
 class Search {
   public:
-    Search(const std::vector<QString>& words, int level, GridShape shape, RandomSource& random,
+    Search(const std::vector<QString>& words, Level level, GridShape shape, RandomSource& random,
            const std::function<bool()>& keepGoing);
 
     PlacerResult run();
@@ -138,8 +138,8 @@ class Search {
     long allowance_ = 0;
 };
 
-Search::Search(const std::vector<QString>& words, int level, GridShape shape, RandomSource& random,
-               const std::function<bool()>& keepGoing)
+Search::Search(const std::vector<QString>& words, Level level, GridShape shape,
+               RandomSource& random, const std::function<bool()>& keepGoing)
     : geometry_(level, shape),
       random_(random),
       keepGoing_(keepGoing),
@@ -691,7 +691,7 @@ PlacerResult Search::run() {
 
 }  // namespace
 
-PlacerResult searchMostConstrainedFirst(const std::vector<QString>& words, int level,
+PlacerResult searchMostConstrainedFirst(const std::vector<QString>& words, Level level,
                                         GridShape shape, RandomSource& random,
                                         const std::function<bool()>& keepGoing) {
     return Search(words, level, shape, random, keepGoing).run();

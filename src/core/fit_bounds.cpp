@@ -9,7 +9,7 @@ namespace {
 // The number of cells of each line a word can run along at `level`. A column-long line in the
 // last column is left out: a word there would either cross in the last column or start there
 // without crossing, and the random generator makes neither.
-std::vector<int> lineLengths(int level, GridShape shape) {
+std::vector<int> lineLengths(Level level, GridShape shape) {
     const bool across = allowed(level, 1) || allowed(level, 5);
     const bool down = allowed(level, 3);
     const bool falling = allowed(level, 2) || allowed(level, 6);
@@ -50,7 +50,7 @@ int fewestCellsCovered(const std::vector<QString>& words) {
     return letters - mostCellsShared(words);
 }
 
-bool mayAllFit(const std::vector<QString>& words, int level, GridShape shape) {
+bool mayAllFit(const std::vector<QString>& words, Level level, GridShape shape) {
     int longest = 0;
     for (const QString& word : words) {
         if (word.isEmpty()) return false;

@@ -18,6 +18,6 @@ int fewestCellsCovered(const std::vector<QString>& words);
 // lines can hold the long words (a line of m cells takes at most (m - 1) / (t - 1) words of t
 // letters or more, since two words on one line share at most one cell). False proves that no
 // board exists; true decides nothing.
-bool mayAllFit(const std::vector<QString>& words, int level, GridShape shape);
+bool mayAllFit(const std::vector<QString>& words, Level level, GridShape shape);
 
 }  // namespace generator

@@ -107,9 +107,8 @@ std::optional<GameSession> GameSession::resumed(const GameSetup& setup, Puzzle p
                                                 int clockSeconds) {
     const bool challengeShape =
         !setup.timeChallenge ||
-        (setup.level == 4 && setup.showMode == 1 && puzzle.wordCount() == GameState::kMaxWords);
-    if (setup.level < 1 || setup.level > 4 || setup.showMode < 1 || setup.showMode > 3 ||
-        !challengeShape || !puzzle.isConsistent() || clockSeconds < 0 ||
+        time_challenge::fits(setup.level, setup.showMode, puzzle.wordCount());
+    if (!challengeShape || !puzzle.isConsistent() || clockSeconds < 0 ||
         static_cast<int>(strikes.size()) >= puzzle.wordCount()) {
         return std::nullopt;
     }
@@ -138,19 +137,22 @@ QString GameSession::entryCaption(int slot) const {
     if (!puzzle_.isSlot(slot)) return {};
     const PuzzleWord& entry = puzzle_.word(slot);
     switch (setup_.showMode) {
-        case 2:
+        case ShowMode::Questions:
             // A theme may leave a question empty; an empty entry would be a word nobody could
             // look for, so the word stands in for it.
             return entry.question.isEmpty() ? entry.word : entry.question;
-        case 3:
+        case ShowMode::Blanks:
             return struck(slot) ? entry.word : QString();
-        default:
-            return entry.word;
+        case ShowMode::Words:
+            break;
     }
+    return entry.word;
 }
 
 QString GameSession::entryToolTip(int slot) const {
-    return puzzle_.isSlot(slot) && setup_.showMode == 2 ? puzzle_.word(slot).question : QString();
+    return puzzle_.isSlot(slot) && setup_.showMode == ShowMode::Questions
+               ? puzzle_.word(slot).question
+               : QString();
 }
 
 // ---- Struck words

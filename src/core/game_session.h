@@ -40,8 +40,8 @@ struct GameSetup {
     QString puzzleFile;  // "data\" + file name
     QString puzzleTitle;
     QString puzzleAuthor;
-    int level = 0;     // 1 Easy .. 4 Expert
-    int showMode = 0;  // 1 Words, 2 Questions, 3 Blanks
+    Level level = Level::Medium;
+    ShowMode showMode = ShowMode::Words;
     bool timeChallenge = false;
 };
 
@@ -197,6 +197,6 @@ class GameSession {
     bool paused_ = false;
     int lastLine_ = 0;
     int lastWord_ = 0;
-    std::array<LineMode, GameState::kMaxWords + 1> lineModes_{};
-    std::array<bool, GameState::kMaxWords + 1> entryRed_{};
+    std::array<LineMode, kMaxWords + 1> lineModes_{};
+    std::array<bool, kMaxWords + 1> entryRed_{};
 };

@@ -1,17 +1,16 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
 #include "core/grid_shape.h"
 
 #include <QString>
 
-#include <array>
 #include <cstdint>
 
 // The one record of shared program state: the choices for the next game and program-wide
 // switches. The application owns it and hands it to every window by reference. Booleans are
 // plain bools; counters that could outgrow 16 bits use wider types.
 struct GameState {
-    static constexpr int kMaxWords = 20;
     static constexpr int kCells = grid::kCells;
 
     // The theme chosen in the new-game dialog; the game itself lives in a GameSession.
@@ -20,10 +19,8 @@ struct GameState {
     QString puzzleAuthor;
 
     // Game options for the next game
-    int level = 0;  // 1 Easy, 2 Medium, 3 Hard, 4 Expert
-    std::array<QString, 5> levelNames{};
-    int showMode = 0;  // 1 Words, 2 Questions, 3 Blanks
-    std::array<QString, 4> showModeNames{};
+    Level level = Level::Medium;
+    ShowMode showMode = ShowMode::Words;
     bool speedChallenge = false;
 
     // Program-wide switches and counters
@@ -33,12 +30,8 @@ struct GameState {
     std::int64_t secondsPlayed = 0;  // wide so a program left running for days keeps counting
     bool hideBoardOnActivate = false;
     int editorWordCount = 0;
-
-    // Name of the current level, or of `level`; empty text for a level outside 1..4.
-    QString levelName() const { return levelName(level); }
-    QString levelName(int number) const;
 };
 
 // The values the main window sets while it loads, before set-up runs: switches and counters
-// cleared, the display names filled, Medium level and the Words display mode.
+// cleared, Medium level and the Words display mode.
 void applyMainWindowLoadDefaults(GameState& state);

@@ -28,17 +28,11 @@ Direction direction(int code) {
     return kDirections[code];
 }
 
-bool allowed(int level, int code) {
-    switch (level) {
-        case 1:
-            return code == 1 || code == 3;
-        case 2:
-            return code == 1 || code == 3 || code == 5;
-        case 3:
-            return code == 1 || code == 2 || code == 3 || code == 5 || code == 8;
-        default:
-            return code != 7;
-    }
+bool allowed(Level level, int code) {
+    const Direction dir = direction(code);
+    const auto directions = directionsFor(level);
+    return std::find(directions.begin(), directions.end(),
+                     WordDirection{dir.columnStep, dir.rowStep}) != directions.end();
 }
 
 CellPosition cellPosition(int p) {
@@ -75,7 +69,7 @@ void PlacementGrid::clear() {
     for (LetterCells& entry : byLetter_) entry.cells.clear();
 }
 
-std::optional<Placement> PlacementGrid::attempt(const QString& word, int slot, int level,
+std::optional<Placement> PlacementGrid::attempt(const QString& word, int slot, Level level,
                                                 RandomSource& random) {
     if (word.isEmpty()) return std::nullopt;
     random.reseed();
@@ -181,7 +175,7 @@ constexpr int kFirstFailedCount = 2;
 
 class Generation {
   public:
-    Generation(const std::vector<PuzzleWord>& words, int level, GenerationProgress& progress,
+    Generation(const std::vector<PuzzleWord>& words, Level level, GenerationProgress& progress,
                RandomSource& random, std::chrono::milliseconds placerBudget)
         : words_(words),
           level_(level),
@@ -202,7 +196,7 @@ class Generation {
     const QString& word(int slot) const { return words_[slot - 1].word; }
 
     const std::vector<PuzzleWord>& words_;
-    int level_;
+    Level level_;
     GenerationProgress& progress_;
     RandomSource& random_;
     std::chrono::milliseconds placerBudget_;
@@ -210,7 +204,7 @@ class Generation {
     PlacementGrid grid_;
     int attemptCount_ = 0;
     int attempts_ = 0;
-    std::array<generator::Placement, GameState::kMaxWords + 1> placements_{};
+    std::array<generator::Placement, kMaxWords + 1> placements_{};
 };
 
 GenerationResult Generation::run() {
@@ -313,7 +307,7 @@ Puzzle Generation::finish() {
 }  // namespace
 
 std::optional<std::vector<PuzzleWord>> wordsToHide(const ThemeContents& theme) {
-    if (theme.wordCount < 1 || theme.wordCount > GameState::kMaxWords) return std::nullopt;
+    if (theme.wordCount < 1 || theme.wordCount > kMaxWords) return std::nullopt;
     std::vector<QString> words, questions;
     for (int i = 1; i <= theme.wordCount; ++i) {
         // A theme whose count promises more words than it holds would leave empty words on the
@@ -328,10 +322,10 @@ std::optional<std::vector<PuzzleWord>> wordsToHide(const ThemeContents& theme) {
     return entries;
 }
 
-GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, int level,
+GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, Level level,
                                 GenerationProgress& progress, RandomSource& random,
                                 std::chrono::milliseconds placerBudget) {
-    if (words.empty() || static_cast<int>(words.size()) > GameState::kMaxWords) return {};
+    if (words.empty() || static_cast<int>(words.size()) > kMaxWords) return {};
     Generation generation(words, level, progress, random, placerBudget);
     GenerationResult result = generation.run();
     result.attempts = generation.attempts();

@@ -62,8 +62,8 @@ struct Direction {
     int rowStep;     // -1, 0, +1
 };
 Direction direction(int code);  // code 1..8
-// Level 1 Easy: 1, 3; 2 Medium: 1, 3, 5; 3 Hard: 1, 2, 3, 5, 8; anything else: all but 7.
-bool allowed(int level, int code);
+// Whether a word may run in direction `code` at `level`.
+bool allowed(Level level, int code);
 
 // The placement arithmetic's view of cell p: col = p mod 20, so column 20 reads as col 0 and
 // its row comes out one too big; the tests below reject such starts.
@@ -94,7 +94,7 @@ class PlacementGrid {
     void clear();  // no letters, no used cells
     // One placement attempt for word `slot` (1-based, sorted order) at `level`: reseeds, draws
     // direction, start and mode, and on success writes the letters and returns the placement.
-    std::optional<Placement> attempt(const QString& word, int slot, int level,
+    std::optional<Placement> attempt(const QString& word, int slot, Level level,
                                      RandomSource& random);
     QChar letter(int cell) const { return letters_[cell]; }  // null when empty
     // Writes a placement found elsewhere, as a successful attempt would have.
@@ -149,6 +149,6 @@ std::optional<std::vector<PuzzleWord>> wordsToHide(const ThemeContents& theme);
 // failed, the complete placer gets `placerBudget`: a puzzle it finds is played without the wait
 // question, a proof that none exists gives up at once; otherwise the cycles go on and the ninth
 // failed one asks.
-GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, int level,
+GenerationResult generatePuzzle(const std::vector<PuzzleWord>& words, Level level,
                                 GenerationProgress& progress, RandomSource& random,
                                 std::chrono::milliseconds placerBudget = generator::kPlacerBudget);

@@ -21,4 +21,11 @@ constexpr bool isCell(int n) {
     return n >= 1 && n <= kCells;
 }
 
+// A grid of any size numbered the same way, for searches that tests run on smaller grids: cell
+// = columns x row + column, with column 1..columns and row 0..rows-1.
+struct GridShape {
+    int columns = kColumns;
+    int rows = kRows;
+};
+
 }  // namespace grid

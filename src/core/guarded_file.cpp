@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 
 namespace guarded_file {
@@ -142,14 +143,21 @@ Read read(const QString& path, qint64 maxBytes, Links links) {
     const qint64 want = std::min<qint64>(std::max<qint64>(info.st_size, 0), maxBytes);
     result.bytes.resize(want);
     qint64 got = readFully(fd, result.bytes.data(), want);
-    if (got == want && want < maxBytes) {
-        // Grown since: the rest up to the bound.
-        result.bytes.resize(maxBytes);
-        const qint64 more = readFully(fd, result.bytes.data() + got, maxBytes - got);
-        got = more < 0 ? -1 : got + more;
+    char next = 0;
+    qint64 extra = got < 0 ? -1 : readFully(fd, &next, 1);
+    // Grown since: the rest up to the bound, a piece at a time.
+    while (extra == 1 && got < maxBytes) {
+        const qint64 room = std::min<qint64>(maxBytes - got - 1, 64 * 1024);
+        result.bytes.resize(got + 1 + room);
+        result.bytes[got++] = next;
+        const qint64 more = readFully(fd, result.bytes.data() + got, room);
+        if (more < 0) {
+            got = -1;
+            break;
+        }
+        got += more;
+        extra = readFully(fd, &next, 1);
     }
-    char beyond = 0;
-    const qint64 extra = got < 0 ? -1 : readFully(fd, &beyond, 1);
     if (got < 0 || extra < 0) {
         result.status = Read::Status::Unreadable;
         result.error = errno;

@@ -4,7 +4,7 @@
 
 namespace generator {
 
-PlacementGeometry::PlacementGeometry(int level, GridShape shape)
+PlacementGeometry::PlacementGeometry(Level level, GridShape shape)
     : shape_(shape), cells_(shape.columns * shape.rows) {
     for (int code = 1; code <= 8; ++code) {
         if (code == 7 || !allowed(level, code)) continue;

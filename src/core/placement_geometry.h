@@ -13,7 +13,7 @@ namespace generator {
 // bit set.
 class PlacementGeometry {
   public:
-    PlacementGeometry(int level, GridShape shape);
+    PlacementGeometry(Level level, GridShape shape);
 
     int cells() const { return cells_; }
     int columns() const { return shape_.columns; }

@@ -5,17 +5,9 @@
 #include <numeric>
 
 namespace {
-constexpr int kColumns = 20;
-
-int rowOf(int cell) {
-    return (cell - 1) / kColumns;
-}
-int columnOf(int cell) {
-    return (cell - 1) % kColumns;
-}
-bool isCell(int cell) {
-    return cell >= 1 && cell <= GameState::kCells;
-}
+using grid::columnOf;
+using grid::isCell;
+using grid::rowOf;
 
 // Marks the word's cells in `covered`; false unless it lies on them as the board spells it.
 bool liesOnGrid(const Puzzle& puzzle, const PuzzleWord& entry,
@@ -29,7 +21,7 @@ bool liesOnGrid(const Puzzle& puzzle, const PuzzleWord& entry,
     if (span != length - 1 ||
         (span != 0 && rows != 0 && columns != 0 && std::abs(rows) != std::abs(columns)))
         return false;
-    const int step = span == 0 ? 0 : (rows / span) * kColumns + columns / span;
+    const int step = span == 0 ? 0 : (rows / span) * grid::kColumns + columns / span;
     for (int j = 0; j < length; ++j) {
         const int cell = entry.first + j * step;
         if (puzzle.letters[cell] != entry.word[j]) return false;
@@ -59,7 +51,7 @@ int Puzzle::slotWithEnds(int a, int b) const {
 }
 
 bool Puzzle::isConsistent() const {
-    if (words.empty() || wordCount() > GameState::kMaxWords) return false;
+    if (words.empty() || wordCount() > kMaxWords) return false;
     std::array<bool, GameState::kCells + 1> covered{};
     for (int slot = 1; slot <= wordCount(); ++slot) {
         const PuzzleWord& entry = word(slot);

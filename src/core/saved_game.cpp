@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include <climits>
+
 namespace {
 
 const QByteArray kHeader = "Quarrow saved game 1";
@@ -94,8 +96,10 @@ std::optional<GameSetup> readSetup(Lines& lines) {
     const auto file = lines.takeText("theme");
     const auto title = lines.takeText("title");
     const auto author = lines.takeText("author");
-    const auto level = lines.takeNumber("level", 1, 4);
-    const auto mode = lines.takeNumber("mode", 1, 3);
+    const auto levelField = lines.takeNumber("level", INT_MIN, INT_MAX);
+    const auto modeField = lines.takeNumber("mode", INT_MIN, INT_MAX);
+    const auto level = levelField ? levelFromNumber(*levelField) : std::nullopt;
+    const auto mode = modeField ? showModeFromNumber(*modeField) : std::nullopt;
     const auto challenge = lines.takeNumber("challenge", 0, 1);
     if (!file || !title || !author || !level || !mode || !challenge) return std::nullopt;
     return GameSetup{*file, *title, *author, *level, *mode, *challenge == 1};
@@ -109,7 +113,7 @@ std::optional<Puzzle> readPuzzle(Lines& lines) {
         puzzle.letters[cell] = (*letters)[cell - 1];
     while (!lines.atEnd() && lines.peek().startsWith("word ")) {
         const auto fields = lines.take("word", 4);
-        if (!fields || puzzle.wordCount() == GameState::kMaxWords) return std::nullopt;
+        if (!fields || puzzle.wordCount() == kMaxWords) return std::nullopt;
         const auto first = number((*fields)[0], 1, GameState::kCells);
         const auto last = number((*fields)[1], 1, GameState::kCells);
         const auto word = text((*fields)[2]);
@@ -125,7 +129,7 @@ std::optional<std::vector<Strike>> readStrikes(Lines& lines) {
     while (!lines.atEnd() && lines.peek().startsWith("strike ")) {
         const auto fields = lines.take("strike", 4);
         if (!fields) return std::nullopt;
-        const auto slot = number((*fields)[0], 1, GameState::kMaxWords);
+        const auto slot = number((*fields)[0], 1, kMaxWords);
         const QByteArray& kind = (*fields)[1];
         const auto from = number((*fields)[2], 1, GameState::kCells);
         const auto to = number((*fields)[3], 1, GameState::kCells);
@@ -171,8 +175,8 @@ QByteArray savedGameText(const GameSession& session) {
     out += "theme " + token(setup.puzzleFile) + '\n';
     out += "title " + token(setup.puzzleTitle) + '\n';
     out += "author " + token(setup.puzzleAuthor) + '\n';
-    out += "level " + QByteArray::number(setup.level) + '\n';
-    out += "mode " + QByteArray::number(setup.showMode) + '\n';
+    out += "level " + QByteArray::number(levelNumber(setup.level)) + '\n';
+    out += "mode " + QByteArray::number(showModeNumber(setup.showMode)) + '\n';
     out += "challenge " + QByteArray(setup.timeChallenge ? "1" : "0") + '\n';
     out += "clock " + QByteArray::number(session.clockSeconds()) + '\n';
     out += "letters " + token(letters) + '\n';

@@ -1,7 +1,6 @@
 #include "core/theme_file.h"
 
 #include "core/cp1252.h"
-#include "core/game_state.h"
 
 #include "core/guarded_file.h"
 
@@ -11,7 +10,6 @@
 
 namespace {
 
-constexpr int kMaxWords = GameState::kMaxWords;
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
 
 // Reads theme lines from a file's start or from bytes in memory. A line ends at CR LF, at a

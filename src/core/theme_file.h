@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
 #include "core/theme_problem.h"
 
 #include <QByteArray>
@@ -34,13 +35,14 @@ std::optional<ThemeHeader> readThemeHeader(const QString& path, ThemeProblem* pr
 std::optional<ThemeHeader> parseThemeHeader(QByteArrayView bytes);
 
 // The whole theme as the generator reads it: words upper-cased into slots 1..wordCount. Fails
-// unless the count is 1..20 and every slot gets a word (and its question when there are any).
+// unless the count is 1..kMaxWords and every slot gets a word (and its question when there are
+// any).
 struct ThemeContents {
     int wordCount = 0;
     bool hasQuestions = false;  // last character of the header line is not "W"
-    std::array<QString, 21> words{};
-    std::array<QString, 21> questions{};
-    std::array<int, 21> wordLines{};  // the line of the file each word was read from
+    std::array<QString, kMaxWords + 1> words{};
+    std::array<QString, kMaxWords + 1> questions{};
+    std::array<int, kMaxWords + 1> wordLines{};  // the line of the file each word was read from
 };
 std::optional<ThemeContents> readTheme(const QString& path, ThemeProblem* problem = nullptr);
 std::optional<ThemeContents> parseTheme(QByteArrayView bytes);
@@ -51,8 +53,8 @@ struct EditorTheme {
     QString author;
     int wordCount = 0;
     bool questionsOn = false;
-    std::array<QString, 21> words{};
-    std::array<QString, 21> questions{};
+    std::array<QString, kMaxWords + 1> words{};
+    std::array<QString, kMaxWords + 1> questions{};
 };
 std::optional<EditorTheme> loadThemeForEditor(const QString& path);
 std::optional<EditorTheme> parseThemeForEditor(QByteArrayView bytes);
@@ -64,8 +66,8 @@ struct ThemeToWrite {
     std::vector<QString> words;
     std::vector<QString> questions;  // used when withQuestions
 };
-// The file's bytes; nothing when the count is above 20, questions are missing, a line holds a
-// line break or the whole is longer than kMaxThemeBytes.
+// The file's bytes; nothing when the count is above kMaxWords, questions are missing, a line holds
+// a line break or the whole is longer than kMaxThemeBytes.
 std::optional<QByteArray> encodeTheme(const ThemeToWrite& theme);
 // Writes atomically: the old file is replaced only once the new one is complete and on the disk
 // (a link at the path is replaced, not written through).

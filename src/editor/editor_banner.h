@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-// The editor's Picture1: a strip of letter tiles with a marker line through a hidden word,
+// The editor's banner: a strip of letter tiles with a marker line through a hidden word,
 // drawn rather than loaded so the program needs no artwork file for it.
 class EditorBanner : public QWidget {
     Q_OBJECT

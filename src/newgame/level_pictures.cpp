@@ -4,26 +4,13 @@
 #include <QPolygonF>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
-struct Direction {
-    int dx, dy;  // screen directions: y grows downwards
-};
-
-// Each level adds directions to the one before; no level runs words straight up.
-std::vector<Direction> directionsOf(int level) {
-    std::vector<Direction> dirs{{1, 0}, {0, 1}};
-    if (level >= 2) dirs.push_back({-1, 0});
-    if (level >= 3) dirs.insert(dirs.end(), {{1, 1}, {1, -1}});
-    if (level >= 4) dirs.insert(dirs.end(), {{-1, 1}, {-1, -1}});
-    return dirs;
-}
-
-void drawArrow(QPainter& painter, QPointF from, Direction dir, double length) {
-    const double norm = std::hypot(dir.dx, dir.dy);
-    const QPointF unit(dir.dx / norm, dir.dy / norm);
+// The grid's rows grow downwards, as the picture's y does.
+void drawArrow(QPainter& painter, QPointF from, WordDirection dir, double length) {
+    const double norm = std::hypot(dir.columnStep, dir.rowStep);
+    const QPointF unit(dir.columnStep / norm, dir.rowStep / norm);
     const QPointF tip = from + unit * length;
     painter.drawLine(from + unit * 8, tip - unit * 6);
     const QPointF side(-unit.y(), unit.x());
@@ -33,7 +20,7 @@ void drawArrow(QPainter& painter, QPointF from, Direction dir, double length) {
 
 }  // namespace
 
-QPixmap levelPicture(int level) {
+QPixmap levelPicture(Level level) {
     constexpr int kSize = 101;
     QPixmap pixmap(kSize, kSize);
     pixmap.fill(QColor(0, 0, 64));
@@ -43,7 +30,7 @@ QPixmap levelPicture(int level) {
     const QPointF centre(kSize / 2.0, kSize / 2.0);
     painter.setPen(QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(QColor(255, 255, 0));
-    for (const Direction dir : directionsOf(level)) drawArrow(painter, centre, dir, 42);
+    for (const WordDirection dir : directionsFor(level)) drawArrow(painter, centre, dir, 42);
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(255, 255, 255));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QPixmap>
 
-// The 101 x 101 picture of a level (1..4): an arrow for every direction its words may run.
-QPixmap levelPicture(int level);
+// The 101 x 101 picture of a level: an arrow for every direction its words may run.
+QPixmap levelPicture(Level level);

@@ -48,10 +48,7 @@ void NewGameForm::load() {
     // Sets loopSound to 1 and starts the tune only while sound is on.
     services_.sound.tune(Sound::NewGameTune, true);
 
-    const int level = services_.state.level;
-    // A level outside 1..4 would leave the generator without directions; the design's Medium
-    // then stands.
-    clickLevel(level >= 1 && level <= 4 ? level : 2);
+    clickLevel(services_.state.level);
 
     files_ = services_.themeFolders().list();
     listed_.assign(files_.size(), true);
@@ -79,13 +76,14 @@ bool NewGameForm::readSelectedHeader() {
     }
     gameTitle_ = header->title;
     services_.state.puzzleAuthor = header->author;
-    wordsVol_ = header->countText;
+    wordCountText_ = header->countText;
     themeHasQuestions_ = header->hasQuestions;
-    if (!header->hasQuestions && showEnabled_[2]) {
-        showEnabled_[2] = false;
-        showOption_ = 1;
-    } else if (header->hasQuestions && !showEnabled_[2]) {
-        showEnabled_[2] = true;
+    bool& questions = enabledFlag(ShowMode::Questions);
+    if (!header->hasQuestions && questions) {
+        questions = false;
+        showOption_ = ShowMode::Words;
+    } else if (header->hasQuestions && !questions) {
+        questions = true;
     }
     return true;
 }
@@ -124,8 +122,8 @@ void NewGameForm::pickTheme(int index) {
     // The rest of the file is checked now, so a broken theme is named before Start Game.
     checkSelectedTheme();
     if (gameType_ == GameType::TimeChallenge) {
-        showEnabled_[2] = false;
-        if (wordCountValue() < 20) {
+        enabledFlag(ShowMode::Questions) = false;
+        if (!time_challenge::takesWordCount(wordCountValue())) {
             services_.dialogs.message(
                 QStringLiteral("Please selct a puzzle with at least 20 words then reselect Time "
                                "Challenge."),
@@ -154,27 +152,26 @@ void NewGameForm::findThemes(const QString& typed) {
     if (!keep && firstListed >= 0) pickTheme(firstStarting >= 0 ? firstStarting : firstListed);
 }
 
-void NewGameForm::clickShow(int option) {
-    if (option >= 1 && option <= 3 && showEnabled_[option]) showOption_ = option;
+void NewGameForm::clickShow(ShowMode option) {
+    if (showEnabled(option)) showOption_ = option;
 }
 
-void NewGameForm::clickLevel(int level) {
-    if (level < 1 || level > 4) return;
+void NewGameForm::clickLevel(Level level) {
     levelOption_ = level;
     services_.state.level = level;
 }
 
 void NewGameForm::clickStandardGame() {
     gameType_ = GameType::Standard;
-    levelEnabled_[1] = levelEnabled_[2] = levelEnabled_[3] = true;
+    levelEnabled_.fill(true);
     // Questions only for a theme that has them: a words-only theme played in the questions mode
     // would show an empty (or a previous theme's) list.
-    showEnabled_[2] = themeHasQuestions_;
-    showEnabled_[3] = true;
+    enabledFlag(ShowMode::Questions) = themeHasQuestions_;
+    enabledFlag(ShowMode::Blanks) = true;
 }
 
 void NewGameForm::clickTimeChallenge() {
-    if (wordsVol_ != QStringLiteral("20")) {
+    if (!time_challenge::takesWordCount(wordCountValue())) {
         services_.dialogs.message(
             QStringLiteral("Select a puzzle with 20 words before choosing this option!"),
             kTimeChallenge, MsgButtons::Ok, MsgIcon::Information);
@@ -182,10 +179,11 @@ void NewGameForm::clickTimeChallenge() {
         return;
     }
     gameType_ = GameType::TimeChallenge;
-    showOption_ = 1;
-    clickLevel(4);
-    levelEnabled_[1] = levelEnabled_[2] = levelEnabled_[3] = false;
-    showEnabled_[2] = showEnabled_[3] = false;
+    showOption_ = time_challenge::kShowMode;
+    clickLevel(time_challenge::kLevel);
+    // Only the challenge's own level and display mode stay open.
+    for (const Level level : kLevels) enabledFlag(level) = level == time_challenge::kLevel;
+    for (const ShowMode mode : kShowModes) enabledFlag(mode) = mode == time_challenge::kShowMode;
 }
 
 bool NewGameForm::startGame() {
@@ -200,7 +198,7 @@ bool NewGameForm::startGame() {
     GameState& state = services_.state;
     state.showMode = showOption_;
     state.speedChallenge = gameType_ == GameType::TimeChallenge;
-    if (state.speedChallenge && wordCountValue() < 20) {
+    if (state.speedChallenge && !time_challenge::takesWordCount(wordCountValue())) {
         services_.dialogs.message(
             QStringLiteral("Please select a Puzzle with 20 questions for Time Challenge!"),
             kTimeChallenge, MsgButtons::Ok, MsgIcon::None);
@@ -228,5 +226,5 @@ void NewGameForm::showHelp() const {
 }
 
 int NewGameForm::wordCountValue() const {
-    return leadingNumber(wordsVol_);
+    return leadingNumber(wordCountText_);
 }

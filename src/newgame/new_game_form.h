@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,20 +19,20 @@ class NewGameForm {
 
     explicit NewGameForm(Services& services);
 
-    // Form_Load: the looping tune, the current level's option, the theme list with its first
+    // Opening: the looping tune, the current level's option, the theme list with its first
     // file selected and read.
     void load();
-    // Form_Unload: loopSound 0, the tune stopped and closed whatever soundOn is.
+    // Closing: the tune stopped and closed whatever the sound switch says.
     void unload();
 
-    void pickTheme(int index);   // puzzles_Click
-    void clickShow(int option);  // show1 .. show3
-    void clickLevel(int level);  // easy_opt .. expert_opt (1..4)
-    void clickStandardGame();    // Option1_Click
-    void clickTimeChallenge();   // Option2_Click
-    // Command1_Click up to closing: false when the game cannot start (a message was shown).
+    void pickTheme(int index);
+    void clickShow(ShowMode option);
+    void clickLevel(Level level);
+    void clickStandardGame();
+    void clickTimeChallenge();
+    // Start Game up to closing: false when the game cannot start (a message was shown).
     bool startGame();
-    void showHelp() const;  // Command3_Click
+    void showHelp() const;  // the "?" button
     // Typing in the find box: only themes whose file name holds every typed word are listed
     // (all of them while it is empty). The first listed name starting with the first typed word
     // is picked, else the first listed one, unless the selected theme is as good; with none
@@ -41,14 +43,14 @@ class NewGameForm {
     const QStringList& themeFiles() const { return files_; }
     bool themeListed(int index) const { return listed_[index]; }
     int selectedTheme() const { return selected_; }
-    QString frameCaption() const;  // Frame1
+    QString frameCaption() const;  // the theme list's frame
     const QString& gameTitle() const { return gameTitle_; }
-    const QString& wordsVol() const { return wordsVol_; }
-    int showOption() const { return showOption_; }  // 1..3
-    bool showEnabled(int option) const { return showEnabled_[option]; }
-    int levelOption() const { return levelOption_; }  // 1..4
-    bool levelEnabled(int level) const { return levelEnabled_[level]; }
-    int frontPicture() const { return levelOption_; }  // the selected level's picture is in front
+    const QString& wordCountText() const { return wordCountText_; }
+    ShowMode showOption() const { return showOption_; }
+    bool showEnabled(ShowMode option) const { return showEnabled_[showModeNumber(option) - 1]; }
+    Level levelOption() const { return levelOption_; }
+    bool levelEnabled(Level level) const { return levelEnabled_[levelNumber(level) - 1]; }
+    Level frontPicture() const { return levelOption_; }  // the selected level's picture is in front
     GameType gameType() const { return gameType_; }
     // What is wrong with the selected theme (file, line, what was expected) and which file is
     // read when the player's own copy takes the place of a shipped theme; empty otherwise.
@@ -60,6 +62,8 @@ class NewGameForm {
     bool checkSelectedTheme();  // the whole file; false when it cannot be played
     bool refuseBrokenTheme();   // shows what is wrong; always false
     int wordCountValue() const;
+    bool& enabledFlag(ShowMode option) { return showEnabled_[showModeNumber(option) - 1]; }
+    bool& enabledFlag(Level level) { return levelEnabled_[levelNumber(level) - 1]; }
 
     Services& services_;
     QStringList files_;
@@ -69,11 +73,11 @@ class NewGameForm {
     bool themeHasQuestions_ = false;
     QString problemText_;  // what is wrong with the selected theme, for the player
     QString gameTitle_;
-    QString wordsVol_;
-    int showOption_ = 1;
-    std::array<bool, 4> showEnabled_{false, true, true, true};
-    int levelOption_ = 2;
-    std::array<bool, 5> levelEnabled_{false, true, true, true, true};
+    QString wordCountText_;  // the header's two count characters, as stored
+    ShowMode showOption_ = ShowMode::Words;
+    std::array<bool, kShowModes.size()> showEnabled_{true, true, true};
+    Level levelOption_ = Level::Medium;
+    std::array<bool, kLevels.size()> levelEnabled_{true, true, true, true};
     GameType gameType_ = GameType::Standard;
 };
 

@@ -99,11 +99,11 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
     setColours(bar, QColor(255, 255, 255), QColor(128, 128, 128));
     auto* barLayout = new QHBoxLayout(bar);
     barLayout->setContentsMargins(0, 0, 4, 0);
-    wordsVol_ = new PlainLabel(bar);
-    wordsVol_->setObjectName(QStringLiteral("words_vol"));
-    wordsVol_->setPalette(bar->palette());
+    wordCount_ = new PlainLabel(bar);
+    wordCount_->setObjectName(QStringLiteral("words_vol"));
+    wordCount_->setPalette(bar->palette());
     barLayout->addStretch();
-    barLayout->addWidget(wordsVol_);
+    barLayout->addWidget(wordCount_);
     layout->addWidget(bar);
 
     // Says what is wrong with a broken theme, or which file is read; hidden otherwise.
@@ -120,9 +120,10 @@ QWidget* NewPuzzleDialog::buildThemeColumn() {
                                           QStringLiteral("Show Nothing")};
     auto* showRow = new QHBoxLayout;
     auto* showColumn = new QVBoxLayout;
-    for (int i = 1; i <= 3; ++i) {
+    for (const ShowMode mode : kShowModes) {
+        const int i = showModeNumber(mode);
         show_[i] = optionButton(QStringLiteral("show%1").arg(i), captions[i], themeFrame_);
-        connect(show_[i], &QRadioButton::clicked, this, [this, i] { form_.clickShow(i); });
+        connect(show_[i], &QRadioButton::clicked, this, [this, mode] { form_.clickShow(mode); });
         showColumn->addWidget(show_[i]);
     }
     showRow->addLayout(showColumn);
@@ -144,22 +145,22 @@ QWidget* NewPuzzleDialog::buildLevelColumn() {
     levelFrame->setObjectName(QStringLiteral("Frame2"));
     auto* frameLayout = new QHBoxLayout(levelFrame);
     auto* levelColumn = new QVBoxLayout;
-    const std::array<QString, 5> names{QString(), "easy", "medium", "hard", "expert"};
-    const std::array<QString, 5> captions{QString(), "Easy", "Medium", "Hard", "Expert"};
     auto* pictureStack = new QWidget(levelFrame);
     pictureStack->setFixedSize(101, 101);
-    for (int level = 1; level <= 4; ++level) {
-        levels_[level] = optionButton(names[level] + "_opt", captions[level], levelFrame);
-        connect(levels_[level], &QRadioButton::clicked, this, [this, level] {
+    for (const Level level : kLevels) {
+        const int i = levelNumber(level);
+        const QString caption = levelName(level);
+        levels_[i] = optionButton(caption.toLower() + "_opt", caption, levelFrame);
+        connect(levels_[i], &QRadioButton::clicked, this, [this, level] {
             form_.clickLevel(level);
             refresh();
         });
-        levelColumn->addWidget(levels_[level]);
-        pictures_[level] = new QLabel(pictureStack);
-        pictures_[level]->setObjectName(names[level] + "_pic");
-        pictures_[level]->setPixmap(levelPicture(level));
-        pictures_[level]->setAccessibleName(captions[level] + " word directions");
-        pictures_[level]->setGeometry(0, 0, 101, 101);
+        levelColumn->addWidget(levels_[i]);
+        pictures_[i] = new QLabel(pictureStack);
+        pictures_[i]->setObjectName(caption.toLower() + "_pic");
+        pictures_[i]->setPixmap(levelPicture(level));
+        pictures_[i]->setAccessibleName(caption + " word directions");
+        pictures_[i]->setGeometry(0, 0, 101, 101);
     }
     frameLayout->addLayout(levelColumn);
     frameLayout->addWidget(pictureStack);
@@ -202,19 +203,19 @@ void NewPuzzleDialog::refresh() {
         puzzles_->setCurrentRow(form_.selectedTheme());
     }
     gameTitle_->setText(form_.gameTitle());
-    wordsVol_->setText(form_.wordsVol());
+    wordCount_->setText(form_.wordCountText());
     const QString note = form_.themeNote();
     themeNote_->setText(note);
     themeNote_->setVisible(!note.isEmpty());
-    for (int i = 1; i <= 3; ++i) {
-        show_[i]->setEnabled(form_.showEnabled(i));
-        show_[i]->setChecked(form_.showOption() == i);
+    for (const ShowMode mode : kShowModes) {
+        show_[showModeNumber(mode)]->setEnabled(form_.showEnabled(mode));
+        show_[showModeNumber(mode)]->setChecked(form_.showOption() == mode);
     }
-    for (int level = 1; level <= 4; ++level) {
-        levels_[level]->setEnabled(form_.levelEnabled(level));
-        levels_[level]->setChecked(form_.levelOption() == level);
+    for (const Level level : kLevels) {
+        levels_[levelNumber(level)]->setEnabled(form_.levelEnabled(level));
+        levels_[levelNumber(level)]->setChecked(form_.levelOption() == level);
     }
-    pictures_[form_.frontPicture()]->raise();
+    pictures_[levelNumber(form_.frontPicture())]->raise();
     const bool timed = form_.gameType() == NewGameForm::GameType::TimeChallenge;
     standardGameOption_->setChecked(!timed);
     timeChallengeOption_->setChecked(timed);

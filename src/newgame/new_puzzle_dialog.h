@@ -45,11 +45,11 @@ class NewPuzzleDialog : public QWidget {
     QListWidget* puzzles_;
     QLineEdit* find_;
     QLabel* gameTitle_;
-    QLabel* wordsVol_;
+    QLabel* wordCount_;
     QLabel* themeNote_;
-    std::array<QRadioButton*, 4> show_{};    // 1..3
-    std::array<QRadioButton*, 5> levels_{};  // 1..4
-    std::array<QLabel*, 5> pictures_{};      // 1..4, stacked
+    std::array<QRadioButton*, 4> show_{};    // by display mode number, 1..3
+    std::array<QRadioButton*, 5> levels_{};  // by level number, 1..4
+    std::array<QLabel*, 5> pictures_{};      // by level number, 1..4, stacked
     QRadioButton* standardGameOption_;
     QRadioButton* timeChallengeOption_;
 };

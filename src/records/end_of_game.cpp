@@ -41,8 +41,8 @@ EndOfGameResult ordinaryGame(Services& services, const FinishedGame& game) {
 
     EndOfGameResult result;
     result.timeLook = FinishTimeLook::Greyed;
-    result.verdict = verdict::ordinary(game.puzzleRevealed, game.wordsRevealed, game.level,
-                                       game.puzzleTitle, game.levelName);
+    result.verdict =
+        verdict::ordinary(game.puzzleRevealed, game.wordsRevealed, game.level, game.puzzleTitle);
     media.setFileName(services.sound.pathOf(
         verdict::ordinarySound(game.puzzleRevealed, game.wordsRevealed, game.level)));
     if (state.soundOn) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 #include <QString>
 
 struct Services;
@@ -14,8 +16,7 @@ enum class FinishTimeLook {
 // The game being closed, as it was started: the level chosen for the next game may differ.
 struct FinishedGame {
     QString puzzleTitle;
-    int level = 0;
-    QString levelName;
+    Level level = Level::Medium;
     QString finishingTime;
     bool timeChallenge = false;
     bool puzzleRevealed = false;

@@ -64,7 +64,7 @@ EndPuzzleDialog::EndPuzzleDialog(Services& services, const FinishedGame& game,
 void EndPuzzleDialog::buildControls(const FinishedGame& game) {
     designed::setClientSize(this, kWidth, kHeight);
 
-    // Label8 sits a little below and right of Label2, drawing its shadow.
+    // The heading's shadow sits a little below and right of it.
     const QString heading = QStringLiteral("CONGRATULATIONS");
     for (const auto& [name, offset, colour] :
          {std::tuple{"Label8", 30, kHeadingShadow}, std::tuple{"Label2", 0, kHeading}}) {
@@ -90,7 +90,7 @@ void EndPuzzleDialog::buildControls(const FinishedGame& game) {
     designed::label(this, "Label5", QStringLiteral(" Level"), 240, 1620, 1000, 300);
     designed::label(this, "Label7", QStringLiteral(" Time"), 240, 2040, 1000, 300);
     summaryValue(this, "ep_name", game.puzzleTitle, 1200);
-    summaryValue(this, "pe_level", game.levelName, 1620);
+    summaryValue(this, "pe_level", levelName(game.level), 1620);
     finishTime_ = summaryValue(this, "pe_time", game.finishingTime, 2040);
 
     // The verdict holds the theme's title.

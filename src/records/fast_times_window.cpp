@@ -79,7 +79,7 @@ void FastTimesWindow::buildControls() {
     designed::setClientSize(this, kWidth, kClientHeight);
     setColours(this, kTimeColour, kBlack);
 
-    // Label13 under Label12 draws the title's shadow.
+    // The title over a copy of itself that draws its shadow.
     const QString title = QStringLiteral("Time Challenge High Scores");
     QFont titleFont(QStringLiteral("Arial"));
     titleFont.setPointSize(14);

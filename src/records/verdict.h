@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
 #include "platform/sound/sound_files.h"
 
 #include <QString>
@@ -14,10 +15,9 @@ inline const QString kSpeedRevealed =
     QStringLiteral("The computer revealed the puzzle - better luck next time!");
 
 // Verdict of an ordinary (not timed) game.
-QString ordinary(bool puzzleRevealed, int wordsRevealed, int level, const QString& title,
-                 const QString& levelName);
+QString ordinary(bool puzzleRevealed, int wordsRevealed, Level level, const QString& title);
 
 // Tune of an ordinary game.
-Sound ordinarySound(bool puzzleRevealed, int wordsRevealed, int level);
+Sound ordinarySound(bool puzzleRevealed, int wordsRevealed, Level level);
 
 }  // namespace verdict

@@ -37,7 +37,7 @@ TEST(ReadMe, ThemeFormatStatesWhatTheReadersAccept) {
     const QString format = section(QStringLiteral("format"));
     ASSERT_FALSE(format.isEmpty());
     EXPECT_TRUE(format.contains(QStringLiteral("1 to %1 characters").arg(kLongestGridWord)));
-    EXPECT_TRUE(format.contains(QStringLiteral("1 to %1 words").arg(GameState::kMaxWords)));
+    EXPECT_TRUE(format.contains(QStringLiteral("1 to %1 words").arg(kMaxWords)));
     EXPECT_TRUE(format.contains(QStringLiteral("a line feed alone")));
     EXPECT_FALSE(format.contains(QStringLiteral("every line ends with")));
 }

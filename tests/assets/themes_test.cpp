@@ -205,10 +205,10 @@ TEST(ShippedThemes, GenerateAtEveryLevelWithoutTheWaitQuestion) {
     for (const QString& path : shippedThemes()) {
         const auto words = wordsToHide(*readTheme(path));
         ASSERT_TRUE(words) << path.toStdString();
-        for (int level = 1; level <= 4; ++level) {
+        for (const Level level : kLevels) {
             for (std::uint64_t seed = 1; seed <= 3; ++seed) {
-                SCOPED_TRACE(path.toStdString() + " level " + std::to_string(level) + " seed " +
-                             std::to_string(seed));
+                SCOPED_TRACE(path.toStdString() + " level " + std::to_string(levelNumber(level)) +
+                             " seed " + std::to_string(seed));
                 WaitRefused progress;
                 SeededRandom random(seed);
                 const GenerationResult result =

@@ -46,9 +46,10 @@ TEST(BoardAccessibility, TheGridIsATableOfNamedCellsAndTheListSaysWhatIsFound) {
 
 TEST(BoardSpeech, BlanksAndQuestionsNameTheirEntries) {
     using board_speech::entryName;
-    EXPECT_EQ(entryName({2, "", "BEE", false, 3}), "word 2, 3 letters");
-    EXPECT_EQ(entryName({2, "BEE", "BEE", true, 3}), "word 2, 3 letters, BEE, found");
-    EXPECT_EQ(entryName({1, "Stings?", "BEE", true, 2}), "Stings?, found");
+    EXPECT_EQ(entryName({2, "", "BEE", false, ShowMode::Blanks}), "word 2, 3 letters");
+    EXPECT_EQ(entryName({2, "BEE", "BEE", true, ShowMode::Blanks}),
+              "word 2, 3 letters, BEE, found");
+    EXPECT_EQ(entryName({1, "Stings?", "BEE", true, ShowMode::Questions}), "Stings?, found");
 }
 
 TEST(BoardAccessibility, KeysMoveTheFocusedCellAndPlayIsAnnounced) {

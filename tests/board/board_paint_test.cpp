@@ -241,7 +241,7 @@ TEST(BoardPainting, ALongLineInvertsEachPixelUnderItExactlyOnce) {
 }
 
 TEST(BoardPainting, WindowPaintsTheGameItShows) {
-    TestGame game(eightWords(), 3);
+    TestGame game(eightWords(), ShowMode::Blanks);
     game.select(21, 61);
     game.press(200);
     game.moveOver(180);

@@ -10,7 +10,7 @@ int step(int from, int to) {
 }
 }  // namespace
 
-TestGame::TestGame(std::vector<Word> words, int showMode) {
+TestGame::TestGame(std::vector<Word> words, ShowMode showMode) {
     applyMainWindowLoadDefaults(env.state);
     Puzzle puzzle;
     puzzle.letters.fill(QLatin1Char('Z'));
@@ -22,7 +22,7 @@ TestGame::TestGame(std::vector<Word> words, int showMode) {
         puzzle.words.push_back(
             {word.text, QStringLiteral("Q ") + word.text, word.first, word.last});
     }
-    session.generationStarted({"data\\test.qrw", "Test", "Tester", 2, showMode, false});
+    session.generationStarted({"data\\test.qrw", "Test", "Tester", Level::Medium, showMode, false});
     session.generated(puzzle);
     play.refresh();
 }

@@ -20,7 +20,7 @@ struct TestGame {
         int last;
     };
 
-    explicit TestGame(std::vector<Word> words, int showMode = 1);
+    explicit TestGame(std::vector<Word> words, ShowMode showMode = ShowMode::Words);
 
     TestEnv env;
     GameSession session;

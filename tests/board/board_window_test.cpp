@@ -86,7 +86,7 @@ TEST(BoardWindow, InsideAnMdiAreaHidesItsSubWindow) {
 }
 
 TEST(BoardWindow, HoverCopiesTheEntryCaptionEvenWhenEmpty) {
-    TestGame game({{"ANT", 1, 3}}, 2);
+    TestGame game({{"ANT", 1, 3}}, ShowMode::Questions);
     QStringList hover;
     QObject::connect(&game.board, &BoardWindow::hoverText, [&](const QString& t) { hover << t; });
     for (const double top : {600, 1000}) {  // entry 1, then the empty entry 2
@@ -140,7 +140,7 @@ TEST(BoardWindow, MouseOnTheGridDrivesTheSelection) {
 }
 
 TEST(BoardWindow, ToolTipShowsTheEntrysToolTipText) {
-    TestGame game({{"ANT", 1, 3}}, 2);
+    TestGame game({{"ANT", 1, 3}}, ShowMode::Questions);
     game.board.show();
     const QPoint at = twips::point(9000, 600).toPoint();
     QHelpEvent help(QEvent::ToolTip, at, game.board.mapToGlobal(at));

@@ -70,7 +70,8 @@ TEST(BoardZoom, LettersLinesSelectionAndCursorScaleAsOnePicture) {
         SCOPED_TRACE(zoom);
         board.setZoom(zoom);
         game.session.newWordSearch();  // no line left from the zoom before
-        game.session.generationStarted({"data\\zoom.qrw", "Zoom", "", 2, 1, false});
+        game.session.generationStarted(
+            {"data\\zoom.qrw", "Zoom", "", Level::Medium, ShowMode::Words, false});
         game.session.generated(Puzzle(game.session.puzzle()));
         game.play.refresh();
         const QImage plain = shown(board);

@@ -78,7 +78,7 @@ TEST(RevealWord, RowsOfStruckWordsAndEmptySlotsCannotBePicked) {
 }
 
 TEST(RevealWord, BlanksRowsAreEmptyButCanBePicked) {
-    TestGame game(eightWords(), 3);
+    TestGame game(eightWords(), ShowMode::Blanks);
     QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->row(6)->text().isEmpty());
@@ -203,7 +203,7 @@ TEST(RevealPuzzle, NoChangesNothing) {
 }
 
 TEST(RevealPuzzle, YesStrikesEveryWordWithLinesInListOrder) {
-    TestGame game(eightWords(), 3);
+    TestGame game(eightWords(), ShowMode::Blanks);
     int ended = 0;
     QObject::connect(&game.play, &BoardPlay::gameEnded, [&] { ++ended; });
     game.select(198, 200);  // word 4 found backwards on line 1

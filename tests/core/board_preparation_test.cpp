@@ -4,14 +4,14 @@
 
 TEST(WordListFontTest, OnlyTheDefaultFontOrAnEightPointFontIsResized) {
     const QString msSans = QStringLiteral("MS Sans Serif");
-    EXPECT_EQ(wordListPointSize(msSans, 9.75, 1), 9.75);
-    EXPECT_EQ(wordListPointSize(msSans, 9.75, 2), 8.0);
-    EXPECT_EQ(wordListPointSize(msSans, 9.75, 3), 9.75);
-    EXPECT_EQ(wordListPointSize(msSans, 8, 1), 9.75);
-    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 8, 1), 9.75);
-    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 8, 2), 8.0);
+    EXPECT_EQ(wordListPointSize(msSans, 9.75, ShowMode::Words), 9.75);
+    EXPECT_EQ(wordListPointSize(msSans, 9.75, ShowMode::Questions), 8.0);
+    EXPECT_EQ(wordListPointSize(msSans, 9.75, ShowMode::Blanks), 9.75);
+    EXPECT_EQ(wordListPointSize(msSans, 8, ShowMode::Words), 9.75);
+    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 8, ShowMode::Words), 9.75);
+    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 8, ShowMode::Questions), 8.0);
 
-    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 9.75, 1), std::nullopt);
-    EXPECT_EQ(wordListPointSize(msSans, 14, 2), std::nullopt);
-    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 12, 3), std::nullopt);
+    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 9.75, ShowMode::Words), std::nullopt);
+    EXPECT_EQ(wordListPointSize(msSans, 14, ShowMode::Questions), std::nullopt);
+    EXPECT_EQ(wordListPointSize(QStringLiteral("Arial"), 12, ShowMode::Blanks), std::nullopt);
 }

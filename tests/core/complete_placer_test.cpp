@@ -42,7 +42,7 @@ bool inside(Spot s, GridShape shape) {
 // The rules of a finished placement, stated directly: the level's directions, inside the grid,
 // at most one cell shared with the earlier words and only on an equal letter, never a shared
 // cell or a free start in the last column. Returns "" or what is wrong.
-std::string ruleBroken(const std::vector<QString>& words, int level, GridShape shape,
+std::string ruleBroken(const std::vector<QString>& words, Level level, GridShape shape,
                        const std::vector<Placement>& placements) {
     if (placements.size() != words.size()) return "wrong number of placements";
     std::map<int, QChar> grid;
@@ -78,7 +78,7 @@ std::string ruleBroken(const std::vector<QString>& words, int level, GridShape s
 
 // Tries every direction and start for every word in order, keeping only placements that obey
 // the rules checked above: whether any puzzle exists at all.
-bool puzzleExists(const std::vector<QString>& words, int level, GridShape shape,
+bool puzzleExists(const std::vector<QString>& words, Level level, GridShape shape,
                   std::vector<Placement>& sofar) {
     if (sofar.size() == words.size()) return true;
     const int length = words[sofar.size()].size();
@@ -104,10 +104,10 @@ bool puzzleExists(const std::vector<QString>& words, int level, GridShape shape,
     return false;
 }
 
-using Placer = PlacerResult (*)(const std::vector<QString>&, int, GridShape, RandomSource&,
+using Placer = PlacerResult (*)(const std::vector<QString>&, Level, GridShape, RandomSource&,
                                 const std::function<bool()>&);
 
-PlacerResult place(const std::vector<QString>& words, int level, GridShape shape,
+PlacerResult place(const std::vector<QString>& words, Level level, GridShape shape,
                    std::uint64_t seed, Placer placer = placeAllWords) {
     SeededRandom random(seed);
     return placer(words, level, shape, random, [] { return true; });
@@ -137,11 +137,11 @@ std::vector<QString> smallList(SeededRandom& lists, int count, int shortest, int
 }
 
 // Both searches against exhaustive search; returns how many lists had a puzzle.
-int agreeingWithExhaustiveSearch(const std::vector<QString>& words, int level, GridShape shape,
+int agreeingWithExhaustiveSearch(const std::vector<QString>& words, Level level, GridShape shape,
                                  std::uint64_t seed) {
     SCOPED_TRACE(QStringList(words.begin(), words.end()).join(' ').toStdString() + " level " +
-                 std::to_string(level) + " shape " + std::to_string(shape.columns) + "x" +
-                 std::to_string(shape.rows));
+                 std::to_string(levelNumber(level)) + " shape " + std::to_string(shape.columns) +
+                 "x" + std::to_string(shape.rows));
     std::vector<Placement> sofar;
     const bool exists = puzzleExists(words, level, shape, sofar);
     // The quick search settles these small grids itself, so the stronger one is asked too.
@@ -164,7 +164,7 @@ TEST(CompletePlacerTest, AgreesWithExhaustiveSearchOnSmallGrids) {
     for (int round = 0; round < rounds; ++round) {
         const int count = lists.drawInt(3) + 1;
         const std::vector<QString> words = smallList(lists, count, 2, lists.drawInt(3) + 2);
-        found += agreeingWithExhaustiveSearch(words, round % 4 + 1, shapes[round % 4], round);
+        found += agreeingWithExhaustiveSearch(words, kLevels[round % 4], shapes[round % 4], round);
     }
     // Both answers must have been exercised for the comparison to mean anything.
     EXPECT_GT(found, 50);
@@ -180,7 +180,7 @@ TEST(CompletePlacerTest, AgreesWithExhaustiveSearchOnCrowdedGrids) {
     for (int round = 0; round < rounds; ++round) {
         const GridShape shape = shapes[round % 3];
         const std::vector<QString> words = smallList(lists, shape.rows + lists.drawInt(2), 3, 4);
-        found += agreeingWithExhaustiveSearch(words, round % 4 + 1, shape, round);
+        found += agreeingWithExhaustiveSearch(words, kLevels[round % 4], shape, round);
     }
     EXPECT_GT(found, 5);
     EXPECT_LT(found, rounds - 5) << found;
@@ -198,24 +198,26 @@ TEST(CompletePlacerTest, HardListsOnTheGameGridKeepEveryRule) {
                                      "LADYBIRD",    "MOSQUITO",   "NIGHTINGALE",  "PORCUPINE",
                                      "RATTLESNAKE", "SALAMANDER", "TARANTULA",    "WOODPECKER"};
     for (std::uint64_t seed = 1; seed <= 4; ++seed) {
-        for (int level = 1; level <= 4; ++level) {
+        for (const Level level : kLevels) {
             for (const auto* words : {&fourteen, &mixed}) {
                 const PlacerResult result =
                     place(*words, level, {}, seed, &searchMostConstrainedFirst);
-                ASSERT_EQ(result.verdict, PlacerVerdict::Found) << level;
-                EXPECT_EQ(ruleBroken(*words, level, {}, result.placements), "") << level;
+                ASSERT_EQ(result.verdict, PlacerVerdict::Found) << levelNumber(level);
+                EXPECT_EQ(ruleBroken(*words, level, {}, result.placements), "")
+                    << levelNumber(level);
             }
         }
     }
 }
 
 TEST(CompletePlacerTest, ProvesTooLongWordsImpossibleAndStopsWhenAsked) {
-    EXPECT_EQ(place({"CAT", "ABCDEFGHIJKLMNOPQRSTU"}, 4, {}, 1).verdict, PlacerVerdict::Impossible);
+    EXPECT_EQ(place({"CAT", "ABCDEFGHIJKLMNOPQRSTU"}, Level::Expert, {}, 1).verdict,
+              PlacerVerdict::Impossible);
     for (Placer placer : {&placeAllWords, &searchMostConstrainedFirst}) {
         SeededRandom random(3);
         int calls = 0;
         const PlacerResult result =
-            placer(crowdedList(), 4, {}, random, [&calls] { return ++calls < 20; });
+            placer(crowdedList(), Level::Expert, {}, random, [&calls] { return ++calls < 20; });
         EXPECT_EQ(result.verdict, PlacerVerdict::Undecided);
         EXPECT_EQ(calls, 20);
     }

@@ -130,7 +130,7 @@ TEST(FillerCopiesSweep, NoShippedBoardShowsAWordTwice) {
         const auto words = theme ? wordsToHide(*theme) : std::nullopt;
         ASSERT_TRUE(words);
         for (int n = 0; n < boardsPerTheme; ++n) {
-            const auto puzzle = generatePuzzle(*words, n % 4 + 1, progress, random).puzzle;
+            const auto puzzle = generatePuzzle(*words, kLevels[n % 4], progress, random).puzzle;
             ASSERT_TRUE(puzzle);
             ++boards;
             std::array<QString, GameState::kCells + 1> captions;

@@ -12,7 +12,8 @@ constexpr int kCat = 1, kDog = 2, kEel = 3;  // slots in list order
 GameSession sessionIn(GamePhase phase) {
     GameSession session;
     if (phase == P::NoGame) return session;
-    session.generationStarted({"data\\zoo.qrw", "Zoo", "Keeper", 2, 1, true});
+    session.generationStarted(
+        {"data\\zoo.qrw", "Zoo", "Keeper", Level::Medium, ShowMode::Words, true});
     if (phase == P::Generating) return session;
     session.generated(threeWordPuzzle());
     if (phase == P::Abandoned) session.newWordSearch();
@@ -106,7 +107,8 @@ TEST(GameSession, AnEntryWithoutAQuestionShowsItsWord) {
     Puzzle puzzle = threeWordPuzzle();
     puzzle.words[1].question.clear();
     GameSession session;
-    session.generationStarted({"data\\zoo.qrw", "Zoo", "Keeper", 2, 2, false});
+    session.generationStarted(
+        {"data\\zoo.qrw", "Zoo", "Keeper", Level::Medium, ShowMode::Questions, false});
     session.generated(puzzle);
     EXPECT_EQ(session.entryCaption(kCat), "Q CAT");
     EXPECT_EQ(session.entryToolTip(kCat), "Q CAT");
@@ -115,7 +117,7 @@ TEST(GameSession, AnEntryWithoutAQuestionShowsItsWord) {
 }
 
 TEST(GameSession, RevealedWordsCountAgainstTheQuotaAndTakeOverAnOpenSelection) {
-    GameSession session = playing(3);
+    GameSession session = playing(ShowMode::Blanks);
     EXPECT_EQ(session.entryCaption(kDog), QString());  // Blanks shows a word once struck
     session.press(200, PressButton::Left);
     EXPECT_EQ(session.revealWord(kDog), StrikeOutcome::Flash);
@@ -155,9 +157,9 @@ TEST(GameSession, RevealPuzzleLaysEveryLineFirstToLastInListOrder) {
 }
 
 TEST(GameSession, ClockRunsOnlyInAChallengeInPlayAndPauseHoldsEverything) {
-    GameSession standard = playing(1, false);
+    GameSession standard = playing(ShowMode::Words, false);
     EXPECT_FALSE(standard.tick());
-    GameSession challenge = playing(1, true);
+    GameSession challenge = playing(ShowMode::Words, true);
     EXPECT_TRUE(challenge.tick());
     EXPECT_TRUE(challenge.setPaused(true));
     EXPECT_FALSE(challenge.tick());

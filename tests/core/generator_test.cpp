@@ -120,7 +120,7 @@ class GeneratorTest : public ::testing::Test {
     }
 
     QTemporaryDir dir;
-    int level = 4;
+    Level level = Level::Expert;
     RecordingProgress progress;
     GenerationFailure failure = GenerationFailure::Unreadable;
 };
@@ -146,7 +146,7 @@ int codeOf(const PuzzleWord& word) {
 }
 
 // Every rule a finished puzzle keeps, checked from the outside.
-void expectValidPuzzle(int level, const Puzzle& puzzle) {
+void expectValidPuzzle(Level level, const Puzzle& puzzle) {
     ASSERT_TRUE(puzzle.isConsistent());
     std::set<int> wordCells;
     for (int i = 1; i <= puzzle.wordCount(); ++i) {
@@ -211,7 +211,7 @@ TEST(PlacementGridTest, FiveLetterDiagonalFromCellTwentyThree) {
     PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(2, 8).give(23, 360).give(1, 3);  // down-right, cell 23, free
-    const auto placement = grid.attempt(QStringLiteral("GRAPE"), 1, 4, random);
+    const auto placement = grid.attempt(QStringLiteral("GRAPE"), 1, Level::Expert, random);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->first, 23);
     EXPECT_EQ(placement->last, 107);
@@ -230,11 +230,11 @@ TEST(PlacementGridTest, AttemptsEndOnForbiddenDirectionsAndOnTheFirstWordCrossin
     PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(7, 8);  // bottom to top is never used, even on Expert
-    EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, 4, random));
+    EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, Level::Expert, random));
     random.give(5, 8);  // right to left is not an Easy direction
-    EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, 1, random));
+    EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, Level::Easy, random));
     random.give(1, 8).give(190, 360).give(3, 3);  // a crossing draw for word 1
-    EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, 4, random));
+    EXPECT_FALSE(grid.attempt(QStringLiteral("FIG"), 1, Level::Expert, random));
     EXPECT_TRUE(random.exhausted());
     EXPECT_EQ(random.reseeds, 3);
 }
@@ -244,12 +244,12 @@ TEST(PlacementGridTest, CrossingCellInColumnTwentyNeverYieldsAPlacement) {
     PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(1, 8).give(18, 360).give(1, 3);  // XYZ in cells 18, 19, 20
-    ASSERT_TRUE(grid.attempt(QStringLiteral("XYZ"), 1, 4, random));
+    ASSERT_TRUE(grid.attempt(QStringLiteral("XYZ"), 1, Level::Expert, random));
     for (int code : {1, 2, 3, 4, 5, 6, 8}) {
         for (int k = 1; k <= 3; ++k) {
             // A start in the middle passes the first test; the crossing Z is the only one.
             random.give(code, 8).give(190, 360).give(2, 3).give(k, 3).give(1, 1);
-            EXPECT_FALSE(grid.attempt(QStringLiteral("ZZZ"), 2, 4, random))
+            EXPECT_FALSE(grid.attempt(QStringLiteral("ZZZ"), 2, Level::Expert, random))
                 << "code " << code << " k " << k;
             EXPECT_TRUE(random.exhausted());
         }
@@ -261,9 +261,9 @@ TEST(PlacementGridTest, CrossingWordMayStartInColumnTwentyRunningLeft) {
     PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(3, 8).give(18, 360).give(1, 3);  // PZQ down from cell 18: Z in cell 38
-    ASSERT_TRUE(grid.attempt(QStringLiteral("PZQ"), 1, 4, random));
+    ASSERT_TRUE(grid.attempt(QStringLiteral("PZQ"), 1, Level::Expert, random));
     random.give(5, 8).give(190, 360).give(3, 3).give(3, 3).give(1, 1);  // ABZ right to left
-    const auto placement = grid.attempt(QStringLiteral("ABZ"), 2, 4, random);
+    const auto placement = grid.attempt(QStringLiteral("ABZ"), 2, Level::Expert, random);
     ASSERT_TRUE(placement);
     EXPECT_EQ(placement->first, 40);
     EXPECT_EQ(placement->last, 38);
@@ -278,12 +278,12 @@ TEST(PlacementGridTest, WordsNeverOverlapBeyondTheCrossingCell) {
     PlacementGrid grid(used);
     ScriptedRandom random;
     random.give(1, 8).give(21, 360).give(1, 3);  // HELLO in cells 21..25
-    ASSERT_TRUE(grid.attempt(QStringLiteral("HELLO"), 1, 4, random));
+    ASSERT_TRUE(grid.attempt(QStringLiteral("HELLO"), 1, Level::Expert, random));
     random.give(1, 8).give(23, 360).give(1, 3);  // a free LLAMA over the Ls
-    EXPECT_FALSE(grid.attempt(QStringLiteral("LLAMA"), 2, 4, random));
+    EXPECT_FALSE(grid.attempt(QStringLiteral("LLAMA"), 2, Level::Expert, random));
     // Crossing at the second L of HELLO with LLAMA's first L runs LLAMA over HELLO's O.
     random.give(1, 8).give(190, 360).give(2, 3).give(1, 5).give(2, 2);
-    EXPECT_FALSE(grid.attempt(QStringLiteral("LLAMA"), 2, 4, random));
+    EXPECT_FALSE(grid.attempt(QStringLiteral("LLAMA"), 2, Level::Expert, random));
     EXPECT_EQ(std::count(used.begin(), used.end(), true), 5);
 }
 
@@ -293,19 +293,19 @@ TEST_F(GeneratorTest, EveryLevelKeepsItsDirectionsOverManySeeds) {
                     "KIWI", "LEMON", "MANGO", "NECTARINE", "OLIVE", "PEAR", "PEAR", "QUINCE"});
     // Easy: across and down; Medium adds right to left; Hard the two diagonals running right;
     // Expert every direction but bottom to top.
-    const std::set<int> levelCodes[] = {
-        {}, {1, 3}, {1, 3, 5}, {1, 2, 3, 5, 8}, {1, 2, 3, 4, 5, 6, 8}};
-    for (level = 1; level <= 4; ++level) {
+    const std::set<int> levelCodes[] = {{1, 3}, {1, 3, 5}, {1, 2, 3, 5, 8}, {1, 2, 3, 4, 5, 6, 8}};
+    for (std::size_t i = 0; i < kLevels.size(); ++i) {
+        level = kLevels[i];
         std::set<int> codesSeen;
         for (std::uint64_t seed = 1; seed <= 150; ++seed) {
-            SCOPED_TRACE(testing::Message() << "level " << level << " seed " << seed);
+            SCOPED_TRACE(testing::Message() << "level " << levelNumber(level) << " seed " << seed);
             SeededRandom random(seed);
             const auto puzzle = build(path, random);
             ASSERT_TRUE(puzzle);
             expectValidPuzzle(level, *puzzle);
             for (const PuzzleWord& word : puzzle->words) codesSeen.insert(codeOf(word));
         }
-        EXPECT_EQ(codesSeen, levelCodes[level]) << "level " << level;
+        EXPECT_EQ(codesSeen, levelCodes[i]) << "level " << levelNumber(level);
     }
 }
 
@@ -372,7 +372,7 @@ TEST_F(GeneratorTest, CompletePlacerAnswersInsteadOfTheWaitQuestion) {
     // finds a board and it is played without a question.
     std::vector<QByteArray> fourteen;
     for (char c = 'A'; c < 'A' + 20; ++c) fourteen.push_back(QByteArray(7, c) + "ABCDEFG");
-    level = 1;
+    level = Level::Easy;
     SeededRandom random(6);
     // Time enough for a slow build on a busy machine: the speed is measured in the benchmark.
     const auto puzzle = build(writeTheme(fourteen), random, std::chrono::minutes(1));
@@ -435,7 +435,7 @@ TEST_F(GeneratorTest, NoBoardFromEmptyWordSlotsOrNoWords) {
     theme.wordCount = 0;
     EXPECT_FALSE(wordsToHide(theme));
     SeededRandom random(1);
-    EXPECT_FALSE(generatePuzzle({}, 4, progress, random).puzzle);
+    EXPECT_FALSE(generatePuzzle({}, Level::Expert, progress, random).puzzle);
     EXPECT_EQ(progress.attemptAdd, 1);
     EXPECT_TRUE(progress.progress.empty());
 }

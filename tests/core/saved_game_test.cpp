@@ -13,7 +13,7 @@
 namespace {
 
 GameSession midGame() {
-    GameSession session = playing(2, false);
+    GameSession session = playing(ShowMode::Questions, false);
     session.press(81, PressButton::Left);
     session.press(41, PressButton::Left);  // DOG, drawn from its last letter
     session.revealWord(3);
@@ -43,7 +43,8 @@ TEST(SavedGame, RoundTripGivesTheSameGameInPlay) {
     expectSameGame(session, *loaded);
     // Texts with blanks, hyphens and letters beyond ASCII survive; CR LF line ends are read.
     GameSession challenge;
-    challenge.generationStarted({"data\\é - x.qrw", "T-Rex & co", "", 4, 1, true});
+    challenge.generationStarted(
+        {"data\\é - x.qrw", "T-Rex & co", "", Level::Expert, ShowMode::Words, true});
     Puzzle twenty = threeWordPuzzle();
     for (int k = 0; twenty.wordCount() < 20; ++k) {
         const int first = 121 + (k / 2) * 20 + (k % 2) * 10;  // from row 6, two to a row

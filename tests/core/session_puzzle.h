@@ -21,9 +21,10 @@ inline Puzzle threeWordPuzzle() {
 }
 
 // A session playing that board, in the given display mode.
-inline GameSession playing(int showMode = 1, bool timeChallenge = false) {
+inline GameSession playing(ShowMode showMode = ShowMode::Words, bool timeChallenge = false) {
     GameSession session;
-    session.generationStarted({"data\\zoo.qrw", "Zoo", "Keeper", 2, showMode, timeChallenge});
+    session.generationStarted(
+        {"data\\zoo.qrw", "Zoo", "Keeper", Level::Medium, showMode, timeChallenge});
     session.generated(threeWordPuzzle());
     return session;
 }

@@ -9,7 +9,7 @@
 #include "platform/settings_store.h"
 #include "records/fastest_times_table.h"
 #include "records/statistics_figures.h"
-#include "shell/startup/setup_qrw.h"
+#include "shell/startup/start_set_up.h"
 
 #include "platform/ini_text.h"
 

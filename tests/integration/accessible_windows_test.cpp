@@ -48,7 +48,7 @@ TEST_F(IntegrationTest, EveryWindowNamesItsControls) {
     window->about();
     EXPECT_EQ(unnamedIn(QStringLiteral("About QRW")), "");
 
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, false});
     EXPECT_EQ(unnamed(window.get()), "");
     window->print();
     EXPECT_EQ(unnamedIn(QStringLiteral("Print WordSearch")), "");

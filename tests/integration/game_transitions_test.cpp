@@ -20,7 +20,7 @@
 
 namespace {
 
-const GameChoice kFruitMedium{QStringLiteral("fruit.qrw"), 1, 2, false};
+const GameChoice kFruitMedium{QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, false};
 
 class GameTransitions : public IntegrationTest {
   protected:
@@ -53,7 +53,7 @@ class GameTransitions : public IntegrationTest {
 };
 
 TEST_F(GameTransitions, AbandonThenCancelLeavesNothingToRevealThenAWholeGame) {
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, true});
     player->find(1);
     EXPECT_TRUE(window->play().flashRunning());
     abandonAndCancel();
@@ -75,10 +75,10 @@ TEST_F(GameTransitions, AbandonThenCancelLeavesNothingToRevealThenAWholeGame) {
 }
 
 TEST_F(GameTransitions, AbandonThenStartPlaysTheNewGameToItsEnd) {
-    player->startGame({QStringLiteral("capitals.qrw"), 2, 3, false});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Questions, Level::Hard, false});
     player->find(2);
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    player->startGame({QStringLiteral("kitchen.qrw"), 3, 1, false});
+    player->startGame({QStringLiteral("kitchen.qrw"), ShowMode::Blanks, Level::Easy, false});
     EXPECT_EQ(env.dialogs.messages().size(), 1u);  // the question about the running game
     EXPECT_FALSE(window->play().flashRunning());   // the old strike's flash is gone
     const BoardModel& model = window->board().model();
@@ -122,7 +122,7 @@ TEST_F(GameTransitions, AFailedStartLeavesNoGameToReveal) {
 }
 
 TEST_F(GameTransitions, NewWordSearchRightAfterTheLastStrikeWaitsForTheEndOfGame) {
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, true});
     env.dialogs.answerInput(QStringLiteral("Quinn"));
     player->findTheRest();
     EXPECT_FALSE(window->menu().newGameAction->isEnabled());
@@ -154,7 +154,7 @@ TEST_F(GameTransitions, NewWordSearchRightAfterTheLastStrikeWaitsForTheEndOfGame
 
 TEST_F(GameTransitions, ADifficultyChangeMidGameWaitsForTheNextGame) {
     env.state.soundOn = true;
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 4, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Expert, false});
     EXPECT_TRUE(window->menu().expertAction->isChecked());  // the dialog's level is checked
     EXPECT_FALSE(window->menu().mediumAction->isChecked());
     window->menu().easyAction->trigger();
@@ -174,11 +174,11 @@ TEST_F(GameTransitions, ADifficultyChangeMidGameWaitsForTheNextGame) {
     Player::closeEndOfGameDialog();
 
     // The next game is played on Easy; a Time Challenge then moves the check to Expert.
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Easy, false});
     EXPECT_EQ(window->strip().levelCaption(), "Level : Easy");
     EXPECT_TRUE(window->menu().easyAction->isChecked());
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, true});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, true});
     EXPECT_TRUE(window->menu().expertAction->isChecked());
     EXPECT_FALSE(window->menu().easyAction->isChecked());
 }

@@ -79,7 +79,7 @@ TEST_F(HostileText, MarkupInAThemeShowsAsTypedInTheDialogBoardStripRevealAndEnd)
     dialog->grab();
     dialog->close();
 
-    player->startGame({QStringLiteral("markup.qrw"), 2, 2, false});
+    player->startGame({QStringLiteral("markup.qrw"), ShowMode::Questions, Level::Medium, false});
     BoardWindow& board = window->board();
     // Words sort into slots; slot 1 is "Anchor", whose question loads an image if rendered.
     const QString question = theme.questions[1];
@@ -91,9 +91,9 @@ TEST_F(HostileText, MarkupInAThemeShowsAsTypedInTheDialogBoardStripRevealAndEnd)
     QToolTip::hideText();
 
     QTest::mouseMove(&board, at);
-    PlainLabel* showFull = plainLabel(&window->strip(), "show_full");
-    ASSERT_NE(showFull, nullptr);
-    EXPECT_EQ(showFull->text(), question);
+    PlainLabel* hint = plainLabel(&window->strip(), "show_full");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->text(), question);
     window->grab();
 
     // Printing paints the board, title and questions included, through the same routine.
@@ -122,7 +122,7 @@ TEST_F(HostileText, MarkupInAThemeShowsAsTypedInTheDialogBoardStripRevealAndEnd)
 
 TEST_F(HostileText, MarkupTitleAndNameShowAsTypedInFastestTimes) {
     env.dialogs.answerInput(QStringLiteral("<img src=\"/dev/zero\"><b>Me</b>"));
-    player->startGame({QStringLiteral("markup.qrw"), 1, 4, true});
+    player->startGame({QStringLiteral("markup.qrw"), ShowMode::Words, Level::Expert, true});
     player->findTheRest();
     player->runCompletion();
     EXPECT_EQ(fastTime("S1_P"), header.title);
@@ -157,7 +157,7 @@ TEST_F(HostileText, AnUnbreakableThousandCharacterTitleIsCutNotWidened) {
     EXPECT_TRUE(title->shownText().endsWith(QChar(0x2026)));
     dialog->close();
 
-    player->startGame({QStringLiteral("long.qrw"), 1, 2, false});
+    player->startGame({QStringLiteral("long.qrw"), ShowMode::Words, Level::Medium, false});
     player->findTheRest();
     player->runCompletion();
     QWidget* end = Player::endOfGameDialog();

@@ -14,7 +14,7 @@ QPointF centre(int cell) {
 }
 
 TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Easy, false});
     BoardWindow& board = window->board();
     const BoardModel& model = board.model();
     env.state.soundOn = true;
@@ -68,7 +68,7 @@ TEST_F(IntegrationTest, GamePlayedWithTheKeyboardAlone) {
 }
 
 TEST_F(IntegrationTest, GamePlayedByDraggingFromFirstToLastLetter) {
-    player->startGame({QStringLiteral("kitchen.qrw"), 1, 4, false});
+    player->startGame({QStringLiteral("kitchen.qrw"), ShowMode::Words, Level::Expert, false});
     const BoardModel& model = window->board().model();
     for (int slot = 1; slot <= game().wordCount(); ++slot) {
         if (slot == 2) {

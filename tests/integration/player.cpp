@@ -72,8 +72,9 @@ void Player::startGame(const GameChoice& choice) {
     } else {
         static const char* const levels[] = {"", "easy_opt", "medium_opt", "hard_opt",
                                              "expert_opt"};
-        child<QRadioButton>(*dialog, levels[choice.level])->click();
-        child<QRadioButton>(*dialog, QByteArray("show" + QByteArray::number(choice.showMode)))
+        child<QRadioButton>(*dialog, levels[levelNumber(choice.level)])->click();
+        child<QRadioButton>(
+            *dialog, QByteArray("show" + QByteArray::number(showModeNumber(choice.showMode))))
             ->click();
     }
     child<QPushButton>(*dialog, "Command1")->click();

@@ -19,8 +19,8 @@ class RevealWordDialog;
 // The options a player picks in the new-game dialog.
 struct GameChoice {
     QString themeFile;  // as listed, e.g. "fruit.qrw"
-    int showMode = 1;   // 1 words, 2 questions, 3 blanks
-    int level = 2;      // 1..4; ignored in a Time Challenge
+    ShowMode showMode = ShowMode::Words;
+    Level level = Level::Medium;  // ignored in a Time Challenge
     bool timeChallenge = false;
 };
 

@@ -39,7 +39,7 @@ class ResumeAndPause : public IntegrationTest {
 
 TEST_F(ResumeAndPause, AGameQuitWithThreeWordsStruckResumesAndPlaysToTheEnd) {
     EXPECT_FALSE(resume().isEnabled());
-    player->startGame({QStringLiteral("capitals.qrw"), 2, 3, false});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Questions, Level::Hard, false});
     for (int slot : {2, 5, 7}) {
         player->find(slot, slot == 5);
         player->letFlashEnd();
@@ -81,7 +81,7 @@ TEST_F(ResumeAndPause, AGameQuitWithThreeWordsStruckResumesAndPlaysToTheEnd) {
 }
 
 TEST_F(ResumeAndPause, ATimeChallengeKeptAtLogOutGoesOnFromItsSavedTime) {
-    player->startGame({QStringLiteral("capitals.qrw"), 1, 4, true});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Words, Level::Expert, true});
     player->find(1);
     for (int second = 0; second < 75; ++second) window->gameClockTick();
     window->closeForTermination();  // no question: the desktop is going away
@@ -98,7 +98,7 @@ TEST_F(ResumeAndPause, ATimeChallengeKeptAtLogOutGoesOnFromItsSavedTime) {
 }
 
 TEST_F(ResumeAndPause, APausedChallengeCoversTheBoardAndItsClockStandsStill) {
-    player->startGame({QStringLiteral("capitals.qrw"), 1, 4, true});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Words, Level::Expert, true});
     for (int second = 0; second < 10; ++second) window->gameClockTick();
     QAction& pause = *window->menu().pauseAction;
     ASSERT_TRUE(pause.isEnabled());
@@ -135,7 +135,7 @@ TEST_F(ResumeAndPause, AnUnreadableSavedGameIsMovedAsideAndPlayGoesOn) {
     EXPECT_TRUE(QFile::exists(env.services.savedGameFile + ".broken"));
     EXPECT_FALSE(resume().isEnabled());
 
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Easy, false});
     player->findTheRest();
     player->runCompletion();
     EXPECT_NE(Player::endOfGameDialog(), nullptr);
@@ -143,7 +143,7 @@ TEST_F(ResumeAndPause, AnUnreadableSavedGameIsMovedAsideAndPlayGoesOn) {
 
 // The disk is full when the player quits: they are told, and the game saved before is kept.
 TEST_F(ResumeAndPause, AGameThatCannotBeSavedIsToldAndTheOlderOneKept) {
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Easy, false});
     quitAnsweringYes();
     QFile saved(env.services.savedGameFile);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -151,7 +151,7 @@ TEST_F(ResumeAndPause, AGameThatCannotBeSavedIsToldAndTheOlderOneKept) {
     saved.close();
 
     restart();
-    player->startGame({QStringLiteral("capitals.qrw"), 2, 1, false});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Questions, Level::Easy, false});
     {
         const FileSizeLimit full(64);
         quitAnsweringYes();
@@ -159,14 +159,14 @@ TEST_F(ResumeAndPause, AGameThatCannotBeSavedIsToldAndTheOlderOneKept) {
     ASSERT_FALSE(env.dialogs.shown().empty());
     EXPECT_EQ(env.dialogs.last().title, "Save Game");
     EXPECT_TRUE(env.dialogs.last().text.startsWith("The game in play could not be saved to " +
-                                                    env.services.savedGameFile + " ("));
+                                                   env.services.savedGameFile + " ("));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), older);
 }
 
 // A game that stays on the disk after it is resumed could be played again from the start.
 TEST_F(ResumeAndPause, AGameThatCannotBeRemovedIsNotResumed) {
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 1, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Easy, false});
     quitAnsweringYes();
     restart();
     const ReadOnlyFolder locked(QFileInfo(env.services.savedGameFile).absolutePath());

@@ -32,11 +32,11 @@ void expectOneMessage(const ScriptedDialogs& dialogs, const QString& text, const
 }
 
 TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 2, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, false});
     const BoardModel& model = window->board().model();
     ASSERT_EQ(game().wordCount(), 20);
-    EXPECT_EQ(env.state.level, 2);
-    EXPECT_EQ(env.state.showMode, 1);
+    EXPECT_EQ(env.state.level, Level::Medium);
+    EXPECT_EQ(env.state.showMode, ShowMode::Words);
     EXPECT_FALSE(env.state.speedChallenge);
     EXPECT_TRUE(game().gameInProgress());
     EXPECT_EQ(model.entries[1].caption, game().puzzle().word(1).word);
@@ -143,11 +143,11 @@ TEST_F(IntegrationTest, WordsGameFoundByClickingInEveryWay) {
 }
 
 TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
-    player->startGame({QStringLiteral("capitals.qrw"), 2, 3, false});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Questions, Level::Hard, false});
     const BoardModel& model = window->board().model();
     ASSERT_EQ(game().wordCount(), 20);
-    EXPECT_EQ(env.state.level, 3);
-    EXPECT_EQ(env.state.showMode, 2);
+    EXPECT_EQ(env.state.level, Level::Hard);
+    EXPECT_EQ(env.state.showMode, ShowMode::Questions);
     EXPECT_EQ(model.entries[1].caption, game().puzzle().word(1).question);
 
     player->find(1);
@@ -231,11 +231,11 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
 }
 
 TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
-    player->startGame({QStringLiteral("kitchen.qrw"), 3, 1, false});
+    player->startGame({QStringLiteral("kitchen.qrw"), ShowMode::Blanks, Level::Easy, false});
     const BoardModel& model = window->board().model();
     ASSERT_EQ(game().wordCount(), 10);
-    EXPECT_EQ(env.state.level, 1);
-    EXPECT_EQ(env.state.showMode, 3);
+    EXPECT_EQ(env.state.level, Level::Easy);
+    EXPECT_EQ(env.state.showMode, ShowMode::Blanks);
     EXPECT_TRUE(model.entries[1].caption.isEmpty());
 
     player->find(3, true);
@@ -276,7 +276,7 @@ TEST_F(IntegrationTest, BlanksGameRevealedWholeThenANewGameStartsClean) {
     EXPECT_TRUE(window->boardFrame().isVisible());
 
     // The next game from the same window starts with nothing struck and nothing revealed.
-    player->startGame({QStringLiteral("fruit.qrw"), 1, 4, false});
+    player->startGame({QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Expert, false});
     EXPECT_EQ(foundCount(), 0);
     EXPECT_FALSE(game().puzzleRevealed());
     EXPECT_TRUE(game().gameInProgress());

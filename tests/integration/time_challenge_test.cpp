@@ -13,14 +13,14 @@
 
 namespace {
 
-const GameChoice kTimeChallenge{QStringLiteral("fruit.qrw"), 1, 2, true};
+const GameChoice kTimeChallenge{QStringLiteral("fruit.qrw"), ShowMode::Words, Level::Medium, true};
 
 TEST_F(IntegrationTest, TimeChallengeBeatingTheTableTakesTheNameAndMovesTheRows) {
     player->startGame(kTimeChallenge);
     const GameState& state = env.state;
     EXPECT_TRUE(state.speedChallenge);
-    EXPECT_EQ(state.level, 4);
-    EXPECT_EQ(state.showMode, 1);
+    EXPECT_EQ(state.level, Level::Expert);
+    EXPECT_EQ(state.showMode, ShowMode::Words);
     EXPECT_TRUE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().clockText(), "0:00");
 

@@ -16,7 +16,7 @@ TEST_F(IntegrationTest, GamePlayedAtTwiceTheSizeWithClicksAndDrags) {
     for (int step = 0; step < 4; ++step) {
         QTest::keyClick(window.get(), Qt::Key_Equal, Qt::ControlModifier);
     }
-    player->startGame({QStringLiteral("capitals.qrw"), 1, 4, false});
+    player->startGame({QStringLiteral("capitals.qrw"), ShowMode::Words, Level::Expert, false});
     BoardWindow& board = window->board();
     ASSERT_EQ(board.zoom(), 2);
     const BoardModel& model = board.model();

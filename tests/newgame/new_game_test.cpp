@@ -94,18 +94,18 @@ TEST_F(NewGameTest, QuestionFlagDrivesShowQuestions) {
     NewGameForm form(env.services);
     form.load();
     form.pickTheme(indexOf(form, "b_animals.QRW"));  // questions: enabled, not selected
-    EXPECT_TRUE(form.showEnabled(2));
-    EXPECT_EQ(form.showOption(), 1);
+    EXPECT_TRUE(form.showEnabled(ShowMode::Questions));
+    EXPECT_EQ(form.showOption(), ShowMode::Words);
 
-    form.clickShow(2);
+    form.clickShow(ShowMode::Questions);
     form.pickTheme(indexOf(form, "a_fruit.qrw"));  // no questions: disabled and deselected
-    EXPECT_FALSE(form.showEnabled(2));
-    EXPECT_EQ(form.showOption(), 1);
+    EXPECT_FALSE(form.showEnabled(ShowMode::Questions));
+    EXPECT_EQ(form.showOption(), ShowMode::Words);
 
-    form.clickShow(3);
+    form.clickShow(ShowMode::Blanks);
     form.pickTheme(indexOf(form, "b_animals.QRW"));
-    EXPECT_TRUE(form.showEnabled(2));
-    EXPECT_EQ(form.showOption(), 3);
+    EXPECT_TRUE(form.showEnabled(ShowMode::Questions));
+    EXPECT_EQ(form.showOption(), ShowMode::Blanks);
 }
 
 TEST_F(NewGameTest, TimeChallengeWithTwentyWordsForcesExpertAndWords) {
@@ -113,40 +113,41 @@ TEST_F(NewGameTest, TimeChallengeWithTwentyWordsForcesExpertAndWords) {
     NewGameForm form(env.services);
     form.load();
     form.pickTheme(indexOf(form, "C_cities.Qrw"));
-    form.clickShow(3);
+    form.clickShow(ShowMode::Blanks);
     form.clickTimeChallenge();
 
     EXPECT_EQ(form.gameType(), NewGameForm::GameType::TimeChallenge);
-    EXPECT_EQ(form.levelOption(), 4);
-    EXPECT_EQ(form.frontPicture(), 4);
-    EXPECT_EQ(env.state.level, 4);
-    EXPECT_EQ(form.showOption(), 1);
-    for (int level : {1, 2, 3}) EXPECT_FALSE(form.levelEnabled(level));
-    EXPECT_TRUE(form.levelEnabled(4));
-    EXPECT_FALSE(form.showEnabled(2));
-    EXPECT_FALSE(form.showEnabled(3));
+    EXPECT_EQ(form.levelOption(), Level::Expert);
+    EXPECT_EQ(form.frontPicture(), Level::Expert);
+    EXPECT_EQ(env.state.level, Level::Expert);
+    EXPECT_EQ(form.showOption(), ShowMode::Words);
+    for (Level level : {Level::Easy, Level::Medium, Level::Hard})
+        EXPECT_FALSE(form.levelEnabled(level));
+    EXPECT_TRUE(form.levelEnabled(Level::Expert));
+    EXPECT_FALSE(form.showEnabled(ShowMode::Questions));
+    EXPECT_FALSE(form.showEnabled(ShowMode::Blanks));
     EXPECT_TRUE(env.dialogs.shown().empty());
 
     // Standard Game enables everything again but Show Questions, which this theme cannot fill.
     form.clickStandardGame();
     EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
-    for (int level : {1, 2, 3, 4}) EXPECT_TRUE(form.levelEnabled(level));
-    EXPECT_FALSE(form.showEnabled(2));
-    EXPECT_TRUE(form.showEnabled(3));
-    EXPECT_EQ(env.state.level, 4);
+    for (const Level level : kLevels) EXPECT_TRUE(form.levelEnabled(level));
+    EXPECT_FALSE(form.showEnabled(ShowMode::Questions));
+    EXPECT_TRUE(form.showEnabled(ShowMode::Blanks));
+    EXPECT_EQ(env.state.level, Level::Expert);
 
     // A theme with questions gets them back.
     form.pickTheme(indexOf(form, "b_animals.QRW"));
     form.clickTimeChallenge();
-    EXPECT_FALSE(form.showEnabled(2));
+    EXPECT_FALSE(form.showEnabled(ShowMode::Questions));
     form.clickStandardGame();
-    EXPECT_TRUE(form.showEnabled(2));
+    EXPECT_TRUE(form.showEnabled(ShowMode::Questions));
 
     form.clickTimeChallenge();
     ASSERT_TRUE(form.startGame());
     EXPECT_TRUE(env.state.speedChallenge);
-    EXPECT_EQ(env.state.showMode, 1);
-    EXPECT_EQ(env.state.level, 4);
+    EXPECT_EQ(env.state.showMode, ShowMode::Words);
+    EXPECT_EQ(env.state.level, Level::Expert);
 }
 
 TEST_F(NewGameTest, TimeChallengeRefusedUnlessCountIsExactlyTwenty) {
@@ -163,7 +164,7 @@ TEST_F(NewGameTest, TimeChallengeRefusedUnlessCountIsExactlyTwenty) {
                       "Select a puzzle with 20 words before choosing this option!",
                       "Time Challenge", MsgIcon::Information);
         EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
-        EXPECT_EQ(env.state.level, 2);
+        EXPECT_EQ(env.state.level, Level::Medium);
     }
 }
 
@@ -176,7 +177,7 @@ TEST_F(NewGameTest, PickingAShortThemeDuringTimeChallengeReturnsToStandard) {
 
     // Another twenty-word theme keeps the challenge; Show Questions stays off despite the flag.
     form.pickTheme(indexOf(form, "b_animals.QRW"));
-    EXPECT_FALSE(form.showEnabled(2));
+    EXPECT_FALSE(form.showEnabled(ShowMode::Questions));
     EXPECT_EQ(form.gameType(), NewGameForm::GameType::TimeChallenge);
     EXPECT_TRUE(env.dialogs.shown().empty());
 
@@ -186,8 +187,8 @@ TEST_F(NewGameTest, PickingAShortThemeDuringTimeChallengeReturnsToStandard) {
                   "Please selct a puzzle with at least 20 words then reselect Time Challenge.",
                   "Time Challenge", MsgIcon::Information);
     EXPECT_EQ(form.gameType(), NewGameForm::GameType::Standard);
-    EXPECT_TRUE(form.levelEnabled(1));
-    EXPECT_EQ(form.wordsVol(), "10");
+    EXPECT_TRUE(form.levelEnabled(Level::Easy));
+    EXPECT_EQ(form.wordCountText(), "10");
 }
 
 TEST_F(NewGameTest, BadThemeReportsAndAGoodOneWorksAfterwards) {
@@ -218,7 +219,7 @@ TEST_F(NewGameTest, BadThemeReportsAndAGoodOneWorksAfterwards) {
     form.pickTheme(0);
     EXPECT_TRUE(env.dialogs.shown().empty());
     EXPECT_EQ(form.themeNote(), "");
-    EXPECT_EQ(form.wordsVol(), "12");
+    EXPECT_EQ(form.wordCountText(), "12");
     EXPECT_TRUE(form.startGame());
     EXPECT_EQ(env.state.puzzleFile, "data\\a_good.qrw");
 }
@@ -287,9 +288,9 @@ TEST_F(NewGameTest, StartGameRecordsTheChoicesAndCloses) {
 
     EXPECT_EQ(*started, 1);
     EXPECT_EQ(*cancelled, 0);
-    EXPECT_EQ(env.state.showMode, 2);
+    EXPECT_EQ(env.state.showMode, ShowMode::Questions);
     EXPECT_FALSE(env.state.speedChallenge);
-    EXPECT_EQ(env.state.level, 3);
+    EXPECT_EQ(env.state.level, Level::Hard);
     EXPECT_EQ(env.state.puzzleFile, "data\\b_animals.QRW");
     EXPECT_EQ(env.state.puzzleTitle, "Animals");
     EXPECT_EQ(env.state.puzzleAuthor, "Tester");
@@ -325,11 +326,11 @@ TEST_F(NewGameTest, EnterStartsTheGameAndEscapeCancels) {
 
 TEST_F(NewGameTest, OpensOnTheCurrentLevelAndCancelKeepsTheClickedOne) {
     writeStandardThemes();
-    env.state.level = 3;
+    env.state.level = Level::Hard;
     NewPuzzleDialog window(env.services);
     NewPuzzleDialog* dialog = &window;
     EXPECT_TRUE(dialog->findChild<QRadioButton*>("hard_opt")->isChecked());
-    EXPECT_EQ(dialog->form().frontPicture(), 3);
+    EXPECT_EQ(dialog->form().frontPicture(), Level::Hard);
     // The chosen level's picture is the top one of the stack.
     QWidget* stack = dialog->findChild<QLabel*>("hard_pic")->parentWidget();
     EXPECT_EQ(stack->children().last()->objectName(), "hard_pic");
@@ -337,10 +338,10 @@ TEST_F(NewGameTest, OpensOnTheCurrentLevelAndCancelKeepsTheClickedOne) {
     auto cancelled = countEmissions(dialog, &NewPuzzleDialog::cancelled);
     dialog->findChild<QRadioButton*>("easy_opt")->click();
     EXPECT_EQ(stack->children().last()->objectName(), "easy_pic");
-    EXPECT_EQ(env.state.level, 1);
+    EXPECT_EQ(env.state.level, Level::Easy);
     dialog->findChild<QPushButton*>("Command2")->click();
     EXPECT_EQ(*cancelled, 1);
-    EXPECT_EQ(env.state.level, 1);
+    EXPECT_EQ(env.state.level, Level::Easy);
 }
 
 TEST_F(NewGameTest, HelpTextIsExact) {

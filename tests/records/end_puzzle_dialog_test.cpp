@@ -38,7 +38,7 @@ class EndPuzzle : public ::testing::Test {
     }
     QString played() const { return store.read("Settings", "S_PLAYED", "<missing>"); }
 
-    FinishedGame game{"Fruit", 2, "Medium", "3:07"};
+    FinishedGame game{"Fruit", Level::Medium, "3:07"};
     TestEnv env;
     MemorySettingsStore store;
     Services services = env.withStore(store);
@@ -88,7 +88,7 @@ TEST_F(EndPuzzle, OrdinaryGameSendsStopAndCloseEvenWhenSilent) {
 TEST_F(EndPuzzle, OrdinaryGamePlaysTheChosenTuneOnceWhenSoundIsOn) {
     env.state.soundOn = true;
     env.state.loopSound = 1;
-    game.level = 4;
+    game.level = Level::Expert;
     game.wordsRevealed = 2;
     open();
     EXPECT_EQ(env.state.loopSound, 0);
@@ -96,7 +96,7 @@ TEST_F(EndPuzzle, OrdinaryGamePlaysTheChosenTuneOnceWhenSoundIsOn) {
                                             "file:" + env.sfxFile("sf0006.wav"), "Open", "Play"}));
     env.media.clear();
     game.puzzleRevealed = true;
-    game.level = 1;
+    game.level = Level::Easy;
     auto dialog = open();
     EXPECT_EQ(env.media.log().mid(3),
               QStringList({"file:" + env.sfxFile("sf0007.wav"), "Open", "Play"}));
@@ -160,7 +160,7 @@ TEST_F(EndPuzzle, AnotherCopyMayEndAGameWhileTheNamePromptWaits) {
         fastest_times::insertRow(other, {"Bob", "1:00", "Birds"});
     });
     env.dialogs.answerInput("Ann");
-    EndPuzzleDialog dialog(onDisk, FinishedGame{"Fruit", 4, "Expert", "2:10", true}, nullptr);
+    EndPuzzleDialog dialog(onDisk, FinishedGame{"Fruit", Level::Expert, "2:10", true}, nullptr);
     EXPECT_EQ(dialog.result().fastestTimesRank, 3);
     ASSERT_TRUE(env.settings->waitForSaves());
     IniSettingsStore reread(env.settings->fileName());
@@ -212,7 +212,7 @@ TEST_F(EndPuzzle, ClosingByOkOrCloseBoxReportsClosed) {
 TEST_F(EndPuzzle, SitsOverTheMiddleOfTheMainWindowRaisedABit) {
     QWidget mainWindow;
     mainWindow.setGeometry(100, 50, 1000, 800);
-    EndPuzzleDialog dialog(services, {"Fruit", 2, "Medium", "3:07"}, &mainWindow);
+    EndPuzzleDialog dialog(services, {"Fruit", Level::Medium, "3:07"}, &mainWindow);
     const QPoint offCentre =
         QRect(dialog.pos(), dialog.size()).center() - mainWindow.frameGeometry().center();
     EXPECT_LE(qAbs(offCentre.x()), 20);

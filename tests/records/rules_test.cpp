@@ -36,36 +36,36 @@ TEST(TimeKey, OnlyStrictlyFasterTimesQualify) {
 struct VerdictRow {
     bool puzzleRevealed;
     int wordsRevealed;
-    int level;
-    const char* levelName;
+    Level level;
     const char* verdict;
     const char* sound;
 };
 
 TEST(OrdinaryVerdict, DecisionAndSoundTablesRowByRow) {
     const VerdictRow rows[] = {
-        {true, 0, 1, "Easy", "You revealed Fruit on Easy level - Please try again!", "sf0007.wav"},
-        {true, 3, 1, "Easy", "You revealed Fruit on Easy level - Please try again!", "sf0007.wav"},
-        {true, 0, 2, "Medium",
+        {true, 0, Level::Easy, "You revealed Fruit on Easy level - Please try again!",
+         "sf0007.wav"},
+        {true, 3, Level::Easy, "You revealed Fruit on Easy level - Please try again!",
+         "sf0007.wav"},
+        {true, 0, Level::Medium,
          "You revealed Fruit on Medium level - Try an easier level next time!", "sf0007.wav"},
-        {true, 2, 4, "Expert",
+        {true, 2, Level::Expert,
          "You revealed Fruit on Expert level - Try an easier level next time!", "sf0007.wav"},
-        {false, 0, 1, "Easy",
+        {false, 0, Level::Easy,
          "You have completed Fruit on Easy level! Try a harder level next time!", "sf0005.wav"},
-        {false, 0, 3, "Hard",
+        {false, 0, Level::Hard,
          "You have completed Fruit on Hard level! Try a harder level next time!", "sf0005.wav"},
-        {false, 0, 4, "Expert", "You have completed Fruit on Expert level! Congratulations!",
+        {false, 0, Level::Expert, "You have completed Fruit on Expert level! Congratulations!",
          "sf0008.wav"},
-        {false, 1, 1, "Easy",
+        {false, 1, Level::Easy,
          "You completed Fruit on Easy level! Try again without revealing any words.", "sf0006.wav"},
-        {false, 5, 4, "Expert",
+        {false, 5, Level::Expert,
          "You completed Fruit on Expert level! Try again without revealing any words.",
          "sf0006.wav"},
     };
     for (const VerdictRow& row : rows) {
         SCOPED_TRACE(row.verdict);
-        EXPECT_EQ(verdict::ordinary(row.puzzleRevealed, row.wordsRevealed, row.level, "Fruit",
-                                    row.levelName),
+        EXPECT_EQ(verdict::ordinary(row.puzzleRevealed, row.wordsRevealed, row.level, "Fruit"),
                   row.verdict);
         EXPECT_STREQ(
             soundFile(verdict::ordinarySound(row.puzzleRevealed, row.wordsRevealed, row.level)),

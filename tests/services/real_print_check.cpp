@@ -62,7 +62,8 @@ struct RealPrint : ::testing::Test {
         puzzle.letters.fill(QLatin1Char('Z'));
         for (int c = 0; c < 20; ++c) puzzle.letters[c + 1] = row[c];
         puzzle.words = {{QStringLiteral("PRINTCHECK"), {}, 1, 10}};
-        game.generationStarted({"data\\check.qrw", "Queue check", "", 2, 1, false});
+        game.generationStarted(
+            {"data\\check.qrw", "Queue check", "", Level::Medium, ShowMode::Words, false});
         game.generated(puzzle);
         board.showSession(game);
         board.setTitle(QStringLiteral("Queue check"));

@@ -69,7 +69,7 @@ TEST(Soak, GamesWithSoundKeepMemoryFlatAndQuitPromptly) {
 
     long warmKb = 0;
     for (int game = 1; game <= games; ++game) {
-        player.startGame({themes[game % themes.size()], 1, 1 + game % 4, false});
+        player.startGame({themes[game % themes.size()], ShowMode::Words, kLevels[game % 4], false});
         const GameSession& session = window->session();
         for (int slot = 1; slot <= session.wordCount(); ++slot) {
             player.find(slot);

@@ -1,5 +1,6 @@
 #include "platform/progress/creating_puzzle_window.h"
 
+#include "core/game_vocabulary.h"
 #include "platform/design_font.h"
 #include "platform/owned_window.h"
 #include "platform/twips.h"
@@ -34,7 +35,7 @@ CreatingPuzzleWindow::CreatingPuzzleWindow(Use use, QWidget* parent)
     caption_->setGeometry(twips::rect(120, 120, 4095, 255));
 
     progressBar_->setObjectName(QStringLiteral("PB1"));
-    progressBar_->setRange(0, 20);
+    progressBar_->setRange(0, kMaxWords);
     progressBar_->setValue(0);
     progressBar_->setTextVisible(false);
     progressBar_->setGeometry(twips::rect(120, 480, 4095, 375));

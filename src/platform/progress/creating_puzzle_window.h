@@ -19,7 +19,7 @@ class CreatingPuzzleWindow : public QWidget {
     // `parent` owns the window: it stays above it and opens centred over it.
     explicit CreatingPuzzleWindow(Use use, QWidget* parent = nullptr);
 
-    void setLabelText(const QString& text);  // Label1: "Creating Puzzle" or "Updating fonts"
+    void setLabelText(const QString& text);  // "Creating Puzzle" or "Updating fonts"
     QString labelText() const;
     void setProgressMaximum(int maximum);  // PB1
     void setProgressValue(int value);

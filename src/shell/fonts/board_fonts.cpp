@@ -23,7 +23,7 @@ QFont makeFont(const QString& family, double points, bool bold, bool italic) {
 }  // namespace
 
 int elementCount(FontTarget target) {
-    return target == FontTarget::Grid ? grid::kCells : GameState::kMaxWords;
+    return target == FontTarget::Grid ? grid::kCells : kMaxWords;
 }
 
 QFont elementFont(const BoardWindow& board, FontTarget target, int index) {

@@ -6,8 +6,8 @@
 #include "platform/services.h"
 #include "platform/settings_schema.h"
 #include "platform/settings_store.h"
-#include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
+#include "shell/fonts/font_progress_window.h"
 
 #include <QCoreApplication>
 
@@ -15,7 +15,7 @@ FontCommands::FontCommands(Services& services, BoardWindow& board,
                            std::unique_ptr<FontProgress> progress)
     : services_(services),
       board_(board),
-      progress_(progress ? std::move(progress) : std::make_unique<CpStatProgress>(&board)) {}
+      progress_(progress ? std::move(progress) : std::make_unique<FontProgressWindow>(&board)) {}
 
 FontCommands::~FontCommands() = default;
 

@@ -21,7 +21,7 @@ struct DeleteLater {
     void operator()(QObject* object) const { object->deleteLater(); }
 };
 
-std::optional<Puzzle> generate(const std::vector<PuzzleWord>& words, int level,
+std::optional<Puzzle> generate(const std::vector<PuzzleWord>& words, Level level,
                                CreatingPuzzleWindow& progress, Dialogs& dialogs,
                                RandomSource& random) {
     CreatingPuzzleUi ui(progress, dialogs);
@@ -38,7 +38,7 @@ bool GameStarter::start(GameSession& session) {
     std::unique_ptr<CreatingPuzzleWindow, DeleteLater> progress(new CreatingPuzzleWindow(
         CreatingPuzzleWindow::Use::PuzzleGeneration, view_.progressParent));
     progress->setLabelText(QStringLiteral("Creating Puzzle"));
-    progress->setProgressMaximum(20);
+    progress->setProgressMaximum(kMaxWords);
     progress->setProgressValue(0);
     progress->show();
 
@@ -71,7 +71,7 @@ void GameStarter::prepareBoard() {
     }
     view_.play.refresh();
 
-    view_.strip.setLevelCaption(levelCaption(services_.state.levelName(setup.level)));
+    view_.strip.setLevelCaption(levelCaption(setup.level));
     const RgbColour speed = speedMarkColour(setup.timeChallenge);
     view_.strip.setSpeedColor(QColor(speed.red, speed.green, speed.blue));
     view_.strip.setClockText(clockText(session.clockSeconds()));

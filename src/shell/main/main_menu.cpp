@@ -40,19 +40,18 @@ void addSeparator(QMenu& menu, const char* name) {
 }
 }  // namespace
 
-QAction* MainMenu::levelEntry(int level) const {
+QAction* MainMenu::levelEntry(Level level) const {
     switch (level) {
-        case 1:
+        case Level::Easy:
             return easyAction;
-        case 2:
+        case Level::Medium:
             return mediumAction;
-        case 3:
+        case Level::Hard:
             return hardAction;
-        case 4:
-            return expertAction;
-        default:
-            return nullptr;
+        case Level::Expert:
+            break;
     }
+    return expertAction;
 }
 
 MainMenu buildMainMenu(QMenuBar& bar) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/game_vocabulary.h"
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -52,7 +54,7 @@ struct MainMenu {
     QAction* warrantyAction;
 
     // Difficulty entries by level, 1..4.
-    QAction* levelEntry(int level) const;
+    QAction* levelEntry(Level level) const;
 };
 
 // Fills the bar with every entry in its designed order, shortcut and start state. Every menu

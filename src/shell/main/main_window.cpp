@@ -35,7 +35,7 @@
 #include "shell/printing/print_session.h"
 #include "shell/printing/print_setup_dialog.h"
 #include "shell/printing/print_system.h"
-#include "shell/startup/setup_qrw.h"
+#include "shell/startup/start_set_up.h"
 #include "shell/startup/warranty.h"
 
 #include <QCloseEvent>
@@ -137,7 +137,7 @@ void MainWindow::connectMenu() {
     connect(m.pauseAction, &QAction::triggered, this, &MainWindow::togglePause);
     connect(m.statisticsAction, &QAction::triggered, this, &MainWindow::statistics);
     connect(m.puzzleInformationAction, &QAction::triggered, this, &MainWindow::puzzleInformation);
-    for (int level = 1; level <= 4; ++level) {
+    for (const Level level : kLevels) {
         connect(m.levelEntry(level), &QAction::triggered, this,
                 [this, level] { chooseDifficulty(level); });
     }
@@ -157,7 +157,7 @@ void MainWindow::connectMenu() {
 void MainWindow::connectBoard() {
     connect(board_, &BoardWindow::optionsMenuRequested, this,
             [this](const QPoint& globalPos) { menu_.optionsMenu->popup(globalPos); });
-    connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setShowFull);
+    connect(board_, &BoardWindow::hoverText, strip_, &StatusStrip::setHint);
     connect(play_, &BoardPlay::wordFoundByHand, this, &MainWindow::applyPhase);
     connect(play_, &BoardPlay::gameEnded, this, &MainWindow::applyPhase);
     connect(play_, &BoardPlay::completionReady, this, &MainWindow::onCompletionReady);
@@ -167,7 +167,7 @@ bool MainWindow::load() {
     GameState& state = services_.state;
     setWindowTitle(kTitle);
     applyMainWindowLoadDefaults(state);
-    const SetupResult setup = setupQrw(services_, *board_);
+    const SetupResult setup = setUpAtStart(services_, *board_);
     if (!setup.proceed) return false;
     menu_.soundAction->setChecked(setup.soundChecked);
     state.hideBoardOnActivate = true;
@@ -201,8 +201,8 @@ void MainWindow::layOut() {
     in.titleHeight = twips::fromPixels(titleFrame_->height());
     in.boardWidth = twips::fromPixels(boardFrame_->width());
     in.boardHeight = twips::fromPixels(boardFrame_->height());
-    in.timercapWidth = StatusStrip::kTimercapWidth;
-    in.difCapWidth = StatusStrip::kDifCapWidth;
+    in.clockWidth = StatusStrip::kClockWidth;
+    in.levelCaptionWidth = StatusStrip::kLevelCaptionWidth;
     in.speedWidth = StatusStrip::kSpeedWidth;
     in.previous = strip_->positions();
     const window_layout::Result out = window_layout::layOut(in);
@@ -282,7 +282,7 @@ void MainWindow::resumeSavedGame() {
 }
 
 void MainWindow::showNewGameDialog() {
-    strip_->setShowFull(QString());
+    strip_->setHint(QString());
     auto* dialog = new NewPuzzleDialog(services_, this);
     // Queued, so the dialog has closed before the generator runs.
     connect(dialog, &NewPuzzleDialog::startGameRequested, this, &MainWindow::startGame,
@@ -330,29 +330,25 @@ void MainWindow::addPlayedSecondsToStore() {
 
 void MainWindow::puzzleInformation() {
     const GameState& state = services_.state;
-    const QString showModeName = state.showMode >= 1 && state.showMode <= 3
-                                     ? state.showModeNames[state.showMode]
-                                     : QString();
     const QString text = QStringLiteral("Game Title : ") + state.puzzleTitle +
-                         QStringLiteral("\rDifficulty : ") + state.levelName() +
-                         QStringLiteral("\rGame Type : ") + showModeName +
+                         QStringLiteral("\rDifficulty : ") + levelName(state.level) +
+                         QStringLiteral("\rGame Type : ") + showModeName(state.showMode) +
                          QStringLiteral("\rAuthor : ") + state.puzzleAuthor;
     services_.dialogs.message(text, QStringLiteral("Puzzle Information"), MsgButtons::Ok,
                               MsgIcon::Information);
 }
 
-void MainWindow::chooseDifficulty(int level) {
+void MainWindow::chooseDifficulty(Level level) {
     services_.state.level = level;
     showDifficultyChecks();
     services_.dialogs.message(
         QStringLiteral("New setting will will be activated when you start a new game."),
-        QStringLiteral("Difficulty ") + services_.state.levelName(), MsgButtons::Ok,
-        MsgIcon::Information);
+        QStringLiteral("Difficulty ") + levelName(level), MsgButtons::Ok, MsgIcon::Information);
 }
 
 void MainWindow::showDifficultyChecks() {
-    const int level = services_.state.level;
-    for (int entry = 1; entry <= 4; ++entry) menu_.levelEntry(entry)->setChecked(entry == level);
+    for (const Level entry : kLevels)
+        menu_.levelEntry(entry)->setChecked(entry == services_.state.level);
 }
 
 void MainWindow::toggleSound() {
@@ -475,10 +471,9 @@ void MainWindow::onCompletionReady() {
     if (session_.phase() != GamePhase::Completing) return;
     const GameSetup& game = session_.setup();
     titleFrame_->hide();
-    const FinishedGame finished{
-        game.puzzleTitle,        game.level,         services_.state.levelName(game.level),
-        strip_->clockText(),     game.timeChallenge, session_.puzzleRevealed(),
-        session_.wordsRevealed()};
+    const FinishedGame finished{game.puzzleTitle,          game.level,
+                                strip_->clockText(),       game.timeChallenge,
+                                session_.puzzleRevealed(), session_.wordsRevealed()};
     endPuzzle_ = new EndPuzzleDialog(services_, finished, this, this);
     connect(endPuzzle_, &EndPuzzleDialog::viewFastestTimesRequested, this,
             &MainWindow::fastestTimes);

@@ -65,7 +65,7 @@ class MainWindow : public QMainWindow {
     void printSetup();
     void statistics();
     void puzzleInformation();
-    void chooseDifficulty(int level);
+    void chooseDifficulty(Level level);
     void toggleSound();
     void fastestTimes();
     void openWebPage();

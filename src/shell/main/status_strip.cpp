@@ -9,10 +9,10 @@
 #include <QPainter>
 
 namespace {
-constexpr double kShowFullTop = 60;
-constexpr double kDifCapTop = 60;
-constexpr double kDifCapFTop = 80;
-constexpr double kTimercapTop = 45;
+constexpr double kHintTop = 60;
+constexpr double kLevelCaptionTop = 60;
+constexpr double kLevelShadowTop = 80;
+constexpr double kClockTop = 45;
 constexpr double kLabelHeight = 255;
 constexpr double kSpeedTop = 30;
 constexpr double kSpeedHeight = 315;
@@ -52,20 +52,20 @@ StatusStrip::StatusStrip(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
     setFixedHeight(twips::toPixelsRounded(kHeight));
 
-    showFull_ = makeLabel(this, "show_full", Qt::red, designFont(8.25, true), Qt::AlignCenter);
+    hint_ = makeLabel(this, "show_full", Qt::red, designFont(8.25, true), Qt::AlignCenter);
     // Red on black inside a single border.
-    showFull_->setStyleSheet(QStringLiteral(
+    hint_->setStyleSheet(QStringLiteral(
         "QLabel { color: rgb(255,0,0); background: black; border: 1px solid rgb(160,160,160); }"));
 
-    difCapF_ = makeLabel(this, "dif_cap_f", QColor(128, 128, 128), designFont(9.75, true),
-                         Qt::AlignCenter);
-    difCap_ = makeLabel(this, "dif_cap", Qt::white, designFont(9.75, true), Qt::AlignCenter);
+    levelShadow_ = makeLabel(this, "dif_cap_f", QColor(128, 128, 128), designFont(9.75, true),
+                             Qt::AlignCenter);
+    levelCaption_ = makeLabel(this, "dif_cap", Qt::white, designFont(9.75, true), Qt::AlignCenter);
     auto* speed = new SpeedIndicator(this);
     speed->setObjectName(QStringLiteral("speed"));
     speed_ = speed;
-    timercap_ = makeLabel(this, "Timercap", Qt::white, designFont(12, true),
-                          Qt::AlignRight | Qt::AlignVCenter);
-    timercap_->setText(QStringLiteral("0:00"));
+    clock_ = makeLabel(this, "Timercap", Qt::white, designFont(12, true),
+                       Qt::AlignRight | Qt::AlignVCenter);
+    clock_->setText(QStringLiteral("0:00"));
     setSpeedColor(QColor(0, 64, 64));
     setPositions(positions_);
 }
@@ -76,37 +76,39 @@ void StatusStrip::place(QWidget* control, double left, double top, double width,
 
 void StatusStrip::setPositions(const window_layout::StripPositions& positions) {
     positions_ = positions;
-    place(showFull_, positions.showFullLeft, kShowFullTop, positions.showFullWidth, kLabelHeight);
-    showFull_->setVisible(positions.showFullWidth > 0);
-    place(difCapF_, positions.difCapFLeft, kDifCapFTop, kDifCapWidth, kLabelHeight);
-    place(difCap_, positions.difCapLeft, kDifCapTop, kDifCapWidth, kLabelHeight);
+    place(hint_, positions.hintLeft, kHintTop, positions.hintWidth, kLabelHeight);
+    hint_->setVisible(positions.hintWidth > 0);
+    place(levelShadow_, positions.levelShadowLeft, kLevelShadowTop, kLevelCaptionWidth,
+          kLabelHeight);
+    place(levelCaption_, positions.levelCaptionLeft, kLevelCaptionTop, kLevelCaptionWidth,
+          kLabelHeight);
     place(speed_, positions.speedLeft, kSpeedTop, kSpeedWidth, kSpeedHeight);
-    place(timercap_, positions.timercapLeft, kTimercapTop, kTimercapWidth, kLabelHeight);
+    place(clock_, positions.clockLeft, kClockTop, kClockWidth, kLabelHeight);
 }
 
-void StatusStrip::setShowFull(const QString& text) {
-    showFull_->setText(text);
+void StatusStrip::setHint(const QString& text) {
+    hint_->setText(text);
 }
-QString StatusStrip::showFull() const {
-    return showFull_->text();
+QString StatusStrip::hint() const {
+    return hint_->text();
 }
 
 void StatusStrip::setLevelCaption(const QString& text) {
-    difCap_->setText(text);
-    difCapF_->setText(difCap_->text());
+    levelCaption_->setText(text);
+    levelShadow_->setText(levelCaption_->text());
 }
 QString StatusStrip::levelCaption() const {
-    return difCap_->text();
+    return levelCaption_->text();
 }
 QString StatusStrip::levelShadowCaption() const {
-    return difCapF_->text();
+    return levelShadow_->text();
 }
 
 void StatusStrip::setClockText(const QString& text) {
-    timercap_->setText(text);
+    clock_->setText(text);
 }
 QString StatusStrip::clockText() const {
-    return timercap_->text();
+    return clock_->text();
 }
 
 void StatusStrip::setSpeedColor(const QColor& color) {

@@ -7,22 +7,22 @@
 
 class QLabel;
 
-// Picture1, the strip along the bottom of the main window: the one-line text display
-// show_full, the level caption dif_cap over its shadow dif_cap_f, the Speed Challenge
-// indicator speed and the clock label Timercap. Positions are kept in twips.
+// The strip along the bottom of the main window: the one-line hint, the level caption over its
+// shadow, the Speed Challenge mark and the clock (object names show_full, dif_cap, dif_cap_f,
+// speed and Timercap). Positions are kept in twips.
 class StatusStrip : public QWidget {
     Q_OBJECT
   public:
     static constexpr double kHeight = 375;
-    static constexpr double kTimercapWidth = 735;
-    static constexpr double kDifCapWidth = 1695;
+    static constexpr double kClockWidth = 735;
+    static constexpr double kLevelCaptionWidth = 1695;
     static constexpr double kSpeedWidth = 300;
 
     explicit StatusStrip(QWidget* parent = nullptr);
 
-    void setShowFull(const QString& text);
-    QString showFull() const;
-    void setLevelCaption(const QString& text);  // dif_cap, then copied into dif_cap_f
+    void setHint(const QString& text);
+    QString hint() const;
+    void setLevelCaption(const QString& text);  // the caption, then its shadow
     QString levelCaption() const;
     QString levelShadowCaption() const;
     void setClockText(const QString& text);
@@ -39,11 +39,11 @@ class StatusStrip : public QWidget {
   private:
     void place(QWidget* control, double left, double top, double width, double height);
 
-    QLabel* showFull_;
-    QLabel* difCapF_;
-    QLabel* difCap_;
+    QLabel* hint_;
+    QLabel* levelShadow_;
+    QLabel* levelCaption_;
     QWidget* speed_;
-    QLabel* timercap_;
+    QLabel* clock_;
     QColor speedColor_;
     window_layout::StripPositions positions_;
 };

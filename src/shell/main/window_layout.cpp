@@ -3,7 +3,7 @@
 namespace window_layout {
 namespace {
 constexpr double kClockMargin = 250;
-constexpr double kShowFullLeft = 3450;
+constexpr double kHintLeft = 3450;
 constexpr double kStripReserve = 4000;
 constexpr double kCaptionGap = 150;
 constexpr double kShadowOffset = 20;
@@ -19,17 +19,17 @@ Result layOut(const Input& in) {
     out.strip = in.previous;
     out.title = centred(in, in.titleWidth, in.titleHeight);
     out.board = centred(in, in.boardWidth, in.boardHeight);
-    out.strip.timercapLeft = in.width - in.timercapWidth - kClockMargin;
-    out.strip.showFullLeft = kShowFullLeft;
+    out.strip.clockLeft = in.width - in.clockWidth - kClockMargin;
+    out.strip.hintLeft = kHintLeft;
 
-    const double showFullWidth =
-        in.width - in.timercapWidth - in.difCapWidth - in.speedWidth - kStripReserve;
-    if (showFullWidth < 0) return out;
+    const double hintWidth =
+        in.width - in.clockWidth - in.levelCaptionWidth - in.speedWidth - kStripReserve;
+    if (hintWidth < 0) return out;
 
-    out.strip.showFullWidth = showFullWidth;
-    out.strip.difCapLeft = out.strip.showFullLeft + showFullWidth + kCaptionGap;
-    out.strip.difCapFLeft = out.strip.difCapLeft + kShadowOffset;
-    out.strip.speedLeft = out.strip.timercapLeft - kSpeedOffset;
+    out.strip.hintWidth = hintWidth;
+    out.strip.levelCaptionLeft = out.strip.hintLeft + hintWidth + kCaptionGap;
+    out.strip.levelShadowLeft = out.strip.levelCaptionLeft + kShadowOffset;
+    out.strip.speedLeft = out.strip.clockLeft - kSpeedOffset;
     out.stripFitted = true;
     return out;
 }

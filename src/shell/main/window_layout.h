@@ -11,11 +11,11 @@ struct Position {
 
 // The strip controls the layout moves; the previous values are kept where the layout stops.
 struct StripPositions {
-    double timercapLeft = 0;
-    double showFullLeft = 0;
-    double showFullWidth = 0;
-    double difCapLeft = 0;
-    double difCapFLeft = 0;
+    double clockLeft = 0;
+    double hintLeft = 0;
+    double hintWidth = 0;
+    double levelCaptionLeft = 0;
+    double levelShadowLeft = 0;
     double speedLeft = 0;
 };
 
@@ -27,8 +27,8 @@ struct Input {
     double titleHeight = 0;
     double boardWidth = 0;
     double boardHeight = 0;
-    double timercapWidth = 0;
-    double difCapWidth = 0;
+    double clockWidth = 0;
+    double levelCaptionWidth = 0;
     double speedWidth = 0;
     StripPositions previous;
 };

@@ -86,7 +86,7 @@ QString spoolFile(const QByteArray& pdf) {
 
 BoardModel answerModel(const BoardModel& shown, const Puzzle& puzzle) {
     BoardModel answers = shown;
-    for (int i = 1; i <= GameState::kMaxWords; ++i) {
+    for (int i = 1; i <= kMaxWords; ++i) {
         BoardLine& line = answers.lines[i];
         BoardEntry& entry = answers.entries[i];
         line = BoardLine{};

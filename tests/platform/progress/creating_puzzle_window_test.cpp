@@ -110,7 +110,7 @@ TEST(CreatingPuzzleUiTest, DrivesTheWindowThroughAWholeGeneration) {
 
     const auto theme = readTheme(env.programFolder() + QStringLiteral("/data/animals.qrw"));
     ASSERT_TRUE(theme);
-    const auto puzzle = generatePuzzle(*wordsToHide(*theme), 4, ui, random).puzzle;
+    const auto puzzle = generatePuzzle(*wordsToHide(*theme), Level::Expert, ui, random).puzzle;
     ASSERT_TRUE(puzzle);
     EXPECT_EQ(window.progressMaximum(), 11);
     EXPECT_EQ(window.progressValue(), 11);
@@ -161,8 +161,8 @@ TEST(CreatingPuzzleUiTest, StopClickedDuringHopelessCyclesEndsGeneration) {
     // The placer would prove this theme impossible at once; without it the question comes.
     const auto theme = readTheme(env.programFolder() + QStringLiteral("/data/long.qrw"));
     ASSERT_TRUE(theme);
-    const GenerationResult result =
-        generatePuzzle(*wordsToHide(*theme), 4, ui, random, std::chrono::milliseconds::zero());
+    const GenerationResult result = generatePuzzle(*wordsToHide(*theme), Level::Expert, ui, random,
+                                                   std::chrono::milliseconds::zero());
     EXPECT_FALSE(result.puzzle);
     EXPECT_EQ(result.failure, GenerationFailure::Stopped);
     EXPECT_EQ(env.dialogs.messages().size(), 1u);

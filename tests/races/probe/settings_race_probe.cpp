@@ -31,7 +31,7 @@ int endGame(SettingsStore& store, const QString& time) {
     NameFromInput dialogs;
     Services services{env.state,           dialogs, store,    env.sound, env.shell,
                       env.programFolder(), {},      QString()};
-    evaluateEndOfGame(services, {QStringLiteral("Race"), 4, QStringLiteral("Expert"), time, true});
+    evaluateEndOfGame(services, {QStringLiteral("Race"), Level::Expert, time, true});
     return 0;
 }
 

@@ -3,8 +3,8 @@
 #include "core/game_state.h"
 #include "platform/progress/creating_puzzle_window.h"
 #include "shell/fonts/board_fonts.h"
-#include "shell/fonts/cp_stat_progress.h"
 #include "shell/fonts/font_progress.h"
+#include "shell/fonts/font_progress_window.h"
 #include "support/recording_settings.h"
 #include "support/test_env.h"
 
@@ -147,7 +147,7 @@ TEST_F(FontCommandsTest, ProgressWindowComesAndGoes) {
 TEST_F(FontCommandsTest, ProgressWindowIsCaptionedAndOwnedByTheMainWindow) {
     QWidget mainWindow;
     board.setParent(&mainWindow);
-    CpStatProgress progress(&board);
+    FontProgressWindow progress(&board);
     progress.begin(QStringLiteral("Updating fonts"), 5);
     auto* shown = mainWindow.findChild<CreatingPuzzleWindow*>();
     ASSERT_TRUE(shown);

@@ -52,18 +52,19 @@ TEST_F(GameStarterTest, EachShowModeFillsTheWordListAfresh) {
     writeQuizTheme();
     const auto sorted = sortedTwelve();
     struct Mode {
-        int showMode;
-        int level;
+        ShowMode showMode;
+        Level level;
         const char* levelCaption;
         std::function<QString(const QString&)> caption, tip;
         double fontSize;
     };
     const auto none = [](const QString&) { return QString(); };
     const auto word = [](const QString& w) { return w; };
-    for (const Mode& mode : {Mode{2, 1, "Level : Easy", questionFor, questionFor, 8},
-                             Mode{1, 3, "Level : Hard", word, none, 9.75},
-                             Mode{3, 2, "Level : Medium", none, none, 9.75}}) {
-        SCOPED_TRACE(mode.showMode);
+    for (const Mode& mode :
+         {Mode{ShowMode::Questions, Level::Easy, "Level : Easy", questionFor, questionFor, 8},
+          Mode{ShowMode::Words, Level::Hard, "Level : Hard", word, none, 9.75},
+          Mode{ShowMode::Blanks, Level::Medium, "Level : Medium", none, none, 9.75}}) {
+        SCOPED_TRACE(mode.levelCaption);
         if (window->session().gameInProgress()) {
             abandonGame();
             env.dialogs.clear();
@@ -73,7 +74,7 @@ TEST_F(GameStarterTest, EachShowModeFillsTheWordListAfresh) {
         for (int i = 1; i <= 12; ++i) {
             EXPECT_EQ(entry(i).caption, mode.caption(sorted[i - 1])) << i;
             EXPECT_EQ(entry(i).toolTip, mode.tip(sorted[i - 1])) << i;
-            if (mode.showMode != 3) {
+            if (mode.showMode != ShowMode::Blanks) {
                 EXPECT_DOUBLE_EQ(entry(i).font.pointSizeF(), mode.fontSize);
             }
         }
@@ -93,14 +94,14 @@ TEST_F(GameStarterTest, APlayersOwnListFontIsKept) {
     QFont own(QStringLiteral("DejaVu Serif"));
     own.setPointSizeF(11);
     for (int i = 1; i <= 20; ++i) window->board().setEntryFont(i, own);
-    chooseGame("quiz.qrw", "Fruit Quiz", 2, 1, false);
+    chooseGame("quiz.qrw", "Fruit Quiz", ShowMode::Questions, Level::Easy, false);
     window->startGame();
     EXPECT_DOUBLE_EQ(entry(1).font.pointSizeF(), 11);
 }
 
 TEST_F(GameStarterTest, SpeedChallengeRunsTheClockAndLightsTheIndicator) {
     window->strip().setClockText("3:10");
-    startTwentyWordGame(4, true);
+    startTwentyWordGame(Level::Expert, true);
     EXPECT_TRUE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().speedColor(), QColor(192, 255, 255));
     EXPECT_EQ(window->strip().levelCaption(), "Level : Expert");
@@ -111,7 +112,7 @@ TEST_F(GameStarterTest, SpeedChallengeRunsTheClockAndLightsTheIndicator) {
     // Dropping the game stops the clock; the next standard game leaves it stopped.
     abandonGame();
     EXPECT_FALSE(window->gameClock().isActive());
-    chooseGame("twenty.qrw", "Alphabet", 1, 4, false);
+    chooseGame("twenty.qrw", "Alphabet", ShowMode::Words, Level::Expert, false);
     window->startGame();
     EXPECT_FALSE(window->gameClock().isActive());
     EXPECT_EQ(window->strip().speedColor(), QColor(0, 64, 64));
@@ -119,18 +120,18 @@ TEST_F(GameStarterTest, SpeedChallengeRunsTheClockAndLightsTheIndicator) {
 
 TEST_F(GameStarterTest, StrikeLinesOfTheLastGameAreHidden) {
     writeQuizTheme();
-    chooseGame("quiz.qrw", "Fruit Quiz", 1, 1, false);
+    chooseGame("quiz.qrw", "Fruit Quiz", ShowMode::Words, Level::Easy, false);
     window->startGame();
     emit window->board().cellPressed(5, PressButton::Left);
     ASSERT_TRUE(window->board().model().lines[1].visible);
     abandonGame();
-    chooseGame("quiz.qrw", "Fruit Quiz", 1, 1, false);
+    chooseGame("quiz.qrw", "Fruit Quiz", ShowMode::Words, Level::Easy, false);
     window->startGame();
     for (int k = 1; k <= 20; ++k) EXPECT_FALSE(window->board().model().lines[k].visible) << k;
 }
 
 TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
-    chooseGame("missing.qrw", "Gone", 1, 2, false);
+    chooseGame("missing.qrw", "Gone", ShowMode::Words, Level::Medium, false);
     window->startGame();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
     expectLastBox("Could not generate puzzle!", "Puzzle Error", MsgButtons::Ok,
@@ -145,7 +146,7 @@ TEST_F(GameStarterTest, MissingThemeFailsWithAMessageAndNoGame) {
 // No placement exists, so the player is not asked whether to wait for one.
 TEST_F(GameStarterTest, WordsThatNeverFitEndWithoutTheWaitQuestion) {
     writeTheme("long.qrw", "Too Long", {"ABCDEFGHIJKLMNOPQRSTUVWXY", "SHORT", "WORDS"});
-    chooseGame("long.qrw", "Too Long", 1, 1, false);
+    chooseGame("long.qrw", "Too Long", ShowMode::Words, Level::Easy, false);
     window->startGame();
     ASSERT_EQ(env.dialogs.shown().size(), 1u);
     EXPECT_EQ(env.dialogs.shown()[0].text, "Could not generate puzzle!");
@@ -155,7 +156,7 @@ TEST_F(GameStarterTest, WordsThatNeverFitEndWithoutTheWaitQuestion) {
 
 TEST_F(GameStarterTest, TheProgressWindowIsGoneAfterwards) {
     writeQuizTheme();
-    chooseGame("quiz.qrw", "Fruit Quiz", 1, 1, false);
+    chooseGame("quiz.qrw", "Fruit Quiz", ShowMode::Words, Level::Easy, false);
     window->startGame();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->findChild<CreatingPuzzleWindow*>(), nullptr);

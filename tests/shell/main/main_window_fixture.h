@@ -42,7 +42,7 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // What the new-game dialog leaves in the state before the generator runs.
-    void chooseGame(const QString& fileName, const QString& title, int showMode, int level,
+    void chooseGame(const QString& fileName, const QString& title, ShowMode showMode, Level level,
                     bool speedChallenge) {
         env.state.puzzleFile = QStringLiteral("data\\") + fileName;
         env.state.puzzleTitle = title;
@@ -59,9 +59,9 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // A generated game of twenty words on the board, as after Start Game.
-    void startTwentyWordGame(int level, bool speedChallenge) {
+    void startTwentyWordGame(Level level, bool speedChallenge) {
         writeTheme("twenty.qrw", "Alphabet", twentyWords());
-        chooseGame("twenty.qrw", "Alphabet", 1, level, speedChallenge);
+        chooseGame("twenty.qrw", "Alphabet", ShowMode::Words, level, speedChallenge);
         window->startGame();
     }
 

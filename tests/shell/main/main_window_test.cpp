@@ -86,10 +86,10 @@ TEST_F(MainWindowTest, EveryMenuIsReachableFromTheKeyboard) {
 
 TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
     window->menu().puzzleInformationAction->setEnabled(true);
-    window->strip().setShowFull("What is red?");
+    window->strip().setHint("What is red?");
     window->newWordSearch();
     EXPECT_TRUE(env.dialogs.shown().empty());
-    EXPECT_TRUE(window->strip().showFull().isEmpty());  // the last hovered text is gone
+    EXPECT_TRUE(window->strip().hint().isEmpty());  // the last hovered text is gone
     EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_TRUE(window->titleFrame().isVisible());
     auto* dialog = window->findChild<NewPuzzleDialog*>();
@@ -99,7 +99,7 @@ TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
 }
 
 TEST_F(MainWindowTest, NewWordSearchDuringAGameAsksAndNoChangesNothing) {
-    startTwentyWordGame(2, false);
+    startTwentyWordGame(Level::Medium, false);
     findWord(1);
     env.dialogs.answerMessage(MsgAnswer::No);
     window->newWordSearch();
@@ -133,16 +133,16 @@ TEST_F(MainWindowTest, PrintWithoutAPuzzleRefuses) {
 TEST_F(MainWindowTest, DifficultyMovesTheCheckAndSetsTheLevel) {
     const char* titles[] = {"", "Difficulty Easy", "Difficulty Medium", "Difficulty Hard",
                             "Difficulty Expert"};
-    for (int level : {4, 1, 3, 2}) {
+    for (Level level : {Level::Expert, Level::Easy, Level::Hard, Level::Medium}) {
         env.dialogs.clear();
         window->menu().levelEntry(level)->trigger();
         EXPECT_EQ(env.state.level, level);
-        for (int other = 1; other <= 4; ++other) {
+        for (const Level other : kLevels) {
             EXPECT_EQ(window->menu().levelEntry(other)->isChecked(), other == level);
         }
         ASSERT_EQ(env.dialogs.shown().size(), 1u);
         expectLastBox("New setting will will be activated when you start a new game.",
-                      titles[level], MsgButtons::Ok, MsgIcon::Information);
+                      titles[levelNumber(level)], MsgButtons::Ok, MsgIcon::Information);
     }
     // Choosing the checked level again keeps it checked.
     window->menu().mediumAction->trigger();
@@ -164,8 +164,8 @@ TEST_F(MainWindowTest, SoundEntryWritesTheSwitch) {
 TEST_F(MainWindowTest, PuzzleInformationShowsFourLines) {
     env.state.puzzleTitle = "Fruit";
     env.state.puzzleAuthor = "Ann";
-    env.state.level = 4;
-    env.state.showMode = 2;
+    env.state.level = Level::Expert;
+    env.state.showMode = ShowMode::Questions;
     window->puzzleInformation();
     expectLastBox("Game Title : Fruit\rDifficulty : Expert\rGame Type : Questions\rAuthor : Ann",
                   "Puzzle Information", MsgButtons::Ok, MsgIcon::Information);
@@ -250,7 +250,7 @@ TEST_F(MainWindowTest, QuitDeclinedStillStoresThePlayingTime) {
 TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
     int quits = 0;
     QObject::connect(window.get(), &MainWindow::quitConfirmed, [&quits] { ++quits; });
-    startTwentyWordGame(2, false);
+    startTwentyWordGame(Level::Medium, false);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     window->menu().exitAction->trigger();
     EXPECT_EQ(env.dialogs.last().text,
@@ -260,7 +260,7 @@ TEST_F(MainWindowTest, QuitDuringAGameAsksAboutTheGameAndYesEnds) {
 }
 
 TEST_F(MainWindowTest, GameClockCountsMinutesAndSeconds) {
-    startTwentyWordGame(4, true);
+    startTwentyWordGame(Level::Expert, true);
     for (int i = 0; i < 60; ++i) window->gameClockTick();
     EXPECT_EQ(window->strip().clockText(), "1:00");
     EXPECT_EQ(window->session().clockSeconds(), 60);
@@ -278,9 +278,9 @@ TEST_F(MainWindowTest, ResizingTooNarrowMovesOnlyTheClockAndTheChildren) {
     const int narrowed = wideWidth - window->frameGeometry().width();
     ASSERT_GT(narrowed, 0);
     // The clock keeps to the right edge; the rest of the strip stays where it was.
-    EXPECT_DOUBLE_EQ(wide.timercapLeft - narrow.timercapLeft, twips::fromPixels(narrowed));
-    EXPECT_DOUBLE_EQ(narrow.showFullWidth, wide.showFullWidth);
-    EXPECT_DOUBLE_EQ(narrow.difCapLeft, wide.difCapLeft);
+    EXPECT_DOUBLE_EQ(wide.clockLeft - narrow.clockLeft, twips::fromPixels(narrowed));
+    EXPECT_DOUBLE_EQ(narrow.hintWidth, wide.hintWidth);
+    EXPECT_DOUBLE_EQ(narrow.levelCaptionLeft, wide.levelCaptionLeft);
     EXPECT_DOUBLE_EQ(narrow.speedLeft, wide.speedLeft);
     EXPECT_LT(window->boardFrame().x(), 0);  // partly off the client area
 }
@@ -300,12 +300,12 @@ TEST_F(MainWindowTest, TheBoardSitsWhollyInsideTheAreaBelowTheMenuBar) {
 }
 
 TEST_F(MainWindowTest, BoardSignalsReachTheMenusClockAndStrip) {
-    startTwentyWordGame(4, true);
+    startTwentyWordGame(Level::Expert, true);
     BoardWindow& board = window->board();
     window->strip().setClockText("1:23");
 
     emit board.hoverText("What is red?");
-    EXPECT_EQ(window->strip().showFull(), "What is red?");
+    EXPECT_EQ(window->strip().hint(), "What is red?");
     findWord(1);
     EXPECT_FALSE(window->menu().puzzleInformationAction->isEnabled());
     EXPECT_TRUE(window->menu().revealWordAction->isEnabled());
@@ -322,7 +322,7 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
     emit window->play().completionReady();  // no game: nothing opens
     EXPECT_EQ(window->findChild<EndPuzzleDialog*>(), nullptr);
 
-    startTwentyWordGame(3, false);
+    startTwentyWordGame(Level::Hard, false);
     window->strip().setClockText("2:05");
     findEveryWord();
     emit window->play().completionReady();
@@ -348,7 +348,7 @@ TEST_F(MainWindowTest, CompletionOpensTheEndOfGameDialogAndClosingShowsTheBoard)
 }
 
 TEST_F(MainWindowTest, CtrlTabLeavesTheBoardInFront) {
-    startTwentyWordGame(2, false);
+    startTwentyWordGame(Level::Medium, false);
     QMdiArea* area = window->boardFrame().mdiArea();
     ASSERT_TRUE(window->titleFrame().isVisible());  // behind the board, within Ctrl+Tab's reach
     for (const Qt::KeyboardModifiers held :
@@ -364,18 +364,16 @@ TEST_F(MainWindowTest, CtrlTabLeavesTheBoardInFront) {
 
 TEST(MainWindowLoad, FirstRunAcceptedSetsTheStartingState) {
     TestEnv env;
-    env.state.level = 4;
+    env.state.level = Level::Expert;
     env.state.secondsPlayed = 9;
     MainWindow window(env.services);
     env.dialogs.answerMessage(MsgAnswer::Yes);
     ASSERT_TRUE(window.load());
     EXPECT_EQ(window.windowTitle(), "Quarrow [Tarnwick Software]");
-    EXPECT_EQ(env.state.level, 2);
-    EXPECT_EQ(env.state.showMode, 1);
+    EXPECT_EQ(env.state.level, Level::Medium);
+    EXPECT_EQ(env.state.showMode, ShowMode::Words);
     EXPECT_EQ(env.state.secondsPlayed, 0);
     EXPECT_TRUE(env.state.hideBoardOnActivate);
-    EXPECT_EQ(env.state.levelNames[3], "Hard");
-    EXPECT_EQ(env.state.showModeNames[3], "Blanks");
     EXPECT_TRUE(window.playedCounter().isActive());
     EXPECT_EQ(env.settings->read("Settings", "F_RUN", ""), "False");
 }

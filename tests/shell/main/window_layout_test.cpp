@@ -20,8 +20,8 @@ Input designInput(double width, double areaWidth, double areaHeight) {
     in.titleHeight = 1800;
     in.boardWidth = 11730;
     in.boardHeight = 7575;
-    in.timercapWidth = 735;
-    in.difCapWidth = 1695;
+    in.clockWidth = 735;
+    in.levelCaptionWidth = 1695;
     in.speedWidth = 300;
     in.previous = StripPositions{1, 2, 3, 4, 5, 6};
     return in;
@@ -45,14 +45,14 @@ TEST(WindowLayout, WideWindowsCentreTheChildrenAndLineUpTheStrip) {
         // Left to right without overlap: text display, level caption, speed, clock; the clock
         // keeps its margin from the right edge and the text display takes what is left.
         const auto& strip = out.strip;
-        EXPECT_GE(strip.showFullWidth, 0);
-        EXPECT_LE(strip.showFullLeft + strip.showFullWidth, strip.difCapLeft);
-        EXPECT_LT(strip.difCapLeft, strip.difCapFLeft);
-        EXPECT_LE(strip.difCapLeft + in.difCapWidth, strip.speedLeft);
-        EXPECT_DOUBLE_EQ(strip.speedLeft + in.speedWidth, strip.timercapLeft);
-        EXPECT_DOUBLE_EQ(strip.timercapLeft + in.timercapWidth, width - 250);
+        EXPECT_GE(strip.hintWidth, 0);
+        EXPECT_LE(strip.hintLeft + strip.hintWidth, strip.levelCaptionLeft);
+        EXPECT_LT(strip.levelCaptionLeft, strip.levelShadowLeft);
+        EXPECT_LE(strip.levelCaptionLeft + in.levelCaptionWidth, strip.speedLeft);
+        EXPECT_DOUBLE_EQ(strip.speedLeft + in.speedWidth, strip.clockLeft);
+        EXPECT_DOUBLE_EQ(strip.clockLeft + in.clockWidth, width - 250);
     }
-    EXPECT_DOUBLE_EQ(layOut(designInput(6730, 6611, 5000)).strip.showFullWidth, 0);
+    EXPECT_DOUBLE_EQ(layOut(designInput(6730, 6611, 5000)).strip.hintWidth, 0);
 }
 
 TEST(WindowLayout, NarrowWindowKeepsTheStripButMovesTheClockAndCentres) {
@@ -61,11 +61,11 @@ TEST(WindowLayout, NarrowWindowKeepsTheStripButMovesTheClockAndCentres) {
     const auto out = layOut(in);
     EXPECT_FALSE(out.stripFitted);
     expectCentred(in, out);  // partly outside the area
-    EXPECT_DOUBLE_EQ(out.strip.timercapLeft + in.timercapWidth, 6729 - 250);
+    EXPECT_DOUBLE_EQ(out.strip.clockLeft + in.clockWidth, 6729 - 250);
     // Everything after the failed width keeps its previous value.
-    EXPECT_DOUBLE_EQ(out.strip.showFullWidth, 3);
-    EXPECT_DOUBLE_EQ(out.strip.difCapLeft, 4);
-    EXPECT_DOUBLE_EQ(out.strip.difCapFLeft, 5);
+    EXPECT_DOUBLE_EQ(out.strip.hintWidth, 3);
+    EXPECT_DOUBLE_EQ(out.strip.levelCaptionLeft, 4);
+    EXPECT_DOUBLE_EQ(out.strip.levelShadowLeft, 5);
     EXPECT_DOUBLE_EQ(out.strip.speedLeft, 6);
 }
 

@@ -28,7 +28,7 @@ GameSession fruitGame() {
     for (int c = 0; c < 20; ++c) puzzle.letters[c + 1] = QChar(kRow1[c]);
     puzzle.words = {{"APPLE", {}, 1, 5}, {"BANANA", {}, 41, 46}, {"CHERRY", {}, 81, 201}};
     GameSession game;
-    game.generationStarted({"data\\fruit.qrw", "Fruit", "", 2, 1, false});
+    game.generationStarted({"data\\fruit.qrw", "Fruit", "", Level::Medium, ShowMode::Words, false});
     game.generated(puzzle);
     game.revealWord(2);
     return game;

@@ -14,7 +14,7 @@ struct SetupResult {
 // question; on Yes every default setting is written, on No nothing is. Later runs: the stored
 // word-list and grid fonts go onto the board. Reads state.soundOn, which the splash loaded from
 // SOUND; sets state.firstRun.
-SetupResult setupQrw(Services& services, BoardWindow& board);
+SetupResult setUpAtStart(Services& services, BoardWindow& board);
 
 // Every default setting of a first run, the fonts from the board's first grid cell and first
 // word entry, in one operation.

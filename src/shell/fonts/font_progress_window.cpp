@@ -1,11 +1,11 @@
-#include "shell/fonts/cp_stat_progress.h"
+#include "shell/fonts/font_progress_window.h"
 
 #include "platform/progress/creating_puzzle_window.h"
 
-CpStatProgress::CpStatProgress(QWidget* anchor) : anchor_(anchor) {}
-CpStatProgress::~CpStatProgress() = default;
+FontProgressWindow::FontProgressWindow(QWidget* anchor) : anchor_(anchor) {}
+FontProgressWindow::~FontProgressWindow() = default;
 
-void CpStatProgress::begin(const QString& label, int maximum) {
+void FontProgressWindow::begin(const QString& label, int maximum) {
     window_ = std::make_unique<CreatingPuzzleWindow>(CreatingPuzzleWindow::Use::FontUpdate,
                                                      anchor_ ? anchor_->window() : nullptr);
     window_->setLabelText(label);
@@ -14,11 +14,11 @@ void CpStatProgress::begin(const QString& label, int maximum) {
     window_->show();
 }
 
-void CpStatProgress::step(int value) {
+void FontProgressWindow::step(int value) {
     if (window_) window_->setProgressValue(value);
 }
 
-void CpStatProgress::end() {
+void FontProgressWindow::end() {
     if (window_) window_->hide();
     window_.reset();
 }

@@ -1,4 +1,4 @@
-#include "shell/startup/setup_qrw.h"
+#include "shell/startup/start_set_up.h"
 #include "board/board_window.h"
 #include "shell/startup/warranty.h"
 #include "support/recording_settings.h"
@@ -34,7 +34,7 @@ class SetupQrwTest : public ::testing::Test {
 TEST_F(SetupQrwTest, DecliningTheWarrantyWritesNothing) {
     BoardWindow board(env.state);
     env.dialogs.answerMessage(MsgAnswer::No);
-    EXPECT_FALSE(setupQrw(env.services, board).proceed);
+    EXPECT_FALSE(setUpAtStart(env.services, board).proceed);
     expectWarrantyAsked();
     EXPECT_TRUE(env.state.firstRun);
     EXPECT_TRUE(storedKeys().isEmpty());
@@ -42,7 +42,7 @@ TEST_F(SetupQrwTest, DecliningTheWarrantyWritesNothing) {
     // The next start asks again.
     env.dialogs.clear();
     env.dialogs.answerMessage(MsgAnswer::No);
-    EXPECT_FALSE(setupQrw(env.services, board).proceed);
+    EXPECT_FALSE(setUpAtStart(env.services, board).proceed);
     expectWarrantyAsked();
 }
 
@@ -50,7 +50,7 @@ TEST_F(SetupQrwTest, AcceptingTheWarrantyWritesEveryDefaultInOrder) {
     Services services = recordingServices();
     BoardWindow board(services.state);
     env.dialogs.answerMessage(MsgAnswer::Yes);
-    const SetupResult result = setupQrw(services, board);
+    const SetupResult result = setUpAtStart(services, board);
     EXPECT_TRUE(result.proceed);
     EXPECT_TRUE(result.soundChecked);
     expectWarrantyAsked();
@@ -82,7 +82,7 @@ TEST_F(SetupQrwTest, LaterRunWithOnlyTheMarkerAppliesDefaultFonts) {
     BoardWindow board(services.state);
     env.state.soundOn = false;
 
-    const SetupResult result = setupQrw(services, board);
+    const SetupResult result = setUpAtStart(services, board);
     EXPECT_TRUE(result.proceed);
     EXPECT_FALSE(result.soundChecked);
     EXPECT_FALSE(env.state.firstRun);
@@ -104,7 +104,7 @@ TEST_F(SetupQrwTest, AnUnreadableMarkerIsNotAFirstRun) {
     recording.write("Settings", "S_COMP", "41");
     recording.write("F_Times", "S1_N", "Me");
     BoardWindow board(services.state);
-    EXPECT_TRUE(setupQrw(services, board).proceed);
+    EXPECT_TRUE(setUpAtStart(services, board).proceed);
     EXPECT_FALSE(env.state.firstRun);
     EXPECT_TRUE(env.dialogs.shown().empty());
     EXPECT_EQ(recording.writes().size(), 3);
@@ -120,7 +120,7 @@ TEST_F(SetupQrwTest, AMarkerReadingTrueInAnyCaseIsAFirstRun) {
         recording.write("Settings", "F_RUN", marker);
         env.dialogs.clear();
         env.dialogs.answerMessage(MsgAnswer::Yes);
-        EXPECT_TRUE(setupQrw(services, board).proceed);
+        EXPECT_TRUE(setUpAtStart(services, board).proceed);
         EXPECT_TRUE(env.state.firstRun) << marker;
         expectWarrantyAsked();
         EXPECT_EQ(recording.read("Settings", "F_RUN", {}), "False");
@@ -145,7 +145,7 @@ TEST_F(SetupQrwTest, LaterRunAppliesStoredFontsWithoutTouchingUnderline) {
     underlined.setUnderline(true);
     board.setCellFont(7, underlined);
 
-    setupQrw(services, board);
+    setUpAtStart(services, board);
     const QFont& cell = board.model().cells[7].font;
     EXPECT_EQ(cell.family(), "Courier");
     EXPECT_EQ(cell.pointSizeF(), 11.25);

@@ -8,11 +8,11 @@ class CreatingPuzzleWindow;
 class QWidget;
 
 // Font progress shown in the "Creating Puzzle" window, created for the update and gone after.
-class CpStatProgress : public FontProgress {
+class FontProgressWindow : public FontProgress {
   public:
     // The window belongs to the top-level window of `anchor` (the main window).
-    explicit CpStatProgress(QWidget* anchor);
-    ~CpStatProgress() override;
+    explicit FontProgressWindow(QWidget* anchor);
+    ~FontProgressWindow() override;
 
     void begin(const QString& label, int maximum) override;
     void step(int value) override;

@@ -1,4 +1,4 @@
-#include "shell/startup/setup_qrw.h"
+#include "shell/startup/start_set_up.h"
 
 #include "board/board_window.h"
 #include "core/game_state.h"
@@ -33,7 +33,7 @@ void writeFirstRunSettings(SettingsStore& store, const QFont& gridFont, const QF
     }
 }
 
-SetupResult setupQrw(Services& services, BoardWindow& board) {
+SetupResult setUpAtStart(Services& services, BoardWindow& board) {
     GameState& state = services.state;
     // A marker that is no Boolean at all must never lead to the player's records being
     // overwritten with the defaults: it counts as a later run.
