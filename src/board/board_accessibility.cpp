@@ -1,6 +1,7 @@
 #include "board/board_accessibility.h"
 
 #include "board/board_play.h"
+#include "board/board_speech.h"
 #include "board/board_window.h"
 #include "board/grid_accessible.h"
 #include "board/word_list_accessible.h"
@@ -9,6 +10,8 @@
 #include <QEvent>
 
 namespace {
+constexpr std::size_t kFewCells = 20;  // at most one word's worth
+
 void send(QAccessibleInterface* iface, QAccessible::Event type) {
     QAccessibleEvent event(iface, type);
     QAccessible::updateAccessibility(&event);
@@ -48,6 +51,7 @@ BoardAccessibility::BoardAccessibility(BoardPlay& play)
     // Strikes and the end of a game also come from menu commands.
     connect(&play, &BoardPlay::wordFoundByHand, this, &BoardAccessibility::syncSoon);
     connect(&play, &BoardPlay::gameEnded, this, &BoardAccessibility::syncSoon);
+    connect(&board_, &BoardWindow::coveredChanged, this, &BoardAccessibility::syncSoon);
 }
 
 BoardAccessibility::~BoardAccessibility() {
@@ -81,8 +85,24 @@ void BoardAccessibility::sync() {
     const BoardSnapshot now = snapshot();
     const BoardSnapshot before = std::exchange(told_, now);
 
+    if (now.covered != before.covered) {
+        // The whole grid and list go or come back at once: one event each, not one per cell.
+        send(grid_, QAccessible::ObjectReorder);
+        send(wordList_, QAccessible::ObjectReorder);
+        announce(now.covered ? board_speech::paused() : board_speech::resumed());
+        if (now.focused && !now.covered) send(cells_[now.cursorCell], QAccessible::Focus);
+        return;
+    }
+    if (now.covered) return;  // nothing shows under the cover
+    std::vector<int> renamed;
     for (int n = 1; n <= GameState::kCells; ++n) {
-        if (now.letters[n] != before.letters[n]) send(cells_[n], QAccessible::NameChanged);
+        if (now.letters[n] != before.letters[n]) renamed.push_back(n);
+    }
+    // A new game's letters are one change to the grid, not hundreds for a screen reader.
+    if (renamed.size() > kFewCells) {
+        send(grid_, QAccessible::ObjectReorder);
+    } else {
+        for (int n : renamed) send(cells_[n], QAccessible::NameChanged);
     }
     if (now.entryCount != before.entryCount) send(wordList_, QAccessible::ObjectReorder);
     for (int i = 1; i <= now.entryCount; ++i) {
@@ -102,7 +122,7 @@ void BoardAccessibility::sync() {
 void BoardAccessibility::announce(const QString& text) {
     announcement_ = text;
     send(status_, QAccessible::NameChanged);
-    send(status_, QAccessible::Alert);
+    send(status_, QAccessible::ObjectShow);
 }
 
 void BoardAccessibility::syncSoon() {

@@ -34,11 +34,13 @@ class BoardPartAccessible : public QAccessibleInterface {
     BoardAccessibility& owner_;
 };
 
-// The status line a screen reader follows: its name is the last announcement of play.
+// The status line a screen reader follows: its name is the last announcement of play. Screen
+// readers speak a notification that shows, wherever the focus is; a status bar's new name they
+// speak only when it has the focus.
 class SpokenStatusAccessible : public BoardPartAccessible {
   public:
     using BoardPartAccessible::BoardPartAccessible;
-    QAccessible::Role role() const override { return QAccessible::StatusBar; }
+    QAccessible::Role role() const override { return QAccessible::Notification; }
     QRect rect() const override;
 
   protected:

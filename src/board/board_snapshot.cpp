@@ -11,6 +11,11 @@ QString BoardSnapshot::cellName(int cell) const {
 BoardSnapshot readBoard(const BoardWindow& board, const GameSession& session) {
     const BoardModel& model = board.model();
     BoardSnapshot shot;
+    shot.cursorCell = board.cursorCell();
+    shot.focused = board.hasFocus();
+    shot.complete = session.complete();
+    shot.covered = board.covered();
+    if (shot.covered) return shot;
     for (int n = 1; n <= GameState::kCells; ++n) shot.letters[n] = model.cells[n].caption;
     shot.entryCount = session.wordCount();
     for (int i = 1; i <= shot.entryCount; ++i) {
@@ -20,10 +25,7 @@ BoardSnapshot readBoard(const BoardWindow& board, const GameSession& session) {
             {i, model.entries[i].caption, shot.words[i], shot.found[i], session.setup().showMode});
     }
     shot.foundCount = session.foundCount();
-    shot.cursorCell = board.cursorCell();
-    shot.focused = board.hasFocus();
     shot.anchorCell = session.selection().anchor;
-    shot.complete = session.complete();
     return shot;
 }
 
@@ -42,5 +44,9 @@ QStringList announcements(const BoardSnapshot& before, const BoardSnapshot& afte
         }
     }
     if (after.complete && !before.complete) said << board_speech::puzzleComplete();
+    // A selection that ends without a strike was dropped; its start no longer stands.
+    if (said.isEmpty() && before.anchorCell != 0 && after.anchorCell == 0) {
+        said << board_speech::selectionCleared();
+    }
     return said;
 }

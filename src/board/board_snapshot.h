@@ -23,6 +23,7 @@ struct BoardSnapshot {
     bool focused = false;  // the board has the keyboard focus, so the cursor's cell has it
     int anchorCell = 0;    // the open selection's first cell, 0 when none is open
     bool complete = false;
+    bool covered = false;  // paused: the cover hides letters, list and selection
 
     QString cellName(int cell) const;
 };

@@ -27,8 +27,20 @@ QString anchorSet(const QString& cellName) {
     return QStringLiteral("Selection starts at ") + cellName;
 }
 
+QString selectionCleared() {
+    return QStringLiteral("Selection cleared");
+}
+
 QString wordStruck(const QString& word, int found, int total) {
     return QStringLiteral("%1 found, %2 of %3").arg(word).arg(found).arg(total);
+}
+
+QString paused() {
+    return QStringLiteral("Paused");
+}
+
+QString resumed() {
+    return QStringLiteral("Resumed");
 }
 
 QString puzzleComplete() {

@@ -23,7 +23,11 @@ struct Entry {
 QString entryName(const Entry& entry);
 
 QString anchorSet(const QString& cellName);
+QString selectionCleared();
 QString wordStruck(const QString& word, int found, int total);
 QString puzzleComplete();
+// The pause cover's text, also said when it comes; and what is said when it goes.
+QString paused();
+QString resumed();
 
 }  // namespace board_speech

@@ -1,6 +1,7 @@
 #include "board/board_window.h"
 
 #include "board/board_painter.h"
+#include "board/board_speech.h"
 #include "board/board_zoom.h"
 #include "board/cursor_keys.h"
 #include "board/session_view.h"
@@ -8,6 +9,7 @@
 #include "platform/plain_text.h"
 #include "platform/twips.h"
 
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
@@ -30,7 +32,6 @@ std::optional<PressButton> singleButton(const QMouseEvent* event) {
     return std::nullopt;
 }
 
-const QString kCoverText = QStringLiteral("Paused");
 }  // namespace
 
 BoardWindow::BoardWindow(GameState& state, QWidget* parent) : QWidget(parent), state_(state) {
@@ -97,6 +98,7 @@ void BoardWindow::setCovered(bool covered) {
     covered_ = covered;
     if (covered) emit hoverText(QString());
     update();
+    emit coveredChanged();
 }
 
 void BoardWindow::paintBoard(QPainter& painter) const {
@@ -158,7 +160,7 @@ void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     if (covered_) {
         painter.scale(zoom_, zoom_);
-        paintCover(painter, model_, kCoverText);
+        paintCover(painter, model_, board_speech::paused());
         return;
     }
     staticBoard_.paint(painter, model_, clientSizePixels(), devicePixelRatioF(), event->rect(),
@@ -213,7 +215,6 @@ void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
     if (pos != lastPointer_) showCursor(false);
     lastPointer_ = pos;
     if (const int cell = cellAt(pos)) {
-        if (!cursorShown_) cursorCell_ = cell;  // keys go on from where the pointer is
         emit pointerOver(cell);
     } else if (const int entry = entryAt(pos)) {
         emit hoverText(model_.entries[entry].caption);
@@ -230,27 +231,43 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        emit optionsMenuRequested(cursorOnScreen());
+        return;
+    }
     const cursor_keys::Outcome outcome = cursor_keys::onKey(event->key(), cursorCell_);
     const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (covered_ || outcome.act == cursor_keys::Act::None || !plain) {
         QWidget::keyPressEvent(event);
         return;
     }
-    // The first key only shows where the cursor is; Escape needs no cell and acts at once.
-    const bool wasShown = cursorShown_;
+    // Every key acts, from row 1, column 1 or the cell the keys last left the cursor on.
     showCursor(true);
     switch (outcome.act) {
         case cursor_keys::Act::Move:
-            if (wasShown) moveCursor(outcome.cell);
+            moveCursor(outcome.cell);
             break;
         case cursor_keys::Act::LeftClick:
-            if (wasShown) emit cellPressed(cursorCell_, PressButton::Left);
+            emit cellPressed(cursorCell_, PressButton::Left);
             break;
         case cursor_keys::Act::RightClick:
             emit cellPressed(cursorCell_, PressButton::Right);
             break;
         case cursor_keys::Act::None:
             break;
+    }
+}
+
+QPoint BoardWindow::cursorOnScreen() const {
+    return mapToGlobal(board_zoom::toWindow(cellCursorBounds(cursorCell_), zoom_).center());
+}
+
+void BoardWindow::contextMenuEvent(QContextMenuEvent* event) {
+    // The right button acts on cells itself; only the keyboard's request opens the menu here.
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        emit optionsMenuRequested(cursorOnScreen());
     }
 }
 

@@ -64,8 +64,10 @@ class BoardWindow : public QWidget {
     void cellPressed(int cell, PressButton button);
     void pointerOver(int cell);   // the pointer or the cursor moved onto a cell
     void leftReleased(int cell);  // the left button, pressed on a cell, came up over `cell`
-    void optionsMenuRequested(const QPoint& globalPos);  // right click on the word list
-    void hoverText(const QString& text);                 // for the status strip's show_full
+    // A right click on the word list, or the menu key (Shift+F10) anywhere on the board.
+    void optionsMenuRequested(const QPoint& globalPos);
+    void hoverText(const QString& text);  // for the status strip's show_full
+    void coveredChanged();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -73,6 +75,7 @@ class BoardWindow : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;  // activation and tool tips
@@ -80,6 +83,7 @@ class BoardWindow : public QWidget {
   private:
     QWidget* frame();
     void showCursor(bool shown);
+    QPoint cursorOnScreen() const;  // the cursor cell's centre
     void moveCursor(int cell);
     void showToolTip(QHelpEvent* help);
     void updateBoardArea(const QRect& boardPixels);  // repaints that part of the zoomed board

@@ -13,7 +13,7 @@ QRect GridAccessible::rect() const {
 }
 
 int GridAccessible::childCount() const {
-    return grid::kCells;
+    return owner_.snapshot().covered ? 0 : grid::kCells;
 }
 
 QAccessibleInterface* GridAccessible::child(int index) const {
@@ -27,7 +27,7 @@ int GridAccessible::indexOfChild(const QAccessibleInterface* child) const {
 
 QAccessibleInterface* GridAccessible::focusChild() const {
     const BoardSnapshot shot = owner_.snapshot();
-    return shot.focused ? owner_.cell(shot.cursorCell) : nullptr;
+    return shot.focused && !shot.covered ? owner_.cell(shot.cursorCell) : nullptr;
 }
 
 void* GridAccessible::interface_cast(QAccessible::InterfaceType type) {
@@ -36,7 +36,7 @@ void* GridAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QAccessibleInterface* GridAccessible::cellAt(int row, int column) const {
-    if (row < 0 || row >= grid::kRows || column < 0 || column >= grid::kColumns) return nullptr;
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
     return owner_.cell(grid::cellAt(row, column));
 }
 
@@ -47,11 +47,11 @@ QList<QAccessibleInterface*> GridAccessible::selectedCells() const {
 }
 
 int GridAccessible::columnCount() const {
-    return grid::kColumns;
+    return owner_.snapshot().covered ? 0 : grid::kColumns;
 }
 
 int GridAccessible::rowCount() const {
-    return grid::kRows;
+    return owner_.snapshot().covered ? 0 : grid::kRows;
 }
 
 QString GridAccessible::name() const {

@@ -1,5 +1,6 @@
 #include "board/reveal_rules.h"
 
+#include "board/board_speech.h"
 #include "core/game_session.h"
 
 namespace reveal {
@@ -9,6 +10,9 @@ std::array<Row, kMaxWords + 1> rows(const GameSession& session) {
     for (int i = 1; i <= session.wordCount(); ++i) {
         result[i].caption = session.entryCaption(i);
         result[i].enabled = !session.struck(i);
+        result[i].spoken =
+            board_speech::entryName({i, result[i].caption, session.puzzle().word(i).word,
+                                     session.struck(i), session.setup().showMode});
     }
     return result;
 }

@@ -13,6 +13,7 @@ namespace reveal {
 
 struct Row {
     QString caption;  // what the word list shows for the word, in the current display mode
+    QString spoken;   // what a screen reader says for it: the board list's entry name
     bool enabled = false;
 };
 // Rows 1..kMaxWords of the reveal dialog: a row can be picked only for a word not yet struck;

@@ -57,7 +57,6 @@ TEST(BoardAccessibility, KeysMoveTheFocusedCellAndPlayIsAnnounced) {
     game.board.show();
     QApplication::setActiveWindow(&game.board);
     game.board.setFocus();
-    QTest::keyClick(&game.board, Qt::Key_Space);  // shows the cursor
     QTest::keyClick(&game.board, Qt::Key_Space);
     QApplication::processEvents();
     QAccessibleInterface* grid = game.tree()->child(0);
@@ -66,6 +65,10 @@ TEST(BoardAccessibility, KeysMoveTheFocusedCellAndPlayIsAnnounced) {
     EXPECT_TRUE(grid->child(0)->state().focused);
     EXPECT_EQ(game.access->lastAnnouncement(), "Selection starts at A, row 1, column 1");
     EXPECT_TRUE(grid->child(0)->state().selected);
+    QTest::keyClick(&game.board, Qt::Key_Escape);  // a dropped selection is said to be gone
+    QApplication::processEvents();
+    EXPECT_EQ(game.access->lastAnnouncement(), "Selection cleared");
+    QTest::keyClick(&game.board, Qt::Key_Space);
 
     QTest::keyClick(&game.board, Qt::Key_Right);
     QTest::keyClick(&game.board, Qt::Key_Right);
@@ -79,6 +82,29 @@ TEST(BoardAccessibility, KeysMoveTheFocusedCellAndPlayIsAnnounced) {
     game.select(21, 61);
     QApplication::processEvents();
     EXPECT_EQ(game.access->lastAnnouncement(), "BEE found, 2 of 2. Puzzle complete");
+}
+
+TEST(BoardAccessibility, ThePauseCoverHidesTheLettersAndTheListFromTheBusToo) {
+    AccessibleGame game({{"ANT", 1, 3}, {"BEE", 21, 61}});
+    game.board.show();
+    game.press(1);
+    QAccessibleInterface* grid = game.tree()->child(0);
+    QAccessibleInterface* list = game.tree()->child(1);
+    const auto shows = [&](int cells, int rows, int entries) {
+        EXPECT_EQ(grid->childCount(), cells);
+        EXPECT_EQ(grid->tableInterface()->rowCount(), rows);
+        EXPECT_EQ(list->childCount(), entries);
+    };
+    game.board.setCovered(true);
+    QApplication::processEvents();
+    shows(0, 0, 0);
+    EXPECT_EQ(grid->tableInterface()->cellAt(0, 0), nullptr);
+    EXPECT_TRUE(grid->tableInterface()->selectedCells().isEmpty());
+    EXPECT_EQ(game.access->lastAnnouncement(), "Paused");
+    game.board.setCovered(false);
+    QApplication::processEvents();
+    shows(360, 18, 2);
+    EXPECT_EQ(game.access->lastAnnouncement(), "Resumed");
 }
 
 TEST(BoardSpeech, ANewGameIsNotAnnouncedAsFinds) {

@@ -75,8 +75,9 @@ TEST(BoardZoom, LettersLinesSelectionAndCursorScaleAsOnePicture) {
         game.session.generated(Puzzle(game.session.puzzle()));
         game.play.refresh();
         const QImage plain = shown(board);
-        QTest::mouseMove(&board, centrePixel(281, zoom));
-        QTest::keyClick(&board, Qt::Key_Down);  // shows the cursor where the pointer is
+        QTest::keyClick(&board, Qt::Key_PageUp);  // the cursor to row 1, then down to 281
+        QTest::keyClick(&board, Qt::Key_Home);
+        for (int row = 1; row <= 14; ++row) QTest::keyClick(&board, Qt::Key_Down);
         game.select(41, 45);
         game.play.flashCheckTick();
         game.press(101);

@@ -46,15 +46,14 @@ TEST(BoardKeyboard, PlaysAWordAsTwoClicksWithTheCursor) {
     EXPECT_EQ(board.focusPolicy(), Qt::StrongFocus);
     EXPECT_FALSE(board.cursorShown());
 
-    QTest::keyClick(&board, Qt::Key_Space);  // the first key only shows the cursor
+    // The pointer rests on a cell; the first key acts all the same, from row 1, column 1.
+    QTest::mouseMove(&board, pixelOf(41));
+    QTest::keyClick(&board, Qt::Key_Space);
     EXPECT_TRUE(board.cursorShown());
     EXPECT_EQ(board.cursorCell(), 1);
-    EXPECT_FALSE(game.model().lines[1].visible);
+    EXPECT_TRUE(game.model().lines[1].visible);
     QTest::keyClick(&board, Qt::Key_Right, Qt::ControlModifier);  // left to the shortcuts
     EXPECT_EQ(board.cursorCell(), 1);
-
-    QTest::keyClick(&board, Qt::Key_Space);
-    EXPECT_TRUE(game.model().lines[1].visible);
     QTest::keyClick(&board, Qt::Key_Right);
     QTest::keyClick(&board, Qt::Key_Right);
     EXPECT_EQ(board.cursorCell(), 3);
@@ -68,13 +67,22 @@ TEST(BoardKeyboard, PlaysAWordAsTwoClicksWithTheCursor) {
     EXPECT_EQ(game.session.foundCount(), 1);
     EXPECT_EQ(game.effects(), QStringList({"click.wav", "click.wav", "strike_word.wav"}));
 
-    // The mouse hides the cursor; keys take it on from the cell under the pointer.
-    QTest::mouseMove(&board, pixelOf(41));
+    // The mouse hides the cursor; keys take it on from the cell they left it on.
+    QTest::mouseMove(&board, pixelOf(45));
     EXPECT_FALSE(board.cursorShown());
-    QTest::keyClick(&board, Qt::Key_Up);
-    EXPECT_EQ(board.cursorCell(), 41);
-    QTest::keyClick(&board, Qt::Key_Up);
+    QTest::keyClick(&board, Qt::Key_Down);
     EXPECT_EQ(board.cursorCell(), 21);
+
+    // The menu key and Shift+F10 open the Options menu at the cursor, as a right click on
+    // the word list does.
+    QList<QPoint> menus;
+    QObject::connect(&board, &BoardWindow::optionsMenuRequested,
+                     [&](const QPoint& at) { menus << at; });
+    QTest::keyClick(&board, Qt::Key_Menu);
+    QTest::keyClick(&board, Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_EQ(menus.size(), 2);
+    for (const QPoint& at : menus) EXPECT_EQ(board.cellAt(board.mapFromGlobal(at)), 21);
+    EXPECT_EQ(game.session.foundCount(), 1);
 }
 
 TEST(BoardDrag, ReleaseOnTheLastLetterActsAsTheSecondClick) {

@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
-#include <QLabel>
+#include <QListWidget>
 #include <QPointer>
+#include <QTest>
 
 using board_geometry::cellCentre;
 
@@ -61,12 +64,12 @@ TEST(RevealWord, RowsOfStruckWordsAndEmptySlotsCannotBePicked) {
     RevealWordDialog dialog(game.env.services, game.session);
     EXPECT_EQ(dialog.windowTitle(), "Reveal QRW Word");
     EXPECT_EQ(dialog.row(1)->text(), "ANT");
-    EXPECT_TRUE(dialog.row(1)->isEnabled());
+    EXPECT_TRUE(dialog.pickable(1));
     EXPECT_EQ(dialog.row(2)->text(), "BEE");
-    EXPECT_FALSE(dialog.row(2)->isEnabled());
+    EXPECT_FALSE(dialog.pickable(2));
     for (int i = 4; i <= 20; ++i) {
-        EXPECT_FALSE(dialog.row(i)->isEnabled()) << i;
-        EXPECT_TRUE(dialog.row(i)->text().isEmpty()) << i;
+        EXPECT_FALSE(dialog.pickable(i)) << i;
+        EXPECT_EQ(dialog.row(i), nullptr) << i;
     }
     dialog.chooseRow(2);
     dialog.chooseRow(7);
@@ -79,7 +82,7 @@ TEST(RevealWord, BlanksRowsAreEmptyButCanBePicked) {
     QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->row(6)->text().isEmpty());
-    EXPECT_TRUE(dialog->row(6)->isEnabled());
+    EXPECT_TRUE(dialog->pickable(6));
     dialog->chooseRow(6);
     const BoardEntry& entry = game.model().entries[6];
     EXPECT_EQ(entry.caption, "FOX");
@@ -92,6 +95,39 @@ TEST(RevealWord, BlanksRowsAreEmptyButCanBePicked) {
     EXPECT_EQ(game.session.lastLine(), 1);
     EXPECT_EQ(game.session.lastWord(), 6);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The focus opens on Cancel, so Enter reveals nothing; the list is one control read as a list,
+// walked by the arrows, struck words included, and only Enter or Space on a row picks it.
+TEST(RevealWord, OnlyADeliberatePickReveals) {
+    TestGame game({{"ANT", 1, 3}, {"BEE", 21, 61}, {"CAT", 45, 87}});
+    game.select(21, 61);
+    QPointer<RevealWordDialog> dialog = revealWord(game.env.services, game.play);
+    QApplication::setActiveWindow(dialog);
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(game.session.wordsRevealed(), 0);
+    EXPECT_FALSE(dialog->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    dialog = revealWord(game.env.services, game.play);
+    QApplication::setActiveWindow(dialog);
+    auto* list = dialog->findChild<QAbstractItemView*>();
+    ASSERT_NE(list, nullptr);
+    QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(list);
+    EXPECT_EQ(spoken->role(), QAccessible::List);
+    ASSERT_EQ(spoken->childCount(), 3);
+    EXPECT_EQ(spoken->child(1)->text(QAccessible::Name), "BEE, found");
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Space);  // BEE is found already
+    EXPECT_EQ(game.session.wordsRevealed(), 0);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(game.session.wordsRevealed(), 1);
+    EXPECT_TRUE(game.model().entries[3].struck);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog.isNull());
 }
 
 TEST(RevealWord, TheDialogOpensCentredOverTheGame) {

@@ -124,7 +124,6 @@ void Player::key(int key) {
 void Player::cursorTo(int cell) {
     const auto row = [](int n) { return (n - 1) / 20; };
     const auto column = [](int n) { return (n - 1) % 20; };
-    if (!board().cursorShown()) key(Qt::Key_Down);  // the first key shows the cursor
     for (int step = 0; step < 40 && board().cursorCell() != cell; ++step) {
         const int at = board().cursorCell();
         key(row(at) < row(cell)         ? Qt::Key_Down
@@ -170,7 +169,8 @@ RevealWordDialog* Player::openRevealWord() {
 }
 
 void Player::clickRow(RevealWordDialog& dialog, int slot) {
-    QTest::mouseClick(dialog.row(slot), Qt::LeftButton);
+    QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
+                      dialog.list()->visualItemRect(dialog.row(slot)).center());
 }
 
 QWidget* Player::windowTitled(const QString& caption) {

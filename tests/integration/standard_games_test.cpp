@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -151,6 +153,15 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
     player->find(1);
     player->letFlashEnd();
 
+    // The dialog opens with the focus on Cancel: Enter at once reveals nothing.
+    QPointer<RevealWordDialog> hasty = player->openRevealWord();
+    ASSERT_NE(hasty, nullptr);
+    QApplication::setActiveWindow(hasty);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(hasty, nullptr);
+    EXPECT_EQ(game().wordsRevealed(), 0);
+
     const std::array<QString, 6> notes{"",
                                        "",
                                        "",
@@ -165,7 +176,7 @@ TEST_F(IntegrationTest, QuestionsGameWithTheRevealQuotaUsedUp) {
         EXPECT_EQ(QApplication::activeModalWidget(), dialog);
         for (int slot = 1; slot <= 20; ++slot) {
             EXPECT_EQ(dialog->row(slot)->text(), model.entries[slot].caption) << slot;
-            EXPECT_EQ(dialog->row(slot)->isEnabled(), !model.entries[slot].struck) << slot;
+            EXPECT_EQ(dialog->pickable(slot), !model.entries[slot].struck) << slot;
         }
         player->clickRow(*dialog, 1);  // found already: the row takes no click
         EXPECT_TRUE(dialog->isVisible());

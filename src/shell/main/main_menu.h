@@ -57,5 +57,7 @@ struct MainMenu {
     QAction* levelEntry(Level level) const;
 };
 
-// Fills the bar with every entry in its designed order, shortcut and start state.
+// Fills the bar with every entry in its designed order, shortcut and start state. Every menu
+// and entry has an access key (Alt+letter on the bar, the letter in an open menu), and F10
+// opens the first menu.
 MainMenu buildMainMenu(QMenuBar& bar);

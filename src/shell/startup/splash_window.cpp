@@ -136,7 +136,11 @@ void SplashWindow::runSequence() {
     }
     QCoreApplication::processEvents();
 
-    for (int value = 1; value <= kBarMaximum; ++value) progressBar_->setValue(value);
+    // Nothing is drawn until the bar is full, so a few steps look the same as every value
+    // and spare a screen reader thousands of value changes.
+    for (int value = kBarStep; value <= kBarMaximum; value += kBarStep) {
+        progressBar_->setValue(value);
+    }
 
     if (!state.soundOn || doneReported_) {
         finish();

@@ -15,6 +15,7 @@ class SplashWindow : public QWidget {
   public:
     static constexpr int kStartDelayMs = 500;
     static constexpr int kBarMaximum = 4000;
+    static constexpr int kBarStep = 1000;
     static constexpr int kSafetyTimeoutMs = 15000;
 
     // `media` is the splash's own media control (not the board's).

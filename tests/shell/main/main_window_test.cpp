@@ -10,7 +10,9 @@
 #include "shell/main/status_strip.h"
 #include "shell/startup/warranty.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -18,6 +20,8 @@
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -45,6 +49,39 @@ TEST_F(MainWindowTest, AFreshWindowHasDistinctShortcutsAndNoGame) {
     EXPECT_TRUE(window->boardFrame().windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(window->strip().clockText(), "0:00");
     EXPECT_FALSE(window->gameClock().isActive());
+}
+
+// Every menu and entry has an access key of its own within its menu, and the captions still
+// read as designed; F10 opens the first menu and Alt with a title's key opens that menu.
+TEST_F(MainWindowTest, EveryMenuIsReachableFromTheKeyboard) {
+    int entries = 0;
+    const std::function<void(const QList<QAction*>&)> checkKeys = [&](const QList<QAction*>& in) {
+        QSet<QString> keys;
+        for (const QAction* action : in) {
+            if (action->isSeparator()) continue;
+            ++entries;
+            const QString key = QKeySequence::mnemonic(action->text()).toString();
+            EXPECT_FALSE(key.isEmpty()) << action->text().toStdString();
+            EXPECT_FALSE(keys.contains(key)) << action->text().toStdString();
+            keys.insert(key);
+            if (action->menu()) checkKeys(action->menu()->actions());
+        }
+    };
+    checkKeys(window->menuBar()->actions());
+    EXPECT_GE(entries, 40);
+    const MainMenu& m = window->menu();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m.fileMenu)
+                  ->child(m.fileMenu->actions().indexOf(m.printSetupAction))
+                  ->text(QAccessible::Name),
+              "Print Setup ...");
+
+    QApplication::setActiveWindow(window.get());
+    QTest::keyClick(window.get(), Qt::Key_F10);
+    EXPECT_TRUE(m.fileMenu->isVisible());
+    m.fileMenu->close();
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(m.optionsMenu->isVisible());
+    m.optionsMenu->close();
 }
 
 TEST_F(MainWindowTest, NewWordSearchWithoutAGameOpensTheDialogAtOnce) {
